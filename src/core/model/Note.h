@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/CountedList.h"
+
+#include <string>
+
+/// One NOTE line with its continuation lines joined, or the id of a NOTE record.
+class CNote {
+public:
+    explicit CNote(std::wstring strText);
+
+    std::wstring m_strText;
+
+    /// The "Notes" label in the current language, shared by all notes.
+    static std::wstring theLabel;
+    /// Cleared to have LoadNoteLabel read the label again.
+    static bool theLabelLoaded;
+    static void LoadNoteLabel();
+};
+
+using CNoteList = COwningList<CNote>;

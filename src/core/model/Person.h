@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/CountedList.h"
+#include "model/EventInfo.h"
+#include "model/Note.h"
+
+#include <cstdint>
+#include <string>
+
+/// An item of a tree view, opaque to the core.
+using CTreeItemHandle = std::uintptr_t;
+
+/// One INDI record. Links to families are ids as the file wrote them (@F3@).
+class CPerson {
+public:
+    CPerson() = default;
+    CPerson(const CPerson&) = delete;
+    CPerson& operator=(const CPerson&) = delete;
+
+    std::wstring m_strId; ///< @I12@; empty when the record line has none
+    std::wstring m_strName; ///< NAME as written, surname between slashes
+    std::wstring m_strGiven;
+    std::wstring m_strSurname;
+    std::wstring m_strNick;
+    std::wstring m_strSex;
+    std::wstring m_strFamc; ///< the family in which the person is a child
+    CStringList m_astrFams; ///< families in which the person is a spouse, in file order
+    CEventSlot<CBirthEvent> m_birth;
+    CEventSlot<CDeathEvent> m_death;
+    CEventSlot<CWillEvent> m_will;
+    CEventSlot<CBurialEvent> m_burial;
+    CEventSlot<CChristeningEvent> m_christening;
+    CEventList m_events;
+    CEventList m_occupations;
+    CEventList m_religions;
+    CNoteList m_notes;
+    CTreeItemHandle m_hTreeItem = 0; ///< the tree view's latest item for the person
+    CTreeItemHandle m_hTreeItem2 = 0; ///< the person's root item among the patriarchs
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Family.h"
+#include "model/Person.h"
+#include "model/RecordTable.h"
+
+#include <string>
+
+/// All persons and all families of the file, in file order; a record's index
+/// names it everywhere. The reader alone fills them.
+extern CRecordTable<CPerson> thePersons;
+extern CRecordTable<CFamily> theFamilies;
+/// Last indices of the tables; -1 for persons also means that no file is loaded.
+extern const int& theLastPersonIndex;
+extern const int& theLastFamilyIndex;
+
+/// The folder of the file last read, with its trailing '/'; empty before the
+/// first reading.
+extern std::wstring theFileFolder;
+
+/// The first person with the id, or -1; an empty id is never looked up.
+int FindPersonById(const std::wstring& strId);
+
+/// The first family with the id, or -1; an empty id finds a family without one.
+int FindFamilyById(const std::wstring& strId);
+
+/// The person's father, else mother. A missing link of any kind is reported
+/// with one warning owned by theTopWindow, and gives -1.
+int FindParentIndex(int nPerson);
+
+/// Deletes every person, then every family.
+void ClearTables();

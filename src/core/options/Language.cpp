@@ -1,0 +1,177 @@
+#include "options/Language.h"
+
+#include "app/Log.h"
+#include "options/Settings.h"
+#include "text/WideText.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+extern const char theOwnResourceText[];
+extern const std::size_t theOwnResourceTextSize;
+
+int theStringOffset = 0;
+int theMenuOffset = 0;
+bool theLangModuleInUse = false;
+std::unique_ptr<CResourceTable> theLangModule;
+const CResourceTable* theOwnResources = nullptr;
+
+namespace {
+
+std::vector<std::filesystem::path> DefaultModuleFolders()
+{
+    std::vector<std::filesystem::path> folders;
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        folders.push_back(program.parent_path());
+        folders.push_back(program.parent_path().parent_path() / "share" / "stemmark");
+    }
+    folders.emplace_back(STEMMARK_DATA_DIR);
+    return folders;
+}
+
+struct CLanguage {
+    const wchar_t* m_pszCode;
+    int m_nStringOffset;
+    int m_nMenuOffset;
+    const char* m_pszModule; // nullptr: the program's own resources
+};
+
+constexpr CLanguage theLanguages[] = {
+    {L"En", 0, 0, nullptr},
+    {L"Ru", 200, 20, nullptr},
+    {L"Fr", 400, 40, "StemmarkLangFra"},
+    {L"Ge", 600, 60, "StemmarkLangDeu"},
+    {L"It", 800, 80, "StemmarkLangIta"},
+};
+
+const CLanguage& FindLanguage(const std::wstring& strLang)
+{
+    for (const CLanguage& language : theLanguages) {
+        if (strLang == language.m_pszCode)
+            return language;
+    }
+    return theLanguages[1]; // any other stored code reads as Russian
+}
+
+constexpr std::uintmax_t kMaxModuleSize = 16 * 1024 * 1024;
+
+void LogModuleFault(const std::wstring& strWhat)
+{
+    WriteLog(L"Language module " + strWhat + L"\r\n");
+}
+
+// Reads a module; a missing, unreadable or faulty one is named in the log.
+// A module with faulty lines still gives the strings of its good lines.
+std::unique_ptr<CResourceTable> LoadLangModule(const std::string& strBase)
+{
+    const std::string strName = strBase + ".lang";
+    for (const std::filesystem::path& folder : theLangModuleFolders) {
+        const std::filesystem::path path = folder / strName;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            continue;
+        const std::wstring strPath = Utf8ToWide(path.string());
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (error || size > kMaxModuleSize) {
+            LogModuleFault(strPath + (error ? L": cannot be read" : L": too large"));
+            return nullptr;
+        }
+        std::ifstream file(path, std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (file.bad()) {
+            LogModuleFault(strPath + L": cannot be read");
+            return nullptr;
+        }
+        auto pModule = std::make_unique<CResourceTable>();
+        std::vector<CResourceError> errors;
+        pModule->Parse(text, strPath, errors);
+        if (!errors.empty()) {
+            LogModuleFault(strPath + L": line " + std::to_wstring(errors.front().m_nLine) + L": " +
+                           errors.front().m_strReason + L" (" + std::to_wstring(errors.size()) +
+                           L" faulty lines skipped)");
+        }
+        return pModule;
+    }
+    LogModuleFault(Utf8ToWide(strName) + L": not found; texts are shown in English");
+    return nullptr;
+}
+
+// The source and id a string or menu of English id `nId` comes from: the module
+// when it has it, else the program's own table (the English id for a module
+// language whose module lacks it).
+const CResourceTable& SourceFor(int nId, int nOffset, int& nLoadId, bool bMenu)
+{
+    LoadOwnResources();
+    nLoadId = nId + nOffset;
+    if (!theLangModuleInUse)
+        return *theOwnResources;
+    if (theLangModule &&
+        (bMenu ? theLangModule->FindMenu(nLoadId) != nullptr : theLangModule->FindString(nLoadId) != nullptr))
+        return *theLangModule;
+    nLoadId = nId;
+    return *theOwnResources;
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> theLangModuleFolders = DefaultModuleFolders();
+
+void LoadOwnResources()
+{
+    static CResourceTable theTable;
+    if (theOwnResources)
+        return;
+    std::vector<CResourceError> errors;
+    theTable.Parse(std::string_view(theOwnResourceText, theOwnResourceTextSize), L"Stemmark.lang", errors);
+    theOwnResources = &theTable;
+}
+
+void SetLanguage(const std::wstring& strLang)
+{
+    const CLanguage& language = FindLanguage(strLang);
+    Settings.Lang = strLang;
+    theStringOffset = language.m_nStringOffset;
+    theMenuOffset = language.m_nMenuOffset;
+    theLangModule.reset();
+    theLangModuleInUse = language.m_pszModule != nullptr;
+    if (theLangModuleInUse)
+        theLangModule = LoadLangModule(language.m_pszModule);
+}
+
+std::wstring LoadLangString(int nId)
+{
+    int nLoadId = 0;
+    const std::wstring* pText = SourceFor(nId, theStringOffset, nLoadId, false).FindString(nLoadId);
+    return pText ? *pText : std::wstring();
+}
+
+std::wstring LoadBaseString(int nId)
+{
+    LoadOwnResources();
+    const std::wstring* pText = theOwnResources->FindString(nId);
+    return pText ? *pText : std::wstring();
+}
+
+bool BuildMenuBar(const std::vector<int>& anEnglishIds, std::vector<CMenuBarMenu>& bar)
+{
+    bar.clear();
+    for (const int nId : anEnglishIds) {
+        int nLoadId = 0;
+        const CResourceTable& source = SourceFor(nId, theMenuOffset, nLoadId, true);
+        const CMenuResource* pMenu = source.FindMenu(nLoadId);
+        if (!pMenu)
+            return false;
+        CMenuBarMenu menu{nLoadId, 0, pMenu->m_strCaption, pMenu->m_items};
+        if (const CMenuBarRecord* pRecord = source.FindMenuBar(nLoadId)) {
+            menu.m_nButtonCommand = pRecord->m_nCommand;
+            const std::wstring* pCaption = pRecord->m_nCaptionId ? source.FindString(pRecord->m_nCaptionId) : nullptr;
+            if (pCaption)
+                menu.m_strCaption = *pCaption;
+        }
+        bar.push_back(std::move(menu));
+    }
+    return true;
+}

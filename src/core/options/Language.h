@@ -1,0 +1,51 @@
+#pragma once
+
+#include "options/ResourceTable.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The language state. A language is an offset added to every English string id,
+// an offset added to every English menu id and, for French, German and Italian,
+// the module file whose resources are searched.
+
+extern int theStringOffset;
+extern int theMenuOffset;
+extern bool theLangModuleInUse;
+/// The loaded module; empty while none is loaded, and also when the module of
+/// the language in use could not be loaded (its texts then come in English).
+extern std::unique_ptr<CResourceTable> theLangModule;
+/// The program's own resources, English and Russian, built into the executable.
+extern const CResourceTable* theOwnResources;
+
+/// Folders searched, in order, for a language module file.
+extern std::vector<std::filesystem::path> theLangModuleFolders;
+
+/// Reads the program's own resources once; every look-up calls it too.
+void LoadOwnResources();
+
+/// Selects the language of `strLang` (a stored or chosen "En", "Ru", "Fr", "Ge",
+/// "It"; anything else selects Russian) and loads or releases its module.
+void SetLanguage(const std::wstring& strLang);
+
+/// The text of English string id `nId` in the current language; empty when the
+/// language has no such string. A module that lacks it gives the English text.
+std::wstring LoadLangString(int nId);
+
+/// The English text of string id `nId`, whatever the language.
+std::wstring LoadBaseString(int nId);
+
+/// One drop-down of a menu bar: the caption of its button and its items.
+struct CMenuBarMenu {
+    int m_nMenuId = 0; ///< the menu resource loaded: English id plus the offset
+    int m_nButtonCommand = 0;
+    std::wstring m_strCaption;
+    std::vector<CMenuItem> m_items;
+};
+
+/// Builds the menu bar of English menu ids `anEnglishIds` in the current
+/// language. False when a menu is in neither the language nor English; the
+/// window then leaves the rest of its menu bar alone.
+bool BuildMenuBar(const std::vector<int>& anEnglishIds, std::vector<CMenuBarMenu>& bar);

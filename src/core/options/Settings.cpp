@@ -1,0 +1,3 @@
+#include "options/Settings.h"
+
+CSettings Settings;

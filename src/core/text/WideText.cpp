@@ -1,0 +1,133 @@
+#include "text/WideText.h"
+
+#include <limits>
+
+namespace {
+
+constexpr wchar_t kReplacement = 0xFFFD;
+
+bool IsScalarValue(char32_t c)
+{
+    return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+// Reads one UTF-8 sequence at bytes[pos]; returns its length, or 0 when it is
+// not a valid, shortest-form sequence of a scalar value.
+std::size_t ReadUtf8(std::string_view bytes, std::size_t pos, char32_t& c)
+{
+    const auto lead = static_cast<unsigned char>(bytes[pos]);
+    std::size_t length = 0;
+    char32_t min = 0;
+    if (lead < 0x80) {
+        c = lead;
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        c = lead & 0x1F;
+        min = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        c = lead & 0x0F;
+        min = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        c = lead & 0x07;
+        min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - pos < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[pos + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    return c >= min && IsScalarValue(c) ? length : 0;
+}
+
+} // namespace
+
+bool DecodeUtf8(std::string_view bytes, std::wstring& out)
+{
+    out.clear();
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t c = 0;
+        const std::size_t length = ReadUtf8(bytes, pos, c);
+        if (length == 0)
+            return false;
+        out.push_back(static_cast<wchar_t>(c));
+        pos += length;
+    }
+    return true;
+}
+
+std::wstring Utf8ToWide(std::string_view bytes)
+{
+    std::wstring out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t c = 0;
+        const std::size_t length = ReadUtf8(bytes, pos, c);
+        out.push_back(length == 0 ? kReplacement : static_cast<wchar_t>(c));
+        pos += length == 0 ? 1 : length;
+    }
+    return out;
+}
+
+std::string WideToUtf8(std::wstring_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const wchar_t unit : text) {
+        char32_t c = static_cast<char32_t>(unit);
+        if (!IsScalarValue(c))
+            c = kReplacement;
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::size_t SkipBlanks(std::wstring_view text, std::size_t from)
+{
+    while (from < text.size() && (text[from] == L' ' || text[from] == L'\t'))
+        ++from;
+    return from;
+}
+
+long long LeadingNumber(std::wstring_view text, std::size_t* digits)
+{
+    std::size_t pos = SkipBlanks(text);
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == L'-' || text[pos] == L'+')) {
+        negative = text[pos] == L'-';
+        ++pos;
+    }
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    long long value = 0;
+    std::size_t count = 0;
+    for (; pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9'; ++pos, ++count) {
+        const int digit = text[pos] - L'0';
+        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+    }
+    if (digits)
+        *digits = count;
+    return negative ? -value : value;
+}

@@ -1,0 +1,154 @@
+#include "model/Tables.h"
+
+#include "TestSupport.h"
+#include "options/Language.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+class TablesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearTables();
+        SetLanguage(L"En");
+    }
+    void TearDown() override { ClearTables(); }
+};
+
+int ScanPersons(const std::wstring& strId)
+{
+    for (int i = 0; i <= theLastPersonIndex; ++i) {
+        if (thePersons[i].m_strId == strId)
+            return i;
+    }
+    return -1;
+}
+
+int ScanFamilies(const std::wstring& strId)
+{
+    for (int i = 0; i <= theLastFamilyIndex; ++i) {
+        if (theFamilies[i].m_strId == strId)
+            return i;
+    }
+    return -1;
+}
+
+TEST_F(TablesTest, EmptyTablesFindNothing)
+{
+    EXPECT_EQ(theLastPersonIndex, -1);
+    EXPECT_EQ(theLastFamilyIndex, -1);
+    EXPECT_EQ(FindPersonById(L"@I1@"), -1);
+    EXPECT_EQ(FindFamilyById(L""), -1);
+}
+
+TEST_F(TablesTest, LookupsFollowTheFileOrderAndExactIds)
+{
+    AddPerson(L"@I1@");
+    AddPerson(L"");
+    AddPerson(L"@I1@"); // a duplicate can never be found
+    AddPerson(L"@I2@");
+    AddFamily(L"@F1@", L"", L"");
+    AddFamily(L"", L"", L"");
+    AddFamily(L"", L"", L"");
+
+    EXPECT_EQ(FindPersonById(L"@I1@"), 0);
+    EXPECT_EQ(FindPersonById(L"@I2@"), 3);
+    EXPECT_EQ(FindPersonById(L"@i1@"), -1) << "ids are case-sensitive";
+    EXPECT_EQ(FindPersonById(L"I1"), -1) << "the at signs belong to the id";
+    EXPECT_EQ(FindPersonById(L" @I1@"), -1) << "ids are not trimmed";
+    EXPECT_EQ(FindPersonById(L""), -1) << "an empty person id is never looked up";
+    EXPECT_EQ(FindFamilyById(L""), 1) << "an empty family id finds the first family without one";
+    EXPECT_EQ(FindFamilyById(L"@F1@"), 0);
+}
+
+TEST_F(TablesTest, RecordsAppendedAfterALookupAreFound)
+{
+    AddPerson(L"@I1@");
+    EXPECT_EQ(FindPersonById(L"@I2@"), -1);
+    for (int i = 2; i < 100; ++i)
+        AddPerson(L"@I" + std::to_wstring(i) + L"@");
+    AddPerson(L"@I1@");
+    EXPECT_EQ(FindPersonById(L"@I1@"), 0);
+    EXPECT_EQ(FindPersonById(L"@I99@"), 98);
+}
+
+// The index must answer exactly as a scan of the table, on ids that repeat,
+// ids that are empty and ids that are absent.
+TEST_F(TablesTest, IndexAnswersAsTheScanDoes)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pick(0, 400);
+    auto randomId = [&] {
+        const int n = pick(random);
+        return n < 20 ? std::wstring() : L"@X" + std::to_wstring(n) + L"@";
+    };
+    for (int i = 0; i < 3000; ++i) {
+        AddPerson(randomId());
+        AddFamily(randomId(), L"", L"");
+    }
+    for (int n = 0; n <= 420; ++n) {
+        const std::wstring strId = L"@X" + std::to_wstring(n) + L"@";
+        ASSERT_EQ(FindPersonById(strId), ScanPersons(strId)) << n;
+        ASSERT_EQ(FindFamilyById(strId), ScanFamilies(strId)) << n;
+    }
+    EXPECT_EQ(FindFamilyById(L""), ScanFamilies(L""));
+}
+
+TEST_F(TablesTest, ClearTablesEmptiesBothAndForgetsTheIds)
+{
+    AddPerson(L"@I1@", L"", {L"@F1@", L"@F2@"});
+    AddFamily(L"@F1@", L"@I1@", L"");
+    ASSERT_EQ(FindPersonById(L"@I1@"), 0);
+    EXPECT_EQ(thePersons[0].m_astrFams.GetLast(), 1);
+
+    ClearTables();
+    EXPECT_EQ(theLastPersonIndex, -1);
+    EXPECT_EQ(theLastFamilyIndex, -1);
+    EXPECT_EQ(FindPersonById(L"@I1@"), -1);
+    EXPECT_EQ(FindFamilyById(L"@F1@"), -1);
+
+    AddPerson(L"@I7@");
+    EXPECT_EQ(FindPersonById(L"@I7@"), 0);
+}
+
+TEST(EventSlotTest, AnAbsentEventReadsAsAnEmptyEventOfItsKind)
+{
+    CPerson person;
+    EXPECT_FALSE(person.m_birth->m_bPresent);
+    EXPECT_EQ(person.m_birth->m_nKind, kEventBirth);
+    EXPECT_EQ(person.m_burial->m_bDateShown, 0);
+    EXPECT_EQ(person.m_will->m_bDateShown, 1);
+
+    person.m_birth.Edit().m_strDate = L"1 JAN 1900";
+    EXPECT_EQ(person.m_birth->m_strDate, L"1 JAN 1900");
+    EXPECT_TRUE(person.m_death->m_strDate.empty()) << "events do not share storage";
+}
+
+// The kinds of the model, with the date mark each starts with.
+TEST(EventKindsTest, EachKindHasItsCodeAndDateMark)
+{
+    struct CKind { int m_nKind; int m_nCode; int m_bDateShown; };
+    const CKind kinds[] = {
+        {CBirthEvent().m_nKind, 0, CBirthEvent().m_bDateShown},
+        {CDeathEvent().m_nKind, 1, CDeathEvent().m_bDateShown},
+        {CChristeningEvent().m_nKind, 2, CChristeningEvent().m_bDateShown},
+        {COccupationEvent().m_nKind, 3, COccupationEvent().m_bDateShown},
+        {CReligionEvent().m_nKind, 4, CReligionEvent().m_bDateShown},
+        {CMarriageEvent().m_nKind, 5, CMarriageEvent().m_bDateShown},
+        {CDivorceEvent().m_nKind, 6, CDivorceEvent().m_bDateShown},
+        {CBurialEvent().m_nKind, 7, CBurialEvent().m_bDateShown},
+        {CWillEvent().m_nKind, 8, CWillEvent().m_bDateShown},
+    };
+    const int anDateShown[] = {1, 1, 1, 0, 0, 0, 0, 0, 1};
+    for (const CKind& kind : kinds) {
+        EXPECT_EQ(kind.m_nKind, kind.m_nCode);
+        EXPECT_EQ(kind.m_bDateShown, anDateShown[kind.m_nCode]) << kind.m_nCode;
+    }
+    EXPECT_EQ(CEventInfo().m_nKind, kEventKindNone) << "a generic event has no kind";
+}
+
+} // namespace

@@ -1,0 +1,129 @@
+#include "options/Language.h"
+#include "options/StringIds.h"
+
+#include "TestSupport.h"
+#include "app/Log.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// A small French module made in the test: a few strings at id + 400 and the
+// Help menu at 540.
+const char theFrenchModule[] =
+    "string 443 \"Anglais\"\n"
+    "string 449 \"Stemmark\"\n"
+    "string 33061 \"Aide\"\n"
+    "menu 540 \"Aide\"\n"
+    "  item 32820 \"&Rubrique\"\n"
+    "  item 57666 \"&Sommaire\"\n"
+    "  separator\n"
+    "  item 57664 \"À &propos...\"\n"
+    "end\n"
+    "menubar 540 32813 33061\n";
+
+class LangModuleTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedFolders = theLangModuleFolders;
+        theLangModuleFolders = {m_modules.Path()};
+        theFileFolder.clear();
+        ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1); // a log of the test's own
+
+    }
+    void TearDown() override
+    {
+        SetLanguage(L"En");
+        theLangModuleFolders = m_savedFolders;
+    }
+    void WriteModule(const std::string& strName, const std::string& strText)
+    {
+        WriteFileBytes(m_modules.Path() / strName, strText);
+    }
+
+    CTempFolder m_modules;
+    CTempFolder m_state;
+    std::vector<std::filesystem::path> m_savedFolders;
+};
+
+TEST_F(LangModuleTest, AModuleGivesItsStringsAtTheOffset)
+{
+    WriteModule("StemmarkLangFra.lang", theFrenchModule);
+    SetLanguage(L"Fr");
+    ASSERT_NE(theLangModule, nullptr);
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Anglais");
+    EXPECT_EQ(LoadBaseString(IDS_QUAL_AFT), L" AFT ");
+    EXPECT_EQ(LoadLangString(IDS_WARNING), L"Warning") << "a string the module lacks reads in English";
+
+    std::vector<CMenuBarMenu> bar;
+    ASSERT_TRUE(BuildMenuBar({IDM_HELP, IDM_FILE}, bar));
+    EXPECT_EQ(bar[0].m_nMenuId, 540);
+    EXPECT_EQ(bar[0].m_strCaption, L"Aide");
+    EXPECT_EQ(bar[0].m_items[3].m_strText, L"À &propos...");
+    EXPECT_EQ(bar[1].m_nMenuId, 502) << "a menu the module lacks comes in English";
+    EXPECT_EQ(bar[1].m_strCaption, L"File");
+    EXPECT_TRUE(ReadFileBytes(GetLogPath()).empty()) << "a sound module leaves no log line";
+}
+
+TEST_F(LangModuleTest, SwitchingToRussianReleasesTheModule)
+{
+    WriteModule("StemmarkLangFra.lang", theFrenchModule);
+    SetLanguage(L"Fr");
+    SetLanguage(L"Ru");
+    EXPECT_FALSE(theLangModuleInUse);
+    EXPECT_EQ(theLangModule, nullptr);
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Английский");
+}
+
+TEST_F(LangModuleTest, ItalianStoredSelectsItsModule)
+{
+    WriteModule("StemmarkLangIta.lang", "string 843 \"Inglese\"\n");
+    SetLanguage(L"It");
+    EXPECT_EQ(theStringOffset, 800);
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Inglese");
+}
+
+TEST_F(LangModuleTest, AMissingModuleFallsBackToEnglishAndIsLogged)
+{
+    SetLanguage(L"Ge");
+    EXPECT_TRUE(theLangModuleInUse);
+    EXPECT_EQ(LoadLangString(IDS_DIRECTION), L"Direction");
+    std::vector<CMenuBarMenu> bar;
+    ASSERT_TRUE(BuildMenuBar({IDM_MAIN_VIEW}, bar));
+    EXPECT_EQ(bar[0].m_strCaption, L"View");
+
+    const std::string log = ReadFileBytes(GetLogPath());
+    EXPECT_NE(log.find("StemmarkLangDeu.lang"), std::string::npos) << log;
+    EXPECT_NE(log.find("not found"), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << "one line";
+}
+
+TEST_F(LangModuleTest, AFaultyModuleKeepsItsGoodLinesAndNamesTheFault)
+{
+    WriteModule("StemmarkLangFra.lang", "string 443 \"Anglais\"\nstring 406 \"Indication\n\xFF\xFE junk\n");
+    SetLanguage(L"Fr");
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Anglais");
+    EXPECT_EQ(LoadLangString(IDS_DIRECTION), L"Direction");
+
+    const std::string log = ReadFileBytes(GetLogPath());
+    EXPECT_NE(log.find("StemmarkLangFra.lang: line 2: unterminated quote (2 faulty lines skipped)"),
+              std::string::npos) << log;
+}
+
+TEST_F(LangModuleTest, BinaryJunkAsAModuleDoesNoHarm)
+{
+    std::string junk;
+    for (int i = 0; i < 100000; ++i)
+        junk.push_back(static_cast<char>((i * 7919) % 256));
+    WriteModule("StemmarkLangFra.lang", junk);
+    SetLanguage(L"Fr");
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"English");
+    std::vector<CMenuBarMenu> bar;
+    EXPECT_TRUE(BuildMenuBar({IDM_HELP}, bar));
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "TestSupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+CTempFolder::CTempFolder()
+{
+    static std::atomic<int> theCount{0};
+    m_path = std::filesystem::temp_directory_path() /
+             ("stemmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(theCount++));
+    std::filesystem::remove_all(m_path);
+    std::filesystem::create_directories(m_path);
+}
+
+CTempFolder::~CTempFolder()
+{
+    std::error_code error;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, error);
+    std::filesystem::remove_all(m_path, error);
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc,
+                   std::initializer_list<const wchar_t*> fams)
+{
+    auto pPerson = std::make_unique<CPerson>();
+    pPerson->m_strId = strId;
+    pPerson->m_strFamc = strFamc;
+    for (const wchar_t* pszFams : fams)
+        pPerson->m_astrFams.Append(pszFams);
+    CPerson& person = *pPerson;
+    thePersons.Append(std::move(pPerson));
+    return person;
+}
+
+CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
+                   const std::wstring& strWife, std::initializer_list<const wchar_t*> children)
+{
+    auto pFamily = std::make_unique<CFamily>();
+    pFamily->m_strId = strId;
+    pFamily->m_strHusband = strHusband;
+    pFamily->m_strWife = strWife;
+    for (const wchar_t* pszChild : children)
+        pFamily->m_astrChildren.Append(pszChild);
+    CFamily& family = *pFamily;
+    theFamilies.Append(std::move(pFamily));
+    return family;
+}

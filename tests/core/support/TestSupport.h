@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/Tables.h"
+#include "platform/Message.h"
+#include "text/WideText.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+/// Records the boxes the code raises instead of showing them.
+class CRecordingSink : public CMessageSink {
+public:
+    struct CBox {
+        CWindowHandle m_owner;
+        std::wstring m_strText;
+        std::wstring m_strCaption;
+        CMessageIcon m_icon;
+    };
+
+    CRecordingSink() { m_pPrevious = SetMessageSink(this); }
+    ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
+    CRecordingSink(const CRecordingSink&) = delete;
+    CRecordingSink& operator=(const CRecordingSink&) = delete;
+
+    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
+              CMessageIcon icon) override
+    {
+        m_boxes.push_back({owner, strText, strCaption, icon});
+    }
+
+    std::vector<CBox> m_boxes;
+
+private:
+    CMessageSink* m_pPrevious = nullptr;
+};
+
+/// A fresh empty folder, removed with its content at the end of the test.
+class CTempFolder {
+public:
+    CTempFolder();
+    ~CTempFolder();
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+/// The whole content of a file, empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// Small models for tests: append records to the global tables.
+CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc = L"",
+                   std::initializer_list<const wchar_t*> fams = {});
+CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
+                   const std::wstring& strWife, std::initializer_list<const wchar_t*> children = {});

@@ -1,0 +1,57 @@
+#include "text/WideText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CUtf8Case {
+    const char* m_pszBytes;
+    bool m_bValid;
+    const char* m_pszWhy;
+};
+
+class DecodeUtf8Test : public testing::TestWithParam<CUtf8Case> {};
+
+TEST_P(DecodeUtf8Test, AcceptsOnlyShortestFormsOfScalarValues)
+{
+    std::wstring text;
+    EXPECT_EQ(DecodeUtf8(GetParam().m_pszBytes, text), GetParam().m_bValid) << GetParam().m_pszWhy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequences, DecodeUtf8Test, testing::Values(
+    CUtf8Case{"plain", true, "ASCII"},
+    CUtf8Case{"\xD0\x96\xC3\xA9", true, "Cyrillic and accented letters"},
+    CUtf8Case{"\xF0\x9F\x8C\xB3", true, "a letter beyond the BMP"},
+    CUtf8Case{"\xC0\xAF", false, "overlong slash"},
+    CUtf8Case{"\xED\xA0\x80", false, "a surrogate"},
+    CUtf8Case{"\xF4\x90\x80\x80", false, "beyond U+10FFFF"},
+    CUtf8Case{"\xD0", false, "cut in the middle"},
+    CUtf8Case{"\xE9t\xE9", false, "windows-1252 text"}));
+
+TEST(WideTextTest, RoundTripsEveryKindOfLetter)
+{
+    const std::wstring text = L"Ann\u00E9e \u0416 \U0001F333 end";
+    std::wstring back;
+    ASSERT_TRUE(DecodeUtf8(WideToUtf8(text), back));
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(text.size(), 13u) << "one unit a character, beyond the BMP too";
+}
+
+TEST(WideTextTest, BadUnitsBecomeReplacementCharacters)
+{
+    EXPECT_EQ(Utf8ToWide("a\xFF" "b"), L"a\uFFFDb");
+    const std::wstring withSurrogate{L'a', static_cast<wchar_t>(0xD800), L'b'};
+    EXPECT_EQ(WideToUtf8(withSurrogate), "a\xEF\xBF\xBD" "b");
+}
+
+TEST(WideTextTest, LeadingNumberReadsAsWcstolWithoutOverflow)
+{
+    std::size_t digits = 0;
+    EXPECT_EQ(LeadingNumber(L"  -42abc", &digits), -42);
+    EXPECT_EQ(digits, 2u);
+    EXPECT_EQ(LeadingNumber(L"x1", &digits), 0);
+    EXPECT_EQ(digits, 0u);
+    EXPECT_EQ(LeadingNumber(L"99999999999999999999999"), std::numeric_limits<long long>::max());
+}
+
+} // namespace
