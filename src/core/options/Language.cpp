@@ -2,6 +2,7 @@
 
 #include "app/Log.h"
 #include "options/Settings.h"
+#include "platform/DataFolders.h"
 #include "text/WideText.h"
 
 #include <fstream>
@@ -18,19 +19,6 @@ std::unique_ptr<CResourceTable> theLangModule;
 const CResourceTable* theOwnResources = nullptr;
 
 namespace {
-
-std::vector<std::filesystem::path> DefaultModuleFolders()
-{
-    std::vector<std::filesystem::path> folders;
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        folders.push_back(program.parent_path());
-        folders.push_back(program.parent_path().parent_path() / "share" / "stemmark");
-    }
-    folders.emplace_back(STEMMARK_DATA_DIR);
-    return folders;
-}
 
 struct CLanguage {
     const wchar_t* m_pszCode;
@@ -68,35 +56,33 @@ void LogModuleFault(const std::wstring& strWhat)
 std::unique_ptr<CResourceTable> LoadLangModule(const std::string& strBase)
 {
     const std::string strName = strBase + ".lang";
-    for (const std::filesystem::path& folder : theLangModuleFolders) {
-        const std::filesystem::path path = folder / strName;
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            continue;
-        const std::wstring strPath = Utf8ToWide(path.string());
-        const std::uintmax_t size = std::filesystem::file_size(path, error);
-        if (error || size > kMaxModuleSize) {
-            LogModuleFault(strPath + (error ? L": cannot be read" : L": too large"));
-            return nullptr;
-        }
-        std::ifstream file(path, std::ios::binary);
-        std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        if (file.bad()) {
-            LogModuleFault(strPath + L": cannot be read");
-            return nullptr;
-        }
-        auto pModule = std::make_unique<CResourceTable>();
-        std::vector<CResourceError> errors;
-        pModule->Parse(text, strPath, errors);
-        if (!errors.empty()) {
-            LogModuleFault(strPath + L": line " + std::to_wstring(errors.front().m_nLine) + L": " +
-                           errors.front().m_strReason + L" (" + std::to_wstring(errors.size()) +
-                           L" faulty lines skipped)");
-        }
-        return pModule;
+    const std::filesystem::path path = FindDataFile(strName);
+    if (path.empty()) {
+        LogModuleFault(Utf8ToWide(strName) + L": not found; texts are shown in English");
+        return nullptr;
     }
-    LogModuleFault(Utf8ToWide(strName) + L": not found; texts are shown in English");
-    return nullptr;
+    const std::wstring strPath = Utf8ToWide(path.string());
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kMaxModuleSize) {
+        LogModuleFault(strPath + (error ? L": cannot be read" : L": too large"));
+        return nullptr;
+    }
+    std::ifstream file(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        LogModuleFault(strPath + L": cannot be read");
+        return nullptr;
+    }
+    auto pModule = std::make_unique<CResourceTable>();
+    std::vector<CResourceError> errors;
+    pModule->Parse(text, strPath, errors);
+    if (!errors.empty()) {
+        LogModuleFault(strPath + L": line " + std::to_wstring(errors.front().m_nLine) + L": " +
+                       errors.front().m_strReason + L" (" + std::to_wstring(errors.size()) +
+                       L" faulty lines skipped)");
+    }
+    return pModule;
 }
 
 // The source and id a string or menu of English id `nId` comes from: the module
@@ -116,8 +102,6 @@ const CResourceTable& SourceFor(int nId, int nOffset, int& nLoadId, bool bMenu)
 }
 
 } // namespace
-
-std::vector<std::filesystem::path> theLangModuleFolders = DefaultModuleFolders();
 
 void LoadOwnResources()
 {

@@ -20,9 +20,6 @@ extern std::unique_ptr<CResourceTable> theLangModule;
 /// The program's own resources, English and Russian, built into the executable.
 extern const CResourceTable* theOwnResources;
 
-/// Folders searched, in order, for a language module file.
-extern std::vector<std::filesystem::path> theLangModuleFolders;
-
 /// Reads the program's own resources once; every look-up calls it too.
 void LoadOwnResources();
 

@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "app/Log.h"
+#include "platform/DataFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,8 @@ class LangModuleTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_savedFolders = theLangModuleFolders;
-        theLangModuleFolders = {m_modules.Path()};
+        m_savedFolders = theDataFolders;
+        theDataFolders = {m_modules.Path()};
         theFileFolder.clear();
         ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1); // a log of the test's own
 
@@ -38,7 +39,7 @@ protected:
     void TearDown() override
     {
         SetLanguage(L"En");
-        theLangModuleFolders = m_savedFolders;
+        theDataFolders = m_savedFolders;
     }
     void WriteModule(const std::string& strName, const std::string& strText)
     {
