@@ -1,0 +1,33 @@
+#include "app/StartScreen.h"
+
+#include "options/Language.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CFileLineCase {
+    const wchar_t* m_pszLang;
+    const wchar_t* m_pszPath;
+    const wchar_t* m_pszLine;
+};
+
+class StartScreenTest : public testing::TestWithParam<CFileLineCase> {
+protected:
+    void TearDown() override { SetLanguage(L"En"); }
+};
+
+TEST_P(StartScreenTest, NamesTheFileWithoutItsFolders)
+{
+    SetLanguage(GetParam().m_pszLang);
+    EXPECT_EQ(GetStartScreenFileLine(GetParam().m_pszPath), GetParam().m_pszLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, StartScreenTest, testing::Values(
+    CFileLineCase{L"En", L"/home/ann/trees/family.ged", L"GEDCOM-file: family.ged"},
+    CFileLineCase{L"Ru", L"/home/ann/trees/family.ged", L"GEDCOM-файл: family.ged"},
+    CFileLineCase{L"En", L"family.ged", L"GEDCOM-file: family.ged"},  // no folder: the whole path
+    CFileLineCase{L"En", L"/home/ann/trees/", L"GEDCOM-file: "},     // a folder names nothing
+    CFileLineCase{L"En", L"", L""}));                                // no file: no line
+
+} // namespace
