@@ -39,6 +39,17 @@ public:
     CTreeItemHandle m_hTreeItem = 0; ///< the tree view's latest item for the person
     CTreeItemHandle m_hTreeItem2 = 0; ///< the person's root item among the patriarchs
 
+    // Names composed by the display options (text/Names.cpp).
+    std::wstring GetFirstName() const;
+    std::wstring GetMiddleName() const;
+    std::wstring GetLastName() const;
+    std::wstring GetNameAsInTag() const;
+    std::wstring GetTagNameWithNick() const;
+    std::wstring GetDisplayName() const;
+    std::wstring GetFullName() const;
+    std::wstring GetFullNameFirstFirst() const;
+    std::wstring GetShortName() const;
+
     // The birth and death dates as text (text/Dates.cpp).
     std::wstring GetBirthDateText(DateTextMode mode) const;
     std::wstring GetDeathDateText(DateTextMode mode) const;
