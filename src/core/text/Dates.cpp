@@ -43,16 +43,27 @@ const std::array<std::wstring, IDS_QUAL_TO - IDS_QUAL_AFT + 1>& Keywords()
     return theKeywords;
 }
 
-// Whether a keyword stands in the text with a blank before it; the start of the
-// text counts as a blank.
+// Whether a keyword stands in the text, the start of the text counting as the
+// blank before it. Only the places after a blank are tried, so a date without
+// keywords costs a look at each of its few blanks.
 bool HasKeyword(std::wstring_view text)
 {
-    for (const std::wstring& strKeyword : Keywords()) {
-        const std::wstring_view keyword = strKeyword;
-        if (!keyword.empty() && (text.starts_with(keyword.substr(1)) || text.find(keyword) != text.npos))
-            return true;
+    for (std::size_t start = 0;;) {
+        const std::wstring_view rest = text.substr(start);
+        for (const std::wstring& strKeyword : Keywords()) {
+            const std::wstring_view keyword = strKeyword;
+            if (keyword.empty())
+                continue;
+            if (keyword.front() == L' ' ? keyword.size() > 1 && rest.size() >= keyword.size() - 1 &&
+                                              rest[0] == keyword[1] && rest.starts_with(keyword.substr(1))
+                                        : start == 0 && text.find(keyword) != text.npos)
+                return true;
+        }
+        const std::size_t blank = text.find(L' ', start);
+        if (blank == text.npos)
+            return false;
+        start = blank + 1;
     }
-    return false;
 }
 
 // Puts the range and approximation keywords in the current language; false when
@@ -64,11 +75,14 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
     std::wstring strWork = L" ";
     strWork += text;
     std::size_t count = 0;
-    for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId)
-        count += ReplaceAll(strWork, Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)], LoadLangString(nId));
+    for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId) {
+        const std::wstring& strKeyword = Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)];
+        if (strWork.find(strKeyword) != strWork.npos)
+            count += ReplaceAll(strWork, strKeyword, LoadLangString(nId));
+    }
     if (count == 0)
         return false;
-    strResult = strWork.substr(1);
+    strResult.assign(strWork, 1);
     return true;
 }
 
@@ -99,10 +113,8 @@ CDatePieces CutDate(std::wstring_view work)
     return pieces;
 }
 
-std::wstring JoinDate(const CDatePieces& pieces, int nFormat)
+void JoinDate(std::wstring& strResult, const CDatePieces& pieces, int nFormat)
 {
-    std::wstring strResult;
-    strResult.reserve(10);
     const auto appendDay = [&](wchar_t separator) {
         if (pieces.m_day.empty())
             return;
@@ -124,10 +136,33 @@ std::wstring JoinDate(const CDatePieces& pieces, int nFormat)
         appendMonth(L'/');
         appendDay(L'/');
     } else {
-        return {};
+        return;
     }
     strResult += pieces.m_year;
-    return strResult;
+}
+
+// FormatGedcomDate into `strResult`, whose storage is reused.
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+{
+    strResult.clear();
+    if (mode == DateTextMode::Raw) {
+        strResult = text;
+        return;
+    }
+    if (TranslateQualifiers(text, strResult))
+        return;
+    std::wstring strFilled;
+    std::wstring_view work = text;
+    if (work.empty() || !IsAsciiDigit(work[0])) {
+        if (mode != DateTextMode::DottedFilled || MonthNumber(work.substr(0, 3)).empty()) {
+            strResult = text;
+            return;
+        }
+        strFilled = L"01 ";
+        strFilled += work;
+        work = strFilled;
+    }
+    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
 }
 
 // Takes a part of a typed date up to its next "."; "01" when there is none.
@@ -141,11 +176,47 @@ std::wstring_view TakeDatePart(std::wstring_view& rest)
     return part;
 }
 
-void AppendPadded(std::wstring& strText, std::wstring_view part)
+// The normal form is never longer than ten characters, so it is composed in a
+// buffer: the person list normalises two dates of every person.
+struct CNormalDate {
+    std::array<wchar_t, 10> m_buffer{};
+    std::size_t m_nLength = 0;
+
+    bool Append(std::wstring_view piece)
+    {
+        if (piece.size() > m_buffer.size() - m_nLength)
+            return false;
+        for (const wchar_t c : piece)
+            m_buffer[m_nLength++] = c;
+        return true;
+    }
+    bool AppendPadded(std::wstring_view part) { return (part.size() != 1 || Append(L"0")) && Append(part); }
+};
+
+// NormalizeDateText into `normal`; returns the normal text, "*" or the empty text.
+std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int nPivot)
 {
-    if (part.size() == 1)
-        strText += L'0';
-    strText += part;
+    if (text.empty())
+        return {};
+    std::size_t dots = 0;
+    for (const wchar_t c : text) {
+        if (c == L'.')
+            ++dots;
+        else if (!IsAsciiDigit(c))
+            return L"*";
+    }
+    std::wstring_view rest = text;
+    const std::wstring_view day = dots == 1 ? std::wstring_view(L"01") : TakeDatePart(rest);
+    const std::wstring_view month = TakeDatePart(rest);
+    const std::wstring_view year = rest.substr(0, rest.find(L'.'));
+    const std::wstring_view century = year.size() != 1 && year.size() != 2 ? L""
+                                      : LeadingNumber(year) > nPivot      ? L"19"
+                                                                          : L"20";
+    const bool bFits = normal.AppendPadded(day) && normal.Append(L".") && normal.AppendPadded(month) &&
+                       normal.Append(L".") && normal.Append(century) && normal.AppendPadded(year);
+    if (!bFits || normal.m_nLength != normal.m_buffer.size())
+        return L"*";
+    return std::wstring_view(normal.m_buffer.data(), normal.m_nLength);
 }
 
 // MakeSortableDate without allocating: a view of `text` itself, or of `buffer`.
@@ -210,32 +281,26 @@ int DigitsAt(std::wstring_view text, std::size_t pos, std::size_t count)
 // Days since the epoch. A day or month outside its range carries into the next
 // months or years, as C's mktime does, so that 31.02.1900 is 3 March 1900 and
 // 45.13.1923 is 14 February 1925.
-long long DayNumber(int nYear, int nMonth, int nDay)
+long long DayNumber(const CCalendarDate& date)
 {
     using namespace std::chrono;
-    const year_month yearMonth = year{nYear} / January + months{nMonth - 1};
-    return (sys_days{yearMonth / 1} + days{nDay - 1}).time_since_epoch().count();
+    const year_month yearMonth = year{date.m_nYear} / January + months{date.m_nMonth - 1};
+    return (sys_days{yearMonth / 1} + days{date.m_nDay - 1}).time_since_epoch().count();
+}
+
+// The places of a date in normal form, as CDateKey reads them; year 0 when it has none.
+CCalendarDate NormalDateOf(std::wstring_view normal)
+{
+    return {DigitsAt(normal, 6, std::wstring_view::npos), DigitsAt(normal, 3, 2), DigitsAt(normal, 0, 2)};
 }
 
 } // namespace
 
 std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode)
 {
-    if (mode == DateTextMode::Raw)
-        return std::wstring(text);
-    std::wstring strQualified;
-    if (TranslateQualifiers(text, strQualified))
-        return strQualified;
-    std::wstring strFilled;
-    std::wstring_view work = text;
-    if (work.empty() || !IsAsciiDigit(work[0])) {
-        if (mode != DateTextMode::DottedFilled || MonthNumber(work.substr(0, 3)).empty())
-            return std::wstring(text);
-        strFilled = L"01 ";
-        strFilled += work;
-        work = strFilled;
-    }
-    return JoinDate(CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
+    std::wstring strResult;
+    FormatGedcomDateTo(strResult, text, mode);
+    return strResult;
 }
 
 std::wstring CEventInfo::GetDateText(DateTextMode mode) const
@@ -257,30 +322,8 @@ std::wstring CPerson::GetDeathDateText(DateTextMode mode) const
 
 std::wstring NormalizeDateText(std::wstring_view text, int nPivot)
 {
-    if (text.empty())
-        return {};
-    std::size_t dots = 0;
-    for (const wchar_t c : text) {
-        if (c == L'.')
-            ++dots;
-        else if (!IsAsciiDigit(c))
-            return L"*";
-    }
-    std::wstring_view rest = text;
-    const std::wstring_view day = dots == 1 ? std::wstring_view(L"01") : TakeDatePart(rest);
-    const std::wstring_view month = TakeDatePart(rest);
-    const std::wstring_view year = rest.substr(0, rest.find(L'.'));
-
-    std::wstring strResult;
-    strResult.reserve(10);
-    AppendPadded(strResult, day);
-    strResult += L'.';
-    AppendPadded(strResult, month);
-    strResult += L'.';
-    if (year.size() == 1 || year.size() == 2)
-        strResult += LeadingNumber(year) > nPivot ? L"19" : L"20";
-    AppendPadded(strResult, year);
-    return strResult.size() == 10 ? strResult : L"*";
+    CNormalDate normal;
+    return std::wstring(NormalizeTo(normal, text, nPivot));
 }
 
 std::wstring MakeSortableDate(std::wstring_view text)
@@ -329,35 +372,48 @@ int CDateKey::GetYear() const
 
 std::wstring FormatAge(const CPerson& person)
 {
-    const std::wstring strBirth = person.GetBirthDateText(DateTextMode::DottedFilled);
-    if (strBirth.empty())
+    // The person list asks for an age per person, so the date texts reuse one
+    // scratch string and the normal forms a buffer each.
+    thread_local std::wstring strDate;
+    const std::wstring& strBirthDate = person.m_birth->m_strDate;
+    if (strBirthDate.empty())
+        return {};
+    FormatGedcomDateTo(strDate, strBirthDate, DateTextMode::DottedFilled);
+    if (strDate.empty())
         return {};
     const bool bDied = person.m_death->m_bPresent;
-    std::wstring strMark;
+    std::wstring strAge;
     if (bDied) {
         CEventInfo::LoadEventLabels();
-        strMark = L' ';
-        strMark += std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
+        strAge = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
     }
-    const CDateKey birth(strBirth);
-    if (birth.GetYear() == 0)
-        return strMark;
+    CNormalDate normalBirth;
+    const CCalendarDate birth = NormalDateOf(NormalizeTo(normalBirth, strDate, TwoDigitYearPivot));
+    if (birth.m_nYear == 0)
+        return bDied ? L" " + strAge : strAge;
 
     CCalendarDate end = Today();
     bool bNoDeathDate = false;
     if (bDied) {
-        const CDateKey death(person.GetDeathDateText(DateTextMode::DottedFilled));
-        if (death.GetYear() > 0)
-            end = {death.GetYear(), death.GetMonth(), death.GetDay()};
+        const std::wstring& strDeathDate = person.m_death->m_strDate;
+        strDate.clear();
+        if (!strDeathDate.empty())
+            FormatGedcomDateTo(strDate, strDeathDate, DateTextMode::DottedFilled);
+        CNormalDate normalDeath;
+        const CCalendarDate death = NormalDateOf(NormalizeTo(normalDeath, strDate, TwoDigitYearPivot));
+        if (death.m_nYear > 0)
+            end = death;
         else
             bNoDeathDate = true;
     }
-    const long long days = DayNumber(end.m_nYear, end.m_nMonth, end.m_nDay) -
-                           DayNumber(birth.GetYear(), birth.GetMonth(), birth.GetDay());
+    const long long days = DayNumber(end) - DayNumber(birth);
     const auto years = static_cast<long long>(static_cast<double>(days) * (1.0 / 365.25));
-    std::wstring strAge = std::to_wstring(years);
-    strAge += strMark;
+    std::wstring strYears;
+    AppendDecimal(strYears, years);
+    if (bDied)
+        strYears += L' ';
+    strYears += strAge;
     if (bNoDeathDate)
-        strAge += L'*';
-    return strAge;
+        strYears += L'*';
+    return strYears;
 }

@@ -176,3 +176,20 @@ std::wstring_view FirstLetter(std::wstring_view text)
         ++end;
     return text.substr(0, end);
 }
+
+void AppendDecimal(std::wstring& text, long long value)
+{
+    wchar_t digits[20];
+    std::size_t count = 0;
+    // Digits are taken from the value as it is, so the most negative one needs no negation.
+    const bool bNegative = value < 0;
+    do {
+        const long long digit = value % 10;
+        digits[count++] = static_cast<wchar_t>(L'0' + (digit < 0 ? -digit : digit));
+        value /= 10;
+    } while (value != 0);
+    if (bNegative)
+        text += L'-';
+    while (count > 0)
+        text += digits[--count];
+}

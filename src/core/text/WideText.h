@@ -47,6 +47,9 @@ inline bool IsAsciiDigit(wchar_t c)
     return c >= L'0' && c <= L'9';
 }
 
+/// Appends the number in decimal, with a "-" when it is negative.
+void AppendDecimal(std::wstring& text, long long value);
+
 /// The first letter of `text` with the combining marks that follow it, so
 /// that a decomposed É stays whole; empty for an empty text.
 std::wstring_view FirstLetter(std::wstring_view text);
