@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
 #include <random>
 
 namespace {
@@ -23,43 +24,60 @@ CSettings ChangedSettings()
     changed.LevForPatr = 1234;
     changed.DateFormat = 1;
     changed.Lang = L"Ru";
-    changed.LastFileName = L"/home/anna/Семья; старые записи, 1923 = #1/tree.ged";
+    // Long (far beyond the 199 characters a value once could hold) and full of INI's own signs.
+    while (changed.LastFileName.size() < 1000)
+        changed.LastFileName += L"/Семья; старые записи, 1923 = #1";
+    changed.LastFileName += L"/tree.ged";
     return changed;
 }
 
-const QStringList theValueNames = {
-    "FileOpen", "LastFile", "LastFileName", "1Name1", "MaidNam1", "Sh1Nam", "ShMidNam",
-    "ShowMidNam", "InclNick", "DatForPatr", "AsInNameTag", "LevForPatr", "PutSexLetter",
-    "PutAge", "PutBirthDate", "PutDeathDate", "YearOnly", "DateFormat", "Lang"};
-
-// One option as text, by its stored name.
-QString ValueText(const CSettings& settings, const QString& strName)
+// Every option as its stored text, by name: what SaveSettings writes of them.
+std::map<std::wstring, std::wstring> Snapshot(const CSettings& settings)
 {
-    const std::pair<const char*, bool> flags[] = {
-        {"FileOpen", settings.FileOpen}, {"LastFile", settings.LastFile}, {"1Name1", settings._1Name1},
-        {"MaidNam1", settings.MaidNam1}, {"Sh1Nam", settings.Sh1Nam}, {"ShMidNam", settings.ShMidNam},
-        {"ShowMidNam", settings.ShowMidNam}, {"InclNick", settings.InclNick},
-        {"DatForPatr", settings.DatForPatr}, {"AsInNameTag", settings.AsInNameTag},
-        {"PutSexLetter", settings.PutSexLetter}, {"PutAge", settings.PutAge},
-        {"PutBirthDate", settings.PutBirthDate}, {"PutDeathDate", settings.PutDeathDate},
-        {"YearOnly", settings.YearOnly}};
-    for (const auto& [pszName, bFlag] : flags) {
-        if (strName == QLatin1String(pszName))
-            return bFlag ? "on" : "off";
-    }
-    if (strName == "LevForPatr")
-        return QString::number(settings.LevForPatr);
-    if (strName == "DateFormat")
-        return QString::number(settings.DateFormat);
-    if (strName == "Lang")
-        return QString::fromStdWString(settings.Lang);
-    return QString::fromStdWString(settings.LastFileName);
+    const CSettings saved = Settings;
+    CMemorySettingsStore memory;
+    CSettingsStore* pPrevious = SetSettingsStore(&memory);
+    Settings = settings;
+    SaveSettings();
+    SetSettingsStore(pPrevious);
+    Settings = saved;
+    return memory.m_values;
 }
 
-void CompareSettings(const CSettings& actual, const CSettings& expected)
+void CompareSettings(const CSettings& expected)
 {
-    for (const QString& strName : theValueNames)
-        QCOMPARE(strName + "=" + ValueText(actual, strName), strName + "=" + ValueText(expected, strName));
+    const std::map<std::wstring, std::wstring> actual = Snapshot(Settings);
+    for (const auto& [strName, strValue] : Snapshot(expected))
+        QCOMPARE(QString::fromStdWString(strName + L"=" + actual.at(strName)),
+                 QString::fromStdWString(strName + L"=" + strValue));
+}
+
+template <class TWork>
+void WithStoreAt(const QString& strPath, TWork work)
+{
+    CQtSettingsStore store(strPath);
+    SetSettingsStore(&store);
+    work();
+    SetSettingsStore(nullptr);
+}
+
+void LoadFrom(const QString& strPath)
+{
+    Settings = CSettings();
+    WithStoreAt(strPath, LoadSettings);
+}
+
+void SaveChangedSettings(const QString& strPath)
+{
+    Settings = ChangedSettings();
+    WithStoreAt(strPath, SaveSettings);
+}
+
+void WriteFile(const QString& strPath, const QByteArray& bytes)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 QByteArray Noise(int nSize)
@@ -78,11 +96,7 @@ QByteArray Noise(int nSize)
 class QtSettingsStoreTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Settings = CSettings();
-        QVERIFY(m_folder.isValid());
-    }
+    void init() { QVERIFY(m_folder.isValid()); }
     void cleanup()
     {
         SetSettingsStore(nullptr);
@@ -96,94 +110,49 @@ private slots:
         QCOMPARE(store.FileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quillborn/Stemmark.ini");
     }
 
-    void everyOptionSurvivesARoundTrip()
+    void everyOptionSurvivesARoundTripAndALongValueComesBackWhole()
     {
         const QString strPath = m_folder.filePath("roundtrip.ini");
-        Settings = ChangedSettings();
-        {
-            CQtSettingsStore store(strPath);
-            SetSettingsStore(&store);
-            SaveSettings();
-            SetSettingsStore(nullptr);
-        }
-        Settings = CSettings();
-        CQtSettingsStore store(strPath);
-        SetSettingsStore(&store);
-        LoadSettings();
-        CompareSettings(Settings, ChangedSettings());
+        SaveChangedSettings(strPath);
+        LoadFrom(strPath);
+        CompareSettings(ChangedSettings());
         QCOMPARE(theStringOffset, 200);
     }
 
-    void aLongPathIsReadBackWhole()
+    void aMissingOrUnreadableFileLeavesTheDefaults()
     {
-        std::wstring strPath = L"/home/anna";
-        while (strPath.size() < 1000)
-            strPath += L"/Очень длинная папка";
-        const QString strFile = m_folder.filePath("long.ini");
-        {
-            CQtSettingsStore store(strFile);
-            QVERIFY(store.WriteValue(L"LastFileName", strPath));
-        }
-        CQtSettingsStore store(strFile);
-        std::wstring strRead;
-        QVERIFY(store.ReadValue(L"LastFileName", strRead));
-        QCOMPARE(strRead, strPath);
+        LoadFrom(m_folder.filePath("absent/Stemmark.ini"));
+        CompareSettings(CSettings());
+        const QString strFolder = m_folder.filePath("folder.ini");
+        QVERIFY(QDir().mkpath(strFolder)); // a folder in the file's place: unreadable even for root
+        LoadFrom(strFolder);
+        CompareSettings(CSettings());
+        SaveChangedSettings(strFolder); // fails silently
     }
 
-    void aMissingFileLeavesTheDefaults()
-    {
-        CQtSettingsStore store(m_folder.filePath("absent/Stemmark.ini"));
-        SetSettingsStore(&store);
-        LoadSettings();
-        CompareSettings(Settings, CSettings());
-    }
-
-    void anUnreadableFileLeavesTheDefaults()
-    {
-        const QString strPath = m_folder.filePath("folder.ini");
-        QVERIFY(QDir().mkpath(strPath)); // a folder where the file should be: unreadable even for root
-        CQtSettingsStore store(strPath);
-        SetSettingsStore(&store);
-        LoadSettings();
-        CompareSettings(Settings, CSettings());
-        SaveSettings(); // fails, silently
-        QCOMPARE(Settings.LevForPatr, 3);
-    }
-
+    // At every cut, a value whose line is whole is read and one not begun keeps its default.
     void aTruncatedFileGivesWhatItStillHas()
     {
-        const QString strPath = m_folder.filePath("truncated.ini");
-        Settings = ChangedSettings();
-        {
-            CQtSettingsStore store(strPath);
-            SetSettingsStore(&store);
-            SaveSettings();
-            SetSettingsStore(nullptr);
-        }
+        const QString strPath = m_folder.filePath("whole.ini");
+        SaveChangedSettings(strPath);
         QFile file(strPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray whole = file.readAll();
-        file.close();
-        // Every cut: a value whose line is whole is read, one not begun keeps its default.
+        const auto changed = Snapshot(ChangedSettings());
+        const auto defaults = Snapshot(CSettings());
         for (qsizetype nCut = 0; nCut <= whole.size(); ++nCut) {
             const QString strCut = m_folder.filePath(QStringLiteral("cut%1.ini").arg(nCut));
-            QFile cut(strCut);
-            QVERIFY(cut.open(QIODevice::WriteOnly));
-            cut.write(whole.left(nCut));
-            cut.close();
-            Settings = CSettings();
-            CQtSettingsStore store(strCut);
-            SetSettingsStore(&store);
-            LoadSettings();
-            SetSettingsStore(nullptr);
-            for (const QString& strName : theValueNames) {
-                const qsizetype start = whole.indexOf("\n" + strName.toUtf8() + "=") + 1;
+            WriteFile(strCut, whole.left(nCut));
+            LoadFrom(strCut);
+            const auto loaded = Snapshot(Settings);
+            for (const auto& [strName, strValue] : loaded) {
+                const qsizetype start = whole.indexOf("\n" + QString::fromStdWString(strName).toUtf8() + "=") + 1;
                 const qsizetype end = whole.indexOf('\n', start) + 1;
                 QVERIFY(start > 0 && end > start);
                 if (nCut >= end)
-                    QCOMPARE(ValueText(Settings, strName), ValueText(ChangedSettings(), strName));
-                else if (nCut <= start + strName.size())
-                    QCOMPARE(ValueText(Settings, strName), ValueText(CSettings(), strName));
+                    QCOMPARE(strValue, changed.at(strName));
+                else if (nCut <= start + static_cast<qsizetype>(strName.size()))
+                    QCOMPARE(strValue, defaults.at(strName));
             }
         }
     }
@@ -205,14 +174,9 @@ private slots:
     {
         QFETCH(QByteArray, junk);
         const QString strPath = m_folder.filePath(QStringLiteral("junk-%1.ini").arg(QTest::currentDataTag()));
-        QFile file(strPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(junk);
-        file.close();
-        CQtSettingsStore store(strPath);
-        SetSettingsStore(&store);
-        LoadSettings();
-        CompareSettings(Settings, CSettings());
+        WriteFile(strPath, junk);
+        LoadFrom(strPath);
+        CompareSettings(CSettings());
     }
 
 private:

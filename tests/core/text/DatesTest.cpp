@@ -58,49 +58,28 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatGedcomDateTest, testing::Values(
     CFormatCase{L"12 DEC 23", L"12.12.", L"12.12.", L"12.12."}));
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, FormatGedcomDateTest, testing::Values(
-    CFormatCase{L"BET1900", L"BET1900", L"BET1900", L"BET1900"},           // no blank after the keyword
+    CFormatCase{L"BET1900", L"BET1900", L"BET1900", L"BET1900"},                 // no blank after the keyword
     CFormatCase{L"bet 1900 and 1910", L"bet 1900 and 1910", L"bet 1900 and 1910",
-                L"bet 1900 and 1910"},                                       // keywords only in capitals
-    CFormatCase{L"AFT 12 DEC 1923", L"AFT 12 DEC 1923", L"AFT 12 DEC 1923",
-                L"AFT 12 DEC 1923"},                                         // a qualified date is not cut
-    CFormatCase{L"1900 TO 1910", L"1900 TO 1910", L"1900 TO 1910", L"1900 TO 1910"},
-    CFormatCase{L"3 dec 1923", L"03.12.1923", L"03.12.1923", L"03.12.1923"}, // upper-cased after a day
-    CFormatCase{L"dec 1923", L"dec 1923", L"dec 1923", L"dec 1923"},        // but not at the start
+                L"bet 1900 and 1910"},                                            // keywords only in capitals
+    CFormatCase{L"AFT 12 DEC 1923", L"AFT 12 DEC 1923", L"AFT 12 DEC 1923", L"AFT 12 DEC 1923"}, // not cut
+    CFormatCase{L"3 dec 1923", L"03.12.1923", L"03.12.1923", L"03.12.1923"},      // upper-cased after a day
+    CFormatCase{L"dec 1923", L"dec 1923", L"dec 1923", L"dec 1923"},             // but not at the start
     CFormatCase{L"DEC1923", L"DEC1923", L"DEC1923", L"01.12.1923"},
-    CFormatCase{L"05 DEC 1923", L"05.12.1923", L"05.12.1923", L"05.12.1923"},
     CFormatCase{L"123 DEC 1923", L"123.12.1923", L"123.12.1923", L"123.12.1923"},
-    CFormatCase{L"12 DEC 1923 (?)", L"12.12.", L"12.12.", L"12.12."},      // the year is the last four
-    CFormatCase{L"DEC", L"DEC", L"DEC", L"01.12."},                         // a month alone
-    CFormatCase{L"1 J", L"01.1 J", L"01.1 J", L"01.1 J"},                    // short: the whole is the year
-    CFormatCase{L"@#DJULIAN@ 1923", L"@#DJULIAN@ 1923", L"@#DJULIAN@ 1923", L"@#DJULIAN@ 1923"},
+    CFormatCase{L"12 DEC 1923 (?)", L"12.12.", L"12.12.", L"12.12."},           // the year is the last four
     CFormatCase{L"", L"", L"", L""}));
 
-struct CUsCase {
-    const wchar_t* m_pszDate;
-    const wchar_t* m_pszDisplay;
-};
-
-class FormatUsDateTest : public DatesTest, public testing::WithParamInterface<CUsCase> {};
-
-TEST_P(FormatUsDateTest, DisplayFollowsTheDateFormatAndDottedDoesNot)
+TEST_F(DatesTest, OnlyDisplayFollowsTheDateFormat)
 {
     Settings.DateFormat = 1;
-    EXPECT_EQ(FormatGedcomDate(GetParam().m_pszDate, DateTextMode::Display), GetParam().m_pszDisplay);
+    EXPECT_EQ(FormatGedcomDate(L"5 MAR 1900", DateTextMode::Display), L"03/05/1900");
+    EXPECT_EQ(FormatGedcomDate(L"12 XYZ 1923", DateTextMode::Display), L"12/1923");
+    EXPECT_EQ(FormatGedcomDate(L"12 DEC 23", DateTextMode::Display), L"12/12/");
     EXPECT_EQ(FormatGedcomDate(L"5 MAR 1900", DateTextMode::Dotted), L"05.03.1900");
     EXPECT_EQ(FormatGedcomDate(L"MAR 1900", DateTextMode::DottedFilled), L"01.03.1900");
-}
-
-INSTANTIATE_TEST_SUITE_P(Format1, FormatUsDateTest, testing::Values(
-    CUsCase{L"12 DEC 1923", L"12/12/1923"}, CUsCase{L"5 MAR 1900", L"03/05/1900"},
-    CUsCase{L"12 XYZ 1923", L"12/1923"}, CUsCase{L"12 DEC 23", L"12/12/"},
-    CUsCase{L"DEC 1923", L"DEC 1923"}, CUsCase{L"1923", L"1923"}));
-
-TEST_F(DatesTest, AnUnknownDateFormatEmptiesOnlyTheDatesItCuts)
-{
-    Settings.DateFormat = 2;
+    Settings.DateFormat = 2; // unknown: empty, but only for dates that are cut
     EXPECT_EQ(FormatGedcomDate(L"12 DEC 1923", DateTextMode::Display), L"");
     EXPECT_EQ(FormatGedcomDate(L"ABT 1923", DateTextMode::Display), L"ABT 1923");
-    EXPECT_EQ(FormatGedcomDate(L"12 DEC 1923", DateTextMode::Dotted), L"12.12.1923");
 }
 
 struct CQualifierCase {
@@ -130,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, QualifierTest, testing::Values(
     CQualifierCase{L"ABT 1923", L"ABT 1923"},                                // no entry for ABT
     CQualifierCase{L"BET 1900 AND", L"Между 1900 AND"}));                    // no blank after AND
 
-TEST_F(DatesTest, GetDateTextGivesTheStoredValueForRawAndEmpty)
+TEST_F(DatesTest, PersonsGiveTheirBirthAndDeathDates)
 {
     CPerson& person = AddPerson(L"@I1@");
     EXPECT_EQ(person.GetBirthDateText(DateTextMode::Display), L"") << "no birth at all";
@@ -138,9 +117,7 @@ TEST_F(DatesTest, GetDateTextGivesTheStoredValueForRawAndEmpty)
     person.m_death.Edit().m_strDate = L"DEC 1990";
     EXPECT_EQ(person.GetBirthDateText(DateTextMode::Display), L"12.12.1923");
     EXPECT_EQ(person.GetBirthDateText(DateTextMode::Raw), L"12 DEC 1923");
-    EXPECT_EQ(person.GetDeathDateText(DateTextMode::Display), L"DEC 1990");
     EXPECT_EQ(person.GetDeathDateText(DateTextMode::DottedFilled), L"01.12.1990");
-    EXPECT_EQ(person.m_death->GetDateText(DateTextMode::Dotted), L"DEC 1990");
 }
 
 struct CNormalCase {
@@ -165,18 +142,10 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, NormalizeDateTextTest, testing::Values(
     CNormalCase{L"", L""},
     CNormalCase{L"5.3.20", L"05.03.2020"}, CNormalCase{L"5.3.21", L"05.03.1921"}, // both sides of the pivot
     CNormalCase{L"5.3.00", L"05.03.2000"},
-    CNormalCase{L"5.3.5", L"05.03.2005"},            // a one-digit year is padded, then read as two
-    CNormalCase{L"5.3.923", L"*"},                   // a three-digit year is too short
-    CNormalCase{L"1.2.1923.7", L"01.02.1923"},       // text after a third point is ignored
-    CNormalCase{L"23.12.1923 ", L"*"}, CNormalCase{L"12 DEC 1923", L"*"}, CNormalCase{L"ABT 1923", L"*"},
-    CNormalCase{L"..", L"*"}, CNormalCase{L"12.", L"*"}, CNormalCase{L"00.00.0000", L"00.00.0000"},
-    CNormalCase{L"1.1.19234", L"*"}));
-
-TEST(NormalizeDateTextPivotTest, ThePivotIsTheGivenOne)
-{
-    EXPECT_EQ(NormalizeDateText(L"5.3.30", 30), L"05.03.2030");
-    EXPECT_EQ(NormalizeDateText(L"5.3.31", 30), L"05.03.1931");
-}
+    CNormalCase{L"5.3.5", L"05.03.2005"},      // a one-digit year is padded, then read as two
+    CNormalCase{L"5.3.923", L"*"},             // a three-digit year is too short
+    CNormalCase{L"1.2.1923.7", L"01.02.1923"}, // text after a third point is ignored
+    CNormalCase{L"23.12.1923 ", L"*"}, CNormalCase{L"12 DEC 1923", L"*"}, CNormalCase{L"1.1.19234", L"*"}));
 
 struct CSortCase {
     const wchar_t* m_pszText;
@@ -204,57 +173,23 @@ INSTANTIATE_TEST_SUITE_P(BothFormats, SortableDateTest, testing::Values(
     CSortCase{L"12.12.", L"12.12.", 1212},
     CSortCase{L"123456789012", L"123456789012", INT_MAX})); // too large for a key
 
-TEST(SortableDateTest, DisplayTextsOfBothFormatsSortInDateOrder)
+TEST(DateKeyTest, HoldsTheNormalFormAndItsPlaces)
 {
-    for (const int nFormat : {0, 1}) {
-        Settings.DateFormat = nFormat;
-        const std::wstring strEarly = MakeSortableDate(FormatGedcomDate(L"25 DEC 1923", DateTextMode::Display));
-        const std::wstring strLate = MakeSortableDate(FormatGedcomDate(L"3 JAN 1924", DateTextMode::Display));
-        EXPECT_LT(strEarly, strLate) << "format " << nFormat;
-        EXPECT_LT(std::wstring(), strEarly) << "no date sorts first";
-    }
-    Settings = CSettings();
-}
-
-TEST(DateKeyTest, HoldsTheNormalFormAndItsKey)
-{
-    const CDateKey none;
-    EXPECT_EQ(none.GetText(), theEmptyDateText);
-    EXPECT_EQ(none.GetKey(), 10000101);
-
+    EXPECT_EQ(CDateKey().GetText(), theEmptyDateText);
+    EXPECT_EQ(CDateKey().GetKey(), 10000101);
     CDateKey key(L"5.3.23");
     EXPECT_EQ(key.GetText(), L"05.03.1923");
     EXPECT_EQ(key.GetKey(), 19230305);
     EXPECT_EQ(key.GetDay(), 5);
     EXPECT_EQ(key.GetMonth(), 3);
     EXPECT_EQ(key.GetYear(), 1923);
-
-    key = L"12.1923";
-    EXPECT_EQ(key.GetKey(), 19231201);
-    const CDateKey copy = key;
-    EXPECT_EQ(copy.GetText(), L"01.12.1923");
-    EXPECT_EQ(copy.GetKey(), 19231201);
-}
-
-TEST(DateKeyTest, UnreadableAndEmptyTextsHaveNoPlaces)
-{
-    const CDateKey bad(L"ABT 1923");
-    EXPECT_EQ(bad.GetText(), L"*");
-    EXPECT_EQ(bad.GetKey(), 0);
-    EXPECT_EQ(bad.GetDay(), 0);
-    EXPECT_EQ(bad.GetMonth(), 0);
-    EXPECT_EQ(bad.GetYear(), 0) << "a one-character text has no year place";
-
-    const CDateKey empty(L"");
-    EXPECT_EQ(empty.GetKey(), -1);
-    EXPECT_EQ(empty.GetYear(), 0);
-}
-
-TEST(DateKeyTest, ABoundOfAYearMatchesOnlyADateWrittenAsThatYear)
-{
-    const CDateKey bound(L"1923");
-    EXPECT_EQ(CDateKey(FormatGedcomDate(L"1923", DateTextMode::Dotted)).GetKey(), bound.GetKey());
-    EXPECT_NE(CDateKey(FormatGedcomDate(L"5 MAR 1923", DateTextMode::Dotted)).GetKey(), bound.GetKey());
+    key = L"ABT 1923";
+    EXPECT_EQ(key.GetText(), L"*");
+    EXPECT_EQ(key.GetKey(), 0);
+    EXPECT_EQ(key.GetYear(), 0) << "a one-character text has no year place";
+    // A bound of a year matches a birth written as that year, not one within it.
+    EXPECT_EQ(CDateKey(FormatGedcomDate(L"1923", DateTextMode::Dotted)).GetKey(), CDateKey(L"1923").GetKey());
+    EXPECT_NE(CDateKey(FormatGedcomDate(L"5 MAR 1923", DateTextMode::Dotted)).GetKey(), CDateKey(L"1923").GetKey());
 }
 
 struct CAgeCase {
@@ -282,38 +217,23 @@ TEST_P(FormatAgeTest, CountsCompletedYears)
 INSTANTIATE_TEST_SUITE_P(LivingAndDead, FormatAgeTest, testing::Values(
     CAgeCase{L"5 MAR 1923", nullptr, L"101", "living, to today"},
     CAgeCase{L"15 JUN 1924", nullptr, L"100", "a birthday today completes the year"},
-    CAgeCase{L"16 JUN 1924", nullptr, L"99", "a birthday tomorrow does not"},
     CAgeCase{L"1923", nullptr, L"101", "a year alone is its first of January"},
     CAgeCase{L"DEC 1923", nullptr, L"100", "a month is its first day"},
     CAgeCase{L"5 MAR 1923", L"10 JAN 1990", L"66 D", "dead, to the death date"},
-    CAgeCase{L"5 MAR 1923", L"DEC 1990", L"67 D", "a death month"},
     CAgeCase{L"5 MAR 1923", L"", L"101 D*", "dead without a death date"},
     CAgeCase{L"5 MAR 1923", L"ABT 1990", L"101 D*", "dead with an unusable death date"},
     CAgeCase{L"5 MAR 1923", L"1 JAN 0000", L"101 D*", "a death in year 0"},
     CAgeCase{nullptr, nullptr, L"", "no birth date"},
-    CAgeCase{nullptr, L"10 JAN 1990", L"", "no birth date, dead"},
     CAgeCase{L"ABT 1923", nullptr, L"", "a birth without a usable year"},
     CAgeCase{L"ABT 1923", L"1990", L" D", "the mark alone"},
-    CAgeCase{L"0000", nullptr, L"", "a birth in year 0 has no year"},
-    CAgeCase{L"1 JAN 2030", nullptr, L"-5", "a birth in the future"},
-    CAgeCase{L"1 JAN 2025", nullptr, L"0", "less than a year ahead"}));
+    CAgeCase{L"1 JAN 0000", L"", L" D", "a birth in year 0: the mark alone"},
+    CAgeCase{L"1 JAN 2030", nullptr, L"-5", "a birth in the future"}));
+
 
 INSTANTIATE_TEST_SUITE_P(NoCalendarDates, FormatAgeTest, testing::Values(
     CAgeCase{L"31 FEB 1900", L"4 MAR 1950", L"50 D", "31.02.1900 runs on to 3 March"},
     CAgeCase{L"31 FEB 1900", L"2 MAR 1950", L"49 D", "so the 2nd of March is short of 50"},
     CAgeCase{L"45.13 JAN 1923", nullptr, L"22", "45.13.2001 runs on to 14 February 2002"},
-    CAgeCase{L"00 JAN 1924", nullptr, L"100", "day 0 is the last day of the month before"},
     CAgeCase{L"1 JAN 1900", L"99 DEC 1999", L"100 D", "an impossible death day"}));
-
-TEST_F(DatesTest, TheMarkFollowsTheLanguage)
-{
-    const CPinnedClock clock({2024, 6, 15});
-    CPerson& person = AddPerson(L"@I1@");
-    person.m_birth.Edit().m_strDate = L"5 MAR 1923";
-    person.m_death.Edit().m_bPresent = true;
-    SetLanguage(L"Ru");
-    CEventInfo::theLabelsLoaded = false;
-    EXPECT_EQ(FormatAge(person), L"101 У*");
-}
 
 } // namespace

@@ -107,13 +107,11 @@ INSTANTIATE_TEST_SUITE_P(Table, NameTableTest, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     // Without slashes: a first name, no middle and no last name.
     CNameCase{L"John Henry", "", P::First, L"John"},
-    CNameCase{L"John", "", P::First, L"John"},
     CNameCase{L"John Henry", "", P::Middle, L""},
     CNameCase{L"John Henry", "", P::Last, L""},
     CNameCase{L"John", "1Name1", P::Display, L"John "},
     // Starting with the surname: no first and no middle name.
     CNameCase{L"/Smith/ John", "", P::First, L""},
-    CNameCase{L"/Smith/ John", "", P::Middle, L""},
     CNameCase{L"/Smith/ John", "", P::AsInTag, L" Smith John"},
     CNameCase{L"John //", "", P::Last, L""},
     CNameCase{L"John /", "", P::Last, L""},                     // nothing to drop after the slash
@@ -123,7 +121,6 @@ INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     CNameCase{L"John Henry George /Smith/", "", P::Middle, L"Henry"},
     CNameCase{L"John (Jack) Henry /Smith/", "", P::Middle, L"Henry"},
     CNameCase{L"John Henry (Harry) /Smith/", "", P::Middle, L"Henry (Harry)"},
-    CNameCase{L"John Henry (Harry /Smith/", "", P::Middle, L"Henry (Harry"},
     CNameCase{L"John Henry (Harry/Smith/", "", P::Middle, theMiddleNameFormatError},
     CNameCase{L"John Henry (Harry /Smith)/", "", P::Middle, theMiddleNameFormatError},
     CNameCase{L"John (Jack/Smith/", "", P::Middle, theFirstNameFormatError},
@@ -131,14 +128,13 @@ INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     CNameCase{L"John   Henry /Smith/", "", P::AsInTag, L"John  Henry Smith"}, // one pass over pairs
     CNameCase{L"", "InclNick", P::TagWithNick, L"[Bud]", L"", L"", L"Bud"},
     CNameCase{L"John /Smith/", "InclNick", P::TagWithNick, L"John Smith [Bud]", L"", L"", L"Bud"},
-    CNameCase{L"John /Smith/", "", P::TagWithNick, L"John Smith", L"", L"", L"Bud"},
     // GIVN and SURN are taken whole when present.
     CNameCase{L"John Henry /Smith/", "", P::First, L"Jack Harry", L"Jack Harry"},
     CNameCase{L"Anna /Ivanova (Petrova)/", "MaidNam1", P::Last, L"Ivanova (Petrova)", L"",
               L"Ivanova (Petrova)"},
     CNameCase{L"Anna /(Petrova)/", "MaidNam1", P::Last, L"Petrova ()"},    // nothing before "("
-    CNameCase{L"Anna /Ivanova (/", "MaidNam1", P::Last, L" (Ivanova)"},    // nothing after "("
-    CNameCase{L"Anna /Ivanova (Petrova)/", "", P::Last, L"Ivanova (Petrova)"}));
+    CNameCase{L"Anna /Ivanova (/", "MaidNam1", P::Last, L" (Ivanova)"}));  // nothing after "("
+
 
 INSTANTIATE_TEST_SUITE_P(Options, NameTableTest, testing::Values(
     CNameCase{L"John Henry /Smith/", "1Name1 ShowMidNam Sh1Nam ShMidNam", P::Display, L"J.H. Smith",
@@ -154,49 +150,35 @@ INSTANTIATE_TEST_SUITE_P(Options, NameTableTest, testing::Values(
     CNameCase{L"John Henry /Smith/", "ShowMidNam Sh1Nam", P::FullFirstFirst, L"John Henry Smith"},
     CNameCase{L"John Henry /Smith/", "Sh1Nam AsInNameTag", P::FullFirstFirst, L"John Henry Smith"},
     CNameCase{L"John", "", P::Display, L"John"},                                  // no surname, no blank
-    CNameCase{L"", "", P::Display, L""},
     CNameCase{L"John (Jack", "1Name1 Sh1Nam", P::Display, L"*. "},              // a marker shortens too
     CNameCase{L"John Henry /Smith/", "1Name1 Sh1Nam ShMidNam ShowMidNam InclNick", P::Short,
               L"John Smith [Bud]", L"", L"", L"Bud"},                             // no middle, no shortening
     CNameCase{L"John Henry /Smith/", "", P::Short, L"Smith John"},
     CNameCase{L"John", "", P::Short, L" John"},                                   // blank before the name
-    CNameCase{L"John", "1Name1", P::Short, L"John"},
     CNameCase{L"/Smith/", "1Name1 InclNick", P::Short, L" Smith [Bud]", L"", L"", L"Bud"}));
 
 INSTANTIATE_TEST_SUITE_P(Letters, NameTableTest, testing::Values(
     CNameCase{L"Иван Петрович /Сидоров/", "1Name1 ShowMidNam Sh1Nam ShMidNam", P::Display, L"И.П. Сидоров"},
-    CNameCase{L"Ёлка /Юнг/", "Sh1Nam", P::Display, L"Юнг Ё."},
     CNameCase{L"\u00C9mile /Zola/", "1Name1 Sh1Nam", P::Display, L"\u00C9. Zola"},
-    CNameCase{L"E\u0301mile /Zola/", "1Name1 Sh1Nam", P::Display, L"E\u0301. Zola"},  // a decomposed É
-    CNameCase{L"\U00010400mi /Deseret/", "1Name1 Sh1Nam", P::Display, L"\U00010400. Deseret"}));
+    CNameCase{L"E\u0301mile /Zola/", "1Name1 Sh1Nam", P::Display, L"E\u0301. Zola"})); // a decomposed É
 
-TEST_F(NamesTest, GetFullNameRestoresNoShorteningAsItWas)
-{
-    SetNameOptions("1Name1 Sh1Nam");
-    const CPerson& person = Person(L"John /Smith/");
-    for (const bool bBefore : {false, true}) {
-        theNoShortening = bBefore;
-        EXPECT_EQ(person.GetFullName(), L"John Smith");
-        EXPECT_EQ(theNoShortening, bBefore);
-    }
-    theNoShortening = false;
-    EXPECT_EQ(person.GetDisplayName(), L"J. Smith");
-}
 
-TEST_F(NamesTest, GetFullNameFirstFirstRestoresTheNameOrderOnBothPaths)
+// The flags the full-name calls change come back as they were, on both paths.
+TEST_F(NamesTest, FullNamesRestoreTheFlagsTheyChange)
 {
     const CPerson& person = Person(L"John /Smith/");
     for (const bool bAsInTag : {false, true}) {
         for (const bool bBefore : {false, true}) {
-            SetNameOptions("");
+            SetNameOptions("Sh1Nam");
             Settings.AsInNameTag = bAsInTag;
-            Settings._1Name1 = bBefore;
+            Settings._1Name1 = theNoShortening = bBefore;
             EXPECT_EQ(person.GetFullNameFirstFirst(), L"John Smith");
             EXPECT_EQ(Settings._1Name1, bBefore);
-            EXPECT_FALSE(theNoShortening);
+            EXPECT_EQ(theNoShortening, bBefore);
         }
     }
-    EXPECT_EQ(person.GetDisplayName(), L"John Smith") << "1Name1 was on before the last call";
+    theNoShortening = false;
+    EXPECT_EQ(person.GetDisplayName(), L"J. Smith");
 }
 
 } // namespace
