@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+enum class DateTextMode;
+
 // Kind codes of the events; a generic EVEN event has none.
 constexpr int kEventKindNone = -1;
 constexpr int kEventBirth = 0;
@@ -57,6 +59,9 @@ public:
     std::wstring m_strPlace;
     /// 1 when the date is shown apart from the details, which then leave it out.
     int m_bDateShown = 0;
+
+    /// The date as text; the stored value itself when it is empty or the mode is Raw.
+    std::wstring GetDateText(DateTextMode mode) const;
 
     static CEventLabels theLabels;
     /// Cleared to have LoadEventLabels read the labels again.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+enum class DateTextMode;
+
 /// An item of a tree view, opaque to the core.
 using CTreeItemHandle = std::uintptr_t;
 
@@ -36,4 +38,19 @@ public:
     CNoteList m_notes;
     CTreeItemHandle m_hTreeItem = 0; ///< the tree view's latest item for the person
     CTreeItemHandle m_hTreeItem2 = 0; ///< the person's root item among the patriarchs
+
+    // Names composed by the display options (text/Names.cpp).
+    std::wstring GetFirstName() const;
+    std::wstring GetMiddleName() const;
+    std::wstring GetLastName() const;
+    std::wstring GetNameAsInTag() const;
+    std::wstring GetTagNameWithNick() const;
+    std::wstring GetDisplayName() const;
+    std::wstring GetFullName() const;
+    std::wstring GetFullNameFirstFirst() const;
+    std::wstring GetShortName() const;
+
+    // The birth and death dates as text (text/Dates.cpp).
+    std::wstring GetBirthDateText(DateTextMode mode) const;
+    std::wstring GetDeathDateText(DateTextMode mode) const;
 };

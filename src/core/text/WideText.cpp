@@ -131,3 +131,65 @@ long long LeadingNumber(std::wstring_view text, std::size_t* digits)
         *digits = count;
     return negative ? -value : value;
 }
+
+std::wstring_view TrimLeftBlanks(std::wstring_view text)
+{
+    return text.substr(SkipBlanks(text));
+}
+
+std::wstring_view TrimRightBlanks(std::wstring_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && (text[end - 1] == L' ' || text[end - 1] == L'\t'))
+        --end;
+    return text.substr(0, end);
+}
+
+std::size_t ReplaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to)
+{
+    if (from.empty())
+        return 0;
+    std::size_t count = 0;
+    for (std::size_t pos = text.find(from); pos != std::wstring::npos; pos = text.find(from, pos + to.size())) {
+        text.replace(pos, from.size(), to);
+        ++count;
+    }
+    return count;
+}
+
+namespace {
+
+bool IsCombiningMark(wchar_t c)
+{
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F);
+}
+
+} // namespace
+
+std::wstring_view FirstLetter(std::wstring_view text)
+{
+    if (text.empty())
+        return text;
+    std::size_t end = 1;
+    while (end < text.size() && IsCombiningMark(text[end]))
+        ++end;
+    return text.substr(0, end);
+}
+
+void AppendDecimal(std::wstring& text, long long value)
+{
+    wchar_t digits[20];
+    std::size_t count = 0;
+    // Digits are taken from the value as it is, so the most negative one needs no negation.
+    const bool bNegative = value < 0;
+    do {
+        const long long digit = value % 10;
+        digits[count++] = static_cast<wchar_t>(L'0' + (digit < 0 ? -digit : digit));
+        value /= 10;
+    } while (value != 0);
+    if (bNegative)
+        text += L'-';
+    while (count > 0)
+        text += digits[--count];
+}

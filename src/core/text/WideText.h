@@ -22,3 +22,34 @@ std::size_t SkipBlanks(std::wstring_view text, std::size_t from = 0);
 /// blanks, an optional sign, digits. `digits` (if given) receives how many digits
 /// were read; no digits gives 0.
 long long LeadingNumber(std::wstring_view text, std::size_t* digits = nullptr);
+
+/// Blanks and tabs removed at the start or at the end; a view into `text`.
+std::wstring_view TrimLeftBlanks(std::wstring_view text);
+std::wstring_view TrimRightBlanks(std::wstring_view text);
+inline std::wstring_view TrimBlanks(std::wstring_view text)
+{
+    return TrimLeftBlanks(TrimRightBlanks(text));
+}
+
+/// Replaces every occurrence of `from`, left to right, resuming after each
+/// replacement; returns how many were replaced.
+std::size_t ReplaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to);
+
+/// The upper case of an ASCII letter; every other character unchanged, so no
+/// letter of another script turns into an ASCII one.
+inline wchar_t AsciiUpper(wchar_t c)
+{
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+inline bool IsAsciiDigit(wchar_t c)
+{
+    return c >= L'0' && c <= L'9';
+}
+
+/// Appends the number in decimal, with a "-" when it is negative.
+void AppendDecimal(std::wstring& text, long long value);
+
+/// The first letter of `text` with the combining marks that follow it, so
+/// that a decomposed É stays whole; empty for an empty text.
+std::wstring_view FirstLetter(std::wstring_view text);

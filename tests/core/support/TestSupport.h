@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Tables.h"
+#include "platform/Clock.h"
 #include "platform/Message.h"
 #include "text/WideText.h"
 
@@ -34,6 +35,21 @@ public:
 
 private:
     CMessageSink* m_pPrevious = nullptr;
+};
+
+/// Pins "today" for the life of the object.
+class CPinnedClock : public CClock {
+public:
+    explicit CPinnedClock(CCalendarDate today) : m_today(today) { m_pPrevious = SetClock(this); }
+    ~CPinnedClock() override { SetClock(m_pPrevious); }
+    CPinnedClock(const CPinnedClock&) = delete;
+    CPinnedClock& operator=(const CPinnedClock&) = delete;
+
+    CCalendarDate Today() const override { return m_today; }
+
+private:
+    CCalendarDate m_today;
+    CClock* m_pPrevious = nullptr;
 };
 
 /// A fresh empty folder, removed with its content at the end of the test.

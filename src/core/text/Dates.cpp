@@ -1,0 +1,419 @@
+#include "text/Dates.h"
+
+#include "model/EventInfo.h"
+#include "model/Person.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+#include "platform/Clock.h"
+#include "text/WideText.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <climits>
+
+namespace {
+
+constexpr std::array<std::wstring_view, 12> theMonthNames = {L"JAN", L"FEB", L"MAR", L"APR", L"MAY", L"JUN",
+                                                             L"JUL", L"AUG", L"SEP", L"OCT", L"NOV", L"DEC"};
+constexpr std::array<std::wstring_view, 12> theMonthNumbers = {L"01", L"02", L"03", L"04", L"05", L"06",
+                                                               L"07", L"08", L"09", L"10", L"11", L"12"};
+
+// The two-digit number of a month name compared exactly; empty when none matches.
+std::wstring_view MonthNumber(std::wstring_view name)
+{
+    for (std::size_t i = 0; i < theMonthNames.size(); ++i) {
+        if (name == theMonthNames[i])
+            return theMonthNumbers[i];
+    }
+    return {};
+}
+
+// The English keywords are also the GEDCOM ones; they come from the program's
+// own table, which never changes, so they are read once.
+const std::array<std::wstring, IDS_QUAL_TO - IDS_QUAL_AFT + 1>& Keywords()
+{
+    static const auto theKeywords = [] {
+        std::array<std::wstring, IDS_QUAL_TO - IDS_QUAL_AFT + 1> keywords;
+        for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId)
+            keywords[static_cast<std::size_t>(nId - IDS_QUAL_AFT)] = LoadBaseString(nId);
+        return keywords;
+    }();
+    return theKeywords;
+}
+
+// Whether a keyword stands in the text, the start of the text counting as the
+// blank before it. Only the places after a blank are tried, so a date without
+// keywords costs a look at each of its few blanks.
+bool HasKeyword(std::wstring_view text)
+{
+    for (std::size_t start = 0;;) {
+        const std::wstring_view rest = text.substr(start);
+        for (const std::wstring& strKeyword : Keywords()) {
+            const std::wstring_view keyword = strKeyword;
+            if (keyword.empty())
+                continue;
+            if (keyword.front() == L' ' ? keyword.size() > 1 && rest.size() >= keyword.size() - 1 &&
+                                              rest[0] == keyword[1] && rest.starts_with(keyword.substr(1))
+                                        : start == 0 && text.find(keyword) != text.npos)
+                return true;
+        }
+        const std::size_t blank = text.find(L' ', start);
+        if (blank == text.npos)
+            return false;
+        start = blank + 1;
+    }
+}
+
+// Puts the range and approximation keywords in the current language; false when
+// the text has none. The rest of a qualified date is left as written.
+bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
+{
+    if (!HasKeyword(text))
+        return false;
+    std::wstring strWork = L" ";
+    strWork += text;
+    std::size_t count = 0;
+    for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId) {
+        const std::wstring& strKeyword = Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)];
+        if (strWork.find(strKeyword) != strWork.npos)
+            count += ReplaceAll(strWork, strKeyword, LoadLangString(nId));
+    }
+    if (count == 0)
+        return false;
+    strResult.assign(strWork, 1);
+    return true;
+}
+
+struct CDatePieces {
+    std::wstring_view m_day;
+    bool m_bPadDay = false;
+    std::wstring_view m_month;
+    std::wstring_view m_year;
+};
+
+// Day, month and year of a text that starts with a digit (or was given a day).
+CDatePieces CutDate(std::wstring_view work)
+{
+    CDatePieces pieces;
+    const std::size_t blank = work.find(L' ');
+    std::array<wchar_t, 3> monthName{};
+    const std::wstring_view token = work.substr(blank == work.npos ? 0 : blank + 1, 3);
+    for (std::size_t i = 0; i < token.size(); ++i)
+        monthName[i] = AsciiUpper(token[i]);
+    pieces.m_month = MonthNumber(std::wstring_view(monthName.data(), token.size()));
+    if (blank != work.npos && blank >= 1) {
+        pieces.m_day = work.substr(0, blank);
+        pieces.m_bPadDay = pieces.m_day.size() == 1;
+    }
+    pieces.m_year = work.size() > 4 ? work.substr(work.size() - 4) : work;
+    if (LeadingNumber(pieces.m_year) == 0)
+        pieces.m_year = {};
+    return pieces;
+}
+
+void JoinDate(std::wstring& strResult, const CDatePieces& pieces, int nFormat)
+{
+    const auto appendDay = [&](wchar_t separator) {
+        if (pieces.m_day.empty())
+            return;
+        if (pieces.m_bPadDay)
+            strResult += L'0';
+        strResult += pieces.m_day;
+        strResult += separator;
+    };
+    const auto appendMonth = [&](wchar_t separator) {
+        if (pieces.m_month.empty())
+            return;
+        strResult += pieces.m_month;
+        strResult += separator;
+    };
+    if (nFormat == 0) {
+        appendDay(L'.');
+        appendMonth(L'.');
+    } else if (nFormat == 1) {
+        appendMonth(L'/');
+        appendDay(L'/');
+    } else {
+        return;
+    }
+    strResult += pieces.m_year;
+}
+
+// FormatGedcomDate into `strResult`, whose storage is reused.
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+{
+    strResult.clear();
+    if (mode == DateTextMode::Raw) {
+        strResult = text;
+        return;
+    }
+    if (TranslateQualifiers(text, strResult))
+        return;
+    std::wstring strFilled;
+    std::wstring_view work = text;
+    if (work.empty() || !IsAsciiDigit(work[0])) {
+        if (mode != DateTextMode::DottedFilled || MonthNumber(work.substr(0, 3)).empty()) {
+            strResult = text;
+            return;
+        }
+        strFilled = L"01 ";
+        strFilled += work;
+        work = strFilled;
+    }
+    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
+}
+
+// Takes a part of a typed date up to its next "."; "01" when there is none.
+std::wstring_view TakeDatePart(std::wstring_view& rest)
+{
+    const std::size_t dot = rest.find(L'.');
+    if (dot == rest.npos)
+        return L"01";
+    const std::wstring_view part = rest.substr(0, dot);
+    rest.remove_prefix(dot + 1);
+    return part;
+}
+
+// The normal form is never longer than ten characters, so it is composed in a
+// buffer: the person list normalises two dates of every person.
+struct CNormalDate {
+    std::array<wchar_t, 10> m_buffer{};
+    std::size_t m_nLength = 0;
+
+    bool Append(std::wstring_view piece)
+    {
+        if (piece.size() > m_buffer.size() - m_nLength)
+            return false;
+        for (const wchar_t c : piece)
+            m_buffer[m_nLength++] = c;
+        return true;
+    }
+    bool AppendPadded(std::wstring_view part) { return (part.size() != 1 || Append(L"0")) && Append(part); }
+};
+
+// NormalizeDateText into `normal`; returns the normal text, "*" or the empty text.
+std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int nPivot)
+{
+    if (text.empty())
+        return {};
+    std::size_t dots = 0;
+    for (const wchar_t c : text) {
+        if (c == L'.')
+            ++dots;
+        else if (!IsAsciiDigit(c))
+            return L"*";
+    }
+    std::wstring_view rest = text;
+    const std::wstring_view day = dots == 1 ? std::wstring_view(L"01") : TakeDatePart(rest);
+    const std::wstring_view month = TakeDatePart(rest);
+    const std::wstring_view year = rest.substr(0, rest.find(L'.'));
+    const std::wstring_view century = year.size() != 1 && year.size() != 2 ? L""
+                                      : LeadingNumber(year) > nPivot      ? L"19"
+                                                                          : L"20";
+    const bool bFits = normal.AppendPadded(day) && normal.Append(L".") && normal.AppendPadded(month) &&
+                       normal.Append(L".") && normal.Append(century) && normal.AppendPadded(year);
+    if (!bFits || normal.m_nLength != normal.m_buffer.size())
+        return L"*";
+    return std::wstring_view(normal.m_buffer.data(), normal.m_nLength);
+}
+
+// MakeSortableDate without allocating: a view of `text` itself, or of `buffer`.
+std::wstring_view SortableView(std::wstring_view text, std::array<wchar_t, 10>& buffer)
+{
+    const wchar_t separator = text.find(L'/') != text.npos ? L'/' : L'.';
+    std::wstring_view year, first, second;
+    switch (text.size()) {
+    case 4:
+        year = text, first = L"01", second = L"01";
+        break;
+    case 7:
+        year = text.substr(3), first = text.substr(0, 2), second = L"01";
+        break;
+    case 10:
+        year = text.substr(6, 4);
+        first = separator == L'/' ? text.substr(0, 2) : text.substr(3, 2);
+        second = separator == L'/' ? text.substr(3, 2) : text.substr(0, 2);
+        break;
+    default:
+        return text;
+    }
+    std::size_t length = 0;
+    for (const std::wstring_view piece : {year, std::wstring_view(&separator, 1), first,
+                                          std::wstring_view(&separator, 1), second}) {
+        for (const wchar_t c : piece)
+            buffer[length++] = c;
+    }
+    return std::wstring_view(buffer.data(), length);
+}
+
+// The leading number of a text read as if its "." and "/" were not there.
+long long LeadingNumberWithoutSeparators(std::wstring_view text)
+{
+    std::size_t pos = 0;
+    const auto skipSeparators = [&] {
+        while (pos < text.size() && (text[pos] == L'.' || text[pos] == L'/'))
+            ++pos;
+    };
+    for (skipSeparators(); pos < text.size() && (text[pos] == L' ' || text[pos] == L'\t'); skipSeparators())
+        ++pos;
+    bool bNegative = false;
+    if (pos < text.size() && (text[pos] == L'-' || text[pos] == L'+')) {
+        bNegative = text[pos] == L'-';
+        ++pos;
+        skipSeparators();
+    }
+    constexpr long long kCap = 1LL << 40;
+    long long value = 0;
+    for (; pos < text.size() && IsAsciiDigit(text[pos]); skipSeparators()) {
+        value = std::min(value * 10 + (text[pos] - L'0'), kCap);
+        ++pos;
+    }
+    return bNegative ? -value : value;
+}
+
+int DigitsAt(std::wstring_view text, std::size_t pos, std::size_t count)
+{
+    return pos < text.size() ? static_cast<int>(LeadingNumber(text.substr(pos, count))) : 0;
+}
+
+// Days since the epoch. A day or month outside its range carries into the next
+// months or years, as C's mktime does, so that 31.02.1900 is 3 March 1900 and
+// 45.13.1923 is 14 February 1925.
+long long DayNumber(const CCalendarDate& date)
+{
+    using namespace std::chrono;
+    const year_month yearMonth = year{date.m_nYear} / January + months{date.m_nMonth - 1};
+    return (sys_days{yearMonth / 1} + days{date.m_nDay - 1}).time_since_epoch().count();
+}
+
+// The places of a date in normal form, as CDateKey reads them; year 0 when it has none.
+CCalendarDate NormalDateOf(std::wstring_view normal)
+{
+    return {DigitsAt(normal, 6, std::wstring_view::npos), DigitsAt(normal, 3, 2), DigitsAt(normal, 0, 2)};
+}
+
+} // namespace
+
+std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode)
+{
+    std::wstring strResult;
+    FormatGedcomDateTo(strResult, text, mode);
+    return strResult;
+}
+
+std::wstring CEventInfo::GetDateText(DateTextMode mode) const
+{
+    if (mode == DateTextMode::Raw || m_strDate.empty())
+        return m_strDate;
+    return FormatGedcomDate(m_strDate, mode);
+}
+
+std::wstring CPerson::GetBirthDateText(DateTextMode mode) const
+{
+    return m_birth->GetDateText(mode);
+}
+
+std::wstring CPerson::GetDeathDateText(DateTextMode mode) const
+{
+    return m_death->GetDateText(mode);
+}
+
+std::wstring NormalizeDateText(std::wstring_view text, int nPivot)
+{
+    CNormalDate normal;
+    return std::wstring(NormalizeTo(normal, text, nPivot));
+}
+
+std::wstring MakeSortableDate(std::wstring_view text)
+{
+    std::array<wchar_t, 10> buffer{};
+    return std::wstring(SortableView(text, buffer));
+}
+
+int ComputeDateKey(std::wstring_view text)
+{
+    if (text.empty())
+        return -1;
+    std::array<wchar_t, 10> buffer{};
+    const long long value = LeadingNumberWithoutSeparators(SortableView(text, buffer));
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+CDateKey::CDateKey() : m_strText(theEmptyDateText), m_nKey(ComputeDateKey(m_strText)) {}
+
+CDateKey::CDateKey(std::wstring_view text)
+    : m_strText(NormalizeDateText(text, TwoDigitYearPivot)), m_nKey(ComputeDateKey(m_strText))
+{
+}
+
+CDateKey& CDateKey::operator=(std::wstring_view text)
+{
+    m_strText = NormalizeDateText(text, TwoDigitYearPivot);
+    m_nKey = ComputeDateKey(m_strText);
+    return *this;
+}
+
+int CDateKey::GetDay() const
+{
+    return DigitsAt(m_strText, 0, 2);
+}
+
+int CDateKey::GetMonth() const
+{
+    return DigitsAt(m_strText, 3, 2);
+}
+
+int CDateKey::GetYear() const
+{
+    return DigitsAt(m_strText, 6, std::wstring_view::npos);
+}
+
+std::wstring FormatAge(const CPerson& person)
+{
+    // The person list asks for an age per person, so the date texts reuse one
+    // scratch string and the normal forms a buffer each.
+    thread_local std::wstring strDate;
+    const std::wstring& strBirthDate = person.m_birth->m_strDate;
+    if (strBirthDate.empty())
+        return {};
+    FormatGedcomDateTo(strDate, strBirthDate, DateTextMode::DottedFilled);
+    if (strDate.empty())
+        return {};
+    const bool bDied = person.m_death->m_bPresent;
+    std::wstring strAge;
+    if (bDied) {
+        CEventInfo::LoadEventLabels();
+        strAge = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
+    }
+    CNormalDate normalBirth;
+    const CCalendarDate birth = NormalDateOf(NormalizeTo(normalBirth, strDate, TwoDigitYearPivot));
+    if (birth.m_nYear == 0)
+        return bDied ? L" " + strAge : strAge;
+
+    CCalendarDate end = Today();
+    bool bNoDeathDate = false;
+    if (bDied) {
+        const std::wstring& strDeathDate = person.m_death->m_strDate;
+        strDate.clear();
+        if (!strDeathDate.empty())
+            FormatGedcomDateTo(strDate, strDeathDate, DateTextMode::DottedFilled);
+        CNormalDate normalDeath;
+        const CCalendarDate death = NormalDateOf(NormalizeTo(normalDeath, strDate, TwoDigitYearPivot));
+        if (death.m_nYear > 0)
+            end = death;
+        else
+            bNoDeathDate = true;
+    }
+    const long long days = DayNumber(end) - DayNumber(birth);
+    const auto years = static_cast<long long>(static_cast<double>(days) * (1.0 / 365.25));
+    std::wstring strYears;
+    AppendDecimal(strYears, years);
+    if (bDied)
+        strYears += L' ';
+    strYears += strAge;
+    if (bNoDeathDate)
+        strYears += L'*';
+    return strYears;
+}

@@ -1,0 +1,221 @@
+#include "options/Settings.h"
+
+#include "options/Language.h"
+#include "platform/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <set>
+#include <vector>
+
+namespace {
+
+/// A memory store that remembers the order of the names asked for and can
+/// refuse some of them.
+class CRecordingStore : public CMemorySettingsStore {
+public:
+    bool ReadValue(const std::wstring& strName, std::wstring& strValue) override
+    {
+        m_astrReads.push_back(strName);
+        return !m_unreadable.count(strName) && CMemorySettingsStore::ReadValue(strName, strValue);
+    }
+    bool WriteValue(const std::wstring& strName, const std::wstring& strValue) override
+    {
+        m_astrWrites.push_back(strName);
+        return CMemorySettingsStore::WriteValue(strName, strValue);
+    }
+
+    std::vector<std::wstring> m_astrReads;
+    std::vector<std::wstring> m_astrWrites;
+    std::set<std::wstring> m_unreadable;
+};
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Settings = CSettings();
+        m_pPrevious = SetSettingsStore(&m_store);
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(m_pPrevious);
+        Settings = CSettings();
+        SetLanguage(L"En");
+    }
+    // Saves, forgets everything in memory and loads again.
+    void RoundTrip()
+    {
+        SaveSettings();
+        Settings = CSettings();
+        Settings.DatForPatr = Settings.AsInNameTag = false; // so that a flag read as on shows
+        LoadSettings();
+    }
+
+    CRecordingStore m_store;
+    CSettingsStore* m_pPrevious = nullptr;
+};
+
+TEST_F(SettingsTest, AnEmptyStoreLeavesTheDefaults)
+{
+    LoadSettings();
+    EXPECT_TRUE(Settings.AsInNameTag) << "names as in the NAME tag";
+    EXPECT_TRUE(Settings.DatForPatr);
+    EXPECT_EQ(Settings.LevForPatr, 3);
+    EXPECT_EQ(Settings.DateFormat, 0);
+    EXPECT_EQ(Settings.Lang, L"En");
+    EXPECT_EQ(theStringOffset, 0);
+    EXPECT_FALSE(Settings.FileOpen || Settings.LastFile || Settings._1Name1 || Settings.PutAge);
+    EXPECT_TRUE(theLastFileName.empty());
+}
+
+TEST_F(SettingsTest, LoadsInItsOrderAndSavesInItsOwn)
+{
+    Settings.LastFile = true;
+    SaveSettings();
+    const std::vector<std::wstring> saved{
+        L"LastFile", L"LastFileName", L"FileOpen", L"1Name1", L"MaidNam1", L"Sh1Nam", L"ShowMidNam",
+        L"ShMidNam", L"DatForPatr", L"LevForPatr", L"InclNick", L"AsInNameTag", L"PutSexLetter",
+        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang"};
+    EXPECT_EQ(m_store.m_astrWrites, saved);
+
+    LoadSettings();
+    const std::vector<std::wstring> loaded{
+        L"FileOpen", L"LastFile", L"LastFileName", L"1Name1", L"MaidNam1", L"Sh1Nam", L"ShMidNam",
+        L"ShowMidNam", L"InclNick", L"DatForPatr", L"AsInNameTag", L"LevForPatr", L"PutSexLetter",
+        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang"};
+    EXPECT_EQ(m_store.m_astrReads, loaded);
+}
+
+TEST_F(SettingsTest, FlagsAreOneCharacterOfCodeOneOrNothing)
+{
+    Settings._1Name1 = true;
+    SaveSettings();
+    EXPECT_EQ(m_store.m_values[L"1Name1"], std::wstring(1, wchar_t{1}));
+    EXPECT_EQ(m_store.m_values[L"Sh1Nam"], L"");
+
+    m_store.m_values[L"Sh1Nam"] = L"x"; // any code but 0 is on
+    m_store.m_values[L"DatForPatr"] = L"";
+    m_store.m_values[L"PutAge"] = std::wstring(1, L'\0') + L"1";
+    LoadSettings();
+    EXPECT_TRUE(Settings.Sh1Nam);
+    EXPECT_FALSE(Settings.DatForPatr) << "an empty string is off";
+    EXPECT_FALSE(Settings.PutAge) << "only the first character counts";
+}
+
+TEST_F(SettingsTest, EveryFlagSurvivesARoundTrip)
+{
+    bool CSettings::*const flags[] = {&CSettings::FileOpen,   &CSettings::_1Name1,      &CSettings::MaidNam1,
+                                      &CSettings::Sh1Nam,     &CSettings::ShMidNam,     &CSettings::ShowMidNam,
+                                      &CSettings::InclNick,   &CSettings::DatForPatr,   &CSettings::AsInNameTag,
+                                      &CSettings::PutSexLetter, &CSettings::PutAge,     &CSettings::PutBirthDate,
+                                      &CSettings::PutDeathDate, &CSettings::YearOnly,   &CSettings::LastFile};
+    for (std::size_t on = 0; on < std::size(flags); ++on) {
+        Settings = CSettings();
+        Settings.DatForPatr = Settings.AsInNameTag = false;
+        Settings.*flags[on] = true;
+        RoundTrip();
+        for (std::size_t i = 0; i < std::size(flags); ++i)
+            EXPECT_EQ(Settings.*flags[i], i == on) << "flag " << i << " with flag " << on << " on";
+    }
+}
+
+struct CNumberCase {
+    int m_nStored;
+    int m_nRead;
+    const wchar_t* m_pszText;
+    const char* m_pszWhy;
+};
+
+class SettingsNumberTest : public SettingsTest, public testing::WithParamInterface<CNumberCase> {};
+
+TEST_P(SettingsNumberTest, NumbersAreOneCharacterOfTheirLow16Bits)
+{
+    Settings.LevForPatr = GetParam().m_nStored;
+    Settings.DateFormat = GetParam().m_nStored;
+    SaveSettings();
+    EXPECT_EQ(m_store.m_values[L"LevForPatr"], GetParam().m_pszText) << GetParam().m_pszWhy;
+    Settings.LevForPatr = Settings.DateFormat = 77;
+    LoadSettings();
+    EXPECT_EQ(Settings.LevForPatr, GetParam().m_nRead) << GetParam().m_pszWhy;
+    EXPECT_EQ(Settings.DateFormat, GetParam().m_nRead) << GetParam().m_pszWhy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SettingsNumberTest, testing::Values(
+    CNumberCase{3, 3, L"\x0003", "a small level"},
+    CNumberCase{1, 1, L"\x0001", "the mm/dd/yyyy format"},
+    CNumberCase{0, 0, L"", "0 is the empty string, which reads as 0"},
+    CNumberCase{65535, 65535, L"\xFFFF", "the largest that fits"},
+    CNumberCase{65536 + 7, 7, L"\x0007", "above 65535 it is kept modulo 65536"},
+    CNumberCase{65536, 0, L"", "a multiple of 65536 is stored as 0"}));
+
+struct CLangCase {
+    const wchar_t* m_pszStored;
+    const wchar_t* m_pszLang;
+    int m_nStringOffset;
+    const char* m_pszWhy;
+};
+
+class SettingsLangTest : public SettingsTest, public testing::WithParamInterface<CLangCase> {};
+
+TEST_P(SettingsLangTest, SelectsTheLanguageFromTheFirstTwoCharacters)
+{
+    m_store.m_values[L"Lang"] = GetParam().m_pszStored;
+    LoadSettings();
+    EXPECT_EQ(Settings.Lang, GetParam().m_pszLang) << GetParam().m_pszWhy;
+    EXPECT_EQ(theStringOffset, GetParam().m_nStringOffset) << GetParam().m_pszWhy;
+    EXPECT_FALSE(theLangModuleInUse) << GetParam().m_pszWhy;
+    SaveSettings();
+    EXPECT_EQ(m_store.m_values[L"Lang"], GetParam().m_pszLang) << "written as its two characters";
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, SettingsLangTest, testing::Values(
+    CLangCase{L"En", L"En", 0, "English"},
+    CLangCase{L"Ru", L"Ru", 200, "Russian"},
+    CLangCase{L"Enx", L"En", 0, "only two characters are read"},
+    CLangCase{L"", L"", 200, "an empty code selects Russian"},
+    CLangCase{L"De", L"De", 200, "an unknown code selects Russian"},
+    CLangCase{L"en", L"en", 200, "codes are compared exactly"}));
+
+TEST_F(SettingsTest, TheLastFileIsKeptWholeOnlyWhileLastFileIsOn)
+{
+    std::wstring strPath = L"/home/anna/Семья";
+    while (strPath.size() < 500) // far beyond the 199 characters a value once could hold
+        strPath += L"/a folder with a long name";
+    Settings.LastFile = true;
+    theLastFileName = strPath;
+    RoundTrip();
+    EXPECT_EQ(theLastFileName, strPath);
+
+    Settings.LastFile = false;
+    SaveSettings();
+    EXPECT_EQ(m_store.m_values[L"LastFileName"], L"") << "turning LastFile off erases the stored path";
+
+    m_store.m_values[L"LastFileName"] = strPath;
+    theLastFileName = L"kept?";
+    LoadSettings();
+    EXPECT_TRUE(theLastFileName.empty()) << "with LastFile off the stored path is not read";
+}
+
+TEST_F(SettingsTest, AnUnreadableValueKeepsItsSetting)
+{
+    Settings.LastFile = true;
+    Settings.LevForPatr = 9;
+    Settings.ShowMidNam = true;
+    theLastFileName = L"/a.ged";
+    SaveSettings();
+    m_store.m_unreadable = {L"LevForPatr", L"ShowMidNam", L"LastFileName", L"Lang"};
+    Settings = CSettings();
+    Settings.Lang = L"Ru";
+    theLastFileName = L"/old.ged";
+    LoadSettings();
+    EXPECT_EQ(Settings.LevForPatr, 3);
+    EXPECT_FALSE(Settings.ShowMidNam);
+    EXPECT_TRUE(Settings.LastFile);
+    EXPECT_TRUE(theLastFileName.empty()) << "an unreadable path reads as empty";
+    EXPECT_EQ(Settings.Lang, L"Ru");
+    EXPECT_EQ(theStringOffset, 200) << "the language in memory is still selected";
+}
+
+} // namespace

@@ -1,0 +1,187 @@
+#include "platform/QtSettingsStore.h"
+
+#include "options/Language.h"
+#include "options/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <random>
+
+namespace {
+
+// Options that differ from every default.
+CSettings ChangedSettings()
+{
+    CSettings changed;
+    changed.FileOpen = changed.LastFile = changed._1Name1 = changed.MaidNam1 = changed.Sh1Nam = true;
+    changed.ShMidNam = changed.ShowMidNam = changed.InclNick = changed.PutSexLetter = true;
+    changed.PutAge = changed.PutBirthDate = changed.PutDeathDate = changed.YearOnly = true;
+    changed.DatForPatr = changed.AsInNameTag = false;
+    changed.LevForPatr = 1234;
+    changed.DateFormat = 1;
+    changed.Lang = L"Ru";
+    // Long (far beyond the 199 characters a value once could hold) and full of INI's own signs.
+    while (changed.LastFileName.size() < 1000)
+        changed.LastFileName += L"/Семья; старые записи, 1923 = #1";
+    changed.LastFileName += L"/tree.ged";
+    return changed;
+}
+
+// Every option as its stored text, by name: what SaveSettings writes of them.
+std::map<std::wstring, std::wstring> Snapshot(const CSettings& settings)
+{
+    const CSettings saved = Settings;
+    CMemorySettingsStore memory;
+    CSettingsStore* pPrevious = SetSettingsStore(&memory);
+    Settings = settings;
+    SaveSettings();
+    SetSettingsStore(pPrevious);
+    Settings = saved;
+    return memory.m_values;
+}
+
+void CompareSettings(const CSettings& expected)
+{
+    const std::map<std::wstring, std::wstring> actual = Snapshot(Settings);
+    for (const auto& [strName, strValue] : Snapshot(expected))
+        QCOMPARE(QString::fromStdWString(strName + L"=" + actual.at(strName)),
+                 QString::fromStdWString(strName + L"=" + strValue));
+}
+
+template <class TWork>
+void WithStoreAt(const QString& strPath, TWork work)
+{
+    CQtSettingsStore store(strPath);
+    SetSettingsStore(&store);
+    work();
+    SetSettingsStore(nullptr);
+}
+
+void LoadFrom(const QString& strPath)
+{
+    Settings = CSettings();
+    WithStoreAt(strPath, LoadSettings);
+}
+
+void SaveChangedSettings(const QString& strPath)
+{
+    Settings = ChangedSettings();
+    WithStoreAt(strPath, SaveSettings);
+}
+
+void WriteFile(const QString& strPath, const QByteArray& bytes)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Noise(int nSize)
+{
+    std::mt19937 random(1923);
+    QByteArray bytes;
+    for (int i = 0; i < nSize; ++i) {
+        const auto c = static_cast<char>(random() % 256);
+        bytes.append(c == '=' ? '_' : c); // no line of noise may set a value
+    }
+    return bytes;
+}
+
+} // namespace
+
+class QtSettingsStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_folder.isValid()); }
+    void cleanup()
+    {
+        SetSettingsStore(nullptr);
+        Settings = CSettings();
+        SetLanguage(L"En");
+    }
+
+    void theUsersFileLiesInTheConfigurationFolder()
+    {
+        const CQtSettingsStore store;
+        QCOMPARE(store.FileName(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quillborn/Stemmark.ini");
+    }
+
+    void everyOptionSurvivesARoundTripAndALongValueComesBackWhole()
+    {
+        const QString strPath = m_folder.filePath("roundtrip.ini");
+        SaveChangedSettings(strPath);
+        LoadFrom(strPath);
+        CompareSettings(ChangedSettings());
+        QCOMPARE(theStringOffset, 200);
+    }
+
+    void aMissingOrUnreadableFileLeavesTheDefaults()
+    {
+        LoadFrom(m_folder.filePath("absent/Stemmark.ini"));
+        CompareSettings(CSettings());
+        const QString strFolder = m_folder.filePath("folder.ini");
+        QVERIFY(QDir().mkpath(strFolder)); // a folder in the file's place: unreadable even for root
+        LoadFrom(strFolder);
+        CompareSettings(CSettings());
+        SaveChangedSettings(strFolder); // fails silently
+    }
+
+    // At every cut, a value whose line is whole is read and one not begun keeps its default.
+    void aTruncatedFileGivesWhatItStillHas()
+    {
+        const QString strPath = m_folder.filePath("whole.ini");
+        SaveChangedSettings(strPath);
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        const auto changed = Snapshot(ChangedSettings());
+        const auto defaults = Snapshot(CSettings());
+        for (qsizetype nCut = 0; nCut <= whole.size(); ++nCut) {
+            const QString strCut = m_folder.filePath(QStringLiteral("cut%1.ini").arg(nCut));
+            WriteFile(strCut, whole.left(nCut));
+            LoadFrom(strCut);
+            const auto loaded = Snapshot(Settings);
+            for (const auto& [strName, strValue] : loaded) {
+                const qsizetype start = whole.indexOf("\n" + QString::fromStdWString(strName).toUtf8() + "=") + 1;
+                const qsizetype end = whole.indexOf('\n', start) + 1;
+                QVERIFY(start > 0 && end > start);
+                if (nCut >= end)
+                    QCOMPARE(strValue, changed.at(strName));
+                else if (nCut <= start + static_cast<qsizetype>(strName.size()))
+                    QCOMPARE(strValue, defaults.at(strName));
+            }
+        }
+    }
+
+    void junkLeavesTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("junk");
+        QTest::newRow("noise") << Noise(4096);
+        QTest::newRow("nul bytes") << QByteArray(512, '\0');
+        QTest::newRow("broken sections") << QByteArray("[General\n[[]]\n]\n1Name1\nLang\n\\x\n");
+        QTest::newRow("values of other types") << QByteArray(
+            "[General]\nLevForPatr=@Variant(\\0\\0\\0\\x7f\\0\\0\\0)\nDateFormat=1, 2\n"
+            "Lang=@Invalid()\nAsInNameTag=@ByteArray()\nDatForPatr=a,b,c\n");
+        QTest::newRow("bad utf-8") << QByteArray("[General]\n\xff\xfe\xC0\xAF=\xED\xA0\x80\n");
+        QTest::newRow("one huge line") << QByteArray(1 << 20, 'x');
+        QTest::newRow("keys elsewhere") << QByteArray("[Other]\n1Name1=\\x1\nLevForPatr=\\x9\n");
+    }
+    void junkLeavesTheDefaults()
+    {
+        QFETCH(QByteArray, junk);
+        const QString strPath = m_folder.filePath(QStringLiteral("junk-%1.ini").arg(QTest::currentDataTag()));
+        WriteFile(strPath, junk);
+        LoadFrom(strPath);
+        CompareSettings(CSettings());
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QTEST_GUILESS_MAIN(QtSettingsStoreTest)
+#include "QtSettingsStoreTest.moc"
