@@ -288,6 +288,22 @@ long long DayNumber(const CCalendarDate& date)
     return (sys_days{yearMonth / 1} + days{date.m_nDay - 1}).time_since_epoch().count();
 }
 
+// Whole years from `from` to `to`, counted on the calendar so that an
+// anniversary completes its year (dividing days by 365.25 falls a day short on
+// most birthdays); negative, toward zero, when `to` comes first.
+long long CompletedYears(const CCalendarDate& from, const CCalendarDate& to)
+{
+    using namespace std::chrono;
+    const year_month_day start{sys_days{days{DayNumber(from)}}};
+    const year_month_day end{sys_days{days{DayNumber(to)}}};
+    if (sys_days{end} < sys_days{start})
+        return -CompletedYears(to, from);
+    long long years = static_cast<int>(end.year()) - static_cast<int>(start.year());
+    if (end.month() < start.month() || (end.month() == start.month() && end.day() < start.day()))
+        --years;
+    return years;
+}
+
 // The places of a date in normal form, as CDateKey reads them; year 0 when it has none.
 CCalendarDate NormalDateOf(std::wstring_view normal)
 {
@@ -406,8 +422,7 @@ std::wstring FormatAge(const CPerson& person)
         else
             bNoDeathDate = true;
     }
-    const long long days = DayNumber(end) - DayNumber(birth);
-    const auto years = static_cast<long long>(static_cast<double>(days) * (1.0 / 365.25));
+    const long long years = CompletedYears(birth, end);
     std::wstring strYears;
     AppendDecimal(strYears, years);
     if (bDied)
