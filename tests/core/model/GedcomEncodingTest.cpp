@@ -1,0 +1,72 @@
+#include "GedcomTestSupport.h"
+
+#include <cstdlib>
+
+namespace {
+
+using GedcomEncodingTest = CGedcomTest;
+
+std::wstring NameRead(CGedcomTest& test, const std::string& bytes)
+{
+    EXPECT_TRUE(test.Read(bytes));
+    return theLastPersonIndex >= 0 ? thePersons[theLastPersonIndex].m_strName : L"(no person)";
+}
+
+std::string Utf16(std::wstring_view text, bool bBigEndian)
+{
+    std::string bytes = bBigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t c : text) {
+        std::u16string units;
+        if (c >= 0x10000)
+            units = {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+        else
+            units = {static_cast<char16_t>(c)};
+        for (const char16_t unit : units) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes += bBigEndian ? std::string{high, low} : std::string{low, high};
+        }
+    }
+    return bytes;
+}
+
+TEST_F(GedcomEncodingTest, AnAnselHeaderMakesAccentsReadAsLetters)
+{
+    const std::string person = "0 @I1@ INDI\r\n1 NAME Ren\xE2" "e /M\xE8uller/\r\n";
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n1 CHAR ANSEL\r\n2 VERS 1\r\n" + person), L"Ren\u00E9 /M\u00FCller/");
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n1 CHAR ANSI\r\n" + person), L"Ren\u00E2e /M\u00E8uller/")
+        << "without the declaration the bytes are windows-1252";
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n0 @S1@ SOUR\r\n1 CHAR ANSEL\r\n" + person), L"Ren\u00E2e /M\u00E8uller/")
+        << "only the header declares";
+}
+
+TEST_F(GedcomEncodingTest, Utf8WithAndWithoutByteOrderMark)
+{
+    const std::string text = "0 @I1@ INDI\n1 NAME \xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD /Caf\xC3\xA9/\n";
+    EXPECT_EQ(NameRead(*this, text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/");
+    EXPECT_EQ(NameRead(*this, "\xEF\xBB\xBF" + text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/");
+    EXPECT_EQ(NameRead(*this, "\xEF\xBB\xBF" "0 HEAD\n1 CHAR ANSEL\n" + text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/")
+        << "the byte-order mark outweighs the header";
+}
+
+TEST_F(GedcomEncodingTest, Utf16InBothByteOrders)
+{
+    const std::wstring text = L"0 HEAD\r\n1 CHAR UNICODE\r\n0 @I1@ INDI\r\n1 NAME \u0418\u0432\u0430\u043D /\U0001F333/\r\n"
+                              L"1 NOTE a\r\n2 CONC b\r\n0 TRLR\r\n";
+    for (const bool bBigEndian : {false, true}) {
+        EXPECT_EQ(NameRead(*this, Utf16(text, bBigEndian)), L"\u0418\u0432\u0430\u043D /\U0001F333/");
+        EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"ab");
+    }
+}
+
+TEST_F(GedcomEncodingTest, OtherLinesReadInTheLocalesCodePage)
+{
+    const char* pszLang = std::getenv("LC_ALL");
+    const std::string saved = pszLang ? pszLang : "";
+    ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
+    const std::wstring name = NameRead(*this, "0 @I1@ INDI\n1 NAME \xC8\xE2\xE0\xED\n1 NOTE \xD0\x98\n");
+    pszLang ? ::setenv("LC_ALL", saved.c_str(), 1) : ::unsetenv("LC_ALL");
+    EXPECT_EQ(name, L"\u0418\u0432\u0430\u043D");
+    EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"\u0418") << "a valid UTF-8 line stays UTF-8";
+}
+
+} // namespace
