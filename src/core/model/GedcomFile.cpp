@@ -32,7 +32,8 @@ bool CGedcomFile::Open(const std::wstring& strPath)
         Close();
         return false;
     }
-    m_block.resize(kBlockSize);
+    // Small files get a small block: many are read one after another in tests.
+    m_block.resize(std::clamp<std::size_t>(static_cast<std::size_t>(status.st_size) + 1, 4096, kBlockSize));
     return true;
 }
 
@@ -97,10 +98,9 @@ bool CGedcomFile::FillBlock()
     if (m_nFile < 0)
         return false;
     if (!m_utf16) {
-        m_block.resize(kBlockSize);
         m_nEnd = ReadRaw(m_block.data(), m_block.size());
     } else {
-        m_raw.resize(kBlockSize);
+        m_raw.resize(std::max<std::size_t>(m_raw.capacity(), 4096));
         m_raw.resize(ReadRaw(m_raw.data(), m_raw.size()));
         std::string converted;
         m_utf16->Convert(std::string_view(m_raw.data(), m_raw.size()), converted);
@@ -185,8 +185,6 @@ void CGedcomFile::Decode(std::string_view bytes, std::wstring& line)
     } else if (m_bAnsel) {
         DecodeAnsel(bytes, line);
     } else if (!DecodeUtf8(bytes, line)) {
-        if (!m_legacy)
-            m_legacy.emplace(UserLegacyCodePage());
-        m_legacy->Decode(bytes, line);
+        UserLegacyDecoder().Decode(bytes, line);
     }
 }

@@ -57,5 +57,4 @@ private:
     std::optional<CUtf16ToUtf8> m_utf16;
     std::vector<char> m_raw; ///< UTF-16 bytes before they become UTF-8
     bool m_bAnsel = false;
-    std::optional<CLegacyDecoder> m_legacy;
 };

@@ -79,3 +79,9 @@ void CLegacyDecoder::Decode(std::string_view bytes, std::wstring& out) const
     for (std::size_t i = 0; i < bytes.size(); ++i)
         out[i] = m_table[static_cast<unsigned char>(bytes[i])];
 }
+
+const CLegacyDecoder& UserLegacyDecoder()
+{
+    static const CLegacyDecoder theDecoder(UserLegacyCodePage());
+    return theDecoder;
+}

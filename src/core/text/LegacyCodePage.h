@@ -24,3 +24,7 @@ public:
 private:
     std::array<wchar_t, 256> m_table{};
 };
+
+/// The decoder of the user's code page, made once: iconv loads its tables
+/// from disk, too slowly to do for every file.
+const CLegacyDecoder& UserLegacyDecoder();
