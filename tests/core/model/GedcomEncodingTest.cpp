@@ -70,3 +70,37 @@ TEST_F(GedcomEncodingTest, OtherLinesReadInTheLocalesCodePage)
 }
 
 } // namespace
+
+namespace {
+
+struct DataFileCase {
+    const char* file;
+    const wchar_t* name;
+    int persons;
+    int families;
+};
+
+class DataFileTest : public CGedcomTest, public testing::WithParamInterface<DataFileCase> {};
+
+TEST_P(DataFileTest, ReadsTheFile)
+{
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)));
+    EXPECT_EQ(theLastPersonIndex + 1, GetParam().persons);
+    EXPECT_EQ(theLastFamilyIndex + 1, GetParam().families);
+    ASSERT_GE(theLastPersonIndex, 0);
+    EXPECT_EQ(thePersons[0].m_strName, GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DataFileTest, testing::Values(
+    DataFileCase{"ansel-accents.ged", L"Ren\u00E9 /M\u00FCller/", 1, 0},
+    DataFileCase{"cr-line-ends.ged", L"Mac /Line/", 1, 1},
+    DataFileCase{"utf16-be.ged", L"\u0418\u0432\u0430\u043D /\u041F\u0435\u0442\u0440\u043E\u0432/", 1, 0},
+    DataFileCase{"continuations-and-resets.ged", L"John /Smith/", 1, 1}));
+
+TEST_F(GedcomEncodingTest, AnselPlacesComposeToo)
+{
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(STEMMARK_TEST_DATA "/ansel-accents.ged")));
+    EXPECT_EQ(thePersons[0].m_birth->m_strPlace, L"K\u00F8benhavn, Danmark.");
+}
+
+} // namespace
