@@ -3,6 +3,7 @@
 #include "model/Tables.h"
 #include "text/WideText.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -12,41 +13,52 @@ enum class CTag {
     Husb, Wife, Chil, Marr, Div, Note, Type, Date, Age, Caus, Plac,
 };
 
-struct CTagName {
-    const wchar_t* m_pszName;
-    CTag m_tag;
-};
-
-// Grouped by length so that a line costs few comparisons.
-constexpr CTagName theThreeLetterTags[] = {
-    {L"SEX", CTag::Sex}, {L"CHR", CTag::Chr}, {L"DIV", CTag::Div}, {L"AGE", CTag::Age},
-};
-constexpr CTagName theFourLetterTags[] = {
-    {L"NAME", CTag::Name}, {L"DATE", CTag::Date}, {L"PLAC", CTag::Plac}, {L"BIRT", CTag::Birt},
-    {L"DEAT", CTag::Deat}, {L"FAMS", CTag::Fams}, {L"FAMC", CTag::Famc}, {L"GIVN", CTag::Givn},
-    {L"SURN", CTag::Surn}, {L"NOTE", CTag::Note}, {L"HUSB", CTag::Husb}, {L"WIFE", CTag::Wife},
-    {L"CHIL", CTag::Chil}, {L"MARR", CTag::Marr}, {L"OCCU", CTag::Occu}, {L"RELI", CTag::Reli},
-    {L"EVEN", CTag::Even}, {L"BURI", CTag::Buri}, {L"TYPE", CTag::Type}, {L"CAUS", CTag::Caus},
-    {L"NICK", CTag::Nick}, {L"WILL", CTag::Will},
-};
-
-template <std::size_t N>
-CTag FindTag(std::wstring_view tag, const CTagName (&names)[N])
+// A tag of up to four characters as one number, so that a line costs one
+// switch rather than a chain of string comparisons.
+constexpr std::uint64_t TagKey(std::wstring_view tag)
 {
-    for (const CTagName& name : names) {
-        if (tag == name.m_pszName)
-            return name.m_tag;
+    if (tag.size() < 3 || tag.size() > 4)
+        return 0;
+    std::uint64_t key = 0;
+    for (const wchar_t c : tag) {
+        if (c <= 0 || c > 0x7F)
+            return 0;
+        key = key << 8 | static_cast<std::uint64_t>(c);
     }
-    return CTag::Other;
+    return key;
 }
 
 CTag ClassifyTag(std::wstring_view tag)
 {
-    if (tag.size() == 3)
-        return FindTag(tag, theThreeLetterTags);
-    if (tag.size() == 4)
-        return FindTag(tag, theFourLetterTags);
-    return CTag::Other;
+    switch (TagKey(tag)) {
+    case TagKey(L"NAME"): return CTag::Name;
+    case TagKey(L"NICK"): return CTag::Nick;
+    case TagKey(L"GIVN"): return CTag::Givn;
+    case TagKey(L"SURN"): return CTag::Surn;
+    case TagKey(L"SEX"): return CTag::Sex;
+    case TagKey(L"FAMS"): return CTag::Fams;
+    case TagKey(L"FAMC"): return CTag::Famc;
+    case TagKey(L"BIRT"): return CTag::Birt;
+    case TagKey(L"CHR"): return CTag::Chr;
+    case TagKey(L"DEAT"): return CTag::Deat;
+    case TagKey(L"WILL"): return CTag::Will;
+    case TagKey(L"BURI"): return CTag::Buri;
+    case TagKey(L"OCCU"): return CTag::Occu;
+    case TagKey(L"RELI"): return CTag::Reli;
+    case TagKey(L"EVEN"): return CTag::Even;
+    case TagKey(L"HUSB"): return CTag::Husb;
+    case TagKey(L"WIFE"): return CTag::Wife;
+    case TagKey(L"CHIL"): return CTag::Chil;
+    case TagKey(L"MARR"): return CTag::Marr;
+    case TagKey(L"DIV"): return CTag::Div;
+    case TagKey(L"NOTE"): return CTag::Note;
+    case TagKey(L"TYPE"): return CTag::Type;
+    case TagKey(L"DATE"): return CTag::Date;
+    case TagKey(L"AGE"): return CTag::Age;
+    case TagKey(L"CAUS"): return CTag::Caus;
+    case TagKey(L"PLAC"): return CTag::Plac;
+    default: return CTag::Other;
+    }
 }
 
 template <class TEvent>
@@ -186,16 +198,19 @@ void NormalisePlace(std::wstring& strPlace)
         strPlace.pop_back();
     if (strPlace.empty() || strPlace.back() != L'.')
         strPlace.push_back(L'.');
-    std::wstring normal;
-    normal.reserve(strPlace.size() + strPlace.size() / 4);
+    if (strPlace.find(L',') == std::wstring::npos && strPlace.find(L"  ") == std::wstring::npos)
+        return;
+    // One buffer for every place: a new string per place would churn the heap.
+    static thread_local std::wstring theNormal;
+    theNormal.clear();
     for (std::size_t i = 0; i < strPlace.size(); ++i) {
         if (strPlace[i] != L',')
-            normal.push_back(strPlace[i]);
+            theNormal.push_back(strPlace[i]);
         else if (i == 0 || strPlace[i - 1] != L',') // a run of commas is one comma
-            normal.append(L", ");
+            theNormal.append(L", ");
     }
-    CollapseBlanks(normal);
-    strPlace.swap(normal);
+    CollapseBlanks(theNormal);
+    strPlace.assign(theNormal);
 }
 
 // A normalised place ends with a period, so normalising it with more text
