@@ -83,15 +83,4 @@ TEST(Utf16Test, CompletesCharactersAcrossBlocks)
     EXPECT_EQ(Utf8ToWide(out), L"\u0418\uFFFD\uFFFD\uFFFD") << "lone low, lone high, odd byte";
 }
 
-TEST(WideTextTest, TrimsAndCollapsesBlanks)
-{
-    EXPECT_EQ(TrimWhite(L" \t\r\n a  b \n"), L"a  b");
-    EXPECT_EQ(TrimWhite(L" \t "), L"");
-    std::wstring text = L"  a   b c  ";
-    CollapseBlanks(text);
-    EXPECT_EQ(text, L" a b c ");
-    EXPECT_TRUE(IsAscii("plain \x7F"));
-    EXPECT_FALSE(IsAscii("caf\xC3\xA9"));
-}
-
 } // namespace
