@@ -78,30 +78,33 @@ std::wstring Utf8ToWide(std::string_view bytes)
     return out;
 }
 
+void AppendUtf8(char32_t c, std::string& out)
+{
+    if (!IsScalarValue(c))
+        c = kReplacement;
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
 std::string WideToUtf8(std::wstring_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (const wchar_t unit : text) {
-        char32_t c = static_cast<char32_t>(unit);
-        if (!IsScalarValue(c))
-            c = kReplacement;
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
+    for (const wchar_t unit : text)
+        AppendUtf8(static_cast<char32_t>(unit), out);
     return out;
 }
 
@@ -192,4 +195,43 @@ void AppendDecimal(std::wstring& text, long long value)
         text += L'-';
     while (count > 0)
         text += digits[--count];
+}
+
+bool IsAscii(std::string_view bytes)
+{
+    // No early exit: the loop vectorises, and most lines are short and ASCII.
+    unsigned char any = 0;
+    for (const char byte : bytes)
+        any |= static_cast<unsigned char>(byte);
+    return any < 0x80;
+}
+
+void WidenAscii(std::string_view bytes, std::wstring& out)
+{
+    out.resize(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]));
+}
+
+std::wstring_view TrimWhite(std::wstring_view text)
+{
+    const auto isWhite = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; };
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isWhite(text[begin]))
+        ++begin;
+    while (end > begin && isWhite(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+void CollapseBlanks(std::wstring& text)
+{
+    std::size_t out = 0;
+    for (std::size_t in = 0; in < text.size(); ++in) {
+        if (text[in] == L' ' && out > 0 && text[out - 1] == L' ')
+            continue;
+        text[out++] = text[in];
+    }
+    text.resize(out);
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+// Synthetic GEDCOM files for the benchmarks. The same arguments always give
+// the same bytes.
+
+/// Writes a file of `nPersons` persons to `path`, in UTF-8 with CR LF line
+/// ends: a header, a few dozen sources, the persons, their families and the
+/// trailer. Families span many generations; events carry varied dates (exact,
+/// ABT, BEF, AFT, BET .. AND, FROM .. TO, month and year, year alone), places
+/// and source citations; some persons have notes continued with CONC and
+/// CONT, occupations, religions, generic events, christenings and burials;
+/// a few have Cyrillic names, some families a divorce. Returns the number of
+/// bytes written, 0 when the file cannot be written.
+std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPersons, std::uint64_t seed = 1);
+
+/// Writes one person whose note is continued by `nLines` lines of the tag
+/// ("CONT" or "CONC"). Returns the number of bytes written, 0 on failure.
+std::uint64_t WriteContinuedNoteGedcom(const std::filesystem::path& path, int nLines, const char* pszTag);

@@ -1,0 +1,42 @@
+// libFuzzer target: every input is read as a GEDCOM file.
+#include "model/GedcomReader.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "platform/Message.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class CSilentSink : public CMessageSink {
+public:
+    void Show(CWindowHandle, const std::wstring&, const std::wstring&, CMessageIcon) override {}
+};
+
+CSilentSink theSilentSink;
+std::string thePath;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SetLanguage(L"En");
+    SetMessageSink(&theSilentSink);
+    thePath = "/tmp/stemmark-fuzz-" + std::to_string(::getpid()) + ".ged";
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
+    std::FILE* pFile = std::fopen(thePath.c_str(), "wb");
+    if (!pFile)
+        return 0;
+    std::fwrite(pData, 1, nSize, pFile);
+    std::fclose(pFile);
+    ReadGedcomFile(std::wstring(thePath.begin(), thePath.end()));
+    ClearTables();
+    return 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "text/LegacyCodePage.h"
+#include "text/Utf16.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// A GEDCOM file read in large blocks and cut into physical lines of wide text.
+/// Lines end at CR, LF, CR LF or LF CR and may be of any length. A UTF-8
+/// byte-order mark is skipped; a UTF-16 one makes the file UTF-16. Otherwise a
+/// line is ASCII, ANSEL once the header has declared it, UTF-8 when it is valid
+/// UTF-8, and else in the legacy code page of the user's locale.
+class CGedcomFile {
+public:
+    CGedcomFile() = default;
+    ~CGedcomFile();
+    CGedcomFile(const CGedcomFile&) = delete;
+    CGedcomFile& operator=(const CGedcomFile&) = delete;
+
+    /// False when the path cannot be opened for reading or is a folder.
+    bool Open(const std::wstring& strPath);
+    void Close();
+
+    /// The next line that is not empty, without its line end; false at the end.
+    bool ReadLine(std::wstring& line);
+
+    /// The header's CHAR line said ANSEL. A byte-order mark outweighs it.
+    void SetAnsel(bool bAnsel) { m_bAnsel = bAnsel && !m_bByteOrderMark; }
+
+    /// The next line that is not empty as the file's bytes (UTF-16 files as
+    /// UTF-8); false at the end. For measuring the reading alone.
+    bool ReadByteLine(std::string_view& line);
+
+private:
+    bool FillBlock();
+    std::size_t ReadRaw(char* pBuffer, std::size_t nSize);
+    void TakeByteOrderMark();
+    std::size_t FindLineEnd();
+    void Decode(std::string_view bytes, std::wstring& line);
+
+    int m_nFile = -1;
+    bool m_bAtEnd = false;
+    std::vector<char> m_block; ///< bytes read and not yet cut into lines
+    std::size_t m_nPos = 0;
+    std::size_t m_nEnd = 0;
+    // Where the next LF and CR lie in the block (the block end when none);
+    // kept between lines so that CR-only files are not searched again for LF.
+    std::ptrdiff_t m_nNextLf = -1;
+    std::ptrdiff_t m_nNextCr = -1;
+    std::string m_strCarry; ///< a line begun in an earlier block
+    bool m_bCarryGiven = false;
+    bool m_bStarted = false;
+    bool m_bByteOrderMark = false;
+    std::optional<CUtf16ToUtf8> m_utf16;
+    std::vector<char> m_raw; ///< UTF-16 bytes before they become UTF-8
+    bool m_bAnsel = false;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/GedcomState.h"
+
+#include <string>
+#include <string_view>
+
+/// Gives meaning to one logical line: appends a person or family at a record
+/// line (level 0, empty tag, the id as value) and stores the 26 known tags in
+/// the record appended last or in the current event. PLAC values are
+/// normalised in `strValue` itself.
+void ParseGedcomLine(int nRecordKind, int nLevel, const std::wstring& strTag, std::wstring& strValue);
+
+/// Moscow,Russia becomes "Moscow, Russia." and an empty place a lone period.
+void NormalisePlace(std::wstring& strPlace);
+
+/// Appends a continuation line's text to a value that ParseGedcomLine will
+/// receive once with all its continuation lines, so that it stores what it
+/// would have stored had it received the value after each of them. Only a
+/// place changes: it is normalised at every line.
+void AppendContinuation(const std::wstring& strTag, std::wstring& strValue, std::wstring_view piece);

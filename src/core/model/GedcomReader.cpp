@@ -1,0 +1,283 @@
+#include "model/GedcomReader.h"
+
+#include "app/Log.h"
+#include "model/GedcomFile.h"
+#include "model/GedcomParser.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "platform/Message.h"
+#include "platform/WaitCursor.h"
+#include "text/WideText.h"
+
+CGedcomState theGedcomState;
+
+void CGedcomState::Reset()
+{
+    m_nPrevLevel = 0;
+    m_bContinuation = false;
+    for (std::wstring& strTag : m_astrLevelTags)
+        strTag.clear();
+    m_nRecordKind = kRecordOther;
+    m_pCurrentEvent = nullptr;
+}
+
+namespace {
+
+constexpr int kMaxLevel = 9;
+
+// One physical line cut into its parts. Level -1: the line has no level.
+struct CLineParts {
+    int m_nLevel = -1;
+    std::size_t m_nTagStart = 0; ///< after the level's digits and one character
+    std::wstring_view m_tag;
+    std::wstring_view m_value;
+};
+
+// A level written with leading zeros counts as its value, and its tag starts
+// after all its digits, so 01 NAME reads as 1 NAME.
+CLineParts SplitLine(std::wstring_view line)
+{
+    CLineParts parts;
+    std::size_t nDigits = 0;
+    while (nDigits < line.size() && line[nDigits] >= L'0' && line[nDigits] <= L'9')
+        ++nDigits;
+    if (nDigits == 0)
+        return parts;
+    const long long level = LeadingNumber(line.substr(0, nDigits));
+    parts.m_nLevel = level > kMaxLevel ? kMaxLevel + 1 : static_cast<int>(level);
+    parts.m_nTagStart = std::min(nDigits + 1, line.size());
+    const std::size_t nBlank = line.find(L' ', parts.m_nTagStart);
+    if (nBlank == std::wstring_view::npos) {
+        parts.m_tag = line.substr(parts.m_nTagStart);
+    } else {
+        parts.m_tag = line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart);
+        parts.m_value = line.substr(nBlank + 1);
+    }
+    return parts;
+}
+
+int RecordKindOf(std::wstring_view line, std::size_t nFrom)
+{
+    const std::size_t nIndi = line.find(L"INDI", nFrom);
+    if (nIndi != std::wstring_view::npos && nIndi + 4 == line.size())
+        return kRecordPerson;
+    const std::size_t nFam = line.find(L"FAM", nFrom);
+    if (nFam != std::wstring_view::npos && nFam + 3 == line.size())
+        return kRecordFamily;
+    return kRecordOther;
+}
+
+std::wstring FolderOf(const std::wstring& strPath)
+{
+    const std::size_t nSlash = strPath.rfind(L'/');
+    return nSlash == std::wstring::npos ? std::wstring() : strPath.substr(0, nSlash + 1);
+}
+
+class CGedcomReading {
+public:
+    explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce) {}
+    bool Read(const std::wstring& strPath);
+
+private:
+    enum class CStep { Go, End, Stop };
+
+    CStep HandleLine(std::wstring_view line);
+    void HandleRecordLine(std::wstring_view line, const CLineParts& parts);
+    void HandleOtherRecordLine(const CLineParts& parts);
+    void HandleContinuation(std::wstring_view line, const CLineParts& parts);
+    void Deliver(const CLineParts& parts);
+    void ApplyResets(int nLevel);
+    void Flush();
+
+    bool m_bCoalesce;
+    CGedcomFile m_file;
+    std::wstring m_strLine;
+    std::wstring m_strNormal;
+    std::wstring m_strCurrentTag; ///< tag of the last line that was not a continuation
+    std::wstring m_strBase; ///< the value that continuation lines extend
+    std::wstring m_strPiece;
+    std::wstring m_strRecordId;
+    // A continued value waits here until its last continuation line, so that
+    // the parser does not copy the growing text once per line.
+    bool m_bPending = false;
+    int m_nPendingLevel = 0;
+    bool m_bInHeader = false;
+};
+
+bool CGedcomReading::Read(const std::wstring& strPath)
+{
+    CWaitCursor waitCursor;
+    ClearTables();
+    theFileFolder = FolderOf(strPath);
+    theGedcomState.Reset();
+    if (!m_file.Open(strPath)) {
+        WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
+                 LoadLangString(IDS_SEE_BELOW) + L"\r\n");
+        return false;
+    }
+    while (m_file.ReadLine(m_strLine)) {
+        NormaliseGedcomLine(m_strLine, m_strNormal);
+        if (m_strNormal.empty())
+            continue;
+        const CStep step = HandleLine(m_strNormal);
+        if (step == CStep::Stop)
+            return false;
+        if (step == CStep::End)
+            break;
+    }
+    Flush();
+    return true;
+}
+
+CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
+{
+    if (line.starts_with(L"0 TRLR"))
+        return CStep::End;
+    const CLineParts parts = SplitLine(line);
+    if (parts.m_nLevel == 0) {
+        Flush();
+        HandleRecordLine(line, parts);
+        return CStep::Go;
+    }
+    if (theGedcomState.m_nRecordKind == kRecordOther) {
+        HandleOtherRecordLine(parts);
+        return CStep::Go;
+    }
+    if (parts.m_nLevel > kMaxLevel) {
+        Flush();
+        ShowMessage(nullptr, LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
+                    CMessageIcon::Exclamation);
+        return CStep::Stop;
+    }
+    if (parts.m_nLevel < 0 || parts.m_tag == L"CONC" || parts.m_tag == L"CONT") {
+        HandleContinuation(line, parts);
+        return CStep::Go;
+    }
+    Flush();
+    m_strCurrentTag = parts.m_tag;
+    Deliver(parts);
+    return CStep::Go;
+}
+
+void CGedcomReading::HandleRecordLine(std::wstring_view line, const CLineParts& parts)
+{
+    theGedcomState.m_pCurrentEvent = nullptr;
+    const std::size_t nBlank = line.find(L' ', parts.m_nTagStart);
+    const bool bBlank = nBlank != std::wstring_view::npos;
+    const int nKind = RecordKindOf(line, bBlank ? nBlank + 1 : 0);
+    theGedcomState.m_nRecordKind = nKind;
+    m_bInHeader = nKind == kRecordOther && parts.m_tag == L"HEAD" && parts.m_value.empty();
+    if (nKind == kRecordOther)
+        return;
+    for (int nLevel = 1; nLevel <= kMaxLevel; ++nLevel)
+        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)].clear();
+    m_strCurrentTag.clear();
+    m_strRecordId.assign(bBlank ? line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart) : std::wstring_view());
+    ParseGedcomLine(nKind, 0, m_strCurrentTag, m_strRecordId);
+}
+
+// Other records are skipped, but the header's CHAR line says how to read the
+// rest of the file.
+void CGedcomReading::HandleOtherRecordLine(const CLineParts& parts)
+{
+    if (m_bInHeader && parts.m_nLevel == 1 && parts.m_tag == L"CHAR")
+        m_file.SetAnsel(parts.m_value == L"ANSEL");
+}
+
+void CGedcomReading::HandleContinuation(std::wstring_view line, const CLineParts& parts)
+{
+    // Right under a record line there is nothing to continue; delivered, the
+    // line would look like a record line to the parser and make a record.
+    if (m_strCurrentTag.empty())
+        return;
+    const bool bText = parts.m_nLevel < 0;
+    const int nLineLevel = bText ? theGedcomState.m_nPrevLevel + 1 : parts.m_nLevel;
+    if (nLineLevel <= kMaxLevel)
+        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLineLevel)] = bText ? L"CONC" : parts.m_tag;
+    const int nLevel = nLineLevel - 1;
+    if (!(m_bCoalesce && m_bPending && nLevel == m_nPendingLevel)) {
+        Flush();
+        ApplyResets(nLevel);
+        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = m_strCurrentTag;
+        theGedcomState.m_nPrevLevel = nLevel;
+        m_bPending = true;
+        m_nPendingLevel = nLevel;
+    }
+    m_strPiece.clear();
+    if (bText)
+        m_strPiece.append(L" ").append(line);
+    else if (parts.m_tag == L"CONT")
+        m_strPiece.append(L"<br>").append(parts.m_value);
+    else
+        m_strPiece.append(parts.m_value);
+    if (m_bCoalesce) {
+        AppendContinuation(m_strCurrentTag, m_strBase, m_strPiece);
+    } else {
+        m_strBase += m_strPiece;
+        Flush();
+    }
+}
+
+void CGedcomReading::Deliver(const CLineParts& parts)
+{
+    ApplyResets(parts.m_nLevel);
+    theGedcomState.m_astrLevelTags[static_cast<std::size_t>(parts.m_nLevel)] = m_strCurrentTag;
+    theGedcomState.m_nPrevLevel = parts.m_nLevel;
+    theGedcomState.m_bContinuation = false;
+    m_strBase.assign(parts.m_value);
+    ParseGedcomLine(theGedcomState.m_nRecordKind, parts.m_nLevel, m_strCurrentTag, m_strBase);
+}
+
+// Event sub-tags reach only the event of the last level-1 line: a step back
+// or another level-1 tag ends it.
+void CGedcomReading::ApplyResets(int nLevel)
+{
+    CGedcomState& state = theGedcomState;
+    if (nLevel < state.m_nPrevLevel) {
+        for (int n = state.m_nPrevLevel; n <= kMaxLevel; ++n)
+            state.m_astrLevelTags[static_cast<std::size_t>(n)].clear();
+        state.m_pCurrentEvent = nullptr;
+    }
+    if (nLevel <= 1 && state.m_astrLevelTags[static_cast<std::size_t>(nLevel)] != m_strCurrentTag)
+        state.m_pCurrentEvent = nullptr;
+}
+
+void CGedcomReading::Flush()
+{
+    if (!m_bPending)
+        return;
+    m_bPending = false;
+    theGedcomState.m_bContinuation = true;
+    ParseGedcomLine(theGedcomState.m_nRecordKind, m_nPendingLevel, m_strCurrentTag, m_strBase);
+}
+
+} // namespace
+
+bool ReadGedcomFile(const std::wstring& strPath)
+{
+    return CGedcomReading(true).Read(strPath);
+}
+
+bool ReadGedcomFileLineByLine(const std::wstring& strPath)
+{
+    return CGedcomReading(false).Read(strPath);
+}
+
+void NormaliseGedcomLine(std::wstring_view line, std::wstring& out)
+{
+    line = TrimWhite(line);
+    out.clear();
+    if (line.empty())
+        return;
+    const std::size_t nFirstSlash = line.find(L'/');
+    const bool bParentheses = line[0] != L'('; // the scan stops at a leading one
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const wchar_t c = line[i];
+        if (i > 0 && line[i - 1] != L' ' && (i == nFirstSlash || (c == L'(' && bParentheses)))
+            out.push_back(L' ');
+        else if (c == L' ' && out.back() == L' ')
+            continue;
+        out.push_back(c);
+    }
+}

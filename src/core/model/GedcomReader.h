@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// Reads a GEDCOM file into thePersons and theFamilies, which it empties first,
+/// and sets theFileFolder. False when the file cannot be opened (a log entry)
+/// or a level above 9 in a person or family record stops the reading (a box);
+/// what was read until then stays.
+bool ReadGedcomFile(const std::wstring& strPath);
+
+/// As ReadGedcomFile, but a continued line reaches the parser again after each
+/// continuation line, with its text so far. Costs time with the square of a
+/// value's continuation lines; kept to check ReadGedcomFile against it.
+bool ReadGedcomFileLineByLine(const std::wstring& strPath);
+
+/// A physical line as the reader sees it: trimmed, a blank put before the
+/// first slash and before opening parentheses that follow a non-blank, runs of
+/// blanks collapsed. Empty for a blank line.
+void NormaliseGedcomLine(std::wstring_view line, std::wstring& out);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/EventInfo.h"
+
+#include <array>
+#include <string>
+
+// Kinds of the record being read.
+constexpr int kRecordPerson = 0;
+constexpr int kRecordFamily = 1;
+constexpr int kRecordOther = 2;
+
+/// What the reader keeps from one line to the next; the record parser reads
+/// the continuation mark and reads and sets the current event.
+struct CGedcomState {
+    int m_nPrevLevel = 0; ///< level of the line last delivered to the parser
+    bool m_bContinuation = false; ///< the line being delivered continues the one before
+    std::array<std::wstring, 10> m_astrLevelTags; ///< tag last delivered at each level
+    int m_nRecordKind = kRecordOther;
+    CEventInfo* m_pCurrentEvent = nullptr; ///< the event DATE, PLAC and the like fill
+
+    void Reset();
+};
+
+extern CGedcomState theGedcomState;

@@ -1,0 +1,80 @@
+#include "GedcomTestSupport.h"
+
+#include <cstdlib>
+
+namespace {
+
+using GedcomEncodingTest = CGedcomTest;
+
+std::wstring NameRead(CGedcomTest& test, const std::string& bytes)
+{
+    EXPECT_TRUE(test.Read(bytes));
+    return theLastPersonIndex >= 0 ? thePersons[theLastPersonIndex].m_strName : L"(no person)";
+}
+
+TEST_F(GedcomEncodingTest, AnAnselHeaderMakesAccentsReadAsLetters)
+{
+    const std::string person = "0 @I1@ INDI\r\n1 NAME Ren\xE2" "e /M\xE8uller/\r\n";
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n1 CHAR ANSEL\r\n2 VERS 1\r\n" + person), L"Ren\u00E9 /M\u00FCller/");
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n1 CHAR ANSI\r\n" + person), L"Ren\u00E2e /M\u00E8uller/")
+        << "without the declaration the bytes are windows-1252";
+    EXPECT_EQ(NameRead(*this, "0 HEAD\r\n0 @S1@ SOUR\r\n1 CHAR ANSEL\r\n" + person), L"Ren\u00E2e /M\u00E8uller/")
+        << "only the header declares";
+}
+
+TEST_F(GedcomEncodingTest, Utf8WithAndWithoutByteOrderMark)
+{
+    const std::string text = "0 @I1@ INDI\n1 NAME \xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD /Caf\xC3\xA9/\n";
+    EXPECT_EQ(NameRead(*this, text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/");
+    EXPECT_EQ(NameRead(*this, "\xEF\xBB\xBF" + text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/");
+    EXPECT_EQ(NameRead(*this, "\xEF\xBB\xBF" "0 HEAD\n1 CHAR ANSEL\n" + text), L"\u0418\u0432\u0430\u043D /Caf\u00E9/")
+        << "the byte-order mark outweighs the header";
+}
+
+TEST_F(GedcomEncodingTest, OtherLinesReadInTheLocalesCodePage)
+{
+    const char* pszLang = std::getenv("LC_ALL");
+    const std::string saved = pszLang ? pszLang : "";
+    ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
+    const std::wstring name = NameRead(*this, "0 @I1@ INDI\n1 NAME \xC8\xE2\xE0\xED\n1 NOTE \xD0\x98\n");
+    pszLang ? ::setenv("LC_ALL", saved.c_str(), 1) : ::unsetenv("LC_ALL");
+    EXPECT_EQ(name, L"\u0418\u0432\u0430\u043D");
+    EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"\u0418") << "a valid UTF-8 line stays UTF-8";
+}
+
+} // namespace
+
+namespace {
+
+struct DataFileCase {
+    const char* file;
+    const wchar_t* name;
+    int persons;
+    int families;
+};
+
+class DataFileTest : public CGedcomTest, public testing::WithParamInterface<DataFileCase> {};
+
+TEST_P(DataFileTest, ReadsTheFile)
+{
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)));
+    EXPECT_EQ(theLastPersonIndex + 1, GetParam().persons);
+    EXPECT_EQ(theLastFamilyIndex + 1, GetParam().families);
+    ASSERT_GE(theLastPersonIndex, 0);
+    EXPECT_EQ(thePersons[0].m_strName, GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DataFileTest, testing::Values(
+    DataFileCase{"ansel-accents.ged", L"Ren\u00E9 /M\u00FCller/", 1, 0},
+    DataFileCase{"cr-line-ends.ged", L"Mac /Line/", 1, 1},
+    DataFileCase{"utf16-be.ged", L"\u0418\u0432\u0430\u043D /\u041F\u0435\u0442\u0440\u043E\u0432/", 1, 0},
+    DataFileCase{"utf16-le-beyond-bmp.ged", L"\u0418\u0432\u0430\u043D /\U0001F333/", 1, 0},
+    DataFileCase{"continuations-and-resets.ged", L"John /Smith/", 1, 1}));
+
+TEST_F(GedcomEncodingTest, AnselPlacesComposeToo)
+{
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(STEMMARK_TEST_DATA "/ansel-accents.ged")));
+    EXPECT_EQ(thePersons[0].m_birth->m_strPlace, L"K\u00F8benhavn, Danmark.");
+}
+
+} // namespace

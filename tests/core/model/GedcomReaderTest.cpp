@@ -1,0 +1,241 @@
+#include "GedcomTestSupport.h"
+#include "app/Log.h"
+#include "options/StringIds.h"
+#include "platform/WaitCursor.h"
+
+namespace {
+
+using GedcomReaderTest = CGedcomTest;
+
+// Continuation: what one level-1 note becomes.
+struct ContinuationCase {
+    const char* lines;
+    const wchar_t* note;
+};
+
+class ContinuationTest : public CGedcomTest, public testing::WithParamInterface<ContinuationCase> {};
+
+TEST_P(ContinuationTest, JoinsTheNote)
+{
+    const CPerson& person = ReadPerson(GetParam().lines);
+    ASSERT_EQ(person.m_notes.GetCount(), 1);
+    EXPECT_EQ(person.m_notes[0].m_strText, GetParam().note);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notes, ContinuationTest, testing::Values(
+    ContinuationCase{"1 NOTE First\n2 CONT second\n2 CONC half\n2 CONC line", L"First<br>secondhalfline"},
+    ContinuationCase{"1 NOTE Some text\nand  more", L"Some text and more"},      // no level: one blank
+    ContinuationCase{"1 NOTE One\n2 CONT\n2 CONT Three", L"One<br><br>Three"},  // an empty CONT is a line
+    ContinuationCase{"1 NOTE @N5@", L"@N5@"},                                     // a NOTE record's id
+    ContinuationCase{"1 NOTE a\n  2 CONC b\n\n\t2 CONC c", L"abc"},              // indents and blank lines
+    ContinuationCase{"1 NOTE a\n3 CONC b\n2 CONC c", L"abc"}));                  // a level jump and back
+
+// Which event a sub-tag reaches.
+struct ResetCase {
+    const char* lines;
+    const wchar_t* date;
+    const wchar_t* place;
+};
+
+class ResetTest : public CGedcomTest, public testing::WithParamInterface<ResetCase> {};
+
+TEST_P(ResetTest, FillsOnlyTheOpenEvent)
+{
+    const CPerson& person = ReadPerson(GetParam().lines);
+    EXPECT_TRUE(person.m_birth->m_bPresent);
+    EXPECT_EQ(person.m_birth->m_strDate, GetParam().date);
+    EXPECT_EQ(person.m_birth->m_strPlace, GetParam().place);
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, ResetTest, testing::Values(
+    ResetCase{"1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Town", L"1 JAN 1900", L"Town."},
+    ResetCase{"1 BIRT\n2 DATE 1900\n2 SOUR @S1@\n3 PAGE 5\n2 PLAC Town", L"1900", L""}, // a step back
+    ResetCase{"1 BIRT\n2 SOUR @S1@\n3 DATE 1999", L"1999", L""},                    // any level counts
+    ResetCase{"1 BIRT\n2 DATE 1900\n1 RESI\n2 PLAC Town", L"1900", L""},            // another level-1 tag
+    ResetCase{"1 BIRT\n2 DATE 1\n1 BIRT\n2 PLAC T", L"1", L"T."},                   // the same birth again
+    ResetCase{"1 BIRT\n2 PLAC Mos\n3 CONC cow", L"", L"Mos.cow."}));                // continued place
+
+// The 26 tags and repeated lines.
+TEST_F(GedcomReaderTest, StoresThePersonTags)
+{
+    const CPerson& person = ReadPerson(
+        "1 NAME John/Smith/\n2 GIVN John\n2 SURN Smith\n2 NICK Jack\n1 NAME John /Smyth/\n"
+        "1 FAMC @F9@\n1 FAMC @F0@\n1 FAMS @F1@\n1 FAMS @F2@\n1 DEAT Y\n2 CAUS Fever\n2 AGE 40\n"
+        "1 CHR\n1 BURI\n1 WILL\n1 OCCU Farmer\n2 DATE 1920\n1 OCCU Far\n2 CONC mer\n1 RELI Quaker\n"
+        "1 EVEN Moved\n2 TYPE Emigration\n1 SEX M\n2 NOTE Alias\n1 BIRT\n2 NOTE Baptised\n1 NOTE Own");
+    EXPECT_EQ(person.m_strName, L"John /Smyth/");
+    EXPECT_EQ(person.m_strGiven, L"John");
+    EXPECT_EQ(person.m_strSurname, L"Smith");
+    EXPECT_EQ(person.m_strNick, L"Jack");
+    EXPECT_EQ(person.m_strSex, L"M");
+    EXPECT_EQ(person.m_strFamc, L"@F0@");
+    ASSERT_EQ(person.m_astrFams.GetLast(), 1);
+    EXPECT_EQ(person.m_astrFams[1], L"@F2@");
+    EXPECT_EQ(person.m_death->m_strValue, L"Y");
+    EXPECT_EQ(person.m_death->m_strCause, L"Fever");
+    EXPECT_EQ(person.m_death->m_strAge, L"40");
+    EXPECT_TRUE(person.m_christening->m_bPresent && person.m_burial->m_bPresent && person.m_will->m_bPresent);
+    ASSERT_EQ(person.m_occupations.GetCount(), 2);
+    EXPECT_EQ(person.m_occupations[0].m_strDate, L"1920");
+    EXPECT_EQ(person.m_occupations[1].m_strValue, L"Farmer");
+    EXPECT_EQ(person.m_occupations[1].m_nKind, kEventOccupation);
+    EXPECT_EQ(person.m_religions[0].m_strValue, L"Quaker");
+    EXPECT_EQ(person.m_events[0].m_strType, L"Emigration");
+    EXPECT_EQ(person.m_events[0].m_nKind, kEventKindNone);
+    ASSERT_EQ(person.m_birth->m_notes.GetCount(), 1);
+    EXPECT_EQ(person.m_birth->m_notes[0].m_strText, L"Baptised");
+    ASSERT_EQ(person.m_notes.GetCount(), 1) << "a note under SEX is dropped";
+    EXPECT_EQ(person.m_notes[0].m_strText, L"Own");
+}
+
+TEST_F(GedcomReaderTest, StoresTheFamilyTags)
+{
+    ASSERT_TRUE(Read("0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 MARR\n2 DATE 1900\n"
+                     "2 PLAC Town,,Shire,\n1 DIV\n1 EVEN\n2 TYPE Census\n1 NOTE N\n1 NAME Ignored\n"));
+    ASSERT_EQ(theLastFamilyIndex, 0);
+    const CFamily& family = theFamilies[0];
+    EXPECT_EQ(family.m_strId, L"@F1@");
+    EXPECT_EQ(family.m_strHusband, L"@I1@");
+    EXPECT_EQ(family.m_strWife, L"@I2@");
+    ASSERT_EQ(family.m_astrChildren.GetLast(), 1);
+    EXPECT_EQ(family.m_astrChildren[1], L"@I4@");
+    EXPECT_EQ(family.m_marriage->m_strPlace, L"Town, Shire.");
+    EXPECT_EQ(family.m_bDivorced, 1);
+    EXPECT_TRUE(family.m_divorce->m_bPresent);
+    EXPECT_EQ(family.m_events[0].m_strType, L"Census");
+    EXPECT_EQ(family.m_notes[0].m_strText, L"N");
+    EXPECT_EQ(theLastPersonIndex, -1);
+}
+
+// Events that the file does not mention are not made, to save memory.
+TEST_F(GedcomReaderTest, MakesOnlyTheEventsTheFileMentions)
+{
+    ASSERT_TRUE(Read("0 @I1@ INDI\n1 BIRT\n0 @I2@ INDI\n1 DEAT\n0 @I3@ INDI\n"));
+    EXPECT_EQ(&*thePersons[1].m_birth, &*thePersons[2].m_birth) << "both read the shared empty birth";
+    EXPECT_NE(&*thePersons[0].m_birth, &*thePersons[1].m_birth);
+}
+
+TEST_F(GedcomReaderTest, ReadsOnlyPersonAndFamilyRecords)
+{
+    ASSERT_TRUE(Read("1 NAME Before\n0 HEAD\n1 NAME Head\n0 @S1@ SOUR\n1 NAME Source\n0 @N1@ NOTE x\n"
+                     "1 CONC y\n0 @I1@ INDI extra\n1 NAME Other\n0 @INDI@ SOUR\n0 INDI\n1 NAME NoId\n"
+                     "0 @I2@ INDI\n1 NAME Second\n0 FAM\n0 TRLR\n0 @I3@ INDI\n"));
+    ASSERT_EQ(theLastPersonIndex, 1);
+    EXPECT_EQ(thePersons[0].m_strId, L"");
+    EXPECT_EQ(thePersons[0].m_strName, L"NoId");
+    EXPECT_EQ(thePersons[1].m_strName, L"Second");
+    EXPECT_EQ(theLastFamilyIndex, 0);
+    EXPECT_EQ(FindFamilyById(L""), 0);
+}
+
+TEST_F(GedcomReaderTest, EmptyFilesAndLoneTrailersReadAsNothing)
+{
+    for (const char* pszText : {"", "0 TRLR\n0 @I1@ INDI\n", "\r\n\r\n", "0 HEAD"}) {
+        EXPECT_TRUE(Read(pszText));
+        EXPECT_EQ(theLastPersonIndex, -1);
+        EXPECT_EQ(theLastFamilyIndex, -1);
+    }
+    EXPECT_TRUE(m_boxes.m_boxes.empty());
+}
+
+TEST_F(GedcomReaderTest, ALevelAboveNineStopsAPersonButNotAnotherRecord)
+{
+    ASSERT_TRUE(Read("0 @S1@ SOUR\n10 DEEP\n0 @I1@ INDI\n1 NAME A\n"));
+    EXPECT_TRUE(m_boxes.m_boxes.empty());
+    EXPECT_FALSE(Read("0 @I1@ INDI\n1 NAME A\n1 NOTE x\n2 CONC y\n10 DEEP\n0 @I2@ INDI\n"));
+    ASSERT_EQ(m_boxes.m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes.m_boxes[0].m_owner, nullptr);
+    EXPECT_EQ(m_boxes.m_boxes[0].m_strCaption, L"Direction");
+    EXPECT_EQ(m_boxes.m_boxes[0].m_strText, LoadLangString(IDS_LEVEL_TOO_BIG));
+    EXPECT_EQ(m_boxes.m_boxes[0].m_icon, CMessageIcon::Exclamation);
+    ASSERT_EQ(theLastPersonIndex, 0) << "what was read stays";
+    EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"xy");
+}
+
+TEST_F(GedcomReaderTest, AFileThatCannotBeOpenedIsLoggedAndEmptiesTheTables)
+{
+    ReadPerson("1 NAME A");
+    const std::wstring strPath = PathOf("missing.ged");
+    EXPECT_FALSE(ReadGedcomFile(strPath));
+    EXPECT_EQ(theLastPersonIndex, -1);
+    EXPECT_EQ(theFileFolder, m_folder.Path().wstring() + L"/");
+    EXPECT_FALSE(ReadGedcomFile(m_folder.Path().wstring() + L"/")) << "a folder is no file";
+    EXPECT_TRUE(m_boxes.m_boxes.empty());
+    const std::string log = ReadFileBytes(m_folder.Path() / "Stemmark.log");
+    EXPECT_EQ(log.substr(0, log.find("--------")),
+              "Can't open source file " + WideToUtf8(strPath) + ".\r\nFor the reason see below.\r\n");
+}
+
+TEST_F(GedcomReaderTest, TheWaitCursorIsShownForEveryReading)
+{
+    struct CCounter : CWaitCursorSink {
+        int m_nShown = 0, m_nHidden = 0;
+        void Show() override { ++m_nShown; }
+        void Hide() override { ++m_nHidden; }
+    } counter;
+    CWaitCursorSink* pPrevious = SetWaitCursorSink(&counter);
+    Read("0 @I1@ INDI\n");
+    Read("0 @I1@ INDI\n10 X\n");
+    ReadGedcomFile(PathOf("missing.ged"));
+    SetWaitCursorSink(pPrevious);
+    EXPECT_EQ(counter.m_nShown, 3);
+    EXPECT_EQ(counter.m_nHidden, 3);
+}
+
+// The cases the design leaves to the reader.
+TEST_F(GedcomReaderTest, AContinuationRightUnderARecordLineIsIgnored)
+{
+    ASSERT_TRUE(Read("0 @I1@ INDI\n1 NAME A\n2 GIVN G\n0 @I2@ INDI\n1 CONC x\n1 CONT y\nloose\n1 NAME B\n"));
+    ASSERT_EQ(theLastPersonIndex, 1) << "no record is made of the continuation";
+    EXPECT_EQ(thePersons[1].m_strId, L"@I2@");
+    EXPECT_EQ(thePersons[1].m_strName, L"B");
+}
+
+TEST_F(GedcomReaderTest, LevelsWithLeadingZerosCountAsTheirValue)
+{
+    EXPECT_EQ(ReadPerson("01 NAME John\n002 GIVN J").m_strName, L"John");
+    EXPECT_EQ(thePersons[0].m_strGiven, L"J");
+    ASSERT_TRUE(Read("00 @I7@ INDI\n"));
+    EXPECT_EQ(thePersons[0].m_strId, L"@I7@");
+    EXPECT_FALSE(Read("0 @I1@ INDI\n010 X\n"));
+}
+
+// Mended: all four line ends, and physical lines of any length.
+TEST_F(GedcomReaderTest, EveryLineEndEndsALine)
+{
+    for (const char* pszEnd : {"\n", "\r\n", "\r", "\n\r"}) {
+        std::string text;
+        for (const char* pszLine : {"0 @I1@ INDI", "1 NAME A", "0 @I2@ INDI", "1 NAME B", "0 TRLR"})
+            text += std::string(pszLine) + pszEnd;
+        ASSERT_TRUE(Read(text));
+        ASSERT_EQ(theLastPersonIndex, 1) << "line end " << testing::PrintToString(pszEnd);
+        EXPECT_EQ(thePersons[1].m_strName, L"B");
+    }
+}
+
+TEST_F(GedcomReaderTest, ALongLineIsReadWhole)
+{
+    const std::string note = std::string(997, 'x') + " 12 times" + std::string(3000, 'y');
+    const CPerson& person = ReadPerson("1 NOTE " + note + "\n1 NAME A");
+    EXPECT_EQ(person.m_strName, L"A");
+    ASSERT_EQ(person.m_notes.GetCount(), 1);
+    EXPECT_EQ(person.m_notes[0].m_strText, Utf8ToWide(note));
+}
+
+// A note of 100,000 continuation lines reads in linear time: the growing text
+// is not copied for every line.
+TEST_F(GedcomReaderTest, AHundredThousandContinuationLinesGiveTheWholeNote)
+{
+    for (const char* pszTag : {"CONT", "CONC"}) {
+        std::string text = "0 @I1@ INDI\n1 NOTE start\n";
+        std::wstring expected = L"start";
+        for (int i = 0; i < 100000; ++i) {
+            text += std::string("2 ") + pszTag + " line " + std::to_string(i) + "\n";
+            expected += (pszTag[3] == 'T' ? L"<br>line " : L"line ") + std::to_wstring(i);
+        }
+        ASSERT_TRUE(Read(text));
+        EXPECT_TRUE(thePersons[0].m_notes[0].m_strText == expected) << pszTag;
+    }
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TestSupport.h"
+#include "model/GedcomReader.h"
+#include "options/Language.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+/// Reads GEDCOM text from a file of its own into the tables.
+class CGedcomTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearTables();
+        SetLanguage(L"En");
+    }
+    void TearDown() override { ClearTables(); }
+
+public:
+    std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
+
+    bool Read(const std::string& bytes, bool bLineByLine = false)
+    {
+        WriteFileBytes(PathOf("test.ged"), bytes);
+        return bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+    }
+
+    /// Reads the lines of one person record.
+    const CPerson& ReadPerson(const std::string& lines)
+    {
+        EXPECT_TRUE(Read("0 @I1@ INDI\n" + lines + "\n0 TRLR\n"));
+        if (theLastPersonIndex != 0)
+            ADD_FAILURE() << "one person expected, got " << theLastPersonIndex + 1;
+        static const CPerson theNone;
+        return theLastPersonIndex >= 0 ? thePersons[0] : theNone;
+    }
+
+    CTempFolder m_folder;
+    CRecordingSink m_boxes;
+};
+
+/// Everything the reader stores, one field a line, to compare whole models.
+std::wstring DumpTables();
