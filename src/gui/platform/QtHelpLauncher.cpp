@@ -1,0 +1,27 @@
+#include "platform/QtHelpLauncher.h"
+
+#include "platform/DataFolders.h"
+#include "platform/QtText.h"
+#include "text/WideText.h"
+
+#include <QDesktopServices>
+
+QUrl CQtHelpLauncher::HelpUrl(const std::wstring& strCommandLine)
+{
+    const std::size_t hash = strCommandLine.find(L'#');
+    const std::wstring strFile = strCommandLine.substr(0, hash);
+    const std::filesystem::path path = FindDataFile(std::filesystem::path("help") / WideToUtf8(strFile));
+    if (path.empty())
+        return {};
+    QUrl url = QUrl::fromLocalFile(QString::fromStdString(path.string()));
+    if (hash != std::wstring::npos)
+        url.setFragment(ToQString(strCommandLine.substr(hash + 1)));
+    return url;
+}
+
+void CQtHelpLauncher::Launch(const std::wstring& strCommandLine)
+{
+    const QUrl url = HelpUrl(strCommandLine);
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(url);
+}

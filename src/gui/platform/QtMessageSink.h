@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/Message.h"
+
+/// Shows the core's message boxes as QMessageBox, owned by the given window.
+class CQtMessageSink : public CMessageSink {
+public:
+    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
+              CMessageIcon icon) override;
+};

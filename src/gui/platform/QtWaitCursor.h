@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/WaitCursor.h"
+
+/// The wait cursor as the application's override cursor.
+class CQtWaitCursorSink : public CWaitCursorSink {
+public:
+    void Show() override;
+    void Hide() override;
+};
