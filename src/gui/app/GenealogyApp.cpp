@@ -1,0 +1,117 @@
+#include "app/GenealogyApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/MainFrame.h"
+#include "model/GedcomReader.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+#include "platform/QtText.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+CGenealogyApp* theApp = nullptr;
+
+namespace {
+
+const QString theFileFilter = QStringLiteral("Gedcom Files (*.ged);;All Files (*)");
+
+} // namespace
+
+CGenealogyApp::CGenealogyApp()
+{
+    theApp = this;
+    m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& filter) {
+        return QFileDialog::getOpenFileName(pParent, title, QString(), filter);
+    };
+    m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
+    m_fnQuit = [](int nCode) { QCoreApplication::exit(nCode); };
+    SetMessageSink(&m_messageSink);
+    SetHelpLauncher(&m_helpLauncher);
+    SetWaitCursorSink(&m_waitCursor);
+    SetSettingsStore(&m_settingsStore);
+}
+
+CGenealogyApp::~CGenealogyApp()
+{
+    SetSettingsStore(nullptr);
+    SetWaitCursorSink(nullptr);
+    SetHelpLauncher(nullptr);
+    SetMessageSink(nullptr);
+    theTopWindow = nullptr;
+    theApp = nullptr;
+}
+
+bool CGenealogyApp::InitInstance(const QStringList& astrFiles)
+{
+    LoadOwnResources();
+    LoadSettings();
+    m_pMainWnd = std::make_unique<CMainFrame>();
+    m_pMainWnd->show();
+
+    if (!astrFiles.isEmpty())
+        OpenFile(astrFiles.front());
+    else if (Settings.FileOpen)
+        OnFileOpen();
+    else if (Settings.LastFile) {
+        if (theLastFileName.empty() || !ReadGedcomFile(theLastFileName)) {
+            theLastFileName.clear();
+            OnFileOpen();
+        }
+    }
+    m_pMainWnd->update();
+    return true;
+}
+
+int CGenealogyApp::ExitInstance()
+{
+    ClearTables();
+    m_pMainWnd.reset();
+    return 0;
+}
+
+bool CGenealogyApp::OnAppCommand(int nCommand)
+{
+    switch (nCommand) {
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CGenealogyApp::OnFileOpen()
+{
+    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)), theFileFilter);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool CGenealogyApp::OpenFile(const QString& strPath)
+{
+    CWaitCursor wait;
+    theLastFileName = FromQString(strPath);
+    if (Settings.LastFile)
+        WriteRegString(L"LastFileName", theLastFileName);
+    const bool bRead = ReadGedcomFile(theLastFileName);
+    if (m_pMainWnd)
+        m_pMainWnd->update();
+    return bRead;
+}
+
+void CGenealogyApp::OnAppAbout()
+{
+    CAboutDlg about(m_pMainWnd.get());
+    m_fnRunDialog(about);
+}
+
+void CGenealogyApp::Quit(int nCode)
+{
+    m_fnQuit(nCode);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/QtHelpLauncher.h"
+#include "platform/QtMessageSink.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtWaitCursor.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+class QWidget;
+
+/// The application: start-up, the commands that belong to no window (Open,
+/// About, Compare with Contacts) and the end of the run.
+class CGenealogyApp {
+public:
+    CGenealogyApp();
+    ~CGenealogyApp();
+    CGenealogyApp(const CGenealogyApp&) = delete;
+    CGenealogyApp& operator=(const CGenealogyApp&) = delete;
+
+    /// Reads the settings, shows the main window and opens the first file: the
+    /// one named on the command line, else as the settings say.
+    bool InitInstance(const QStringList& astrFiles = {});
+    int ExitInstance();
+
+    /// True when the command is one of the application's own.
+    bool OnAppCommand(int nCommand);
+    void OnFileOpen();
+    void OnAppAbout();
+
+    /// Ends the run with `nCode`.
+    void Quit(int nCode);
+
+    CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
+
+    /// Asks for a file (title, filter); an empty answer is a cancel. Tests
+    /// answer in place of the file dialog.
+    std::function<QString(QWidget*, const QString&, const QString&)> m_fnChooseFile;
+    /// Runs a modal dialog of the application (the About box); tests look at it
+    /// instead.
+    std::function<void(class QDialog&)> m_fnRunDialog;
+    /// Ends the event loop; tests record the code.
+    std::function<void(int)> m_fnQuit;
+
+private:
+    /// Takes `strPath` as the file last chosen and reads it.
+    bool OpenFile(const QString& strPath);
+
+    CQtMessageSink m_messageSink;
+    CQtHelpLauncher m_helpLauncher;
+    CQtWaitCursorSink m_waitCursor;
+    CQtSettingsStore m_settingsStore;
+    std::unique_ptr<CMainFrame> m_pMainWnd;
+};
+
+/// The one application object of the run, while it exists.
+extern CGenealogyApp* theApp;

@@ -1,0 +1,104 @@
+#include "app/MainFrame.h"
+
+#include "app/GenealogyApp.h"
+#include "app/Help.h"
+#include "app/StartView.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "platform/MenuBar.h"
+#include "platform/QtText.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QShortcut>
+
+CMainFrame::CMainFrame()
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
+    setWindowIcon(QIcon(QStringLiteral(":/images/stemmark.png")));
+    m_pStartView = new CStartView(this);
+    setCentralWidget(m_pStartView);
+    resize(360, 600); // a handheld's portrait shape
+    BuildMenuBar();
+
+    auto* pOpen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(pOpen, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });
+    auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
+    connect(pHelp, &QShortcut::activated, this, [] { ShowHelpTopic(L"overview"); });
+}
+
+bool CMainFrame::BuildMenuBar()
+{
+    auto* pBar = new QMenuBar(this);
+    pBar->setNativeMenuBar(false);
+    setMenuBar(pBar); // deletes the bar before
+    if (FillMenuBar(pBar, {IDM_FILE, IDM_MAIN_VIEW, IDM_HELP}, [this](int nCommand) { OnCommand(nCommand); }))
+        return true;
+    pBar->clear();
+    return false;
+}
+
+void CMainFrame::OnCommand(int nCommand)
+{
+    switch (nCommand) {
+    case ID_OPTIONS:
+        OnOptions();
+        break;
+    case ID_APP_EXIT:
+    case ID_OK:
+        OnExit();
+        break;
+    case ID_SEARCH:
+        OpenScreen(m_fnOpenSearch);
+        break;
+    case ID_PERSON_LIST:
+        OpenScreen(m_fnOpenPersonList);
+        break;
+    case ID_PATRIARCHY:
+        OpenScreen(m_fnOpenPatriarchy);
+        break;
+    case ID_HELP_TOPIC:
+        ShowHelpTopic(L"overview");
+        break;
+    case ID_HELP_CONTENTS:
+        ShowHelpTopic(L"Main_Contents");
+        break;
+    default:
+        if (theApp)
+            theApp->OnAppCommand(nCommand);
+        break;
+    }
+}
+
+void CMainFrame::OpenScreen(const std::function<void()>& fnOpen)
+{
+    theTopWindow = this;
+    if (fnOpen)
+        fnOpen();
+}
+
+// Whatever the sheet's result, the menus and the title follow the language now.
+void CMainFrame::OnOptions()
+{
+    OpenScreen(m_fnOpenOptions);
+    if (BuildMenuBar())
+        setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
+}
+
+void CMainFrame::OnExit()
+{
+    ClearTables();
+    if (theApp)
+        theApp->Quit(0);
+}
+
+// The window's close button is Exit.
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    OnExit();
+    pEvent->accept();
+}

@@ -1,0 +1,90 @@
+#include "views/ViewDlg.h"
+
+#include "app/GenealogyApp.h"
+#include "app/Help.h"
+#include "options/StringIds.h"
+#include "platform/MenuBar.h"
+
+#include <QEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+CViewDlg::CViewDlg(QWidget* pParent) : QDialog(pParent)
+{
+    m_pLayout = new QVBoxLayout(this);
+    m_pLayout->setContentsMargins(4, 4, 4, 4);
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setNativeMenuBar(false);
+    m_pLayout->setMenuBar(m_pMenuBar);
+    auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
+    connect(pHelp, &QShortcut::activated, this, [this] { RunCommand(ID_HELP_TOPIC); });
+}
+
+int CViewDlg::RunModal()
+{
+    if (!OnInitDialog())
+        return QDialog::Rejected;
+    if (auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow))
+        setGeometry(pFront->geometry());
+    return exec();
+}
+
+bool CViewDlg::OnInitDialog()
+{
+    m_hPrevTopWindow = theTopWindow;
+    theTopWindow = this;
+    m_crBack = palette().color(QPalette::Window);
+    m_brBack = QBrush(m_crBack);
+    return true;
+}
+
+bool CViewDlg::AddMenus(const std::vector<int>& anMenuIds)
+{
+    return FillMenuBar(m_pMenuBar, anMenuIds, [this](int nCommand) { RunCommand(nCommand); });
+}
+
+void CViewDlg::RunCommand(int nCommand)
+{
+    if (!OnCommand(nCommand) && theApp)
+        theApp->OnAppCommand(nCommand);
+}
+
+bool CViewDlg::OnCommand(int nCommand)
+{
+    if (nCommand != ID_HELP_TOPIC)
+        return false;
+    const std::wstring strTopic = GetHelpTopic();
+    if (!strTopic.empty())
+        ShowHelpTopic(strTopic);
+    return true;
+}
+
+void CViewDlg::ColourReadOnlyBox(QWidget* pBox) const
+{
+    QPalette palette = pBox->palette();
+    palette.setBrush(QPalette::Base, m_brBack);
+    pBox->setPalette(palette);
+}
+
+void CViewDlg::changeEvent(QEvent* pEvent)
+{
+    QDialog::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::WindowStateChange && isMinimized() && !m_bClosingBehind)
+        CloseBehind();
+}
+
+// A view the user sends away closes, and the window it came from takes the front.
+void CViewDlg::CloseBehind()
+{
+    m_bClosingBehind = true;
+    QTimer::singleShot(0, this, &QDialog::reject);
+    if (auto* pPrevious = static_cast<QWidget*>(m_hPrevTopWindow)) {
+        pPrevious->show();
+        pPrevious->raise();
+        pPrevious->activateWindow();
+    }
+    theTopWindow = m_hPrevTopWindow;
+}

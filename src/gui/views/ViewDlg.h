@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/Message.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QMenuBar;
+class QVBoxLayout;
+
+/// The base of every full-screen view: it opens at the size of the window in
+/// front, keeps theTopWindow, colours read-only boxes, carries the view's menu
+/// bar, and closes when the user minimises it, handing the front back to the
+/// window it came from.
+class CViewDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CViewDlg(QWidget* pParent = nullptr);
+
+    /// Initialises the view and runs it modally; a view whose initialisation
+    /// ends it returns at once.
+    int RunModal();
+
+    /// Runs a command of the view's menu bar: the view first, then the
+    /// application's own commands.
+    void RunCommand(int nCommand);
+
+    QMenuBar* MenuBar() const { return m_pMenuBar; }
+    QVBoxLayout* Layout() const { return m_pLayout; }
+
+protected:
+    /// Derived views call this first. False ends the view before it is shown.
+    virtual bool OnInitDialog();
+    /// Adds the menus of these English ids; false when one is missing, and the
+    /// view then leaves the rest of its menu bar alone.
+    bool AddMenus(const std::vector<int>& anMenuIds);
+    /// True when the view handled the command.
+    virtual bool OnCommand(int nCommand);
+    /// The help anchor of the view; empty for none.
+    virtual std::wstring GetHelpTopic() const { return {}; }
+    /// Draws a read-only box on the window colour.
+    void ColourReadOnlyBox(QWidget* pBox) const;
+
+    void changeEvent(QEvent* pEvent) override;
+
+    CWindowHandle m_hPrevTopWindow = nullptr;
+    QColor m_crBack;
+    QBrush m_brBack;
+
+private:
+    void CloseBehind();
+
+    QVBoxLayout* m_pLayout = nullptr;
+    QMenuBar* m_pMenuBar = nullptr;
+    bool m_bClosingBehind = false;
+};

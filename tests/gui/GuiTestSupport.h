@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/Help.h"
+#include "platform/MenuBar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <string>
+#include <vector>
+
+/// Records the help lines asked for instead of opening a viewer.
+class CRecordingLauncher : public CHelpLauncher {
+public:
+    CRecordingLauncher() { m_pPrevious = SetHelpLauncher(this); }
+    ~CRecordingLauncher() override { SetHelpLauncher(m_pPrevious); }
+    CRecordingLauncher(const CRecordingLauncher&) = delete;
+    CRecordingLauncher& operator=(const CRecordingLauncher&) = delete;
+    void Launch(const std::wstring& strCommandLine) override { m_astrLines.push_back(strCommandLine); }
+
+    std::vector<std::wstring> m_astrLines;
+
+private:
+    CHelpLauncher* m_pPrevious = nullptr;
+};
+
+/// The titles of a menu bar's drop-downs.
+inline QStringList MenuTitles(const QMenuBar* pBar)
+{
+    QStringList titles;
+    for (const QAction* pAction : pBar->actions())
+        titles << pAction->text();
+    return titles;
+}
+
+/// The command ids of a drop-down, 0 for a separator.
+inline QList<int> MenuCommands(const QMenuBar* pBar, int nIndex)
+{
+    QList<int> commands;
+    for (const QAction* pAction : pBar->actions().at(nIndex)->menu()->actions())
+        commands << (pAction->isSeparator() ? 0 : CommandOf(pAction));
+    return commands;
+}
+
+/// Triggers the action of a bar that carries the command.
+inline bool TriggerCommand(const QMenuBar* pBar, int nCommand)
+{
+    for (const QAction* pTitle : pBar->actions()) {
+        for (QAction* pAction : pTitle->menu()->actions()) {
+            if (!pAction->isSeparator() && CommandOf(pAction) == nCommand) {
+                pAction->trigger();
+                return true;
+            }
+        }
+    }
+    return false;
+}

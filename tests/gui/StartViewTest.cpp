@@ -1,0 +1,72 @@
+#include "app/StartView.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+// Pixels that are not black in a band of the image.
+int LitPixels(const QImage& image, const QRect& band)
+{
+    int nLit = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+        for (int x = band.left(); x <= band.right(); ++x)
+            nLit += image.pixelColor(x, y) != Qt::black;
+    }
+    return nLit;
+}
+
+} // namespace
+
+class StartViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        theLastFileName.clear();
+        SetLanguage(L"En");
+    }
+
+    void theFileLineFollowsTheLanguage()
+    {
+        CStartView view;
+        QCOMPARE(view.FileLine(), QString());
+        theLastFileName = L"/home/ann/trees/family.ged";
+        QCOMPARE(view.FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
+        SetLanguage(L"Ru");
+        QCOMPARE(view.FileLine(), QStringLiteral("GEDCOM-файл: family.ged"));
+    }
+
+    // Black all round, the picture in the middle, the name above it, and the
+    // file line only when there is a file.
+    void paintsThePictureCentredOnBlack()
+    {
+        CStartView view;
+        view.resize(300, 400);
+        const QImage bare = view.grab().toImage();
+        QCOMPARE(bare.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(bare.pixelColor(299, 399), QColor(Qt::black));
+        QVERIFY(LitPixels(bare, QRect(120, 170, 60, 60)) > 100);  // the picture
+        QVERIFY(LitPixels(bare, QRect(100, 15, 100, 25)) > 20);   // the name
+        const int dy = (400 - 180) / 2;
+        const QRect fileBand(5, 400 - dy + 26, 200, 14);
+        QCOMPARE(LitPixels(bare, fileBand), 0);
+
+        theLastFileName = L"/trees/family.ged";
+        const QImage named = view.grab().toImage();
+        QVERIFY(LitPixels(named, fileBand) > 20);
+    }
+
+    void aWindowSmallerThanThePictureClipsItEvenly()
+    {
+        CStartView view;
+        view.resize(200, 150);
+        const QImage image = view.grab().toImage();
+        QVERIFY(LitPixels(image, QRect(90, 65, 20, 20)) > 0);
+    }
+};
+
+QTEST_MAIN(StartViewTest)
+#include "StartViewTest.moc"

@@ -1,0 +1,114 @@
+#include "app/GenealogyApp.h"
+#include "app/MainFrame.h"
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "views/ViewDlg.h"
+
+#include "GuiTestSupport.h"
+
+#include <QtTest>
+
+namespace {
+
+// A view with the Help menu and a topic of its own.
+class CTestView : public CViewDlg {
+public:
+    using CViewDlg::CViewDlg;
+    std::function<void(CTestView&)> m_fnWhileOpen;
+
+protected:
+    bool OnInitDialog() override
+    {
+        CViewDlg::OnInitDialog();
+        AddMenus({IDM_HELP});
+        if (m_fnWhileOpen)
+            QTimer::singleShot(0, this, [this] { m_fnWhileOpen(*this); });
+        return true;
+    }
+    std::wstring GetHelpTopic() const override { return L"family"; }
+};
+
+} // namespace
+
+class ViewDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetLanguage(L"En"); }
+
+    // Frame -> outer view -> inner view; minimising the inner one closes it
+    // alone and brings the outer one back to the front.
+    void minimisingClosesOnlyTheViewInFront()
+    {
+        CGenealogyApp app;
+        CMainFrame frame;
+        frame.show();
+        theTopWindow = &frame;
+        QList<void*> fronts;
+        bool bInnerClosed = false;
+        CTestView outer;
+        outer.m_fnWhileOpen = [&](CTestView& view) {
+            fronts << theTopWindow;
+            CTestView inner;
+            inner.m_fnWhileOpen = [&](CTestView& innerView) {
+                fronts << theTopWindow;
+                innerView.setWindowState(Qt::WindowMinimized);
+            };
+            inner.RunModal();
+            bInnerClosed = true;
+            fronts << theTopWindow;
+            QVERIFY(view.isVisible());
+            view.setWindowState(Qt::WindowMinimized);
+        };
+        QCOMPARE(outer.RunModal(), int(QDialog::Rejected));
+        QVERIFY(bInnerClosed);
+        QCOMPARE(fronts.size(), 3);
+        QCOMPARE(fronts[0], static_cast<void*>(&outer));
+        QVERIFY(fronts[1] != fronts[0]);
+        QCOMPARE(fronts[2], static_cast<void*>(&outer));
+        QCOMPARE(theTopWindow, static_cast<void*>(&frame));
+    }
+
+    void aViewOpensAtTheSizeOfTheWindowInFront()
+    {
+        CGenealogyApp app;
+        CMainFrame frame;
+        frame.resize(333, 555);
+        frame.show();
+        theTopWindow = &frame;
+        QSize seen;
+        CTestView view;
+        view.m_fnWhileOpen = [&](CTestView& v) {
+            seen = v.size();
+            v.reject();
+        };
+        view.RunModal();
+        QCOMPARE(seen, frame.size());
+    }
+
+    void escapeClosesAView()
+    {
+        CGenealogyApp app;
+        CTestView view;
+        view.m_fnWhileOpen = [](CTestView& v) { QTest::keyClick(&v, Qt::Key_Escape); };
+        QCOMPARE(view.RunModal(), int(QDialog::Rejected));
+    }
+
+    void helpTopicAndF1OpenTheViewsTopic()
+    {
+        CGenealogyApp app;
+        CRecordingLauncher launcher;
+        CTestView view;
+        view.m_fnWhileOpen = [](CTestView& v) {
+            QVERIFY(TriggerCommand(v.MenuBar(), 32820));
+            v.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QTest::keyClick(&v, Qt::Key_F1);
+            v.reject();
+        };
+        view.RunModal();
+        QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
+    }
+};
+
+QTEST_MAIN(ViewDlgTest)
+#include "ViewDlgTest.moc"
