@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CPerson;
+
+/// What a person list is asked to show: nothing for the whole file, or the
+/// criteria of the search form. Names are matched as typed; the birth dates are
+/// already in normal form.
+struct CPersonListCriteria {
+    std::wstring m_strLastFilter;
+    std::wstring m_strFirstFilter;
+    std::wstring m_strFullFilter;
+    std::wstring m_strBirthFrom;
+    std::wstring m_strBirthTo;
+    bool m_bNoBirthYear = false;
+};
+
+struct CPersonListEntry {
+    std::wstring m_strText;
+    int m_nPerson = -1;
+};
+
+/// Everything the person list shows: its entries in order, its caption line,
+/// or the message to show instead when nothing is listed.
+struct CPersonListContent {
+    std::vector<CPersonListEntry> m_entries;
+    std::wstring m_strCaption; ///< empty when nothing is listed
+    int m_nMessageId = -1;     ///< "Data not found" or "Input file is empty..." when nothing is listed
+};
+
+/// Lists the persons of the tables that meet the criteria, each with its
+/// entry text, sorted by the collator in place.
+CPersonListContent BuildPersonList(const CPersonListCriteria& criteria);
+
+/// The text of a person's entry: the display name and, as the options ask,
+/// a bracket with the dates, the death mark or the age.
+std::wstring FormatPersonListEntry(const CPerson& person);
+
+/// Turns a list-box selection into a person: the index itself, or -1 after
+/// the "Please select a person" warning when nothing (-1) is selected.
+int SelectedPerson(int nSelected);
