@@ -45,6 +45,14 @@ inline wchar_t AsciiUpper(wchar_t c)
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
 }
 
+/// The simple lower case of a letter of Basic Latin, Latin-1, Latin
+/// Extended-A, Greek or Cyrillic; any other character unchanged. Fixed tables,
+/// not the C locale, so the same text matches and sorts alike everywhere.
+wchar_t LowerCaseOf(wchar_t c);
+
+/// Lower-cases `text` in place by LowerCaseOf.
+void MakeLowerCase(std::wstring& text);
+
 inline bool IsAsciiDigit(wchar_t c)
 {
     return c >= L'0' && c <= L'9';
