@@ -237,15 +237,13 @@ void CollapseBlanks(std::wstring& text)
     text.resize(out);
 }
 
-wchar_t LowerCaseOf(wchar_t c)
+wchar_t LowerCaseBeyondAscii(wchar_t c)
 {
     const auto code = static_cast<std::uint32_t>(c);
     const auto shifted = [c](int delta) { return static_cast<wchar_t>(c + delta); };
     // Blocks where upper and lower case alternate, the upper case first.
     const auto pairedEven = [code, c]() { return code % 2 == 0 ? static_cast<wchar_t>(c + 1) : c; };
     const auto pairedOdd = [code, c]() { return code % 2 == 1 ? static_cast<wchar_t>(c + 1) : c; };
-    if (code < 0x80)
-        return code >= 'A' && code <= 'Z' ? shifted(32) : c;
     if (code < 0x100)
         return code >= 0xC0 && code <= 0xDE && code != 0xD7 ? shifted(32) : c;
     if (code < 0x180) {

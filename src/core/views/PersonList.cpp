@@ -83,6 +83,8 @@ void AppendListDetails(const CPerson& person, std::wstring& text)
 {
     CEventInfo::LoadEventLabels();
     const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
+    if (Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge)
+        text.reserve(text.size() + 32); // one allocation for the whole bracket
     bool bOpen = false;
     if (Settings.PutBirthDate) {
         const std::wstring strBirth = person.GetBirthDateText(DateTextMode::Display);
@@ -141,21 +143,23 @@ std::wstring MakeCaption(std::size_t nEntries)
     return strCaption + L')';
 }
 
-// Where an entry's sort key lies in the shared key buffer. The first bytes,
-// packed big-endian, settle most comparisons without touching the buffer.
+// Where an entry's sort key lies in the shared key buffer. The first sixteen
+// bytes, packed big-endian, settle most comparisons without touching the
+// buffer: a name and a given name mostly fit in them.
 struct CSortItem {
     std::uint64_t m_nHead;
+    std::uint64_t m_nHead2;
     std::size_t m_nOffset;
     std::uint32_t m_nLength;
     std::uint32_t m_nEntry;
 };
 
-std::uint64_t KeyHead(std::string_view key)
+std::uint64_t KeyBytes(std::string_view key, std::size_t from)
 {
-    std::uint64_t head = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        head = (head << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
-    return head;
+    std::uint64_t bytes = 0;
+    for (std::size_t i = from; i < from + 8; ++i)
+        bytes = (bytes << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
+    return bytes;
 }
 
 // Sorts by the collator's keys, built once per entry into one buffer; equal
@@ -163,23 +167,40 @@ std::uint64_t KeyHead(std::string_view key)
 void SortEntries(std::vector<CPersonListEntry>& entries)
 {
     const CCollator& collator = GetCollator();
+    std::size_t nChars = 0;
+    for (const CPersonListEntry& entry : entries)
+        nChars += entry.m_strText.size();
     std::string keys;
+    keys.reserve(nChars + nChars / 4);
     std::vector<CSortItem> items;
     items.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::size_t offset = keys.size();
         collator.AppendSortKey(entries[i].m_strText, keys);
         const std::string_view key = std::string_view(keys).substr(offset);
-        items.push_back({KeyHead(key), offset, static_cast<std::uint32_t>(key.size()),
+        items.push_back({KeyBytes(key, 0), KeyBytes(key, 8), offset, static_cast<std::uint32_t>(key.size()),
                          static_cast<std::uint32_t>(i)});
     }
-    const std::string_view all = keys;
-    std::sort(items.begin(), items.end(), [all](const CSortItem& a, const CSortItem& b) {
+    // By the heads first, which touches no key; then only the runs of equal
+    // heads whose keys differ are ordered by their whole keys.
+    std::sort(items.begin(), items.end(), [](const CSortItem& a, const CSortItem& b) {
         if (a.m_nHead != b.m_nHead)
             return a.m_nHead < b.m_nHead;
-        const int order = all.substr(a.m_nOffset, a.m_nLength).compare(all.substr(b.m_nOffset, b.m_nLength));
-        return order != 0 ? order < 0 : a.m_nEntry < b.m_nEntry;
+        if (a.m_nHead2 != b.m_nHead2)
+            return a.m_nHead2 < b.m_nHead2;
+        return a.m_nEntry < b.m_nEntry;
     });
+    const std::string_view all = keys;
+    const auto keyOf = [all](const CSortItem& item) { return all.substr(item.m_nOffset, item.m_nLength); };
+    for (auto run = items.begin(); run != items.end();) {
+        const auto end = std::find_if(run + 1, items.end(), [run](const CSortItem& item) {
+            return item.m_nHead != run->m_nHead || item.m_nHead2 != run->m_nHead2;
+        });
+        const std::string_view first = keyOf(*run);
+        if (std::any_of(run + 1, end, [&](const CSortItem& item) { return keyOf(item) != first; }))
+            std::stable_sort(run, end, [&](const CSortItem& a, const CSortItem& b) { return keyOf(a) < keyOf(b); });
+        run = end;
+    }
     std::vector<CPersonListEntry> sorted;
     sorted.reserve(entries.size());
     for (const CSortItem& item : items)
@@ -193,6 +214,8 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
 {
     const CPersonFilter filter(criteria);
     CPersonListContent content;
+    if (!filter.IsSearch())
+        content.m_entries.reserve(static_cast<std::size_t>(theLastPersonIndex + 1));
     // The criteria are tested before the display name, which costs more; a
     // person's name is still read while none has been found, for the mark.
     bool bAnyNamed = false;

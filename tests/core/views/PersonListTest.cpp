@@ -5,6 +5,7 @@
 #include "options/Language.h"
 #include "options/Settings.h"
 #include "options/StringIds.h"
+#include "platform/Collator.h"
 
 #include <gtest/gtest.h>
 
@@ -151,13 +152,37 @@ TEST_F(PersonListTest, SortsCaseInsensitivelyAndKeepsEveryPerson)
     Person(L"Anna /Berg/");
     Person(L"Bob /Adams/");
     Person(L"Anna /Berg/");
+    Person(L"Zoe /Abercrombie-Smith/"); // long texts that differ only after their first 16 characters
+    Person(L"Anna /Abercrombie-Smith/");
+    Person(L"anna /Abercrombie-Smith/");
     const CPersonListContent content = BuildPersonList({});
-    EXPECT_EQ(Texts(content), (std::vector<std::wstring>{L"Adams Bob", L"berg anna", L"Berg Anna", L"Berg Anna",
-                                                         L"berg Zoe", L"Ёлкин Иван"}));
+    EXPECT_EQ(Texts(content), (std::vector<std::wstring>{L"Abercrombie-Smith Anna", L"Abercrombie-Smith anna",
+                                                         L"Abercrombie-Smith Zoe", L"Adams Bob", L"berg anna",
+                                                         L"Berg Anna", L"Berg Anna", L"berg Zoe", L"Ёлкин Иван"}));
     std::vector<int> anPersons;
     for (const CPersonListEntry& entry : content.m_entries)
         anPersons.push_back(entry.m_nPerson);
-    EXPECT_EQ(anPersons, (std::vector<int>{4, 2, 3, 5, 1, 0})) << "equal keys keep file order";
+    EXPECT_EQ(anPersons, (std::vector<int>{7, 8, 6, 4, 2, 3, 5, 1, 0})) << "equal keys keep file order";
+}
+
+// Orders by the last character only, so its order differs from the default.
+class CLastLetterCollator : public CCollator {
+public:
+    void AppendSortKey(std::wstring_view text, std::string& key) const override
+    {
+        key += text.empty() ? '\0' : static_cast<char>(text.back());
+    }
+};
+
+TEST_F(PersonListTest, SortsByTheCollatorInPlace)
+{
+    Person(L"Anna /Berg/");
+    Person(L"Bob /Adams/");
+    CLastLetterCollator collator;
+    CCollator* pPrevious = SetCollator(&collator);
+    const CPersonListContent content = BuildPersonList({});
+    SetCollator(pPrevious);
+    EXPECT_EQ(Texts(content), (std::vector<std::wstring>{L"Berg Anna", L"Adams Bob"}));
 }
 
 TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
