@@ -73,7 +73,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return 1;
     }
-    std::printf("read %d persons from %s in %.2f s\n", theLastPersonIndex + 1, path.c_str(), SecondsSince(start));
+    std::printf("read %d persons from %s in %.2f s\n", theLastPersonIndex + 1, path.c_str(),
+                SecondsSince(start));
     RenameSome();
 
     Report("whole list, no options:", {});

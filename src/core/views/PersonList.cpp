@@ -198,7 +198,8 @@ void SortEntries(std::vector<CPersonListEntry>& entries)
         });
         const std::string_view first = keyOf(*run);
         if (std::any_of(run + 1, end, [&](const CSortItem& item) { return keyOf(item) != first; }))
-            std::stable_sort(run, end, [&](const CSortItem& a, const CSortItem& b) { return keyOf(a) < keyOf(b); });
+            std::stable_sort(run, end,
+                             [&](const CSortItem& a, const CSortItem& b) { return keyOf(a) < keyOf(b); });
         run = end;
     }
     std::vector<CPersonListEntry> sorted;
