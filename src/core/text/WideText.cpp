@@ -1,5 +1,6 @@
 #include "text/WideText.h"
 
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -234,4 +235,58 @@ void CollapseBlanks(std::wstring& text)
         text[out++] = text[in];
     }
     text.resize(out);
+}
+
+wchar_t LowerCaseBeyondAscii(wchar_t c)
+{
+    const auto code = static_cast<std::uint32_t>(c);
+    const auto shifted = [c](int delta) { return static_cast<wchar_t>(c + delta); };
+    // Blocks where upper and lower case alternate, the upper case first.
+    const auto pairedEven = [code, c]() { return code % 2 == 0 ? static_cast<wchar_t>(c + 1) : c; };
+    const auto pairedOdd = [code, c]() { return code % 2 == 1 ? static_cast<wchar_t>(c + 1) : c; };
+    if (code < 0x100)
+        return code >= 0xC0 && code <= 0xDE && code != 0xD7 ? shifted(32) : c;
+    if (code < 0x180) {
+        if (code == 0x130)
+            return L'i';
+        if (code == 0x178)
+            return L'\u00FF';
+        if (code < 0x138 || (code >= 0x14A && code < 0x178))
+            return pairedEven();
+        if ((code >= 0x139 && code < 0x149) || (code >= 0x179 && code < 0x17F))
+            return pairedOdd();
+        return c;
+    }
+    if (code >= 0x386 && code < 0x3B0) {
+        if (code >= 0x391 && code <= 0x3AB && code != 0x3A2)
+            return shifted(32);
+        if (code == 0x386)
+            return L'\u03AC';
+        if (code >= 0x388 && code <= 0x38A)
+            return shifted(37);
+        if (code == 0x38C)
+            return L'\u03CC';
+        if (code == 0x38E || code == 0x38F)
+            return shifted(63);
+        return c;
+    }
+    if (code >= 0x400 && code < 0x530) {
+        if (code < 0x410)
+            return shifted(80);
+        if (code < 0x430)
+            return shifted(32);
+        if ((code >= 0x460 && code < 0x482) || (code >= 0x48A && code < 0x4C0) || code >= 0x4D0)
+            return pairedEven();
+        if (code == 0x4C0)
+            return L'\u04CF';
+        if (code >= 0x4C1 && code < 0x4CF)
+            return pairedOdd();
+    }
+    return c;
+}
+
+void MakeLowerCase(std::wstring& text)
+{
+    for (wchar_t& c : text)
+        c = LowerCaseOf(c);
 }

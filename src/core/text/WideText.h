@@ -45,6 +45,22 @@ inline wchar_t AsciiUpper(wchar_t c)
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
 }
 
+wchar_t LowerCaseBeyondAscii(wchar_t c);
+
+/// The simple lower case of a letter of Basic Latin, Latin-1, Latin
+/// Extended-A, Greek or Cyrillic; any other character unchanged. Fixed tables,
+/// not the C locale, so the same text matches and sorts alike everywhere.
+/// ASCII is done inline: a list lower-cases a million mostly ASCII names.
+inline wchar_t LowerCaseOf(wchar_t c)
+{
+    if (c >= 0 && c < 0x80)
+        return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+    return LowerCaseBeyondAscii(c);
+}
+
+/// Lower-cases `text` in place by LowerCaseOf.
+void MakeLowerCase(std::wstring& text);
+
 inline bool IsAsciiDigit(wchar_t c)
 {
     return c >= L'0' && c <= L'9';

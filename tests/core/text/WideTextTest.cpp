@@ -54,4 +54,15 @@ TEST(WideTextTest, LeadingNumberReadsAsWcstolWithoutOverflow)
     EXPECT_EQ(LeadingNumber(L"99999999999999999999999"), std::numeric_limits<long long>::max());
 }
 
+TEST(WideTextTest, LowerCaseOfKnowsEachBlock)
+{
+    // Pairs of (character, lower case); the blocks alternate their order.
+    const std::wstring_view pairs = L"AaZz\u00C0\u00E0\u00DE\u00FE\u00D7\u00D7\u00DF\u00DF"
+                                    L"\u0100\u0101\u0101\u0101\u0130i\u0139\u013A\u014A\u014B"
+                                    L"\u0178\u00FF\u017D\u017E\u0386\u03AC\u03A9\u03C9"
+                                    L"\u0401\u0451\u042F\u044F\u044F\u044F\u0462\u0463\u04C1\u04C2";
+    for (std::size_t i = 0; i + 1 < pairs.size(); i += 2)
+        EXPECT_EQ(static_cast<int>(LowerCaseOf(pairs[i])), static_cast<int>(pairs[i + 1])) << i / 2;
+}
+
 } // namespace

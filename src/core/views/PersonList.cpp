@@ -1,0 +1,260 @@
+#include "views/PersonList.h"
+
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+#include "platform/Collator.h"
+#include "platform/Message.h"
+#include "text/Dates.h"
+#include "text/WideText.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+// The criteria as the persons are tested against them: names lower-cased
+// once, the bounds as date keys.
+struct CPersonFilter {
+    std::wstring m_strFirst;
+    std::wstring m_strLast;
+    std::wstring m_strFull;
+    bool m_bNoBirthYear = false;
+    bool m_bFrom = false;
+    bool m_bTo = false;
+    CDateKey m_from;
+    CDateKey m_to;
+
+    explicit CPersonFilter(const CPersonListCriteria& criteria)
+        : m_strFirst(criteria.m_strFirstFilter), m_strLast(criteria.m_strLastFilter),
+          m_strFull(criteria.m_strFullFilter), m_bNoBirthYear(criteria.m_bNoBirthYear),
+          m_bFrom(!criteria.m_strBirthFrom.empty()), m_bTo(!criteria.m_strBirthTo.empty()),
+          m_from(criteria.m_strBirthFrom), m_to(criteria.m_strBirthTo)
+    {
+        MakeLowerCase(m_strFirst);
+        MakeLowerCase(m_strLast);
+        MakeLowerCase(m_strFull);
+    }
+
+    bool IsSearch() const
+    {
+        return !m_strFirst.empty() || !m_strLast.empty() || !m_strFull.empty() || m_bNoBirthYear || m_bFrom ||
+               m_bTo;
+    }
+
+    bool Accepts(const CPerson& person) const
+    {
+        if (!m_strFirst.empty() && !Contains(person.GetFirstName(), m_strFirst))
+            return false;
+        if (!m_strLast.empty() && !Contains(person.GetLastName(), m_strLast))
+            return false;
+        if (!m_strFull.empty() && !Contains(person.GetFullName(), m_strFull))
+            return false;
+        if (m_bNoBirthYear)
+            return CDateKey(person.GetBirthDateText(DateTextMode::Dotted)).GetKey() == -1;
+        if (!m_bFrom && !m_bTo)
+            return true;
+        const CDateKey birth(person.GetBirthDateText(DateTextMode::Dotted));
+        if (!m_bTo)
+            return birth.GetText() == m_from.GetText();
+        if (!m_bFrom)
+            return birth.GetText() == m_to.GetText();
+        return m_from.GetKey() <= birth.GetKey() && birth.GetKey() <= m_to.GetKey();
+    }
+
+    static bool Contains(std::wstring strName, const std::wstring& strPart)
+    {
+        MakeLowerCase(strName);
+        return strName.find(strPart) != std::wstring::npos;
+    }
+};
+
+// A date of an entry: the whole display text, or its last four characters
+// (the year, also after a qualifier word) when YearOnly is on.
+std::wstring_view ListDate(const std::wstring& strDate)
+{
+    const std::wstring_view date = strDate;
+    return Settings.YearOnly && date.size() > 4 ? date.substr(date.size() - 4) : date;
+}
+
+void AppendListDetails(const CPerson& person, std::wstring& text)
+{
+    CEventInfo::LoadEventLabels();
+    const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
+    if (Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge)
+        text.reserve(text.size() + 32); // one allocation for the whole bracket
+    bool bOpen = false;
+    if (Settings.PutBirthDate) {
+        const std::wstring strBirth = person.GetBirthDateText(DateTextMode::Display);
+        if (!strBirth.empty()) {
+            text += L" [";
+            text += ListDate(strBirth);
+            bOpen = true;
+        }
+    }
+    bool bDeathShown = false;
+    if (Settings.PutDeathDate) {
+        const std::wstring strDeath = person.GetDeathDateText(DateTextMode::Display);
+        if (!strDeath.empty()) {
+            if (Settings.PutBirthDate) {
+                text += bOpen ? L" - " : L" [? - ";
+            } else {
+                text += L" [";
+                text += deathMark;
+                text += L' ';
+            }
+            text += ListDate(strDeath);
+            bOpen = bDeathShown = true;
+        }
+    }
+    if (Settings.PutAge) {
+        const std::wstring strAge = FormatAge(person);
+        if (!strAge.empty()) {
+            text += bOpen ? L" / " : L" [";
+            text += strAge;
+            bOpen = true;
+        }
+    } else if (person.m_death->m_bPresent && !bDeathShown) {
+        text += bOpen ? L" - " : L" [";
+        text += deathMark;
+        bOpen = true;
+    }
+    if (bOpen)
+        text += L']';
+}
+
+std::wstring MakeCaption(std::size_t nEntries)
+{
+    std::wstring strCount;
+    AppendDecimal(strCount, static_cast<long long>(nEntries));
+    std::wstring strCaption = LoadLangString(IDS_SELECT_PERSON) + L" (";
+    if (theStringOffset == 0) {
+        strCaption += strCount + L' ' + LoadLangString(IDS_PERSONS_IN_TOTAL);
+    } else {
+        // The Russian text ends in its own blank ("всего: "); a second one
+        // would show as a gap.
+        strCaption += LoadLangString(IDS_PERSONS_IN_TOTAL);
+        if (strCaption.back() != L' ')
+            strCaption += L' ';
+        strCaption += strCount;
+    }
+    return strCaption + L')';
+}
+
+// Where an entry's sort key lies in the shared key buffer. The first sixteen
+// bytes, packed big-endian, settle most comparisons without touching the
+// buffer: a name and a given name mostly fit in them.
+struct CSortItem {
+    std::uint64_t m_nHead;
+    std::uint64_t m_nHead2;
+    std::size_t m_nOffset;
+    std::uint32_t m_nLength;
+    std::uint32_t m_nEntry;
+};
+
+std::uint64_t KeyBytes(std::string_view key, std::size_t from)
+{
+    std::uint64_t bytes = 0;
+    for (std::size_t i = from; i < from + 8; ++i)
+        bytes = (bytes << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
+    return bytes;
+}
+
+// Sorts by the collator's keys, built once per entry into one buffer; equal
+// keys keep file order.
+void SortEntries(std::vector<CPersonListEntry>& entries)
+{
+    const CCollator& collator = GetCollator();
+    std::size_t nChars = 0;
+    for (const CPersonListEntry& entry : entries)
+        nChars += entry.m_strText.size();
+    std::string keys;
+    keys.reserve(nChars + nChars / 4);
+    std::vector<CSortItem> items;
+    items.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::size_t offset = keys.size();
+        collator.AppendSortKey(entries[i].m_strText, keys);
+        const std::string_view key = std::string_view(keys).substr(offset);
+        items.push_back({KeyBytes(key, 0), KeyBytes(key, 8), offset, static_cast<std::uint32_t>(key.size()),
+                         static_cast<std::uint32_t>(i)});
+    }
+    // By the heads first, which touches no key; then only the runs of equal
+    // heads whose keys differ are ordered by their whole keys.
+    std::sort(items.begin(), items.end(), [](const CSortItem& a, const CSortItem& b) {
+        if (a.m_nHead != b.m_nHead)
+            return a.m_nHead < b.m_nHead;
+        if (a.m_nHead2 != b.m_nHead2)
+            return a.m_nHead2 < b.m_nHead2;
+        return a.m_nEntry < b.m_nEntry;
+    });
+    const std::string_view all = keys;
+    const auto keyOf = [all](const CSortItem& item) { return all.substr(item.m_nOffset, item.m_nLength); };
+    for (auto run = items.begin(); run != items.end();) {
+        const auto end = std::find_if(run + 1, items.end(), [run](const CSortItem& item) {
+            return item.m_nHead != run->m_nHead || item.m_nHead2 != run->m_nHead2;
+        });
+        const std::string_view first = keyOf(*run);
+        if (std::any_of(run + 1, end, [&](const CSortItem& item) { return keyOf(item) != first; }))
+            std::stable_sort(run, end,
+                             [&](const CSortItem& a, const CSortItem& b) { return keyOf(a) < keyOf(b); });
+        run = end;
+    }
+    std::vector<CPersonListEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const CSortItem& item : items)
+        sorted.push_back(std::move(entries[item.m_nEntry]));
+    entries = std::move(sorted);
+}
+
+} // namespace
+
+CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
+{
+    const CPersonFilter filter(criteria);
+    CPersonListContent content;
+    if (!filter.IsSearch())
+        content.m_entries.reserve(static_cast<std::size_t>(theLastPersonIndex + 1));
+    // The criteria are tested before the display name, which costs more; a
+    // person's name is still read while none has been found, for the mark.
+    bool bAnyNamed = false;
+    for (int i = 0; i <= theLastPersonIndex; ++i) {
+        const CPerson& person = thePersons[i];
+        const bool bAccepted = filter.Accepts(person);
+        if (!bAccepted && bAnyNamed)
+            continue;
+        std::wstring strText = person.GetDisplayName();
+        if (strText.empty())
+            continue;
+        bAnyNamed = true;
+        if (!bAccepted)
+            continue;
+        AppendListDetails(person, strText);
+        content.m_entries.push_back({std::move(strText), i});
+    }
+    if (content.m_entries.empty()) {
+        content.m_nMessageId = bAnyNamed && filter.IsSearch() ? IDS_DATA_NOT_FOUND : IDS_INPUT_FILE_EMPTY;
+        return content;
+    }
+    SortEntries(content.m_entries);
+    content.m_strCaption = MakeCaption(content.m_entries.size());
+    return content;
+}
+
+std::wstring FormatPersonListEntry(const CPerson& person)
+{
+    std::wstring text = person.GetDisplayName();
+    AppendListDetails(person, text);
+    return text;
+}
+
+int SelectedPerson(int nSelected)
+{
+    if (nSelected >= 0)
+        return nSelected;
+    ShowMessage(theTopWindow, LoadLangString(IDS_PLEASE_SELECT_A_PERSON), LoadLangString(IDS_DIRECTION),
+                CMessageIcon::Exclamation);
+    return -1;
+}

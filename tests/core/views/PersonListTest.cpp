@@ -1,0 +1,227 @@
+#include "views/PersonList.h"
+
+#include "TestSupport.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+#include "platform/Collator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using CEntries = std::vector<std::pair<std::wstring, int>>;
+
+class PersonListTest : public testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override
+    {
+        Reset();
+        ClearTables();
+    }
+    static void Reset()
+    {
+        Settings = CSettings();
+        SetLanguage(L"En");
+        CEventInfo::theLabelsLoaded = false;
+    }
+
+    // A death of nullptr: no death line; an empty one: a death line without a date.
+    static CPerson& Person(const wchar_t* pszName, const wchar_t* pszBirth = nullptr,
+                           const wchar_t* pszDeath = nullptr)
+    {
+        CPerson& person = AddPerson(L"@I" + std::to_wstring(theLastPersonIndex + 2) + L"@");
+        person.m_strName = pszName;
+        if (pszBirth)
+            person.m_birth.Edit().m_strDate = pszBirth;
+        if (pszDeath) {
+            person.m_death.Edit().m_bPresent = true;
+            person.m_death.Edit().m_strDate = pszDeath;
+        }
+        return person;
+    }
+
+    static CEntries Entries(const CPersonListCriteria& criteria = {})
+    {
+        CEntries entries;
+        for (const CPersonListEntry& entry : BuildPersonList(criteria).m_entries)
+            entries.emplace_back(entry.m_strText, entry.m_nPerson);
+        return entries;
+    }
+};
+
+enum : unsigned { kBirth = 1, kDeath = 2, kYearOnly = 4, kAge = 8 };
+
+struct CEntryCase {
+    unsigned m_nOptions;
+    const wchar_t* m_pszBirth;
+    const wchar_t* m_pszDeath;
+    const wchar_t* m_pszEntry;
+};
+
+class EntryTextTest : public PersonListTest, public testing::WithParamInterface<CEntryCase> {};
+
+TEST_P(EntryTextTest, FollowsTheBracketRules)
+{
+    const CPinnedClock clock({2024, 6, 15});
+    const CEntryCase& c = GetParam();
+    Settings.PutBirthDate = c.m_nOptions & kBirth;
+    Settings.PutDeathDate = c.m_nOptions & kDeath;
+    Settings.YearOnly = c.m_nOptions & kYearOnly;
+    Settings.PutAge = c.m_nOptions & kAge;
+    EXPECT_EQ(FormatPersonListEntry(Person(L"John /Smith/", c.m_pszBirth, c.m_pszDeath)), c.m_pszEntry);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, EntryTextTest, testing::Values(
+    CEntryCase{kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [1900 - 1950]"},
+    CEntryCase{kBirth | kDeath | kYearOnly, nullptr, L"3 MAR 1950", L"Smith John [? - 1950]"},
+    CEntryCase{kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [1900 - D]"},
+    CEntryCase{kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [D 1950]"},
+    CEntryCase{kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [D]"},
+    CEntryCase{kBirth | kDeath | kYearOnly | kAge, L"3 MAR 1900", L"3 MAR 1950",
+               L"Smith John [1900 - 1950 / 50 D]"},
+    CEntryCase{kBirth | kDeath | kAge, L"3 MAR 1900", nullptr, L"Smith John [03.03.1900 / 124]"},
+    CEntryCase{0, L"3 MAR 1900", nullptr, L"Smith John"},
+    CEntryCase{0, L"3 MAR 1900", L"1950", L"Smith John [D]"},                  // the mark needs no option
+    CEntryCase{kBirth, L"3 MAR 1900", L"1950", L"Smith John [03.03.1900 - D]"}, // death date not shown
+    CEntryCase{kBirth | kYearOnly, L"ABT 1900", nullptr, L"Smith John [1900]"}, // qualifier cut off
+    CEntryCase{kAge, nullptr, L"", L"Smith John"}));                            // no age, and no mark either
+
+struct CCriteriaCase {
+    CPersonListCriteria m_criteria;
+    std::vector<int> m_anListed; // in file order
+    const char* m_pszWhy;
+};
+
+CPersonListCriteria Names(const wchar_t* pszFirst, const wchar_t* pszLast, const wchar_t* pszFull = L"")
+{
+    return {pszLast, pszFirst, pszFull, L"", L"", false};
+}
+
+CPersonListCriteria Births(const wchar_t* pszFrom, const wchar_t* pszTo, bool bNoBirthYear = false)
+{
+    return {L"", L"", L"", pszFrom, pszTo, bNoBirthYear};
+}
+
+class CriteriaTest : public PersonListTest, public testing::WithParamInterface<CCriteriaCase> {};
+
+TEST_P(CriteriaTest, ListsThePersonsThatMeetThemAll)
+{
+    Person(L"John /Smith/", L"1900");
+    Person(L"Marjorie /Brown/", L"5 MAR 1923");
+    Person(L"Иван /Петров/", L"12 DEC 1923");
+    Person(L"Anna /Smithson/", L"ABT 1923");
+    Person(L"Peter /Jones/");
+    Person(L"");
+    Person(L"Mary /Jo/", L"31 DEC 1923");
+    std::vector<int> anListed;
+    for (const auto& entry : Entries(GetParam().m_criteria))
+        anListed.push_back(entry.second);
+    std::sort(anListed.begin(), anListed.end());
+    EXPECT_EQ(anListed, GetParam().m_anListed) << GetParam().m_pszWhy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CriteriaTest, testing::Values(
+    CCriteriaCase{{}, {0, 1, 2, 3, 4, 6}, "no criteria: everyone with a name"},
+    CCriteriaCase{Names(L"JO", L""), {0, 1}, "first-name substring, any case"},
+    CCriteriaCase{Names(L"", L"smith"), {0, 3}, "last-name substring"},
+    CCriteriaCase{Names(L"", L"", L"n sm"), {0}, "full-name substring across the blank"},
+    CCriteriaCase{Names(L"ИВА", L"пЕТР"), {2}, "Cyrillic in either case"},
+    CCriteriaCase{Names(L"jo", L"BROWN"), {1}, "all criteria together"},
+    CCriteriaCase{Names(L" jo", L""), {}, "blanks belong to the criterion"},
+    CCriteriaCase{Births(L"05.03.1923", L""), {1}, "first date alone: exactly that date"},
+    CCriteriaCase{Births(L"", L"12.12.1923"), {2}, "second date alone: exactly that date"},
+    CCriteriaCase{Births(L"01.01.1923", L""), {}, "a year bound is no range"},
+    CCriteriaCase{Births(L"05.03.1923", L"31.12.1923"), {1, 2, 6}, "inclusive range"},
+    CCriteriaCase{Births(L"", L"", true), {4}, "no birth year: not the unreadable ABT 1923"},
+    CCriteriaCase{Births(L"01.01.1800", L"31.12.1999", true), {4}, "no birth year overrides the range"}));
+
+TEST_F(PersonListTest, SortsCaseInsensitivelyAndKeepsEveryPerson)
+{
+    for (const wchar_t* pszName : {L"Иван /Ёлкин/", L"Zoe /berg/", L"anna /berg/", L"Anna /Berg/",
+                                   L"Bob /Adams/", L"Anna /Berg/", L"Zoe /Abercrombie-Smith/",
+                                   L"Anna /Abercrombie-Smith/", L"anna /Abercrombie-Smith/"})
+        Person(pszName); // the last three differ only after their first 16 characters
+    EXPECT_EQ(Entries(), (CEntries{{L"Abercrombie-Smith Anna", 7}, {L"Abercrombie-Smith anna", 8},
+                                   {L"Abercrombie-Smith Zoe", 6}, {L"Adams Bob", 4}, {L"berg anna", 2},
+                                   {L"Berg Anna", 3}, {L"Berg Anna", 5}, {L"berg Zoe", 1},
+                                   {L"Ёлкин Иван", 0}}));
+}
+
+// Orders by the last character only, unlike the default.
+class CLastLetterCollator : public CCollator {
+    void AppendSortKey(std::wstring_view text, std::string& key) const override { key += char(text.back()); }
+};
+
+TEST_F(PersonListTest, SortsByTheCollatorInPlace)
+{
+    Person(L"Anna /Berg/");
+    Person(L"Bob /Adams/");
+    CLastLetterCollator collator;
+    CCollator* pPrevious = SetCollator(&collator);
+    const CEntries entries = Entries();
+    SetCollator(pPrevious);
+    EXPECT_EQ(entries, (CEntries{{L"Berg Anna", 0}, {L"Adams Bob", 1}}));
+}
+
+TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
+{
+    Person(L"John /Smith/");
+    Person(L"");
+    Person(L"Mary /Smith/", nullptr, L"");
+    EXPECT_EQ(BuildPersonList({}).m_strCaption, L"Select person (2 persons in total)");
+    SetLanguage(L"Ru");
+    CEventInfo::theLabelsLoaded = false;
+    const CPersonListContent content = BuildPersonList({});
+    EXPECT_EQ(content.m_strCaption, L"Выберите лицо (всего: 2)") << "one blank before the count";
+    EXPECT_EQ(content.m_entries[1].m_strText, L"Smith Mary [У]");
+    EXPECT_EQ(content.m_nMessageId, -1);
+}
+
+struct CEmptyCase {
+    const wchar_t* m_pszOnlyName; // nullptr: no file loaded
+    bool m_bCriteria;
+    int m_nMessageId;
+};
+
+class EmptyListTest : public PersonListTest, public testing::WithParamInterface<CEmptyCase> {};
+
+TEST_P(EmptyListTest, NamesTheMessage)
+{
+    if (GetParam().m_pszOnlyName)
+        Person(GetParam().m_pszOnlyName);
+    const CPersonListContent content =
+        BuildPersonList(Names(L"", GetParam().m_bCriteria ? L"nobody" : L""));
+    EXPECT_TRUE(content.m_entries.empty() && content.m_strCaption.empty());
+    EXPECT_EQ(content.m_nMessageId, GetParam().m_nMessageId);
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, EmptyListTest, testing::Values(
+    CEmptyCase{nullptr, false, IDS_INPUT_FILE_EMPTY},
+    CEmptyCase{nullptr, true, IDS_INPUT_FILE_EMPTY},   // no file: criteria never tested
+    CEmptyCase{L"", true, IDS_INPUT_FILE_EMPTY},       // an unnamed person stops before the criteria
+    CEmptyCase{L"John /Smith/", true, IDS_DATA_NOT_FOUND}));
+
+TEST_F(PersonListTest, SelectedPersonWarnsWhenNothingIsSelected)
+{
+    CRecordingSink sink;
+    int nOwner = 0;
+    theTopWindow = &nOwner;
+    EXPECT_EQ(SelectedPerson(3), 3);
+    EXPECT_EQ(SelectedPerson(-1), -1);
+    theTopWindow = nullptr;
+    ASSERT_EQ(sink.m_boxes.size(), 1U);
+    EXPECT_EQ(sink.m_boxes[0].m_owner, &nOwner);
+    EXPECT_EQ(sink.m_boxes[0].m_strText, L"Please select a person");
+    EXPECT_EQ(sink.m_boxes[0].m_strCaption, L"Direction");
+    EXPECT_EQ(sink.m_boxes[0].m_icon, CMessageIcon::Exclamation);
+}
+
+} // namespace
