@@ -2,6 +2,7 @@
 
 #include "app/Help.h"
 #include "platform/MenuBar.h"
+#include "platform/Message.h"
 
 #include <QAction>
 #include <QMenu>
@@ -23,6 +24,26 @@ public:
 
 private:
     CHelpLauncher* m_pPrevious = nullptr;
+};
+
+/// Records the message boxes instead of showing them.
+class CRecordingSink : public CMessageSink {
+public:
+    CRecordingSink() { m_pPrevious = SetMessageSink(this); }
+    ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
+    CRecordingSink(const CRecordingSink&) = delete;
+    CRecordingSink& operator=(const CRecordingSink&) = delete;
+    void Show(CWindowHandle, const std::wstring& strText, const std::wstring& strCaption, CMessageIcon) override
+    {
+        m_astrTexts.push_back(strText);
+        m_astrCaptions.push_back(strCaption);
+    }
+
+    std::vector<std::wstring> m_astrTexts;
+    std::vector<std::wstring> m_astrCaptions;
+
+private:
+    CMessageSink* m_pPrevious = nullptr;
 };
 
 /// The titles of a menu bar's drop-downs.

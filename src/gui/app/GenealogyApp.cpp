@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLocale>
 
 CGenealogyApp* theApp = nullptr;
 
@@ -20,7 +21,7 @@ const QString theFileFilter = QStringLiteral("Gedcom Files (*.ged);;All Files (*
 
 } // namespace
 
-CGenealogyApp::CGenealogyApp()
+CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().constData())
 {
     theApp = this;
     m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& filter) {
@@ -32,10 +33,12 @@ CGenealogyApp::CGenealogyApp()
     SetHelpLauncher(&m_helpLauncher);
     SetWaitCursorSink(&m_waitCursor);
     SetSettingsStore(&m_settingsStore);
+    SetCollator(&m_collator);
 }
 
 CGenealogyApp::~CGenealogyApp()
 {
+    SetCollator(nullptr);
     SetSettingsStore(nullptr);
     SetWaitCursorSink(nullptr);
     SetHelpLauncher(nullptr);

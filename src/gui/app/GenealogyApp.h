@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/IcuCollator.h"
 #include "platform/QtHelpLauncher.h"
 #include "platform/QtMessageSink.h"
 #include "platform/QtSettingsStore.h"
@@ -55,6 +56,7 @@ private:
     CQtHelpLauncher m_helpLauncher;
     CQtWaitCursorSink m_waitCursor;
     CQtSettingsStore m_settingsStore;
+    CIcuCollator m_collator;
     std::unique_ptr<CMainFrame> m_pMainWnd;
 };
 

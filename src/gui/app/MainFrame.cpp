@@ -8,6 +8,8 @@
 #include "options/StringIds.h"
 #include "platform/MenuBar.h"
 #include "platform/QtText.h"
+#include "views/PersonListDlg.h"
+#include "views/SearchDlg.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -24,6 +26,14 @@ CMainFrame::CMainFrame()
     setCentralWidget(m_pStartView);
     resize(360, 600); // a handheld's portrait shape
     BuildMenuBar();
+    m_fnOpenSearch = [] {
+        CSearchDlg search;
+        search.RunModal();
+    };
+    m_fnOpenPersonList = [] {
+        CPersonListDlg list;
+        list.RunModal();
+    };
 
     auto* pOpen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(pOpen, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });

@@ -1,0 +1,17 @@
+#pragma once
+
+class QListView;
+
+// How one view opens another. Each runs the new view modally on top and
+// returns when it closes; a person index below 0 opens nothing.
+
+void OpenInfoView(int nPerson);
+void OpenFamilyView(int nPerson);
+/// nMode: 0 ancestors, 1 descendants, 2 patriarchs.
+void OpenTreeView(int nPerson, int nMode);
+/// The family of the person's father, else mother.
+void OpenParentsFamily(int nPerson);
+
+/// The person of the list's current entry, or -1 after the "Please select a
+/// person" warning.
+int SelectedListBoxPerson(const QListView* pList);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "views/PersonList.h"
+#include "views/ViewDlg.h"
+
+class QLineEdit;
+class QListView;
+class CPersonListModel;
+
+/// "Select person": the persons of the file, or of a search, sorted by their
+/// entry texts, from which the user opens the other views of one of them.
+class CPersonListDlg : public CViewDlg {
+    Q_OBJECT
+public:
+    explicit CPersonListDlg(QWidget* pParent = nullptr);
+
+    /// Set by the search form before the list runs; empty lists everyone.
+    CPersonListCriteria m_criteria;
+
+    QLineEdit* m_editCaption = nullptr;
+    QListView* m_listPersons = nullptr;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int nCommand) override;
+    std::wstring GetHelpTopic() const override { return L"selperson"; }
+
+private:
+    CPersonListModel* m_pModel = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "views/ViewDlg.h"
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class CPersonListDlg;
+
+/// The search form: names, a range of birth dates, or the persons without a
+/// birth year; Find runs a person list of the matches on top of it.
+class CSearchDlg : public CViewDlg {
+    Q_OBJECT
+public:
+    explicit CSearchDlg(QWidget* pParent = nullptr);
+
+    void OnFind();
+
+    /// Runs the list Find made; tests look at it instead.
+    std::function<void(CPersonListDlg&)> m_fnRunList;
+
+    QLineEdit* m_editFirstName = nullptr;
+    QLineEdit* m_editLastName = nullptr;
+    QLineEdit* m_editFullName = nullptr;
+    QLineEdit* m_editBirthFrom = nullptr;
+    QLineEdit* m_editBirthTo = nullptr;
+    QCheckBox* m_checkNoBirthYear = nullptr;
+    QPushButton* m_buttonFind = nullptr;
+    QPushButton* m_buttonCancel = nullptr;
+
+protected:
+    bool OnInitDialog() override;
+    std::wstring GetHelpTopic() const override { return L"search"; }
+
+private:
+    /// The normal form of a typed bound into `strBound`; false, after the
+    /// formats message, when the text is not a date.
+    bool TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound);
+};
