@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/EventInfo.h"
+#include "model/Note.h"
+
+#include <string>
+
+// The HTML of events and lists shared by the information page and the family
+// notes. Values from the file go in unescaped: markup in a note is meant to render.
+
+inline constexpr const wchar_t* kDocumentHead = L"<html><head></head><body>";
+inline constexpr const wchar_t* kDocumentTail = L"</body></html>";
+inline constexpr const wchar_t* kLabelOpen = L"<font color=blue><b>";
+inline constexpr const wchar_t* kLabelClose = L"</b></font>";
+inline constexpr const wchar_t* kSubLabelOpen = L"<font color=blue><i>";
+inline constexpr const wchar_t* kSubLabelClose = L"</i></font>";
+
+/// "Born" in the male form for "M", else in the female form.
+std::wstring GetBornLabel(const std::wstring& strSex);
+/// "Died" in the male form for "M", else in the female form.
+std::wstring GetDiedLabel(const std::wstring& strSex);
+
+/// The numbered section of a list of events of one kind, empty when no item
+/// has text.
+std::wstring FormatListSection(const CEventList& list);
+/// The numbered section of notes, empty when no note has text.
+std::wstring FormatListSection(const CNoteList& list);
+
+/// The block of an embedded event. An event the file never mentioned has no
+/// block, and it is not made just to be marked.
+template <class TEvent> std::wstring FormatBlock(CEventSlot<TEvent>& slot, const std::wstring& strSex)
+{
+    return slot.IsMade() ? slot.Edit().FormatBlock(strSex) : std::wstring();
+}
