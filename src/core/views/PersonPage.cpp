@@ -37,6 +37,12 @@ std::wstring FormatLifeEvents(CPerson& person)
            LifeEventBlock(person.m_will, strSex);
 }
 
+// An empty id would find a family written without one, which is nobody's.
+int FindLinkedFamily(const std::wstring& strId)
+{
+    return strId.empty() ? -1 : FindFamilyById(strId);
+}
+
 std::wstring NameLine(const std::wstring& strId)
 {
     const int nPerson = FindPersonById(strId);
@@ -45,7 +51,7 @@ std::wstring NameLine(const std::wstring& strId)
 
 std::wstring FormatParents(const CPerson& person)
 {
-    const int nFamily = FindFamilyById(person.m_strFamc);
+    const int nFamily = FindLinkedFamily(person.m_strFamc);
     if (nFamily < 0)
         return {};
     const CFamily& family = theFamilies[nFamily];
@@ -72,7 +78,7 @@ std::wstring FormatSpouses(const CPerson& person)
     const int nLastFams = person.m_astrFams.GetLast();
     std::wstring strSpouses;
     for (int i = 0; i <= nLastFams; ++i) {
-        const int nFamily = FindFamilyById(person.m_astrFams[i]);
+        const int nFamily = FindLinkedFamily(person.m_astrFams[i]);
         if (nFamily >= 0)
             strSpouses += FormatSpouseLine(theFamilies[nFamily], person.m_strSex);
     }

@@ -127,6 +127,15 @@ void NotesUnderEvents()
     AddNotes(burial.m_notes, {L"a", L"b"});
 }
 
+// A family written without an id must not pass for the family of a person
+// whose FAMC or FAMS is empty.
+void EmptyFamilyIds()
+{
+    Person(L"@I1@", L"Lone /Wolf/", L"M", L"", {L""});
+    Person(L"@I2@", L"Other /One/", L"F");
+    AddFamily(L"", L"@I2@", L"@I2@");
+}
+
 struct CPageCase {
     const char* m_pszName;
     const wchar_t* m_pszLang;
@@ -199,7 +208,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
              LAB(L"Умерла: ") L"03.03.1980<br>" SUB(L"Возраст: ") L"80<br>" SUB(L"Причина: ") L"Fever<br>"
                  SUB(L"Примечания") L"<br>Quiet<br><br>"
              LAB(L"Похороны: ") L"1980<br>" SUB(L"Место: ") L"Novgorod<br>"
-                 SUB(L"Примечания:") L"<br>" SUB(L"1. ") L"a<br>" SUB(L"2. ") L"b<br><br>")}),
+                 SUB(L"Примечания:") L"<br>" SUB(L"1. ") L"a<br>" SUB(L"2. ") L"b<br><br>")},
+    CPageCase{"EmptyFamilyIds", L"En", EmptyFamilyIds,
+        PAGE(L"<b>Lone Wolf</b><br><br>")}),
     [](const testing::TestParamInfo<CPageCase>& param) { return std::string(param.param.m_pszName); });
 
 // The burial starts with its date unshown; the page marks it for good, and
