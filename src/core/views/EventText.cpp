@@ -46,6 +46,16 @@ std::wstring FormatSection(const TList& list, const std::wstring& strLabel, TIte
     return kLabelOpen + strLabel + (nLast > 0 ? L":" : L"") + kLabelClose + L"<br>" + strItems + L"<br>";
 }
 
+// A note is markup, but a comment it opens and never closes would hide the
+// rest of the page; it is closed where the note ends.
+std::wstring NoteMarkup(const std::wstring& strText)
+{
+    const std::size_t nOpen = strText.rfind(L"<!--");
+    if (nOpen == std::wstring::npos || strText.find(L"-->", nOpen + 4) != std::wstring::npos)
+        return strText;
+    return strText + L" -->";
+}
+
 } // namespace
 
 std::wstring GetBornLabel(const std::wstring& strSex)
@@ -71,7 +81,7 @@ std::wstring FormatListSection(const CEventList& list)
 
 std::wstring FormatListSection(const CNoteList& list)
 {
-    return FormatSection(list, CNote::theLabel, [](const CNote& note) { return note.m_strText; });
+    return FormatSection(list, CNote::theLabel, [](const CNote& note) { return NoteMarkup(note.m_strText); });
 }
 
 std::wstring CEventInfo::FormatDetails() const

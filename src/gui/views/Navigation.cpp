@@ -1,16 +1,21 @@
 #include "views/Navigation.h"
 
 #include "model/Tables.h"
+#include "views/PersonInfoDlg.h"
 #include "views/PersonList.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 
-// The information page, the family view and the trees open here as each
-// comes into being.
+// The family view and the trees open here as each comes into being.
 
-void OpenInfoView(int)
+void OpenInfoView(int nPerson)
 {
+    if (nPerson < 0)
+        return;
+    CPersonInfoDlg page;
+    page.m_nPerson = nPerson;
+    page.RunModal();
 }
 
 void OpenFamilyView(int)

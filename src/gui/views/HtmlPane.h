@@ -1,0 +1,55 @@
+#pragma once
+
+#include "views/ViewDlg.h"
+
+#include <QImage>
+#include <QTextBrowser>
+
+#include <map>
+
+class CHtmlPane;
+
+/// The pane's viewer: links come back to the pane, and a page gets the images
+/// the pane holds and nothing else: no file, no address is ever read because
+/// a page names it.
+class CHtmlViewer : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit CHtmlViewer(CHtmlPane* pPane);
+
+    QVariant loadResource(int nType, const QUrl& name) override;
+
+private:
+    CHtmlPane* m_pPane;
+};
+
+/// A view whose whole area is an HTML page.
+class CHtmlPane : public CViewDlg {
+    Q_OBJECT
+public:
+    explicit CHtmlPane(QWidget* pParent = nullptr);
+
+    /// Replaces the page with `strHtml`, a whole HTML document.
+    void SetHtml(const std::wstring& strHtml);
+
+    /// Stores a picture of the program under `strName`, or a ready image.
+    void AddImage(const std::wstring& strName, int nResourceId);
+    void SetImage(const std::wstring& strName, const QImage& image);
+    virtual void RemoveAllImages();
+
+    /// The image a page asks for by name; a null image when there is none.
+    QImage FindImage(const QUrl& name) const;
+
+    CHtmlViewer* Viewer() const { return m_pViewer; }
+
+protected:
+    bool OnInitDialog() override;
+    /// A tap on a link of the page; shows its target by default.
+    virtual void OnLinkClicked(const std::wstring& strTarget);
+    virtual void CreateHtmlControl();
+
+    std::map<std::wstring, QImage> m_images;
+
+private:
+    CHtmlViewer* m_pViewer = nullptr;
+};

@@ -1,0 +1,59 @@
+#include "views/PersonInfoDlg.h"
+
+#include "options/StringIds.h"
+#include "platform/MenuBar.h"
+#include "views/Navigation.h"
+#include "views/PersonPage.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+CPersonInfoDlg::CPersonInfoDlg(QWidget* pParent) : CHtmlPane(pParent)
+{
+    setObjectName(QStringLiteral("personInfo"));
+    setWindowTitle(QStringLiteral("Person information"));
+}
+
+bool CPersonInfoDlg::OnInitDialog()
+{
+    CHtmlPane::OnInitDialog();
+    if (m_nPerson >= 0) {
+        if (!AddMenus({IDM_VIEW, IDM_HELP}))
+            return false;
+        // The page is the information already: the View menu keeps only the roads onward.
+        for (QAction* pTitle : MenuBar()->actions()) {
+            for (QAction* pAction : pTitle->menu()->actions()) {
+                const int nCommand = CommandOf(pAction);
+                if (nCommand == ID_PATRIARCHY || nCommand == ID_PERSON_LIST || nCommand == ID_VIEW_INFORMATION)
+                    pTitle->menu()->removeAction(pAction);
+            }
+        }
+        m_strHtml = BuildPersonPageBody(m_nPerson);
+    }
+    m_strHtml = MakePageDocument(m_strHtml);
+    SetHtml(m_strHtml);
+    return true;
+}
+
+bool CPersonInfoDlg::OnCommand(int nCommand)
+{
+    if (m_nPerson < 0)
+        return CHtmlPane::OnCommand(nCommand);
+    switch (nCommand) {
+    case ID_VIEW_ANCESTORS:
+        OpenTreeView(m_nPerson, 0);
+        return true;
+    case ID_VIEW_DESCENDANTS:
+        OpenTreeView(m_nPerson, 1);
+        return true;
+    case ID_VIEW_OWN_FAMILY:
+        OpenFamilyView(m_nPerson);
+        return true;
+    case ID_VIEW_PARENTS_FAMILY:
+        OpenParentsFamily(m_nPerson);
+        return true;
+    default:
+        return CHtmlPane::OnCommand(nCommand);
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "views/HtmlPane.h"
+
+/// The information page: a person's page, or a text handed in (family notes,
+/// reports) shown the same way.
+class CPersonInfoDlg : public CHtmlPane {
+    Q_OBJECT
+public:
+    explicit CPersonInfoDlg(QWidget* pParent = nullptr);
+
+    /// The page body: set by the creator for a text, built here for a person;
+    /// the whole document once the page is shown.
+    std::wstring m_strHtml;
+    /// The person shown, or -1 for a text.
+    int m_nPerson = -1;
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int nCommand) override;
+    std::wstring GetHelpTopic() const override { return m_nPerson < 0 ? std::wstring() : L"info"; }
+};
