@@ -29,16 +29,6 @@ private slots:
         SetLanguage(L"En");
     }
 
-    void theFileLineFollowsTheLanguage()
-    {
-        CStartView view;
-        QCOMPARE(view.FileLine(), QString());
-        theLastFileName = L"/home/ann/trees/family.ged";
-        QCOMPARE(view.FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
-        SetLanguage(L"Ru");
-        QCOMPARE(view.FileLine(), QStringLiteral("GEDCOM-файл: family.ged"));
-    }
-
     // Black all round, the picture in the middle, the name above it, and the
     // file line only when there is a file.
     void paintsThePictureCentredOnBlack()

@@ -24,9 +24,4 @@ TEST(HelpTest, TheViewerGetsTheFileAndTheAnchor)
     EXPECT_EQ(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#descend", L"Other.htm#x"}));
 }
 
-TEST(HelpTest, WithoutALauncherNothingHappens)
-{
-    ShowHelpTopic(L"overview");
-}
-
 } // namespace

@@ -128,27 +128,4 @@ TEST(EventSlotTest, AnAbsentEventReadsAsAnEmptyEventOfItsKind)
     EXPECT_TRUE(person.m_death->m_strDate.empty()) << "events do not share storage";
 }
 
-// The kinds of the model, with the date mark each starts with.
-TEST(EventKindsTest, EachKindHasItsCodeAndDateMark)
-{
-    struct CKind { int m_nKind; int m_nCode; int m_bDateShown; };
-    const CKind kinds[] = {
-        {CBirthEvent().m_nKind, 0, CBirthEvent().m_bDateShown},
-        {CDeathEvent().m_nKind, 1, CDeathEvent().m_bDateShown},
-        {CChristeningEvent().m_nKind, 2, CChristeningEvent().m_bDateShown},
-        {COccupationEvent().m_nKind, 3, COccupationEvent().m_bDateShown},
-        {CReligionEvent().m_nKind, 4, CReligionEvent().m_bDateShown},
-        {CMarriageEvent().m_nKind, 5, CMarriageEvent().m_bDateShown},
-        {CDivorceEvent().m_nKind, 6, CDivorceEvent().m_bDateShown},
-        {CBurialEvent().m_nKind, 7, CBurialEvent().m_bDateShown},
-        {CWillEvent().m_nKind, 8, CWillEvent().m_bDateShown},
-    };
-    const int anDateShown[] = {1, 1, 1, 0, 0, 0, 0, 0, 1};
-    for (const CKind& kind : kinds) {
-        EXPECT_EQ(kind.m_nKind, kind.m_nCode);
-        EXPECT_EQ(kind.m_bDateShown, anDateShown[kind.m_nCode]) << kind.m_nCode;
-    }
-    EXPECT_EQ(CEventInfo().m_nKind, kEventKindNone) << "a generic event has no kind";
-}
-
 } // namespace
