@@ -151,6 +151,26 @@ private slots:
         QCOMPARE(fieldsAfter, (QStringList{" Jo", "STONE ", "12.1923", "1930"}));
     }
 
+    void findRunsTheListOnTopOfTheForm()
+    {
+        CGenealogyApp app;
+        AddNamed(L"Zoe /Stone/");
+        AddNamed(L"Adam /Brook/");
+        int nRows = -1;
+        QString strAfter;
+        WhileModal([&](QDialog& dialog) {
+            auto& form = static_cast<CSearchDlg&>(dialog);
+            form.m_editLastName->setText(QStringLiteral("sto"));
+            WhileModal([&](QDialog& list) { nRows = list.findChild<QListView*>(QStringLiteral("persons"))->model()->rowCount(); });
+            form.OnFind();
+            strAfter = form.m_editLastName->text();
+        });
+        CSearchDlg search;
+        search.RunModal();
+        QCOMPARE(nRows, 1);
+        QCOMPARE(strAfter, QStringLiteral("sto"));
+    }
+
     void theSearchFormSpeaksRussian()
     {
         CGenealogyApp app;
