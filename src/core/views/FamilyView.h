@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+/// One row of a family's children list.
+struct CChildRow {
+    int m_nImage = 2; ///< 0 a son, 1 a child of any other sex, 2 no picture (the "No information" row)
+    std::wstring m_strBirthDate;
+    std::wstring m_strName;
+    int m_nPerson = -1; ///< -1 for the "No information" row
+};
+
+/// Everything the family view of a person shows.
+struct CFamilyContent {
+    std::wstring m_strHusbandBox;
+    std::wstring m_strWifeBox;
+    bool m_bPersonOnHusbandSide = false; ///< the person's sex is "M"
+    bool m_bPersonDeceased = false;      ///< the person has a death or a burial record
+    bool m_bSpousesDeceased = true;      ///< false when a listed spouse has neither
+    std::wstring m_strNotesHtml;         ///< the family notes page body; empty: "No family notes"
+    bool m_bChildrenListed = false;
+    std::vector<CChildRow> m_children; ///< sorted by birth date, ascending
+    int m_nMessageId = -1;             ///< set when the view says so and closes instead
+};
+
+/// The family view of person `nPerson`, an index of thePersons.
+CFamilyContent BuildFamilyView(int nPerson);
+
+/// Orders the rows by column 1 (birth date, year first) or 2 (name), as a tap
+/// on the column's header does.
+void SortChildRows(std::vector<CChildRow>& rows, int nColumn, bool bAscending);
+
+/// The persons whose pages Husband (strWantedSex "M") or Wife ("F") opens, one
+/// after another: the person itself when of that sex, else its spouses in file
+/// order. `bNoOwnFamily` is set when the person has no own family, and the
+/// view then warns "No information about spouse".
+std::vector<int> FamilySidePersons(int nPerson, const std::wstring& strWantedSex, bool& bNoOwnFamily);
