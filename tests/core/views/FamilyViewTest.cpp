@@ -31,7 +31,6 @@ protected:
         SetLanguage(L"En");
         CEventInfo::theLabelsLoaded = false;
         CNote::theLabelLoaded = false;
-        CNote::LoadNoteLabel();
     }
 };
 
@@ -93,9 +92,10 @@ void FamiliesWithoutMembers()
 
 void NoOwnFamily() { Person(L"@I1@", L"Lone /Wolf/", L"M", {}, L"", L""); }
 
+// The family between the two has no husband, and divides them all the same.
 void DivorcedWoman()
 {
-    Person(L"@I1@", L"Mary /Brown/", L"F", {L"@F1@", L"@F2@"});
+    Person(L"@I1@", L"Mary /Brown/", L"F", {L"@F1@", L"@F3@", L"@F2@"});
     Person(L"@I2@", L"John /Smith/", L"M", {}, L"", L"1970");
     Person(L"@I3@", L"Paul /Green/", L"M", {}, L"3 MAR 1931");
     CFamily& first = AddFamily(L"@F1@", L"@I2@", L"@I1@");
@@ -103,6 +103,7 @@ void DivorcedWoman()
     first.m_divorce.Edit().m_bPresent = true;
     first.m_divorce.Edit().m_strDate = L"1960";
     AddFamily(L"@F2@", L"@I3@", L"@I1@");
+    AddFamily(L"@F3@", L"", L"@I1@");
 }
 
 // 02.01.1949 reads after 1950 as text but is earlier; the undated children
@@ -170,10 +171,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTest, testing::Values(
     CBuildCase{"NoOwnFamily", NoOwnFamily,
         L"Lone Wolf\r\n\r\n", L"", L"", L"", IDS_NO_INFORMATION_ABOUT_OWN_FAMILY, true},
     CBuildCase{"DivorcedWoman", DivorcedWoman,
-        L"John Smith\r\n\r\nDied 1970.\r\nDivorced.\r\n" SEPARATOR L"Paul Green\r\n\r\nBorn 03.03.1931.\r\n",
+        L"John Smith\r\n\r\nDied 1970.\r\nDivorced.\r\n" SEPARATOR SEPARATOR L"Paul Green\r\n\r\nBorn 03.03.1931.\r\n",
         L"Mary Brown\r\n\r\n",
         HEAD(L"Mary Brown") L"<b>John Smith</b><br><br>" LAB(L"Divorced: ") L"1960<br><br>"
-            RULE L"<b>Paul Green</b><br><br>",
+            RULE RULE L"<b>Paul Green</b><br><br>",
         kNoInformation, -1, false},
     CBuildCase{"ChildrenOfTwoFamilies", ChildrenOfTwoFamilies,
         L"Ivan Petrov\r\n\r\n", L"", L"",
@@ -235,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SortTest, testing::Values(
 struct CSideCase {
     const wchar_t* m_pszSex;
     const wchar_t* m_pszWanted;
+    bool m_bFamilies;
     std::vector<int> m_persons;
     bool m_bNoOwnFamily;
 };
@@ -245,30 +247,26 @@ class SideTest : public FamilyViewTest, public testing::WithParamInterface<CSide
 // which has no husband; a third is not in the file.
 TEST_P(SideTest, FindsThePersons)
 {
-    Person(L"@I1@", L"Alex /Grey/", GetParam().m_pszSex, {L"@F1@", L"@F9@", L"@F2@"});
+    const CSideCase& test = GetParam();
+    CPerson& person = Person(L"@I1@", L"Alex /Grey/", test.m_pszSex);
+    if (test.m_bFamilies) {
+        for (const wchar_t* pszFams : {L"@F1@", L"@F9@", L"@F2@"})
+            person.m_astrFams.Append(pszFams);
+    }
     Person(L"@I2@", L"Kate /Grey/", L"F");
     AddFamily(L"@F1@", L"@I1@", L"@I2@");
     AddFamily(L"@F2@", L"", L"@I1@");
-    bool bNoOwnFamily = true;
-    EXPECT_EQ(FamilySidePersons(0, GetParam().m_pszWanted, bNoOwnFamily), GetParam().m_persons);
-    EXPECT_EQ(bNoOwnFamily, GetParam().m_bNoOwnFamily);
+    bool bNoOwnFamily = !test.m_bNoOwnFamily;
+    EXPECT_EQ(FamilySidePersons(0, test.m_pszWanted, bNoOwnFamily), test.m_persons);
+    EXPECT_EQ(bNoOwnFamily, test.m_bNoOwnFamily);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SideTest, testing::Values(
-    CSideCase{L"M", L"M", {0}, false},
-    CSideCase{L"M", L"F", {1, 0}, false},
-    CSideCase{L"U", L"M", {1, 0}, false},
-    CSideCase{L"F", L"M", {0}, false},
-    CSideCase{L"F", L"F", {0}, false}));
-
-TEST_F(FamilyViewTest, ReportsNoOwnFamilyOfTheOtherSide)
-{
-    Person(L"@I1@", L"Mary /Brown/", L"F");
-    bool bNoOwnFamily = false;
-    EXPECT_TRUE(FamilySidePersons(0, L"M", bNoOwnFamily).empty());
-    EXPECT_TRUE(bNoOwnFamily);
-    EXPECT_EQ(FamilySidePersons(0, L"F", bNoOwnFamily), std::vector<int>{0});
-    EXPECT_FALSE(bNoOwnFamily);
-}
+    CSideCase{L"M", L"M", true, {0}, false},
+    CSideCase{L"M", L"F", true, {1, 0}, false},
+    CSideCase{L"U", L"M", true, {1, 0}, false},
+    CSideCase{L"F", L"M", true, {0}, false},
+    CSideCase{L"F", L"M", false, {}, true},
+    CSideCase{L"F", L"F", false, {0}, false}));
 
 } // namespace
