@@ -1,13 +1,15 @@
 #include "views/Navigation.h"
 
 #include "model/Tables.h"
+#include "views/FamilyDlg.h"
 #include "views/PersonInfoDlg.h"
 #include "views/PersonList.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QTreeWidget>
 
-// The family view and the trees open here as each comes into being.
+// The trees open here when they come into being.
 
 void OpenInfoView(int nPerson)
 {
@@ -18,8 +20,13 @@ void OpenInfoView(int nPerson)
     page.RunModal();
 }
 
-void OpenFamilyView(int)
+void OpenFamilyView(int nPerson)
 {
+    if (nPerson < 0)
+        return;
+    CFamilyDlg family;
+    family.m_nPerson = nPerson;
+    family.RunModal();
 }
 
 void OpenTreeView(int, int)
@@ -40,4 +47,10 @@ int SelectedListBoxPerson(const QListView* pList)
     const QModelIndex current = pList->currentIndex();
     const bool bSelected = current.isValid() && pList->selectionModel()->isSelected(current);
     return SelectedPerson(bSelected ? current.data(Qt::UserRole).toInt() : -1);
+}
+
+int SelectedListPerson(const QTreeWidget* pList)
+{
+    const QList<QTreeWidgetItem*> selected = pList->selectedItems();
+    return SelectedPerson(selected.isEmpty() ? -1 : selected.front()->data(0, Qt::UserRole).toInt());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QListView;
+class QTreeWidget;
 
 // How one view opens another. Each runs the new view modally on top and
 // returns when it closes; a person index below 0 opens nothing.
@@ -15,3 +16,7 @@ void OpenParentsFamily(int nPerson);
 /// The person of the list's current entry, or -1 after the "Please select a
 /// person" warning.
 int SelectedListBoxPerson(const QListView* pList);
+
+/// The person of the first selected row of a report list, or -1 after the
+/// "Please select a person" warning.
+int SelectedListPerson(const QTreeWidget* pList);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "views/FamilyView.h"
+#include "views/ViewDlg.h"
+
+class QPlainTextEdit;
+class QTreeWidget;
+
+/// A person with all spouses and all children of the person's own families.
+class CFamilyDlg : public CViewDlg {
+    Q_OBJECT
+public:
+    explicit CFamilyDlg(QWidget* pParent = nullptr);
+
+    /// The person the view is for; set before it runs.
+    int m_nPerson = -1;
+
+    QPlainTextEdit* m_husbandBox = nullptr;
+    QPlainTextEdit* m_wifeBox = nullptr;
+    QTreeWidget* m_childList = nullptr;
+
+    /// A tap on a column's header: 1 birth date, 2 name; 0 does nothing.
+    void SortByColumn(int nColumn);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int nCommand) override;
+    std::wstring GetHelpTopic() const override { return L"family"; }
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+
+private:
+    void ShowSide(const wchar_t* pszWantedSex);
+    void ShowFamilyNotes();
+    void FillChildList();
+
+    std::wstring m_strNotesHtml;
+    bool m_bChildrenListed = false;
+    bool m_bSpousesDeceased = true;
+    int m_nSortColumn = 1;
+    bool m_bSortAscending = true;
+    bool m_abNextAscending[2] = {false, true};
+    std::vector<CChildRow> m_rows;
+};

@@ -1,0 +1,168 @@
+#include "app/GenealogyApp.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "views/FamilyDlg.h"
+#include "views/Navigation.h"
+#include "views/PersonInfoDlg.h"
+
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+CPerson& Add(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex, const wchar_t* pszBirth = nullptr,
+             const wchar_t* pszFamc = L"", std::initializer_list<const wchar_t*> fams = {})
+{
+    auto pPerson = std::make_unique<CPerson>();
+    pPerson->m_strId = pszId;
+    pPerson->m_strName = pszName;
+    pPerson->m_strSex = pszSex;
+    pPerson->m_strFamc = pszFamc;
+    for (const wchar_t* pszFams : fams)
+        pPerson->m_astrFams.Append(pszFams);
+    if (pszBirth) {
+        pPerson->m_birth.Edit().m_bPresent = true;
+        pPerson->m_birth.Edit().m_strDate = pszBirth;
+    }
+    CPerson& person = *pPerson;
+    thePersons.Append(std::move(pPerson));
+    return person;
+}
+
+void AddFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
+               std::initializer_list<const wchar_t*> children)
+{
+    auto pFamily = std::make_unique<CFamily>();
+    pFamily->m_strId = pszId;
+    pFamily->m_strHusband = pszHusband;
+    pFamily->m_strWife = pszWife;
+    for (const wchar_t* pszChild : children)
+        pFamily->m_astrChildren.Append(pszChild);
+    theFamilies.Append(std::move(pFamily));
+}
+
+/// Closes every view that opens while it lives and records what it was:
+/// the person of an information page, or the person of a family view.
+class CViewWatcher : public QObject {
+public:
+    CViewWatcher()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget* pModal = QApplication::activeModalWidget();
+            if (auto* pPage = qobject_cast<CPersonInfoDlg*>(pModal)) {
+                m_pages << pPage->m_nPerson;
+                pPage->reject();
+            } else if (auto* pFamily = qobject_cast<CFamilyDlg*>(pModal); pFamily && pFamily != m_pKeep) {
+                m_families << pFamily->m_nPerson;
+                pFamily->reject();
+            }
+        });
+        m_timer.start(5);
+    }
+
+    QTimer m_timer;
+    QList<int> m_pages;
+    QList<int> m_families;
+    CFamilyDlg* m_pKeep = nullptr; ///< the view under test, left open
+};
+
+QStringList Column(const QTreeWidget* pList, int nColumn)
+{
+    QStringList texts;
+    for (int i = 0; i < pList->topLevelItemCount(); ++i)
+        texts << pList->topLevelItem(i)->text(nColumn);
+    return texts;
+}
+
+} // namespace
+
+class FamilyDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    // 0 the man, 1-2 his wives, 3-5 children, 6 a mother alone, 7 her child.
+    void init()
+    {
+        ClearTables();
+        SetLanguage(L"En");
+        Add(L"@H@", L"Tom /Hill/", L"M", L"1860", L"", {L"@F1@", L"@F2@"});
+        Add(L"@W1@", L"Ann /Bell/", L"F", nullptr, L"", {L"@F1@"});
+        Add(L"@W2@", L"Eve /Cole/", L"F", nullptr, L"", {L"@F2@"});
+        Add(L"@C1@", L"Bob /Hill/", L"M", L"1900", L"@F1@");
+        Add(L"@C2@", L"Amy /Hill/", L"F", nullptr, L"@F1@");
+        Add(L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
+        Add(L"@MUM@", L"Sue /Lane/", L"F", nullptr, L"", {L"@F3@"});
+        Add(L"@KID@", L"Max /Lane/", L"M", nullptr, L"@F3@");
+        AddFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
+        AddFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
+        AddFamily(L"@F3@", L"", L"@MUM@", {L"@KID@"});
+    }
+    void cleanup() { ClearTables(); }
+
+    void headerTapsSortAsTheyShould()
+    {
+        CGenealogyApp app;
+        QList<QStringList> orders;
+        CFamilyDlg family;
+        family.m_nPerson = 0;
+        QTimer::singleShot(0, &family, [&] {
+            orders << Column(family.m_childList, 1);
+            family.SortByColumn(1);
+            orders << Column(family.m_childList, 1);
+            family.SortByColumn(2);
+            orders << Column(family.m_childList, 2);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(orders.size(), 3);
+        // Undated first, ascending on opening; the first tap on Birthdate sorts
+        // descending, the first on Children Names ascending.
+        QCOMPARE(orders[0].first(), QString());
+        QVERIFY(orders[0][1] < orders[0][2]);
+        QCOMPARE(orders[1].last(), QString());
+        QVERIFY(orders[2][0] < orders[2][1] && orders[2][1] < orders[2][2]);
+    }
+
+    void childWithoutASelectionWarns()
+    {
+        CGenealogyApp app;
+        CRecordingSink sink;
+        CFamilyDlg family;
+        family.m_nPerson = 0;
+        QTimer::singleShot(0, &family, [&] {
+            family.RunCommand(32798);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
+    }
+
+    void wifeOpensEachWifeInTurnAndHusbandHimself()
+    {
+        CGenealogyApp app;
+        CViewWatcher watcher;
+        CFamilyDlg family;
+        watcher.m_pKeep = &family;
+        family.m_nPerson = 0;
+        QTimer::singleShot(0, &family, [&] {
+            family.RunCommand(32797);
+            family.RunCommand(32796);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(watcher.m_pages, (QList<int>{1, 2, 0}));
+    }
+
+    void parentsFamilyOfAMotherlessFatherOpensTheMothersFamily()
+    {
+        CGenealogyApp app;
+        CViewWatcher watcher;
+        OpenParentsFamily(7);
+        QCOMPARE(watcher.m_families, (QList<int>{6}));
+    }
+};
+
+QTEST_MAIN(FamilyDlgTest)
+#include "FamilyDlgTest.moc"
