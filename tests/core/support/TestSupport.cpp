@@ -1,5 +1,10 @@
 #include "TestSupport.h"
 
+#include "model/EventInfo.h"
+#include "model/Note.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -59,4 +64,19 @@ CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
     CFamily& family = *pFamily;
     theFamilies.Append(std::move(pFamily));
     return family;
+}
+
+void CViewBuilderTest::UseLanguage(const wchar_t* pszLang)
+{
+    SetLanguage(pszLang);
+    CEventInfo::theLabelsLoaded = false;
+    CNote::theLabelLoaded = false;
+    CEventInfo::LoadEventLabels();
+    CNote::LoadNoteLabel();
+}
+
+void CViewBuilderTest::Reset()
+{
+    Settings = CSettings();
+    UseLanguage(L"En");
 }

@@ -5,6 +5,8 @@
 #include "platform/Message.h"
 #include "text/WideText.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -75,3 +77,20 @@ CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc = L"",
                    std::initializer_list<const wchar_t*> fams = {});
 CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children = {});
+
+/// A fixture for the views' builders: default options, English with its labels
+/// loaded, and empty tables after each test.
+class CViewBuilderTest : public testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override
+    {
+        Reset();
+        ClearTables();
+    }
+    /// Selects a language and loads the labels of its events and notes.
+    static void UseLanguage(const wchar_t* pszLang);
+
+private:
+    static void Reset();
+};

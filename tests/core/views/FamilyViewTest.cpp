@@ -17,22 +17,7 @@ namespace {
 #define RULE L"<hr size=1><br>"
 #define SEPARATOR L"  ----------------------\r\n"
 
-class FamilyViewTest : public testing::Test {
-protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override
-    {
-        Reset();
-        ClearTables();
-    }
-    static void Reset()
-    {
-        Settings = CSettings();
-        SetLanguage(L"En");
-        CEventInfo::theLabelsLoaded = false;
-        CNote::theLabelLoaded = false;
-    }
-};
+class FamilyViewTest : public CViewBuilderTest {};
 
 CPerson& Person(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex,
                 std::initializer_list<const wchar_t*> fams = {}, const wchar_t* pszBirth = L"",

@@ -18,20 +18,8 @@ namespace {
 
 using CEntries = std::vector<std::pair<std::wstring, int>>;
 
-class PersonListTest : public testing::Test {
+class PersonListTest : public CViewBuilderTest {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override
-    {
-        Reset();
-        ClearTables();
-    }
-    static void Reset()
-    {
-        Settings = CSettings();
-        SetLanguage(L"En");
-        CEventInfo::theLabelsLoaded = false;
-    }
 
     // A death of nullptr: no death line; an empty one: a death line without a date.
     static CPerson& Person(const wchar_t* pszName, const wchar_t* pszBirth = nullptr,
@@ -177,8 +165,7 @@ TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
     Person(L"");
     Person(L"Mary /Smith/", nullptr, L"");
     EXPECT_EQ(BuildPersonList({}).m_strCaption, L"Select person (2 persons in total)");
-    SetLanguage(L"Ru");
-    CEventInfo::theLabelsLoaded = false;
+    UseLanguage(L"Ru");
     const CPersonListContent content = BuildPersonList({});
     EXPECT_EQ(content.m_strCaption, L"Выберите лицо (всего: 2)") << "one blank before the count";
     EXPECT_EQ(content.m_entries[1].m_strText, L"Smith Mary [У]");

@@ -16,28 +16,7 @@ namespace {
 #define SUB(text) L"<font color=blue><i>" text L"</i></font>"
 #define PAGE(body) L"<html><head></head><body>" body L"</body></html>"
 
-class PersonPageTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        Settings = CSettings();
-        UseLanguage(L"En");
-    }
-    void TearDown() override
-    {
-        ClearTables();
-        Settings = CSettings();
-        UseLanguage(L"En");
-    }
-    static void UseLanguage(const wchar_t* pszLang)
-    {
-        SetLanguage(pszLang);
-        CEventInfo::theLabelsLoaded = false;
-        CNote::theLabelLoaded = false;
-        CEventInfo::LoadEventLabels();
-        CNote::LoadNoteLabel();
-    }
-};
+class PersonPageTest : public CViewBuilderTest {};
 
 CPerson& Person(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex = L"",
                 const wchar_t* pszFamc = L"", std::initializer_list<const wchar_t*> fams = {})
