@@ -1,0 +1,277 @@
+#include "views/TreeView.h"
+
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+#include "platform/Collator.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kUnknown = -1;
+
+std::int64_t AddSaturating(std::int64_t nFirst, std::int64_t nSecond)
+{
+    return nFirst > std::numeric_limits<std::int64_t>::max() - nSecond ? std::numeric_limits<std::int64_t>::max()
+                                                                       : nFirst + nSecond;
+}
+
+// Items below one item keep the order of their texts, as the tree's sorted
+// insertion gives; equal texts keep the order of the links.
+void SortByText(std::vector<CTreeNode>& nodes)
+{
+    const CCollator& collator = GetCollator();
+    std::vector<std::pair<std::string, CTreeNode>> keyed;
+    keyed.reserve(nodes.size());
+    for (CTreeNode& node : nodes) {
+        std::string key;
+        collator.AppendSortKey(node.m_strText, key);
+        keyed.emplace_back(std::move(key), std::move(node));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& first, const auto& second) { return first.first < second.first; });
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        nodes[i] = std::move(keyed[i].second);
+}
+
+std::wstring CaptionOf(ViewMode mode)
+{
+    switch (mode) {
+    case Ancestors:
+        return LoadLangString(IDS_ANCESTORS);
+    case Descendants:
+        return LoadLangString(IDS_DESCENDANTS);
+    default:
+        return LoadLangString(IDS_PATRIARCHS);
+    }
+}
+
+} // namespace
+
+std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount)
+{
+    const std::wstring strCount = std::to_wstring(nCount);
+    const std::wstring strWords = LoadLangString(IDS_PERSONS_IN_TOTAL);
+    const std::wstring strMiddle = theStringOffset == 0 ? strCount + L" " + strWords : strWords + L" " + strCount;
+    return strCaption + L" (" + strMiddle + L")";
+}
+
+CTreeWalker::CTreeWalker(ViewMode mode)
+    : m_mode(mode)
+{
+    const std::size_t nPersons = static_cast<std::size_t>(theLastPersonIndex + 1);
+    m_anMemoCount.assign(nPersons, kUnknown);
+    m_anMemoDepth.assign(nPersons, 0);
+    m_anPathPos.assign(nPersons, -1);
+}
+
+void CTreeWalker::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)
+{
+    if (m_reported.emplace(nStringId, strId).second)
+        ShowMessage(theTopWindow, LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon);
+}
+
+// Descendants hang below the person that the item's own id finds, which is
+// another one only when two records share the id.
+int CTreeWalker::NodeOf(int nPerson, bool bReport)
+{
+    if (m_mode == Ancestors)
+        return nPerson;
+    const std::wstring& strId = thePersons[nPerson].m_strId;
+    const int nFound = FindPersonById(strId);
+    if (nFound < 0 && bReport)
+        Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Stop, strId);
+    return nFound;
+}
+
+std::vector<int> CTreeWalker::LinksBelow(int nNode)
+{
+    std::vector<int> anLinks;
+    const CPerson& person = thePersons[nNode];
+    if (m_mode == Ancestors) {
+        const int nFamily = person.m_strFamc.empty() ? -1 : FindFamilyById(person.m_strFamc);
+        if (nFamily < 0)
+            return anLinks;
+        for (const std::wstring* pId : {&theFamilies[nFamily].m_strHusband, &theFamilies[nFamily].m_strWife}) {
+            const int nParent = FindPersonById(*pId);
+            if (nParent >= 0)
+                anLinks.push_back(nParent);
+        }
+        return anLinks;
+    }
+    for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
+        const std::wstring& strFamily = person.m_astrFams[i];
+        // An empty id would find a family written without one, which is nobody's.
+        const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
+        if (nFamily < 0) {
+            Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
+            continue;
+        }
+        const CStringList& children = theFamilies[nFamily].m_astrChildren;
+        for (int j = 0; j <= children.GetLast(); ++j) {
+            const int nChild = FindPersonById(children[j]);
+            if (nChild < 0)
+                Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
+            else
+                anLinks.push_back(nChild);
+        }
+    }
+    return anLinks;
+}
+
+// Depth first without recursion, for lines of any length. A person whose walk
+// met a person above it on the path lies on a cycle, and its count depends on
+// the path it was reached by, so only the counts of the others are kept; they
+// are the same from wherever they are reached.
+CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
+{
+    struct CFrame {
+        int m_nNode;
+        std::vector<int> m_anLinks;
+        std::size_t m_nNext = 0;
+        CCount m_count;
+        bool m_bHasChild = false;
+        int m_nLowestMet; ///< the highest place on the path that the walk below met again
+    };
+    std::vector<CFrame> stack;
+    const auto push = [&](int nNode) {
+        const int nPos = static_cast<int>(stack.size());
+        m_anPathPos[static_cast<std::size_t>(nNode)] = nPos;
+        stack.push_back({nNode, LinksBelow(nNode), 0, {}, false, std::numeric_limits<int>::max()});
+    };
+    const auto addEntry = [](CFrame& frame, const CCount& below) {
+        frame.m_count.m_nCount = AddSaturating(frame.m_count.m_nCount, AddSaturating(below.m_nCount, 1));
+        frame.m_count.m_nDepth = std::max(frame.m_count.m_nDepth, below.m_nDepth + 1);
+        frame.m_bHasChild = true;
+    };
+    push(nRoot);
+    for (;;) {
+        CFrame& frame = stack.back();
+        if (frame.m_nNext < frame.m_anLinks.size()) {
+            const auto nLink = static_cast<std::size_t>(frame.m_anLinks[frame.m_nNext++]);
+            if (m_anPathPos[nLink] >= 0) {
+                frame.m_nLowestMet = std::min(frame.m_nLowestMet, m_anPathPos[nLink]);
+                addEntry(frame, {});
+            } else if (m_anMemoCount[nLink] != kUnknown) {
+                addEntry(frame, {m_anMemoCount[nLink], m_anMemoDepth[nLink]});
+            } else {
+                push(static_cast<int>(nLink));
+            }
+            continue;
+        }
+        const CCount done = frame.m_count;
+        const auto nNode = static_cast<std::size_t>(frame.m_nNode);
+        const int nPos = m_anPathPos[nNode];
+        const int nLowestMet = frame.m_nLowestMet;
+        m_anPathPos[nNode] = -1;
+        if (nLowestMet > nPos) {
+            m_anMemoCount[nNode] = done.m_nCount;
+            m_anMemoDepth[nNode] = done.m_nDepth;
+        }
+        stack.pop_back();
+        if (stack.empty())
+            return done;
+        CFrame& parent = stack.back();
+        parent.m_nLowestMet = std::min(parent.m_nLowestMet, nLowestMet);
+        addEntry(parent, done);
+    }
+}
+
+std::int64_t CTreeWalker::CollectAncestors(int nPerson)
+{
+    if (FindPersonById(thePersons[nPerson].m_strId) < 0)
+        return -1;
+    return Walk(nPerson).m_nCount;
+}
+
+std::int64_t CTreeWalker::CollectDescendants(int nPerson, int& nDepth)
+{
+    nDepth = 0;
+    const int nNode = NodeOf(nPerson, true);
+    if (nNode < 0)
+        return -1;
+    const CCount count = Walk(nNode);
+    nDepth = count.m_nDepth;
+    return count.m_nCount;
+}
+
+CTreeNode CTreeWalker::MakeNode(int nPerson, bool bFollowed)
+{
+    CTreeNode node{nPerson, thePersons[nPerson].GetDisplayName(), false};
+    if (bFollowed) {
+        const int nNode = NodeOf(nPerson, false);
+        node.m_bHasChildren = nNode >= 0 && !LinksBelow(nNode).empty();
+    }
+    return node;
+}
+
+std::vector<CTreeNode> CTreeWalker::Children(const std::vector<int>& anPath)
+{
+    std::vector<CTreeNode> children;
+    if (anPath.empty() || !thePersons.IsIndex(anPath.back()))
+        return children;
+    std::vector<int> anPathNodes;
+    for (const int nPerson : anPath)
+        anPathNodes.push_back(thePersons.IsIndex(nPerson) ? NodeOf(nPerson, false) : -1);
+    const int nNode = anPathNodes.back();
+    if (nNode < 0 || std::find(anPathNodes.begin(), anPathNodes.end() - 1, nNode) != anPathNodes.end() - 1)
+        return children;
+    for (const int nLink : LinksBelow(nNode)) {
+        const bool bOnPath = std::find(anPathNodes.begin(), anPathNodes.end(), nLink) != anPathNodes.end();
+        children.push_back(MakeNode(nLink, !bOnPath));
+    }
+    SortByText(children);
+    return children;
+}
+
+void CTreeWalker::BuildPatriarchs(CTreeContent& content)
+{
+    for (int i = 0; i <= theLastPersonIndex; ++i) {
+        if (thePersons[i].m_astrFams.GetLast() < 0)
+            continue;
+        int nDepth = 0;
+        const std::int64_t nDescendants = CollectDescendants(i, nDepth);
+        if (nDepth < Settings.LevForPatr || nDescendants < 1)
+            continue;
+        CTreeNode node = MakeNode(i, true);
+        if (Settings.DatForPatr)
+            node.m_strText += L": " + std::to_wstring(nDescendants) + L"/" + std::to_wstring(nDepth);
+        content.m_roots.push_back(std::move(node));
+    }
+    content.m_nCount = static_cast<std::int64_t>(content.m_roots.size());
+    if (content.m_roots.empty()) {
+        content.m_nMessageId = IDS_INPUT_FILE_EMPTY;
+        content.m_messageIcon = CMessageIcon::Exclamation;
+        content.m_bClose = true;
+    }
+}
+
+CTreeContent CTreeWalker::Build(int nPerson)
+{
+    CTreeContent content;
+    content.m_strCaption = CaptionOf(m_mode);
+    if (m_mode == Patriarchs) {
+        BuildPatriarchs(content);
+    } else {
+        if (!thePersons.IsIndex(nPerson))
+            return content;
+        int nDepth = 0;
+        content.m_nCount = m_mode == Ancestors ? CollectAncestors(nPerson) : CollectDescendants(nPerson, nDepth);
+        if (content.m_nCount == 0) {
+            content.m_nMessageId =
+                m_mode == Ancestors ? IDS_NO_INFORMATION_ABOUT_ANCESTORS : IDS_NO_INFORMATION_ABOUT_DESCENDANTS;
+            content.m_messageIcon = CMessageIcon::Information;
+        }
+        content.m_bClose = content.m_nCount <= 0;
+        if (!content.m_bClose)
+            content.m_roots.push_back(MakeNode(nPerson, true));
+    }
+    if (content.m_bClose)
+        return content;
+    SortByText(content.m_roots);
+    content.m_strCountText = MakeTreeCountText(content.m_strCaption, content.m_nCount);
+    return content;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/Message.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
+
+/// One item of a tree view.
+struct CTreeNode {
+    int m_nPerson = -1;
+    std::wstring m_strText;
+    bool m_bHasChildren = false; ///< expanding the item shows something
+};
+
+/// What a tree view shows when it opens, before any item is expanded.
+struct CTreeContent {
+    std::wstring m_strCaption;
+    std::wstring m_strCountText;
+    std::vector<CTreeNode> m_roots; ///< the top level, in text order
+    std::int64_t m_nCount = 0;      ///< entries below the root, or patriarchs
+    int m_nMessageId = -1;          ///< the box the view shows before it closes
+    CMessageIcon m_messageIcon = CMessageIcon::Information;
+    bool m_bClose = false; ///< the view ends at once, after the box if any
+};
+
+/// Walks the family links of thePersons for one tree view: the counts of the
+/// view when it opens and the items below an item when it is expanded.
+///
+/// Counts go path by path, so a person reached through two lines counts
+/// twice, yet each person's count is computed once and kept: a pedigree of
+/// intermarried lines has billions of paths. Counts saturate at INT64_MAX.
+/// A person met again on the path from the root is shown there but not
+/// followed, so a cyclic file gives a finite tree. A failed lookup raises its
+/// box once per view for each missing id, however many lines lead to it.
+class CTreeWalker {
+public:
+    explicit CTreeWalker(ViewMode mode);
+
+    CTreeContent Build(int nPerson);
+
+    /// The items below the item reached through `anPath` (the persons of the
+    /// items from the top level down to it), in text order.
+    std::vector<CTreeNode> Children(const std::vector<int>& anPath);
+
+    /// Ancestor entries of the person; -1 when its own id does not find it.
+    std::int64_t CollectAncestors(int nPerson);
+    /// Descendant entries of the person, and in `nDepth` the generations below
+    /// it; -1 (with a box) when its own id does not find it.
+    std::int64_t CollectDescendants(int nPerson, int& nDepth);
+
+private:
+    struct CCount {
+        std::int64_t m_nCount = 0;
+        int m_nDepth = 0;
+    };
+
+    int NodeOf(int nPerson, bool bReport);
+    std::vector<int> LinksBelow(int nNode);
+    CCount Walk(int nRoot);
+    void Report(int nStringId, CMessageIcon icon, const std::wstring& strId);
+    CTreeNode MakeNode(int nPerson, bool bFollowed);
+    void BuildPatriarchs(CTreeContent& content);
+
+    ViewMode m_mode;
+    std::vector<std::int64_t> m_anMemoCount; ///< -1 while unknown
+    std::vector<int> m_anMemoDepth;
+    std::vector<int> m_anPathPos; ///< a person's place on the walked path, or -1
+    std::set<std::pair<int, std::wstring>> m_reported;
+};
+
+/// The count box: the caption, then the count in the words of the language.
+std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount);

@@ -1,0 +1,240 @@
+#include "views/TreeView.h"
+
+#include "TestSupport.h"
+#include "model/Tables.h"
+#include "options/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+class TreeViewTest : public CViewBuilderTest {};
+
+CPerson& Named(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszFamc = L"",
+               std::initializer_list<const wchar_t*> fams = {})
+{
+    CPerson& person = AddPerson(pszId, pszFamc, fams);
+    person.m_strName = pszName;
+    return person;
+}
+
+// The whole tree below the top level as indented lines, every item expanded.
+void Render(CTreeWalker& walker, std::vector<int>& path, const CTreeNode& node, int nIndent, std::wstring& out)
+{
+    out += std::wstring(static_cast<std::size_t>(nIndent) * 2, L' ') + node.m_strText + L"\n";
+    path.push_back(node.m_nPerson);
+    for (const CTreeNode& child : walker.Children(path)) {
+        EXPECT_EQ(child.m_bHasChildren, !walker.Children([&] {
+                      auto below = path;
+                      below.push_back(child.m_nPerson);
+                      return below;
+                  }()).empty());
+        Render(walker, path, child, nIndent + 1, out);
+    }
+    path.pop_back();
+}
+
+std::wstring Render(ViewMode mode, int nPerson, CTreeContent* pContent = nullptr)
+{
+    CTreeWalker walker(mode);
+    const CTreeContent content = walker.Build(nPerson);
+    std::wstring out = content.m_strCountText + L"\n";
+    std::vector<int> path;
+    for (const CTreeNode& root : content.m_roots)
+        Render(walker, path, root, 0, out);
+    if (pContent)
+        *pContent = content;
+    return out;
+}
+
+// Grandfather Adam with sons Cain (two wives' children) and Abel.
+void ThreeGenerations()
+{
+    Named(L"@I1@", L"Adam //", L"", {L"@F1@"});
+    Named(L"@I2@", L"Cain //", L"@F1@", {L"@F2@", L"@F3@"});
+    Named(L"@I3@", L"Abel //", L"@F1@");
+    Named(L"@I4@", L"Zillah //", L"@F2@");
+    Named(L"@I5@", L"Enoch //", L"@F3@");
+    Named(L"@I6@", L"Irad //", L"@F2@");
+    AddFamily(L"@F1@", L"@I1@", L"", {L"@I3@", L"@I2@"});
+    AddFamily(L"@F2@", L"@I2@", L"", {L"@I4@", L"@I6@"});
+    AddFamily(L"@F3@", L"@I2@", L"", {L"@I5@"});
+}
+
+TEST_F(TreeViewTest, ChildrenOfEveryFamilyHangUnderThePersonInTextOrder)
+{
+    ThreeGenerations();
+    EXPECT_EQ(Render(Descendants, 0), L"Descendants (5 persons in total)\n"
+                                      L"Adam\n"
+                                      L"  Abel\n"
+                                      L"  Cain\n"
+                                      L"    Enoch\n"
+                                      L"    Irad\n"
+                                      L"    Zillah\n");
+    UseLanguage(L"Ru");
+    EXPECT_EQ(Render(Descendants, 0).substr(0, 21), L"Потомки (всего:  5)\nA");
+}
+
+TEST_F(TreeViewTest, EmptyOutcomesTellWhyAndClose)
+{
+    Named(L"@I1@", L"Alone //");
+    Named(L"", L"No id //", L"@F1@", {L"@F1@"});
+    AddFamily(L"@F1@", L"@I1@", L"");
+    CRecordingSink sink;
+    const struct {
+        ViewMode m_mode;
+        int m_nPerson;
+        int m_nMessage;
+        std::size_t m_nBoxes; ///< raised by the collection itself
+    } cases[] = {
+        {Ancestors, 0, 37, 0},   // no FAMC
+        {Descendants, 0, 36, 0}, // no FAMS
+        {Ancestors, 1, -1, 0},   // its own id finds nobody: closes without a word
+        {Descendants, 1, -1, 1}, // ... but descendants say so
+        {Patriarchs, 0, 55, 1},
+    };
+    for (const auto& c : cases) {
+        sink.m_boxes.clear();
+        CTreeWalker walker(c.m_mode);
+        const CTreeContent content = walker.Build(c.m_nPerson);
+        EXPECT_TRUE(content.m_bClose) << c.m_mode << c.m_nPerson;
+        EXPECT_EQ(content.m_nMessageId, c.m_nMessage);
+        EXPECT_EQ(sink.m_boxes.size(), c.m_nBoxes);
+    }
+}
+
+TEST_F(TreeViewTest, AMotherAloneStandsBelowThePerson)
+{
+    Named(L"@I1@", L"Child //", L"@F1@");
+    Named(L"@I2@", L"Mother //", L"@F2@");
+    Named(L"@I3@", L"Grandmother //");
+    AddFamily(L"@F1@", L"", L"@I2@", {L"@I1@"});
+    AddFamily(L"@F2@", L"@I9@", L"@I3@", {L"@I2@"});
+    EXPECT_EQ(Render(Ancestors, 0), L"Ancestors (2 persons in total)\nChild\n  Mother\n    Grandmother\n");
+}
+
+TEST_F(TreeViewTest, ACommonAncestorThroughTwoLinesIsShownAndCountedTwice)
+{
+    Named(L"@I1@", L"Child //", L"@F1@");
+    Named(L"@I2@", L"Father //", L"@F2@");
+    Named(L"@I3@", L"Mother //", L"@F3@");
+    Named(L"@I4@", L"Common //");
+    AddFamily(L"@F1@", L"@I2@", L"@I3@", {L"@I1@"});
+    AddFamily(L"@F2@", L"@I4@", L"", {L"@I2@"});
+    AddFamily(L"@F3@", L"@I4@", L"", {L"@I3@"});
+    EXPECT_EQ(Render(Ancestors, 0),
+              L"Ancestors (4 persons in total)\nChild\n  Father\n    Common\n  Mother\n    Common\n");
+}
+
+TEST_F(TreeViewTest, PatriarchsNeedTheGenerationsOfTheSetting)
+{
+    ThreeGenerations();
+    Named(L"@I7@", L"Methuselah //", L"@F3@", {L"@F4@"});
+    Named(L"@I8@", L"Lamech //", L"@F4@");
+    AddFamily(L"@F4@", L"@I7@", L"", {L"@I8@"});
+    theFamilies[2].m_astrChildren.Append(L"@I7@");
+    CTreeContent content;
+    // Adam's great-grandson Lamech gives him the third generation; Cain has two.
+    EXPECT_EQ(Render(Patriarchs, 0, &content), L"Patriarchs (1 persons in total)\nAdam: 7/3\n  Abel\n  Cain\n"
+                                                L"    Enoch\n    Irad\n    Methuselah\n      Lamech\n    Zillah\n");
+    Settings.LevForPatr = 2;
+    Settings.DatForPatr = false;
+    content = CTreeWalker(Patriarchs).Build(0);
+    ASSERT_EQ(content.m_roots.size(), 2U);
+    EXPECT_EQ(content.m_roots[0].m_strText, L"Adam");
+    EXPECT_EQ(content.m_roots[1].m_strText, L"Cain");
+}
+
+TEST_F(TreeViewTest, SharedIdsWalkTheFirstRecordAndMissingIdsAreToldOnce)
+{
+    Named(L"@I1@", L"First //", L"", {L"@F1@"});
+    Named(L"@I1@", L"Second //", L"", {L"@F9@", L"@F9@", L"@F2@"});
+    Named(L"@I2@", L"Child //");
+    AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@I8@", L"@I8@"});
+    AddFamily(L"@F2@", L"@I1@", L"", {L"@I2@"});
+    CRecordingSink sink;
+    // The second record's own id finds the first, whose family is the one shown.
+    EXPECT_EQ(Render(Descendants, 1), L"Descendants (1 persons in total)\nSecond\n  Child\n");
+    EXPECT_EQ(sink.m_boxes.size(), 1U) << "one box for @I8@";
+    sink.m_boxes.clear();
+    CTreeWalker walker(Patriarchs);
+    Settings.LevForPatr = 1;
+    EXPECT_EQ(walker.Build(0).m_roots.size(), 2U);
+    EXPECT_EQ(sink.m_boxes.size(), 1U);
+}
+
+TEST_F(TreeViewTest, ACycleIsShownOnceAroundAndStopsThere)
+{
+    Named(L"@I1@", L"Ann //", L"@F2@", {L"@F1@"});
+    Named(L"@I2@", L"Bob //", L"@F1@", {L"@F2@"});
+    AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@"});
+    AddFamily(L"@F2@", L"@I2@", L"", {L"@I1@"});
+    EXPECT_EQ(Render(Descendants, 0), L"Descendants (2 persons in total)\nAnn\n  Bob\n    Ann\n");
+    EXPECT_EQ(Render(Ancestors, 1), L"Ancestors (2 persons in total)\nBob\n  Ann\n    Bob\n");
+}
+
+// Counts of the plain walk, path by path, with the same guard against cycles.
+std::int64_t PlainCount(int nPerson, std::vector<int>& path)
+{
+    std::int64_t nCount = 0;
+    path.push_back(nPerson);
+    for (int i = 0; i <= thePersons[nPerson].m_astrFams.GetLast(); ++i) {
+        const CFamily& family = theFamilies[FindFamilyById(thePersons[nPerson].m_astrFams[i])];
+        for (int j = 0; j <= family.m_astrChildren.GetLast(); ++j) {
+            const int nChild = FindPersonById(family.m_astrChildren[j]);
+            const bool bOnPath = std::find(path.begin(), path.end(), nChild) != path.end();
+            nCount += 1 + (bOnPath ? 0 : PlainCount(nChild, path));
+        }
+    }
+    path.pop_back();
+    return nCount;
+}
+
+TEST_F(TreeViewTest, KeptCountsMatchThePlainWalkOnTangledFiles)
+{
+    std::mt19937 random(7);
+    for (int nRound = 0; nRound < 40; ++nRound) {
+        ClearTables();
+        const int nPersons = 12;
+        for (int i = 0; i < nPersons; ++i)
+            AddPerson(L"@I" + std::to_wstring(i) + L"@", L"", {}).m_astrFams.Append(L"@F" + std::to_wstring(i) + L"@");
+        for (int i = 0; i < nPersons; ++i) {
+            CFamily& family = AddFamily(L"@F" + std::to_wstring(i) + L"@", L"", L"");
+            for (int j = 0; j < 3; ++j)
+                if (random() % 4 == 0)
+                    family.m_astrChildren.Append(L"@I" + std::to_wstring(random() % nPersons) + L"@");
+        }
+        CTreeWalker walker(Descendants);
+        for (int i = 0; i < nPersons; ++i) {
+            std::vector<int> path;
+            int nDepth = 0;
+            ASSERT_EQ(walker.CollectDescendants(i, nDepth), PlainCount(i, path)) << nRound << " " << i;
+        }
+    }
+}
+
+TEST_F(TreeViewTest, CountsOfDeepAndIntermarriedLinesStayFinite)
+{
+    // Each generation a couple whose two children marry: 2^n paths to the top.
+    const int nGenerations = 80;
+    for (int g = 0; g < nGenerations; ++g)
+        for (const wchar_t* pszSide : {L"A", L"B"})
+            AddPerson(L"@" + std::wstring(pszSide) + std::to_wstring(g) + L"@",
+                      L"@F" + std::to_wstring(g + 1) + L"@", {});
+    for (int g = 1; g <= nGenerations; ++g)
+        AddFamily(L"@F" + std::to_wstring(g) + L"@", L"@A" + std::to_wstring(g) + L"@",
+                  L"@B" + std::to_wstring(g) + L"@");
+    EXPECT_EQ(CTreeWalker(Ancestors).CollectAncestors(0), std::numeric_limits<std::int64_t>::max());
+
+    ClearTables();
+    const int nLine = 200000;
+    for (int i = 0; i < nLine; ++i)
+        AddPerson(L"@I" + std::to_wstring(i) + L"@", L"@F" + std::to_wstring(i + 1) + L"@", {});
+    for (int i = 1; i < nLine; ++i)
+        AddFamily(L"@F" + std::to_wstring(i) + L"@", L"@I" + std::to_wstring(i) + L"@", L"");
+    EXPECT_EQ(CTreeWalker(Ancestors).CollectAncestors(0), nLine - 1);
+}
+
+} // namespace
