@@ -8,8 +8,10 @@
 #include "options/StringIds.h"
 #include "platform/MenuBar.h"
 #include "platform/QtText.h"
+#include "views/Navigation.h"
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
+#include "views/TreeView.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -34,6 +36,7 @@ CMainFrame::CMainFrame()
         CPersonListDlg list;
         list.RunModal();
     };
+    m_fnOpenPatriarchy = [] { OpenTreeView(0, Patriarchs); };
 
     auto* pOpen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(pOpen, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });

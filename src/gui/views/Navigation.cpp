@@ -4,12 +4,11 @@
 #include "views/FamilyDlg.h"
 #include "views/PersonInfoDlg.h"
 #include "views/PersonList.h"
+#include "views/TreeDlg.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QTreeWidget>
-
-// The trees open here when they come into being.
 
 void OpenInfoView(int nPerson)
 {
@@ -29,8 +28,14 @@ void OpenFamilyView(int nPerson)
     family.RunModal();
 }
 
-void OpenTreeView(int, int)
+void OpenTreeView(int nPerson, int nMode)
 {
+    if (nPerson < 0)
+        return;
+    CTreeDlg tree;
+    tree.m_nPerson = nPerson;
+    tree.m_nMode = nMode;
+    tree.RunModal();
 }
 
 void OpenParentsFamily(int nPerson)
@@ -53,4 +58,9 @@ int SelectedListPerson(const QTreeWidget* pList)
 {
     const QList<QTreeWidgetItem*> selected = pList->selectedItems();
     return SelectedPerson(selected.isEmpty() ? -1 : selected.front()->data(0, Qt::UserRole).toInt());
+}
+
+int SelectedTreePerson(const QTreeWidget* pTree)
+{
+    return SelectedListPerson(pTree);
 }

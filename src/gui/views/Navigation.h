@@ -20,3 +20,5 @@ int SelectedListBoxPerson(const QListView* pList);
 /// The person of the first selected row of a report list, or -1 after the
 /// "Please select a person" warning.
 int SelectedListPerson(const QTreeWidget* pList);
+/// The person of the tree's selected item, or -1 after the same warning.
+int SelectedTreePerson(const QTreeWidget* pTree);

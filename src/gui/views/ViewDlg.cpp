@@ -25,11 +25,17 @@ CViewDlg::CViewDlg(QWidget* pParent) : QDialog(pParent)
 
 int CViewDlg::RunModal()
 {
-    if (!OnInitDialog())
-        return QDialog::Rejected;
-    if (auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow))
-        setGeometry(pFront->geometry());
-    return exec();
+    int nResult = QDialog::Rejected;
+    if (OnInitDialog()) {
+        if (auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow))
+            setGeometry(pFront->geometry());
+        nResult = exec();
+    }
+    // The window below takes the front again: a handle left on this view
+    // would outlive it, and the next box or view would be given a dead owner.
+    if (theTopWindow == this)
+        theTopWindow = m_hPrevTopWindow;
+    return nResult;
 }
 
 bool CViewDlg::OnInitDialog()

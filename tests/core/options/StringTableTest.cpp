@@ -29,7 +29,7 @@ TEST_F(StringTableTest, OwnResourcesHaveNoFaultyLine)
 TEST_F(StringTableTest, EveryIdStandsInBothLanguages)
 {
     LoadOwnResources();
-    for (int nId = 0; nId <= 109; ++nId) {
+    for (int nId = 0; nId <= IDS_LAST; ++nId) {
         const bool bAbsent = nId == 29 || nId == 66;
         EXPECT_EQ(theOwnResources->FindString(nId) == nullptr, bAbsent) << "English " << nId;
         const bool bRussianAbsent = bAbsent || nId == 0;
@@ -38,8 +38,8 @@ TEST_F(StringTableTest, EveryIdStandsInBothLanguages)
             EXPECT_FALSE(theOwnResources->FindString(nId + 200)->empty()) << nId;
         }
     }
-    EXPECT_EQ(theOwnResources->FindString(110), nullptr);
-    EXPECT_EQ(theOwnResources->FindString(310), nullptr);
+    EXPECT_EQ(theOwnResources->FindString(IDS_LAST + 1), nullptr);
+    EXPECT_EQ(theOwnResources->FindString(IDS_LAST + 201), nullptr);
 }
 
 // Texts whose blanks, line breaks or letters are easy to get wrong.

@@ -1,0 +1,185 @@
+#include "views/TreeDlg.h"
+
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "platform/QtText.h"
+#include "platform/WaitCursor.h"
+#include "views/Navigation.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFilledRole = Qt::UserRole + 1;
+
+// The tree view offers the views of the selected person, not further trees.
+void RemoveTreeCommands(QMenuBar* pMenuBar)
+{
+    for (QAction* pMenuAction : pMenuBar->actions()) {
+        QMenu* pMenu = pMenuAction->menu();
+        if (!pMenu)
+            continue;
+        for (QAction* pAction : pMenu->actions()) {
+            const int nCommand = pAction->data().toInt();
+            if (nCommand == ID_VIEW_ANCESTORS || nCommand == ID_VIEW_DESCENDANTS)
+                pMenu->removeAction(pAction);
+        }
+    }
+}
+
+} // namespace
+
+CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
+{
+    setObjectName(QStringLiteral("tree"));
+    m_countEdit = new QLineEdit(this);
+    m_countEdit->setObjectName(QStringLiteral("count"));
+    m_countEdit->setReadOnly(true);
+    m_countEdit->setAlignment(Qt::AlignCenter);
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setExpandsOnDoubleClick(true);
+    Layout()->addWidget(m_countEdit);
+    Layout()->addWidget(m_tree, 1);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &CTreeDlg::FillChildren);
+}
+
+std::wstring CTreeDlg::GetHelpTopic() const
+{
+    switch (m_nMode) {
+    case Ancestors:
+        return L"ancest";
+    case Descendants:
+        return L"descend";
+    default:
+        return L"patriarh";
+    }
+}
+
+bool CTreeDlg::OnInitDialog()
+{
+    CWaitCursor wait;
+    CViewDlg::OnInitDialog();
+    if (!AddMenus({IDM_VIEW, IDM_ROW, IDM_HELP}))
+        return true;
+    RemoveTreeCommands(MenuBar());
+    ColourReadOnlyBox(m_countEdit);
+    m_pWalker = std::make_unique<CTreeWalker>(static_cast<ViewMode>(m_nMode));
+    const CTreeContent content = m_pWalker->Build(m_nPerson);
+    if (content.m_nMessageId >= 0)
+        ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), content.m_messageIcon);
+    if (content.m_bClose)
+        return false;
+    if (content.m_roots.empty())
+        return true;
+    setWindowTitle(ToQString(content.m_strCaption));
+    m_countEdit->setText(ToQString(content.m_strCountText));
+    QList<QTreeWidgetItem*> roots;
+    roots.reserve(static_cast<qsizetype>(content.m_roots.size()));
+    for (const CTreeNode& node : content.m_roots)
+        roots.append(MakeItem(node));
+    m_tree->addTopLevelItems(roots);
+    if (m_nMode != Patriarchs) {
+        m_hRootItem = roots.front();
+        m_tree->expandItem(m_hRootItem);
+    }
+    return true;
+}
+
+QTreeWidgetItem* CTreeDlg::MakeItem(const CTreeNode& node)
+{
+    auto* pItem = new QTreeWidgetItem;
+    pItem->setText(0, ToQString(node.m_strText));
+    pItem->setData(0, Qt::UserRole, node.m_nPerson);
+    pItem->setChildIndicatorPolicy(node.m_bHasChildren ? QTreeWidgetItem::ShowIndicator
+                                                       : QTreeWidgetItem::DontShowIndicator);
+    return pItem;
+}
+
+void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
+{
+    if (pItem->data(0, kFilledRole).toBool())
+        return;
+    pItem->setData(0, kFilledRole, true);
+    std::vector<int> anPath;
+    for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
+        anPath.insert(anPath.begin(), pAbove->data(0, Qt::UserRole).toInt());
+    QList<QTreeWidgetItem*> children;
+    for (const CTreeNode& node : m_pWalker->Children(anPath))
+        children.append(MakeItem(node));
+    pItem->addChildren(children);
+    pItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+// Depth first in the order shown, so that a cut leaves the top of the subtree open.
+void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
+{
+    CWaitCursor wait;
+    int nMade = 0;
+    std::vector<QTreeWidgetItem*> pending{pItem};
+    while (!pending.empty()) {
+        QTreeWidgetItem* pNext = pending.back();
+        pending.pop_back();
+        if (!pNext->data(0, kFilledRole).toBool()) {
+            if (nMade >= kExpandLimit) {
+                ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE),
+                            CMessageIcon::Information);
+                return;
+            }
+            FillChildren(pNext);
+            nMade += pNext->childCount();
+        }
+        pNext->setExpanded(true);
+        for (int i = pNext->childCount() - 1; i >= 0; --i)
+            pending.push_back(pNext->child(i));
+    }
+}
+
+void CTreeDlg::CollapseChildren(QTreeWidgetItem* pItem)
+{
+    for (int i = 0; i < pItem->childCount(); ++i)
+        pItem->child(i)->setExpanded(false);
+}
+
+QTreeWidgetItem* CTreeDlg::SelectedItem() const
+{
+    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.front();
+}
+
+bool CTreeDlg::OnCommand(int nCommand)
+{
+    QTreeWidgetItem* pSelected = SelectedItem();
+    QTreeWidgetItem* pItem = pSelected ? pSelected : m_hRootItem;
+    switch (nCommand) {
+    case ID_VIEW_OWN_FAMILY:
+        OpenFamilyView(SelectedTreePerson(m_tree));
+        return true;
+    case ID_VIEW_PARENTS_FAMILY:
+        OpenParentsFamily(SelectedTreePerson(m_tree));
+        return true;
+    case ID_VIEW_INFORMATION:
+        OpenInfoView(SelectedTreePerson(m_tree));
+        return true;
+    case ID_ROW_EXPAND:
+        if (pItem)
+            ExpandAll(pItem);
+        return true;
+    case ID_ROW_COLLAPSE:
+        // Among the patriarchs nothing selected folds them all back.
+        if (pItem)
+            CollapseChildren(pItem);
+        else
+            CollapseChildren(m_tree->invisibleRootItem());
+        return true;
+    default:
+        return CViewDlg::OnCommand(nCommand);
+    }
+}

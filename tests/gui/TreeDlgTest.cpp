@@ -1,0 +1,209 @@
+#include "app/GenealogyApp.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "views/FamilyDlg.h"
+#include "views/PersonInfoDlg.h"
+#include "views/PersonListDlg.h"
+#include "views/TreeDlg.h"
+
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+CPerson& Add(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszFamc = L"",
+             std::initializer_list<const wchar_t*> fams = {})
+{
+    auto pPerson = std::make_unique<CPerson>();
+    pPerson->m_strId = pszId;
+    pPerson->m_strName = pszName;
+    pPerson->m_strFamc = pszFamc;
+    for (const wchar_t* pszFams : fams)
+        pPerson->m_astrFams.Append(pszFams);
+    CPerson& person = *pPerson;
+    thePersons.Append(std::move(pPerson));
+    return person;
+}
+
+void AddFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
+               std::initializer_list<const wchar_t*> children)
+{
+    auto pFamily = std::make_unique<CFamily>();
+    pFamily->m_strId = pszId;
+    pFamily->m_strHusband = pszHusband;
+    pFamily->m_strWife = pszWife;
+    for (const wchar_t* pszChild : children)
+        pFamily->m_astrChildren.Append(pszChild);
+    theFamilies.Append(std::move(pFamily));
+}
+
+// "info 3", "tree 3", "family 1", "list"
+QString Describe(QWidget* pView)
+{
+    if (auto* pPage = qobject_cast<CPersonInfoDlg*>(pView))
+        return QStringLiteral("info %1").arg(pPage->m_nPerson);
+    if (auto* pTree = qobject_cast<CTreeDlg*>(pView))
+        return QStringLiteral("tree %1").arg(pTree->m_nPerson);
+    if (auto* pFamily = qobject_cast<CFamilyDlg*>(pView))
+        return QStringLiteral("family %1").arg(pFamily->m_nPerson);
+    return QStringLiteral("list");
+}
+
+/// Each time a view comes to the front (opened, or back after the one above
+/// it closed), writes it down and hands it to the next step of the road.
+class CRoad : public QObject {
+public:
+    using CStep = std::function<void(CViewDlg&)>;
+
+    explicit CRoad(QList<CStep> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* pFront = qobject_cast<CViewDlg*>(QApplication::activeModalWidget());
+            if (!pFront || pFront == m_pLast)
+                return;
+            m_pLast = pFront;
+            m_fronts << Describe(pFront);
+            CStep step = m_steps.isEmpty() ? CStep([](CViewDlg& view) { view.reject(); }) : m_steps.takeFirst();
+            QTimer::singleShot(0, pFront, [pFront, step] { step(*pFront); });
+        });
+        m_timer.start(5);
+    }
+
+    QStringList m_fronts;
+
+private:
+    QTimer m_timer;
+    QList<CStep> m_steps;
+    QPointer<CViewDlg> m_pLast;
+};
+
+QTreeWidget* TreeOf(CViewDlg& view)
+{
+    return view.findChild<QTreeWidget*>(QStringLiteral("tree"));
+}
+
+} // namespace
+
+class TreeDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    // 0 Zed, 1 his wife Una, their children 2 Bob and 3 Amy; 4 Kid, Bob's son.
+    void init()
+    {
+        ClearTables();
+        SetLanguage(L"En");
+        Add(L"@Z@", L"Zed /Oak/", L"", {L"@F1@"});
+        Add(L"@U@", L"Una /Elm/", L"", {L"@F1@"});
+        Add(L"@B@", L"Bob /Oak/", L"@F1@", {L"@F2@"});
+        Add(L"@A@", L"Amy /Oak/", L"@F1@");
+        Add(L"@K@", L"Kid /Oak/", L"@F2@");
+        AddFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
+        AddFamily(L"@F2@", L"@B@", L"", {L"@K@"});
+    }
+    void cleanup() { ClearTables(); }
+
+    void aRoadThroughEveryKindOfViewClosesBackStepByStep()
+    {
+        CGenealogyApp app;
+        const auto run = [](int nCommand) { return [nCommand](CViewDlg& view) { view.RunCommand(nCommand); }; };
+        const auto close = [](CViewDlg& view) { view.reject(); };
+        CRoad road({
+            [](CViewDlg& view) { // the list: Bob, then Information
+                auto* pList = view.findChild<QListView*>(QStringLiteral("persons"));
+                for (int i = 0; i < pList->model()->rowCount(); ++i)
+                    if (pList->model()->index(i, 0).data().toString().contains(QStringLiteral("Bob")))
+                        pList->setCurrentIndex(pList->model()->index(i, 0));
+                view.RunCommand(32804);
+            },
+            run(32772), // Bob's page: Ancestors
+            [](CViewDlg& view) { // the tree: Una, then Information
+                QTreeWidget* pTree = TreeOf(view);
+                QTreeWidgetItem* pRoot = pTree->topLevelItem(0);
+                QCOMPARE(pRoot->childCount(), 2);
+                pTree->setCurrentItem(pRoot->child(0)); // "Elm Una" before "Oak Zed"
+                view.RunCommand(32804);
+            },
+            run(32786), // Una's page: Own family
+            [](CViewDlg& view) { // the family: Amy, then Child
+                auto* pChildren = view.findChild<QTreeWidget*>(QStringLiteral("children"));
+                pChildren->setCurrentItem(pChildren->findItems(QStringLiteral("Amy"), Qt::MatchContains, 2).value(0));
+                view.RunCommand(32798);
+            },
+            close, // Amy's page
+            close, // the family
+            close, // Una's page
+            run(32804), // the tree again: its selection still names Una
+            close,
+            close,
+            close, // Bob's page
+            close, // the list
+        });
+        CPersonListDlg list;
+        list.RunModal();
+        QCOMPARE(road.m_fronts, QStringList({"list", "info 2", "tree 2", "info 1", "family 1", "info 3", "family 1",
+                                             "info 1", "tree 2", "info 1", "tree 2", "info 2", "list"}));
+    }
+
+    void opensWithTheCountAndTheRootOpenOneLevel()
+    {
+        CGenealogyApp app;
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        QStringList texts;
+        QTimer::singleShot(0, &tree, [&] {
+            QTreeWidgetItem* pRoot = tree.m_tree->topLevelItem(0);
+            texts << tree.windowTitle() << tree.m_countEdit->text() << pRoot->text(0)
+                  << QString::number(pRoot->isExpanded()) << pRoot->child(0)->text(0)
+                  << QString::number(pRoot->child(1)->isExpanded());
+            texts << MenuTitles(tree.MenuBar());
+            for (const int nCommand : MenuCommands(tree.MenuBar(), 0))
+                texts << QString::number(nCommand);
+            tree.reject();
+        });
+        tree.RunModal();
+        QCOMPARE(texts, QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
+                                     "0", "View", "Row", "Help", "32786", "32808", "32804"}));
+    }
+
+    void expandAndCollapseWithoutASelection()
+    {
+        CGenealogyApp app;
+        Settings.LevForPatr = 2;
+        QList<bool> states;
+        for (const int nMode : {Descendants, Patriarchs}) {
+            CTreeDlg tree;
+            tree.m_nPerson = 0;
+            tree.m_nMode = nMode;
+            QTimer::singleShot(0, &tree, [&] {
+                QTreeWidgetItem* pTop = tree.m_tree->topLevelItem(0);
+                tree.m_tree->collapseItem(pTop);
+                tree.RunCommand(32826);
+                states << pTop->isExpanded();
+                tree.m_tree->expandItem(pTop);
+                tree.RunCommand(32826);
+                tree.RunCommand(32827);
+                states << pTop->isExpanded() << pTop->child(1)->isExpanded();
+                tree.reject();
+            });
+            tree.RunModal();
+        }
+        Settings.LevForPatr = 3;
+        // Descendants: Expand opens the whole tree, Collapse folds the root's
+        // children and leaves the root open. Patriarchs: Expand needs a
+        // selection, Collapse folds every patriarch.
+        QCOMPARE(states, QList<bool>({true, true, false, false, false, false}));
+    }
+};
+
+QTEST_MAIN(TreeDlgTest)
+#include "TreeDlgTest.moc"
