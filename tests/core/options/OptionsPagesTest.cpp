@@ -1,0 +1,56 @@
+#include "options/OptionsPages.h"
+
+#include "TestSupport.h"
+#include "model/EventInfo.h"
+#include "model/Note.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "options/StringIds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsPagesTest : public CViewBuilderTest {};
+
+TEST_F(OptionsPagesTest, TheLevelIsTheFieldsLeadingNumber)
+{
+    const struct {
+        const wchar_t* m_pszText;
+        int m_nLevel;
+    } cases[] = {{L"007", 7}, {L"", 0}, {L"4x", 4}, {L"99999999999", 2147483647}, {L" 5", 5}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LevelFromText(c.m_pszText), c.m_nLevel) << WideToUtf8(c.m_pszText);
+}
+
+TEST_F(OptionsPagesTest, ConfirmingReloadsTheLabelsEvenInTheSameLanguage)
+{
+    UseLanguage(L"Ru");
+    CGeneralPageValues values = OpenGeneralPage();
+    EXPECT_EQ(values.m_strLang, L"Ru");
+    CNote::theLabel = L"stale";
+    ConfirmGeneralPage(values);
+    EXPECT_NE(CNote::theLabel, L"stale");
+    EXPECT_EQ(theStringOffset, 200);
+
+    values.m_strLang = L"En";
+    ConfirmGeneralPage(values);
+    EXPECT_EQ(CNote::theLabel, LoadLangString(IDS_NOTES));
+    EXPECT_EQ(Settings.Lang, L"En");
+}
+
+TEST_F(OptionsPagesTest, ItalianStoredChecksNoButtonAndStays)
+{
+    UseLanguage(L"It");
+    Settings.DateFormat = 5;
+    const CGeneralPageValues values = OpenGeneralPage();
+    EXPECT_EQ(values.m_strLang, L"");
+    EXPECT_EQ(values.m_nDateFormat, -1);
+    ConfirmGeneralPage(values);
+    EXPECT_EQ(Settings.Lang, L"It");
+    EXPECT_EQ(theStringOffset, 800);
+    EXPECT_TRUE(theLangModuleInUse);
+    EXPECT_EQ(Settings.DateFormat, 5);
+}
+
+} // namespace
