@@ -66,6 +66,8 @@ CTreeWalker::CTreeWalker(ViewMode mode)
     m_anMemoCount.assign(nPersons, kUnknown);
     m_anMemoDepth.assign(nPersons, 0);
     m_anPathPos.assign(nPersons, -1);
+    m_anFamilyFirst.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), -1);
+    m_anFamilyCount.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), 0);
 }
 
 void CTreeWalker::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)
@@ -87,38 +89,55 @@ int CTreeWalker::NodeOf(int nPerson, bool bReport)
     return nFound;
 }
 
-std::vector<int> CTreeWalker::LinksBelow(int nNode)
+// A family's children are looked up once per view: both spouses lead to them.
+void CTreeWalker::AppendChildren(int nFamily, std::vector<int>& anLinks)
 {
-    std::vector<int> anLinks;
-    const CPerson& person = thePersons[nNode];
-    if (m_mode == Ancestors) {
-        const int nFamily = person.m_strFamc.empty() ? -1 : FindFamilyById(person.m_strFamc);
-        if (nFamily < 0)
-            return anLinks;
-        for (const std::wstring* pId : {&theFamilies[nFamily].m_strHusband, &theFamilies[nFamily].m_strWife}) {
-            const int nParent = FindPersonById(*pId);
-            if (nParent >= 0)
-                anLinks.push_back(nParent);
-        }
-        return anLinks;
-    }
-    for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
-        const std::wstring& strFamily = person.m_astrFams[i];
-        // An empty id would find a family written without one, which is nobody's.
-        const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
-        if (nFamily < 0) {
-            Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
-            continue;
-        }
+    const auto nSlot = static_cast<std::size_t>(nFamily);
+    if (m_anFamilyFirst[nSlot] < 0) {
+        m_anFamilyFirst[nSlot] = static_cast<int>(m_anChildPool.size());
         const CStringList& children = theFamilies[nFamily].m_astrChildren;
         for (int j = 0; j <= children.GetLast(); ++j) {
             const int nChild = FindPersonById(children[j]);
             if (nChild < 0)
                 Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
             else
-                anLinks.push_back(nChild);
+                m_anChildPool.push_back(nChild);
         }
+        m_anFamilyCount[nSlot] = static_cast<int>(m_anChildPool.size()) - m_anFamilyFirst[nSlot];
     }
+    const auto first = m_anChildPool.begin() + m_anFamilyFirst[nSlot];
+    anLinks.insert(anLinks.end(), first, first + m_anFamilyCount[nSlot]);
+}
+
+void CTreeWalker::AppendLinksBelow(int nNode, std::vector<int>& anLinks)
+{
+    const CPerson& person = thePersons[nNode];
+    if (m_mode == Ancestors) {
+        const int nFamily = person.m_strFamc.empty() ? -1 : FindFamilyById(person.m_strFamc);
+        if (nFamily < 0)
+            return;
+        for (const std::wstring* pId : {&theFamilies[nFamily].m_strHusband, &theFamilies[nFamily].m_strWife}) {
+            const int nParent = FindPersonById(*pId);
+            if (nParent >= 0)
+                anLinks.push_back(nParent);
+        }
+        return;
+    }
+    for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
+        const std::wstring& strFamily = person.m_astrFams[i];
+        // An empty id would find a family written without one, which is nobody's.
+        const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
+        if (nFamily < 0)
+            Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
+        else
+            AppendChildren(nFamily, anLinks);
+    }
+}
+
+std::vector<int> CTreeWalker::LinksBelow(int nNode)
+{
+    std::vector<int> anLinks;
+    AppendLinksBelow(nNode, anLinks);
     return anLinks;
 }
 
@@ -128,19 +147,25 @@ std::vector<int> CTreeWalker::LinksBelow(int nNode)
 // are the same from wherever they are reached.
 CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
 {
+    if (m_anMemoCount[static_cast<std::size_t>(nRoot)] != kUnknown)
+        return {m_anMemoCount[static_cast<std::size_t>(nRoot)], m_anMemoDepth[static_cast<std::size_t>(nRoot)]};
     struct CFrame {
         int m_nNode;
-        std::vector<int> m_anLinks;
-        std::size_t m_nNext = 0;
+        std::size_t m_nFirst; ///< the node's links in m_anLinkStack
+        std::size_t m_nNext;
+        std::size_t m_nEnd;
         CCount m_count;
         bool m_bHasChild = false;
         int m_nLowestMet; ///< the highest place on the path that the walk below met again
     };
     std::vector<CFrame> stack;
+    m_anLinkStack.clear();
     const auto push = [&](int nNode) {
         const int nPos = static_cast<int>(stack.size());
         m_anPathPos[static_cast<std::size_t>(nNode)] = nPos;
-        stack.push_back({nNode, LinksBelow(nNode), 0, {}, false, std::numeric_limits<int>::max()});
+        const std::size_t nFirst = m_anLinkStack.size();
+        AppendLinksBelow(nNode, m_anLinkStack);
+        stack.push_back({nNode, nFirst, nFirst, m_anLinkStack.size(), {}, false, std::numeric_limits<int>::max()});
     };
     const auto addEntry = [](CFrame& frame, const CCount& below) {
         frame.m_count.m_nCount = AddSaturating(frame.m_count.m_nCount, AddSaturating(below.m_nCount, 1));
@@ -150,8 +175,8 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
     push(nRoot);
     for (;;) {
         CFrame& frame = stack.back();
-        if (frame.m_nNext < frame.m_anLinks.size()) {
-            const auto nLink = static_cast<std::size_t>(frame.m_anLinks[frame.m_nNext++]);
+        if (frame.m_nNext < frame.m_nEnd) {
+            const auto nLink = static_cast<std::size_t>(m_anLinkStack[frame.m_nNext++]);
             if (m_anPathPos[nLink] >= 0) {
                 frame.m_nLowestMet = std::min(frame.m_nLowestMet, m_anPathPos[nLink]);
                 addEntry(frame, {});
@@ -167,6 +192,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
         const int nPos = m_anPathPos[nNode];
         const int nLowestMet = frame.m_nLowestMet;
         m_anPathPos[nNode] = -1;
+        m_anLinkStack.resize(frame.m_nFirst);
         if (nLowestMet > nPos) {
             m_anMemoCount[nNode] = done.m_nCount;
             m_anMemoDepth[nNode] = done.m_nDepth;

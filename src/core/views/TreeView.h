@@ -60,6 +60,8 @@ private:
     };
 
     int NodeOf(int nPerson, bool bReport);
+    void AppendChildren(int nFamily, std::vector<int>& anLinks);
+    void AppendLinksBelow(int nNode, std::vector<int>& anLinks);
     std::vector<int> LinksBelow(int nNode);
     CCount Walk(int nRoot);
     void Report(int nStringId, CMessageIcon icon, const std::wstring& strId);
@@ -70,6 +72,10 @@ private:
     std::vector<std::int64_t> m_anMemoCount; ///< -1 while unknown
     std::vector<int> m_anMemoDepth;
     std::vector<int> m_anPathPos; ///< a person's place on the walked path, or -1
+    std::vector<int> m_anLinkStack; ///< the links of the persons on the walked path
+    std::vector<int> m_anFamilyFirst; ///< where a family's children start in m_anChildPool; -1 before
+    std::vector<int> m_anFamilyCount;
+    std::vector<int> m_anChildPool;
     std::set<std::pair<int, std::wstring>> m_reported;
 };
 
