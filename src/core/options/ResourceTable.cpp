@@ -98,6 +98,9 @@ void CResourceTable::Parse(std::string_view text, const std::wstring& strFile,
     auto report = [&](std::wstring strReason) {
         errors.push_back({strFile, nLine, std::move(strReason)});
     };
+    // Editors on Windows often begin a UTF-8 file with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
 
     while (!text.empty()) {
         ++nLine;

@@ -47,6 +47,8 @@ public:
     const CMenuBarRecord* FindMenuBar(int nId) const;
 
     std::size_t GetStringCount() const { return m_strings.size(); }
+    std::size_t GetMenuCount() const { return m_menus.size(); }
+    std::size_t GetMenuBarCount() const { return m_menuBars.size(); }
 
 private:
     std::unordered_map<int, std::wstring> m_strings;

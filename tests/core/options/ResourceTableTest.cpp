@@ -21,6 +21,15 @@ TEST(ResourceTableTest, ReadsEscapesAndKeepsBlanks)
     EXPECT_EQ(*table.FindString(3), L"Ж") << "the last line needs no line end";
 }
 
+TEST(ResourceTableTest, AByteOrderMarkIsNoPartOfTheFirstLine)
+{
+    CResourceTable table;
+    std::vector<CResourceError> errors;
+    table.Parse("\xEF\xBB\xBFstring 400 \"Aucun texte d\xC3\xA9\x66ini\"\n", L"t", errors);
+    EXPECT_TRUE(errors.empty()) << "editors on Windows save UTF-8 with a mark";
+    ASSERT_NE(table.FindString(400), nullptr);
+}
+
 // Each faulty line is named and skipped; the lines around it still load.
 struct CFaultyLine {
     const char* m_pszLine;
