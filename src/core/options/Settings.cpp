@@ -2,6 +2,9 @@
 
 #include "options/Language.h"
 #include "platform/SettingsStore.h"
+#include "text/WideText.h"
+
+#include <cstddef>
 
 CSettings Settings;
 std::wstring& theLastFileName = Settings.LastFileName;
@@ -37,6 +40,65 @@ void WriteNumber(const wchar_t* pszName, int nNumber)
     WriteRegString(pszName, code != 0 ? std::wstring(1, code) : std::wstring());
 }
 
+// The options stored as a flag or a number, by value name, in the order
+// LoadSettings reads them. FileOpen and LastFile come first, for LastFileName.
+struct CStoredOption {
+    const wchar_t* m_pszName;
+    bool CSettings::*m_pbFlag = nullptr;
+    int CSettings::*m_pnNumber = nullptr;
+};
+
+const CStoredOption theStartOptions[] = {{L"FileOpen", &CSettings::FileOpen}, {L"LastFile", &CSettings::LastFile}};
+const CStoredOption theDisplayOptions[] = {
+    {L"1Name1", &CSettings::_1Name1},
+    {L"MaidNam1", &CSettings::MaidNam1},
+    {L"Sh1Nam", &CSettings::Sh1Nam},
+    {L"ShMidNam", &CSettings::ShMidNam},
+    {L"ShowMidNam", &CSettings::ShowMidNam},
+    {L"InclNick", &CSettings::InclNick},
+    {L"DatForPatr", &CSettings::DatForPatr},
+    {L"AsInNameTag", &CSettings::AsInNameTag},
+    {L"LevForPatr", nullptr, &CSettings::LevForPatr},
+    {L"PutSexLetter", &CSettings::PutSexLetter},
+    {L"PutAge", &CSettings::PutAge},
+    {L"PutBirthDate", &CSettings::PutBirthDate},
+    {L"PutDeathDate", &CSettings::PutDeathDate},
+    {L"YearOnly", &CSettings::YearOnly},
+    {L"DateFormat", nullptr, &CSettings::DateFormat},
+};
+
+void ReadOption(const CStoredOption& option)
+{
+    if (option.m_pbFlag)
+        ReadFlag(option.m_pszName, Settings.*option.m_pbFlag);
+    else
+        ReadNumber(option.m_pszName, Settings.*option.m_pnNumber);
+}
+
+const CStoredOption* FindStoredOption(const std::wstring& strName)
+{
+    for (const CStoredOption& option : theStartOptions) {
+        if (strName == option.m_pszName)
+            return &option;
+    }
+    for (const CStoredOption& option : theDisplayOptions) {
+        if (strName == option.m_pszName)
+            return &option;
+    }
+    return nullptr;
+}
+
+// A number as typed: decimal digits only, within the 16 bits it is stored in.
+bool ParseNumberText(const std::wstring& strText, int& nNumber)
+{
+    std::size_t nDigits = 0;
+    const long long nValue = LeadingNumber(strText, &nDigits);
+    if (nDigits == 0 || nDigits != strText.size() || nValue > 0xFFFF)
+        return false;
+    nNumber = static_cast<int>(nValue);
+    return true;
+}
+
 } // namespace
 
 int ReadRegString(const std::wstring& strName, std::wstring& strValue)
@@ -51,29 +113,35 @@ int WriteRegString(const std::wstring& strName, const std::wstring& strText)
 
 void LoadSettings()
 {
-    ReadFlag(L"FileOpen", Settings.FileOpen);
-    ReadFlag(L"LastFile", Settings.LastFile);
+    for (const CStoredOption& option : theStartOptions)
+        ReadOption(option);
     if (!Settings.LastFile || ReadRegString(L"LastFileName", Settings.LastFileName) < 0)
         Settings.LastFileName.clear();
-    ReadFlag(L"1Name1", Settings._1Name1);
-    ReadFlag(L"MaidNam1", Settings.MaidNam1);
-    ReadFlag(L"Sh1Nam", Settings.Sh1Nam);
-    ReadFlag(L"ShMidNam", Settings.ShMidNam);
-    ReadFlag(L"ShowMidNam", Settings.ShowMidNam);
-    ReadFlag(L"InclNick", Settings.InclNick);
-    ReadFlag(L"DatForPatr", Settings.DatForPatr);
-    ReadFlag(L"AsInNameTag", Settings.AsInNameTag);
-    ReadNumber(L"LevForPatr", Settings.LevForPatr);
-    ReadFlag(L"PutSexLetter", Settings.PutSexLetter);
-    ReadFlag(L"PutAge", Settings.PutAge);
-    ReadFlag(L"PutBirthDate", Settings.PutBirthDate);
-    ReadFlag(L"PutDeathDate", Settings.PutDeathDate);
-    ReadFlag(L"YearOnly", Settings.YearOnly);
-    ReadNumber(L"DateFormat", Settings.DateFormat);
+    for (const CStoredOption& option : theDisplayOptions)
+        ReadOption(option);
     std::wstring strLang;
     if (ReadRegString(L"Lang", strLang) >= 0)
         Settings.Lang = strLang.substr(0, 2);
     SetLanguage(Settings.Lang);
+}
+
+bool SetSettingFromText(const std::wstring& strName, const std::wstring& strText)
+{
+    if (const CStoredOption* pOption = FindStoredOption(strName)) {
+        if (pOption->m_pnNumber)
+            return ParseNumberText(strText, Settings.*pOption->m_pnNumber);
+        if (strText != L"0" && strText != L"1")
+            return false;
+        Settings.*pOption->m_pbFlag = strText == L"1";
+        return true;
+    }
+    if (strName == L"Lang")
+        Settings.Lang = strText.substr(0, 2);
+    else if (strName == L"LastFileName")
+        Settings.LastFileName = strText;
+    else
+        return false;
+    return true;
 }
 
 void SaveSettings()

@@ -211,6 +211,20 @@ void SortEntries(std::vector<CPersonListEntry>& entries)
 
 } // namespace
 
+bool TakeBirthBound(CWindowHandle owner, const std::wstring& strTyped, std::wstring& strBound)
+{
+    if (strTyped.empty())
+        return true;
+    const CDateKey key(strTyped);
+    if (key.GetText() == L"*") {
+        ShowMessage(owner, LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
+                    CMessageIcon::Exclamation);
+        return false;
+    }
+    strBound = key.GetText();
+    return true;
+}
+
 CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
 {
     const CPersonFilter filter(criteria);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Message.h"
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,11 @@ struct CPersonListCriteria {
     std::wstring m_strBirthTo;
     bool m_bNoBirthYear = false;
 };
+
+/// The normal form of a typed birth-date bound into `strBound`, nothing for an
+/// empty text; false, after the formats message owned by `owner`, when the
+/// text is not a date. The search form checks its bounds with it.
+bool TakeBirthBound(CWindowHandle owner, const std::wstring& strTyped, std::wstring& strBound);
 
 struct CPersonListEntry {
     std::wstring m_strText;

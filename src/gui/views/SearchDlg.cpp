@@ -3,7 +3,6 @@
 #include "options/Language.h"
 #include "options/StringIds.h"
 #include "platform/QtText.h"
-#include "text/Dates.h"
 #include "views/PersonListDlg.h"
 
 #include <QCheckBox>
@@ -88,16 +87,7 @@ bool CSearchDlg::OnInitDialog()
 
 bool CSearchDlg::TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound)
 {
-    if (pEdit->text().isEmpty())
-        return true;
-    const CDateKey key(FromQString(pEdit->text()));
-    if (key.GetText() == L"*") {
-        ShowMessage(this, LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
-                    CMessageIcon::Exclamation);
-        return false;
-    }
-    strBound = key.GetText();
-    return true;
+    return TakeBirthBound(this, FromQString(pEdit->text()), strBound);
 }
 
 // The names go to the list as typed; the list does the matching.

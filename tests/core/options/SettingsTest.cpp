@@ -219,3 +219,42 @@ TEST_F(SettingsTest, AnUnreadableValueKeepsItsSetting)
 }
 
 } // namespace
+
+struct SettingTextCase {
+    const wchar_t* name;
+    const wchar_t* text;
+    bool taken;
+};
+class SetSettingFromTextTest : public SettingsTest, public testing::WithParamInterface<SettingTextCase> {};
+
+// The options as the command line sets them; a refused value leaves the
+// option as it was, and nothing reaches the store.
+TEST_P(SetSettingFromTextTest, TakesOnlyWhatTheOptionCanHold)
+{
+    const CSettings before = Settings;
+    EXPECT_EQ(SetSettingFromText(GetParam().name, GetParam().text), GetParam().taken);
+    if (!GetParam().taken) {
+        EXPECT_EQ(Settings.LevForPatr, before.LevForPatr);
+        EXPECT_EQ(Settings.PutAge, before.PutAge);
+    }
+    EXPECT_TRUE(m_store.m_astrWrites.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SetSettingFromTextTest, testing::Values(
+    SettingTextCase{L"1Name1", L"1", true}, SettingTextCase{L"FileOpen", L"0", true},
+    SettingTextCase{L"PutAge", L"yes", false}, SettingTextCase{L"PutAge", L"", false},   // flags are 0 or 1
+    SettingTextCase{L"LevForPatr", L"65535", true}, SettingTextCase{L"LevForPatr", L"65536", false},
+    SettingTextCase{L"LevForPatr", L"-1", false}, SettingTextCase{L"LevForPatr", L" 4", false},
+    SettingTextCase{L"Lang", L"Fr", true}, SettingTextCase{L"1name1", L"1", false}));   // names as stored
+
+TEST_F(SettingsTest, SetSettingFromTextSetsTheOptionOfThatName)
+{
+    ASSERT_TRUE(SetSettingFromText(L"1Name1", L"1"));
+    ASSERT_TRUE(SetSettingFromText(L"LevForPatr", L"7"));
+    ASSERT_TRUE(SetSettingFromText(L"DatForPatr", L"0"));
+    ASSERT_TRUE(SetSettingFromText(L"Lang", L"Italian"));
+    EXPECT_TRUE(Settings._1Name1);
+    EXPECT_EQ(Settings.LevForPatr, 7);
+    EXPECT_FALSE(Settings.DatForPatr);
+    EXPECT_EQ(Settings.Lang, L"It");
+}

@@ -1,0 +1,81 @@
+#include "CliApp.h"
+
+#include "CliArguments.h"
+#include "FixedClock.h"
+#include "ReadOnlySettingsStore.h"
+#include "model/GedcomReader.h"
+#include "options/Language.h"
+#include "options/Settings.h"
+#include "platform/QtSettingsStore.h"
+#include "text/WideText.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+// The stored options as the program reads them at start, then those of the
+// command line over them.
+int ApplySettings(const CCliArguments& arguments)
+{
+    LoadOwnResources();
+    LoadSettings();
+    for (const auto& [strName, strValue] : arguments.m_settings) {
+        if (!SetSettingFromText(strName, strValue))
+            return ReportUsageError("no option " + WideToUtf8(strName) + " takes the value '" +
+                                    WideToUtf8(strValue) + "'");
+    }
+    SetLanguage(Settings.Lang);
+    return kExitDone;
+}
+
+void ReadFile(const std::string& strFile, CCommandCall& call)
+{
+    const auto start = std::chrono::steady_clock::now();
+    call.m_bRead = ReadGedcomFile(Utf8ToWide(strFile));
+    call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int RunCommand(CCliArguments& arguments)
+{
+    const CCliCommand& command = *arguments.m_pCommand;
+    if (const int nStatus = ApplySettings(arguments); nStatus != kExitDone)
+        return nStatus;
+    ReadFile(arguments.m_strFile, arguments.m_call);
+    if (!arguments.m_call.m_bRead && !command.m_bRunsUnread) {
+        std::fprintf(stderr, "stemmark-cli: cannot read %s\n", arguments.m_strFile.c_str());
+        return kExitUnreadable;
+    }
+    std::string strOut;
+    const int nStatus = command.m_pfnRun(arguments.m_call, strOut);
+    std::fwrite(strOut.data(), 1, strOut.size(), stdout);
+    std::fflush(stdout);
+    return nStatus;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& astrArgs)
+{
+    CCliArguments arguments;
+    if (const int nStatus = ParseCliArguments(astrArgs, arguments); nStatus != kExitDone)
+        return nStatus;
+    if (arguments.m_bHelp) {
+        std::fputs(CliHelp(arguments.m_pCommand).c_str(), stdout);
+        return kExitDone;
+    }
+    if (!arguments.m_pCommand->m_pfnRun)
+        return ReportUsageError(std::string(arguments.m_pCommand->m_pszName) + " is not available yet");
+
+    CQtSettingsStore userStore;
+    CReadOnlySettingsStore store(userStore);
+    CSettingsStore* pPreviousStore = SetSettingsStore(&store);
+    std::optional<CFixedClock> clock;
+    if (arguments.m_today)
+        clock.emplace(*arguments.m_today);
+    CClock* pPreviousClock = SetClock(clock ? &*clock : nullptr);
+    const int nStatus = RunCommand(arguments);
+    SetClock(pPreviousClock);
+    SetSettingsStore(pPreviousStore);
+    return nStatus;
+}

@@ -1,0 +1,100 @@
+#include "Commands.h"
+
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "platform/Message.h"
+#include "text/WideText.h"
+
+#include <cstdio>
+
+namespace {
+
+// Commands whose builders are still being written: listed, with their help,
+// so that the command line is settled; running one is a usage error.
+CCliCommand LaterCommand(const char* pszName, const char* pszOperands, int nOperands, const char* pszSummary,
+                         std::vector<CCommandOption> options = {})
+{
+    return {pszName, pszOperands, nOperands, pszSummary, std::move(options), nullptr};
+}
+
+std::vector<CCliCommand> MakeCommands()
+{
+    return {
+        ListCommand(),
+        PersonCommand(),
+        FamilyCommand(),
+        LaterCommand("tree", "REF", 1, "the tree of ancestors or descendants of a person",
+                     {{"--ancestors", nullptr, "the ancestors"}, {"--descendants", nullptr, "the descendants"}}),
+        LaterCommand("patriarchs", "", 0, "the patriarchs of the file"),
+        LaterCommand("compare", "CONTACTS", 1, "the file's birth dates against an address book"),
+        StatsCommand(),
+    };
+}
+
+} // namespace
+
+std::wstring CCommandCall::Value(const std::string& strOption) const
+{
+    const auto it = m_options.find(strOption);
+    return it == m_options.end() ? std::wstring() : it->second;
+}
+
+const std::vector<CCliCommand>& CliCommands()
+{
+    static const std::vector<CCliCommand> theCommands = MakeCommands();
+    return theCommands;
+}
+
+const CCliCommand* FindCliCommand(const std::string& strName)
+{
+    for (const CCliCommand& command : CliCommands()) {
+        if (strName == command.m_pszName)
+            return &command;
+    }
+    return nullptr;
+}
+
+int ReportUsageError(const std::string& strText)
+{
+    std::fprintf(stderr, "stemmark-cli: %s\nTry 'stemmark-cli --help'.\n", strText.c_str());
+    return kExitUsage;
+}
+
+int FindPersonByRef(const std::wstring& strRef, int& nPerson)
+{
+    std::size_t nDigits = 0;
+    const long long nIndex = LeadingNumber(strRef, &nDigits);
+    if (nDigits > 0 && nDigits == strRef.size()) {
+        nPerson = nIndex <= theLastPersonIndex ? static_cast<int>(nIndex) : -1;
+    } else if (strRef.size() > 2 && strRef.front() == L'@' && strRef.back() == L'@') {
+        nPerson = FindPersonById(strRef);
+    } else {
+        return ReportUsageError("a person is a number or an id such as @I12@, not '" + WideToUtf8(strRef) + "'");
+    }
+    if (nPerson >= 0)
+        return kExitDone;
+    std::fprintf(stderr, "stemmark-cli: no person %s in the file\n", WideToUtf8(strRef).c_str());
+    return kExitEmpty;
+}
+
+void ShowContentMessage(int nMessageId, bool bWarning)
+{
+    ShowMessage(theTopWindow, LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE),
+                bWarning ? CMessageIcon::Exclamation : CMessageIcon::Information);
+}
+
+void WriteMessage(CJsonWriter& writer, int nMessageId)
+{
+    writer.Key("message");
+    if (nMessageId < 0)
+        writer.Null();
+    else
+        writer.String(LoadLangString(nMessageId));
+}
+
+void FinishDocument(const CJsonWriter& writer, std::string& strOut)
+{
+    strOut += writer.Text();
+    strOut += '\n';
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "JsonWriter.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The commands of stemmark-cli. Each lives in a file of its own
+// (ListCommand.cpp, ...) and is entered in the table of Commands.cpp.
+
+enum CExitStatus {
+    kExitDone = 0,
+    kExitEmpty = 1,      ///< nothing to show: the program would raise a box instead
+    kExitUsage = 2,      ///< the command line is wrong
+    kExitUnreadable = 3, ///< the file cannot be read
+};
+
+/// What a command is run with: its operands and own options as typed, the
+/// output form, and how the reading of the file went.
+struct CCommandCall {
+    std::vector<std::wstring> m_astrOperands;
+    std::map<std::string, std::wstring> m_options; ///< own options given; a flag's value is empty
+    bool m_bJson = false;
+    bool m_bRead = false;
+    double m_dReadSeconds = 0;
+
+    bool Has(const std::string& strOption) const { return m_options.count(strOption) != 0; }
+    std::wstring Value(const std::string& strOption) const;
+};
+
+/// An option of one command, such as "--last" with a value or "--text" alone.
+struct CCommandOption {
+    const char* m_pszName;
+    const char* m_pszValue; ///< the value's name in the help, nullptr for a flag
+    const char* m_pszHelp;
+};
+
+/// A command writes its output (UTF-8) to `strOut` and returns the exit status.
+using CCommandRun = int (*)(const CCommandCall& call, std::string& strOut);
+
+struct CCliCommand {
+    const char* m_pszName;
+    const char* m_pszOperands; ///< as the help shows them: "REF", or ""
+    int m_nOperands;
+    const char* m_pszSummary;
+    std::vector<CCommandOption> m_options;
+    CCommandRun m_pfnRun;      ///< nullptr while the command is not available yet
+    bool m_bRunsUnread = false; ///< run even when the reading failed, to report it
+};
+
+CCliCommand ListCommand();
+CCliCommand PersonCommand();
+CCliCommand FamilyCommand();
+CCliCommand StatsCommand();
+
+/// Every command, in the order the help lists them.
+const std::vector<CCliCommand>& CliCommands();
+/// The command of that name, or nullptr.
+const CCliCommand* FindCliCommand(const std::string& strName);
+
+/// Writes "stemmark-cli: TEXT" and the pointer to the help to stderr; returns kExitUsage.
+int ReportUsageError(const std::string& strText);
+
+/// The person a REF names: a person index, or an id such as @I12@. Returns
+/// kExitDone, kExitUsage for a REF of neither form, or kExitEmpty (with a
+/// line on stderr) when it names nobody in the file.
+int FindPersonByRef(const std::wstring& strRef, int& nPerson);
+
+/// Raises the box the program would show instead of the content.
+void ShowContentMessage(int nMessageId, bool bWarning);
+/// The "message" member of a document: the box's text, or null when none.
+void WriteMessage(CJsonWriter& writer, int nMessageId);
+/// Ends a document with a line end, as every output does.
+void FinishDocument(const CJsonWriter& writer, std::string& strOut);

@@ -1,0 +1,35 @@
+#include "Commands.h"
+
+#include "HtmlText.h"
+#include "text/WideText.h"
+#include "views/PersonPage.h"
+
+namespace {
+
+int RunPerson(const CCommandCall& call, std::string& strOut)
+{
+    int nPerson = -1;
+    if (const int nStatus = FindPersonByRef(call.m_astrOperands[0], nPerson); nStatus != kExitDone)
+        return nStatus;
+    const std::wstring strPage = MakePageDocument(BuildPersonPageBody(nPerson));
+    if (call.m_bJson) {
+        CJsonWriter writer;
+        writer.BeginObject().Key("person").Int(nPerson).Key("html").String(strPage).EndObject();
+        FinishDocument(writer, strOut);
+    } else {
+        strOut = WideToUtf8(call.Has("--text") ? HtmlToText(strPage) : strPage + L'\n');
+    }
+    return kExitDone;
+}
+
+} // namespace
+
+CCliCommand PersonCommand()
+{
+    return {"person",
+            "REF",
+            1,
+            "the information page of a person, as HTML; REF is a person index or an id such as @I12@",
+            {{"--text", nullptr, "as plain text"}},
+            RunPerson};
+}

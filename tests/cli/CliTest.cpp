@@ -1,0 +1,182 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CRunResult {
+    int m_nStatus = -1;
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+std::string Quoted(const std::string& strArg)
+{
+    std::string strQuoted = "'";
+    for (const char c : strArg)
+        strQuoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return strQuoted + "'";
+}
+
+// Runs the built stemmark-cli on a copy of the file, with a home and a
+// configuration folder of the test's own, so the user's settings never count.
+class CliTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories(ConfigFile().parent_path());
+        std::filesystem::copy_file(std::filesystem::path(STEMMARK_TEST_DATA) / "cli-one-family.ged", File());
+    }
+
+    std::filesystem::path File() const { return m_folder.Path() / "one-family.ged"; }
+    std::filesystem::path ConfigFile() const { return m_folder.Path() / "config" / "Quillborn" / "Stemmark.ini"; }
+
+    CRunResult Run(const std::vector<std::string>& astrArgs, bool bWithFile = true) const
+    {
+        const std::filesystem::path& folder = m_folder.Path();
+        std::string strCommand = "env HOME=" + Quoted(folder.string()) +
+                                 " XDG_CONFIG_HOME=" + Quoted((folder / "config").string()) +
+                                 " XDG_STATE_HOME=" + Quoted((folder / "state").string()) + " " + STEMMARK_CLI;
+        if (bWithFile)
+            strCommand += " " + Quoted(File().string());
+        for (const std::string& strArg : astrArgs)
+            strCommand += " " + Quoted(strArg);
+        strCommand += " >" + Quoted((folder / "out").string()) + " 2>" + Quoted((folder / "err").string());
+        const int nWait = std::system(strCommand.c_str());
+        return {WIFEXITED(nWait) ? WEXITSTATUS(nWait) : -1, ReadFileBytes(folder / "out"), ReadFileBytes(folder / "err")};
+    }
+
+    CTempFolder m_folder;
+};
+
+struct CliCase {
+    std::vector<std::string> args;
+    int status;
+    const char* out; ///< the whole of stdout
+    const char* err; ///< a part of stderr
+};
+
+class CliOutputTest : public CliTest, public testing::WithParamInterface<CliCase> {};
+
+TEST_P(CliOutputTest, PrintsWhatTheViewShowsWithItsStatus)
+{
+    const CRunResult result = Run(GetParam().args);
+    EXPECT_EQ(result.m_nStatus, GetParam().status);
+    EXPECT_EQ(result.m_strOut, GetParam().out);
+    EXPECT_NE(result.m_strErr.find(GetParam().err), std::string::npos) << result.m_strErr;
+}
+
+INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
+    CliCase{{"list"}, 0,
+            "Select person (5 persons in total)\n1\tJones Mary\n4\tQuiet Oleg\n2\tSmith Anna\n0\tSmith John\n"
+            "3\tSmith Peter\n", ""},
+    CliCase{{"list", "--last", "SMI", "--json"}, 0,
+            R"j({"caption":"Select person (3 persons in total)","message":null,"entries":[{"person":2,"text":"Smith Anna"},)j"
+            R"j({"person":0,"text":"Smith John"},{"person":3,"text":"Smith Peter"}]})j" "\n", ""},
+    // The bounds are checked and read as the search form reads them.
+    CliCase{{"list", "--born-from", "2.2.52", "--born-to", "12.1980", "--set", "PutBirthDate=1", "--date-format", "1"}, 0,
+            "Select person (3 persons in total)\n1\tJones Mary [02/02/1952]\n2\tSmith Anna [03/03/1980]\n"
+            "3\tSmith Peter [04/04/1975]\n", ""},
+    CliCase{{"list", "--born-from", "soon"}, 2, "", "Direction: Possible formats of birth date"},
+    CliCase{{"list", "--first", "nobody"}, 1, "", "Message: Data not found"},
+    CliCase{{"list", "--first", "nobody", "--json"}, 1,
+            "{\"caption\":\"\",\"message\":\"Data not found\",\"entries\":[]}\n", "Message: Data not found"},
+    // Ages count to --today; options and language hold for the run.
+    CliCase{{"list", "--no-birth-year", "--lang", "Ru"}, 0, "Выберите лицо (всего: 1)\n4\tQuiet Oleg\n", ""},
+    CliCase{{"list", "--last", "smith", "--set", "PutAge=1", "--set", "1Name1=1", "--today", "2000-03-02"}, 0,
+            "Select person (3 persons in total)\n2\tAnna Smith [19]\n0\tJohn Smith [50]\n3\tPeter Smith [24]\n", ""}));
+
+INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
+    CliCase{{"person", "@I4@", "--text"}, 0,
+            "Peter Smith\n\nBorn: 04.04.1975\n\nParents\nJohn Smith.\nMary Jones.\n\nNotes\n"
+            "Named after his \"uncle\" & godfather.\n", ""},
+    CliCase{{"person", "3", "--json"}, 0,
+            R"j({"person":3,"html":"<html><head></head><body><b>Peter Smith</b><br><br><font color=blue><b>Born: </b></font>)j"
+            R"j(04.04.1975<br><br><font color=blue><b>Parents</b></font><br>John Smith.<br>Mary Jones.<br><br><font )j"
+            R"j(color=blue><b>Notes</b></font><br>Named after his \"uncle\" &amp; godfather.<br></body></html>"})j" "\n", ""},
+    CliCase{{"person", "5"}, 1, "", "no person 5"},
+    CliCase{{"person", "@I9@"}, 1, "", "no person @I9@"},
+    CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}));
+
+INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
+    // The children as the view first lists them: by birth date, not file order;
+    // the notes from the side of the person asked for.
+    CliCase{{"family", "@I2@"}, 0,
+            "John Smith\n\nBorn 01.01.1950.\n----------\nMary Jones\n\nBorn 02.02.1952.\n----------\n"
+            "Birthdate\tChildren Names\n3\t04.04.1975\tSmith Peter\n2\t03.03.1980\tSmith Anna\n----------\n"
+            "Family\nMary Jones\n----------\n\nJohn Smith\n\nMarriage: 10.06.1974\n\nNotes\nMarried in Leeds.\n", ""},
+    CliCase{{"family", "0", "--json"}, 0,
+            R"j({"person":0,"husbandBox":"John Smith\r\n\r\nBorn 01.01.1950.\r\n","wifeBox":"Mary Jones\r\n\r\nBorn )j"
+            R"j(02.02.1952.\r\n","children":[{"person":3,"birth":"04.04.1975","name":"Smith Peter"},{"person":2,)j"
+            R"j("birth":"03.03.1980","name":"Smith Anna"}],"notesHtml":"<b><i>Family<br>John Smith</i></b><hr )j"
+            R"j(size=1><br><b>Mary Jones</b><br><br><font color=blue><b>Marriage: </b></font>10.06.1974<br><br>)j"
+            R"j(<font color=blue><b>Notes</b></font><br>Married in Leeds.<br>","message":null})j" "\n", ""},
+    CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}));
+
+INSTANTIATE_TEST_SUITE_P(Usage, CliOutputTest, testing::Values(
+    CliCase{{"tree", "0", "--ancestors"}, 2, "", "tree is not available yet"},
+    CliCase{{"patriarchs", "--json"}, 2, "", "patriarchs is not available yet"},
+    CliCase{{"compare", "book.vcf"}, 2, "", "compare is not available yet"},
+    CliCase{{"frobnicate"}, 2, "", "no command 'frobnicate'"},
+    CliCase{{"person"}, 2, "", "person takes REF"},
+    CliCase{{"list", "--text"}, 2, "", "list has no option --text"},
+    CliCase{{"list", "--lang", "De"}, 2, "", "--lang takes"},
+    CliCase{{"list", "--date-format", "2"}, 2, "", "--date-format takes"},
+    CliCase{{"list", "--set", "NoSuch=1"}, 2, "", "no option NoSuch"},
+    CliCase{{"list", "--set", "PutAge=yes"}, 2, "", "no option PutAge takes the value 'yes'"},
+    CliCase{{"list", "--today", "2000-13-01"}, 2, "", "--today takes"},
+    CliCase{{"list", "--last"}, 2, "", "--last needs a value"}));
+
+TEST_F(CliTest, StatsReportTheReading)
+{
+    const CRunResult text = Run({"stats"});
+    EXPECT_EQ(text.m_nStatus, 0);
+    EXPECT_EQ(text.m_strOut.rfind("persons: 5\nfamilies: 1\nread: yes\nseconds: ", 0), 0U) << text.m_strOut;
+    const CRunResult json = Run({"stats", "--json"});
+    EXPECT_EQ(json.m_nStatus, 0);
+    EXPECT_EQ(json.m_strOut.rfind(R"j({"persons":5,"families":1,"read":true,"seconds":)j", 0), 0U) << json.m_strOut;
+}
+
+TEST_F(CliTest, AFileThatCannotBeReadEndsWithStatusThree)
+{
+    std::filesystem::remove(File());
+    EXPECT_EQ(Run({"list"}).m_nStatus, 3);
+    const CRunResult stats = Run({"stats", "--json"});
+    EXPECT_EQ(stats.m_nStatus, 3);
+    EXPECT_EQ(stats.m_strOut.rfind(R"j({"persons":0,"families":0,"read":false,)j", 0), 0U) << stats.m_strOut;
+}
+
+TEST_F(CliTest, HelpNamesEveryCommandAndEachCommandsOptions)
+{
+    const CRunResult all = Run({"--help"}, false);
+    EXPECT_EQ(all.m_nStatus, 0);
+    for (const char* pszCommand : {"list", "person REF", "family REF", "tree REF", "patriarchs", "compare", "stats"})
+        EXPECT_NE(all.m_strOut.find(pszCommand), std::string::npos) << pszCommand;
+    const CRunResult list = Run({"list", "--help"}, false);
+    EXPECT_EQ(list.m_nStatus, 0);
+    EXPECT_NE(list.m_strOut.find("--born-from DATE"), std::string::npos);
+    EXPECT_NE(list.m_strOut.find("--set NAME=VALUE"), std::string::npos);
+}
+
+// The stored options apply, and no option of the command line is ever stored.
+TEST_F(CliTest, StoredSettingsApplyAndAreNeverWritten)
+{
+    const std::string strStored = "[General]\nLang=Ru\n";
+    WriteFileBytes(ConfigFile(), strStored);
+    EXPECT_EQ(Run({"list", "--no-birth-year"}).m_strOut, "Выберите лицо (всего: 1)\n4\tQuiet Oleg\n");
+
+    const CRunResult result = Run({"list", "--no-birth-year", "--lang", "En", "--set", "PutAge=1", "--set",
+                                   "LastFile=1", "--set", "LastFileName=/x.ged", "--date-format", "1"});
+    EXPECT_EQ(result.m_strOut, "Select person (1 persons in total)\n4\tQuiet Oleg\n");
+    EXPECT_EQ(ReadFileBytes(ConfigFile()), strStored);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ConfigFile().parent_path()),
+                            std::filesystem::directory_iterator()), 1);
+}
+
+} // namespace

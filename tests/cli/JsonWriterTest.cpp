@@ -1,0 +1,35 @@
+#include "JsonWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct EscapeCase {
+    const wchar_t* text;
+    const char* json;
+};
+class JsonWriterEscapeTest : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(JsonWriterEscapeTest, WritesAValidString)
+{
+    EXPECT_EQ(CJsonWriter().String(GetParam().text).Text(), GetParam().json);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, JsonWriterEscapeTest, testing::Values(
+    EscapeCase{L"say \"hi\"", "\"say \\\"hi\\\"\""},        // quotes
+    EscapeCase{L"C:\\dir", "\"C:\\\\dir\""},                 // backslash
+    EscapeCase{L"a\r\nb\tc", "\"a\\r\\nb\\tc\""},            // the boxes' line ends
+    EscapeCase{L"\x01\x1f", "\"\\u0001\\u001f\""},           // other control characters
+    EscapeCase{L"Пётр \U0001F333", "\"Пётр \U0001F333\""},   // UTF-8, beyond the BMP too
+    EscapeCase{L"</b>", "\"</b>\""}));                       // markup as it is
+
+TEST(JsonWriterTest, PutsCommasBetweenMembersAndItemsOnly)
+{
+    CJsonWriter writer;
+    writer.BeginObject().Key("a").Int(-1).Key("b").BeginArray();
+    writer.BeginObject().Key("c").Null().EndObject().Bool(true).BeginArray().EndArray();
+    writer.EndArray().Key("d").Double(0.5).EndObject();
+    EXPECT_EQ(writer.Text(), R"({"a":-1,"b":[{"c":null},true,[]],"d":0.5})");
+}
+
+} // namespace
