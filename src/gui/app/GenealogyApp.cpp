@@ -8,6 +8,7 @@
 #include "options/Settings.h"
 #include "options/StringIds.h"
 #include "platform/QtText.h"
+#include "platform/QtTranslation.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -51,6 +52,7 @@ bool CGenealogyApp::InitInstance(const QStringList& astrFiles)
 {
     LoadOwnResources();
     LoadSettings();
+    FollowLanguageInQt();
     m_pMainWnd = std::make_unique<CMainFrame>();
     m_pMainWnd->show();
 

@@ -5,9 +5,11 @@
 #include "app/StartView.h"
 #include "model/Tables.h"
 #include "options/Language.h"
+#include "options/OptionsSheet.h"
 #include "options/StringIds.h"
 #include "platform/MenuBar.h"
 #include "platform/QtText.h"
+#include "platform/QtTranslation.h"
 #include "views/Navigation.h"
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
@@ -37,6 +39,10 @@ CMainFrame::CMainFrame()
         list.RunModal();
     };
     m_fnOpenPatriarchy = [] { OpenTreeView(0, Patriarchs); };
+    m_fnOpenOptions = [this] {
+        COptionsSheet sheet(this);
+        sheet.exec();
+    };
 
     auto* pOpen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
     connect(pOpen, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });
@@ -98,6 +104,8 @@ void CMainFrame::OpenScreen(const std::function<void()>& fnOpen)
 void CMainFrame::OnOptions()
 {
     OpenScreen(m_fnOpenOptions);
+    FollowLanguageInQt();
+    m_pStartView->update();
     if (BuildMenuBar())
         setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
 }

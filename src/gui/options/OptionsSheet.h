@@ -1,0 +1,133 @@
+#pragma once
+
+#include "options/OptionsPages.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QWidget>
+
+#include <string>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QMenuBar;
+class QRadioButton;
+class QTabWidget;
+class COptionsSheet;
+
+/// A page of the options sheet. It fills its controls when it first comes to
+/// the front; a page never shown is never read.
+class COptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit COptionsPage(COptionsSheet* pSheet);
+
+    /// Fills the controls the first time; later calls do nothing.
+    void Open();
+    /// Stores the controls, if the page was opened; the first page to
+    /// confirm also confirms the other, saves and closes the sheet.
+    void OnOK();
+    bool IsInitialised() const { return m_bInitialised; }
+    virtual std::wstring GetHelpTopic() const = 0;
+
+protected:
+    virtual void OnInitDialog() = 0;
+    virtual void Store() = 0;
+    bool event(QEvent* pEvent) override;
+
+    COptionsSheet* m_pSheet;
+
+private:
+    bool m_bInitialised = false;
+};
+
+class COptionsPageGeneral : public COptionsPage {
+    Q_OBJECT
+public:
+    explicit COptionsPageGeneral(COptionsSheet* pSheet);
+    std::wstring GetHelpTopic() const override { return L"option_gen"; }
+
+    QCheckBox* m_checkFileOpen = nullptr;
+    QCheckBox* m_checkLastFile = nullptr;
+    QRadioButton* m_radioEnglish = nullptr;
+    QRadioButton* m_radioFrench = nullptr;
+    QRadioButton* m_radioGerman = nullptr;
+    QRadioButton* m_radioRussian = nullptr;
+    QRadioButton* m_radioDayFirst = nullptr;
+    QRadioButton* m_radioMonthFirst = nullptr;
+    QCheckBox* m_checkDatForPatr = nullptr;
+    QLineEdit* m_editLevel = nullptr;
+
+protected:
+    void OnInitDialog() override;
+    void Store() override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    void StepLevel(int nStep);
+    QWidget* m_pGroupData = nullptr;
+    QWidget* m_pGroupLanguage = nullptr;
+    QWidget* m_pGroupDate = nullptr;
+    QButtonGroup* m_pLanguages = nullptr;
+    QButtonGroup* m_pDateFormats = nullptr;
+};
+
+class COptionsPageDisplay : public COptionsPage {
+    Q_OBJECT
+public:
+    explicit COptionsPageDisplay(COptionsSheet* pSheet);
+    std::wstring GetHelpTopic() const override { return L"option_dspl"; }
+
+    QRadioButton* m_radioAsInNameTag = nullptr;
+    QRadioButton* m_radioModifications = nullptr;
+    QCheckBox* m_checkSexLetter = nullptr;
+    QCheckBox* m_check1Name1 = nullptr;
+    QCheckBox* m_checkSh1Nam = nullptr;
+    QCheckBox* m_checkShowMidNam = nullptr;
+    QCheckBox* m_checkShMidNam = nullptr;
+    QCheckBox* m_checkMaidNam1 = nullptr;
+    QCheckBox* m_checkInclNick = nullptr;
+    QCheckBox* m_checkBirthDate = nullptr;
+    QCheckBox* m_checkDeathDate = nullptr;
+    QCheckBox* m_checkYearOnly = nullptr;
+    QCheckBox* m_checkAge = nullptr;
+
+    /// Greys the name boxes while names are shown as the NAME tag writes them.
+    void ApplyEnableRule();
+
+protected:
+    void OnInitDialog() override;
+    void Store() override;
+
+private:
+    QWidget* m_pGroupNames = nullptr;
+    QWidget* m_pGroupList = nullptr;
+};
+
+/// The options: a General and a Display page, OK and Cancel. Confirming
+/// stores both pages (those that were shown) and writes every setting once.
+class COptionsSheet : public QDialog {
+    Q_OBJECT
+public:
+    explicit COptionsSheet(QWidget* pParent = nullptr);
+
+    /// Tahoma 13 where installed, the default sans otherwise.
+    QFont OptionsFont;
+    COptionsPageGeneral* m_pPageGeneral = nullptr;
+    COptionsPageDisplay* m_pPageDisplay = nullptr;
+    QTabWidget* m_pTabs = nullptr;
+    QMenuBar* m_pMenuBar = nullptr;
+    bool m_bApplied = false;
+
+    /// Confirms as the sheet's OK does: the page in front first.
+    void OnOK();
+    /// The other page's confirm, the saving and the closing, once.
+    void Apply(COptionsPage* pConfirming);
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
+private:
+    void ShowHelp(bool bPageTopic);
+};

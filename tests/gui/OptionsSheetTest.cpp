@@ -1,0 +1,131 @@
+#include "app/GenealogyApp.h"
+#include "app/MainFrame.h"
+#include "options/Language.h"
+#include "options/OptionsSheet.h"
+#include "options/Settings.h"
+#include "platform/DataFolders.h"
+#include "platform/SettingsStore.h"
+
+#include "GuiTestSupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+/// Runs the sheet with `fnWhileOpen` acting on it once it is shown.
+int RunSheet(const std::function<void(COptionsSheet&)>& fnWhileOpen)
+{
+    COptionsSheet sheet;
+    QTimer::singleShot(0, &sheet, [&] { fnWhileOpen(sheet); });
+    return sheet.exec();
+}
+
+} // namespace
+
+class OptionsSheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { theDataFolders = {STEMMARK_RESOURCES}; }
+    void init()
+    {
+        Settings = CSettings();
+        SetLanguage(L"En");
+        m_store.m_values.clear();
+        m_pPreviousStore = SetSettingsStore(&m_store);
+    }
+    void cleanup()
+    {
+        SetSettingsStore(m_pPreviousStore);
+        Settings = CSettings();
+        SetLanguage(L"En");
+    }
+
+    void confirmingAtOnceKeepsTheDisplayPageAndWritesEverything()
+    {
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        Settings.AsInNameTag = false;
+        Settings.PutAge = Settings.ShowMidNam = true;
+        bool bDisplayOpened = true;
+        const int nResult = RunSheet([&](COptionsSheet& sheet) {
+            sheet.m_pPageGeneral->m_editLevel->setText(QStringLiteral("007"));
+            sheet.OnOK();
+            bDisplayOpened = sheet.m_pPageDisplay->IsInitialised();
+        });
+        QCOMPARE(nResult, int(QDialog::Accepted));
+        QVERIFY(!bDisplayOpened);
+        QVERIFY(!Settings.AsInNameTag && Settings.PutAge && Settings.ShowMidNam);
+        QCOMPARE(Settings.LevForPatr, 7);
+        // Flags and small numbers are stored as one character of that code.
+        QCOMPARE(m_store.m_values[L"LevForPatr"], std::wstring(1, wchar_t{7}));
+        QCOMPARE(m_store.m_values[L"PutAge"], std::wstring(1, wchar_t{1}));
+        QCOMPARE(m_store.m_values.size(), std::size_t(19));
+    }
+
+    void greyedNameBoxesKeepAndStoreTheirStates()
+    {
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        Settings._1Name1 = Settings.InclNick = true;
+        QList<bool> seen;
+        RunSheet([&](COptionsSheet& sheet) {
+            sheet.m_pTabs->setCurrentIndex(1);
+            COptionsPageDisplay& page = *sheet.m_pPageDisplay;
+            seen << page.m_check1Name1->isEnabled() << page.m_check1Name1->isChecked()
+                 << page.m_checkSexLetter->isEnabled();
+            page.m_radioModifications->setChecked(true);
+            seen << page.m_check1Name1->isEnabled() << page.m_checkInclNick->isChecked();
+            page.m_radioAsInNameTag->setChecked(true);
+            sheet.m_pPageGeneral->m_editLevel->clear();
+            sheet.OnOK();
+        });
+        QCOMPARE(seen, (QList<bool>{false, true, true, true, true}));
+        QVERIFY(Settings.AsInNameTag && Settings._1Name1 && Settings.InclNick);
+        QCOMPARE(Settings.LevForPatr, 0);
+        QCOMPARE(m_store.m_values[L"1Name1"], std::wstring(1, wchar_t{1}));
+    }
+
+    void cancelChangesNothing()
+    {
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        RunSheet([](COptionsSheet& sheet) {
+            sheet.m_pPageGeneral->m_radioRussian->setChecked(true);
+            sheet.reject();
+        });
+        QCOMPARE(Settings.Lang, std::wstring(L"En"));
+        QVERIFY(m_store.m_values.empty());
+    }
+
+    void theMainFramesMenusFollowEachLanguageAtOnce()
+    {
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        CMainFrame frame;
+        QStringList titles;
+        for (const char* pszButton : {"french", "russian", "german", "english"}) {
+            QTimer::singleShot(0, &frame, [pszButton] {
+                auto* pSheet = qobject_cast<COptionsSheet*>(QApplication::activeModalWidget());
+                pSheet->findChild<QRadioButton*>(QString::fromLatin1(pszButton))->setChecked(true);
+                pSheet->OnOK();
+            });
+            frame.OnCommand(32773);
+            titles << MenuTitles(frame.menuBar()).join(QLatin1Char('|'));
+        }
+        QCOMPARE(titles, (QStringList{"Fichier|Affichage|Aide", "Файл|Просмотр|Помощь",
+                                      "Datei|Ansicht|Hilfe", "File|View|Help"}));
+    }
+
+private:
+    CMemorySettingsStore m_store;
+    CSettingsStore* m_pPreviousStore = nullptr;
+};
+
+QTEST_MAIN(OptionsSheetTest)
+#include "OptionsSheetTest.moc"
