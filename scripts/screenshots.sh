@@ -37,14 +37,14 @@ import -window root -crop 380x600+0+0 docs/main-menu.png
 
 # File > Options, its two pages; then French, the patriarchs with one line
 # expanded, and the page of a person in it.
+# The File menu is still open from the picture above.
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.7}"; }
-click 20 12
 click 50 75 1.2
 import -window root -crop 340x430+65+55 docs/options-general.png
 click 187 103
 import -window root -crop 340x545+65+55 docs/options-display.png
-click 116 103 0.5
-click 112 292 0.3
+click 116 103 1
+click 112 292 1
 click 262 569 1
 click 60 12
 click 120 75 1.5
