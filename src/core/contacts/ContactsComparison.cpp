@@ -73,7 +73,7 @@ std::vector<int> FindPersonsByTagName(const std::vector<std::wstring>& astrNames
     std::vector<int> anPersons;
     anPersons.reserve(astrNames.size());
     for (const std::wstring& strName : astrNames)
-        anPersons.push_back(firstPersons.at(strName));
+        anPersons.push_back(firstPersons.find(strName)->second);
     return anPersons;
 }
 
