@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Fuzzes the GEDCOM reader for SECONDS (default 60) under AddressSanitizer and
-# UndefinedBehaviorSanitizer, seeded with the test files and the corpus.
-# Installs clang and its fuzzer runtime when they are missing. Inputs that
-# find a fault are written to build-fuzz/faults/; keep each as a regression
-# file in tests/data/reader-faults/.
+# Fuzzes a reader for SECONDS (default 60) under AddressSanitizer and
+# UndefinedBehaviorSanitizer: scripts/fuzz.sh [SECONDS] [TARGET]. TARGET is
+# GedcomReader (the default), seeded with the test files and the corpus, or
+# VCardReader, seeded with fuzz/seeds/vcard. Installs clang and its fuzzer
+# runtime when they are missing. Inputs that find a fault are written to
+# build-fuzz/faults/; keep each as a regression test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+target="${2:-GedcomReader}"
 
 runtime() { [[ -f "$(clang -print-resource-dir 2>/dev/null)/lib/linux/libclang_rt.fuzzer-x86_64.a" ]]; }
 if ! command -v clang++ >/dev/null || ! runtime; then
@@ -22,11 +24,16 @@ fi
 folder=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSTEMMARK_FUZZ=ON -DSANITIZE=ON -DSTEMMARK_TESTS=OFF -DSTEMMARK_BENCHMARKS=OFF >/dev/null
-cmake --build "$folder" --target fuzz_GedcomReader
+cmake --build "$folder" --target "fuzz_$target"
 
-mkdir -p "$folder/corpus" "$folder/faults"
-find tests/data ../shared/corpus -maxdepth 2 -type f \( -iname '*.ged' -o -path '*reader-faults*' \) \
-    -exec cp -n {} "$folder/corpus/" \; 2>/dev/null || true
+corpus="$folder/corpus/$target"
+mkdir -p "$corpus" "$folder/faults"
+if [[ "$target" == GedcomReader ]]; then
+    find tests/data ../shared/corpus -maxdepth 2 -type f \( -iname '*.ged' -o -path '*reader-faults*' \) \
+        -exec cp -n {} "$corpus/" \; 2>/dev/null || true
+else
+    cp -n fuzz/seeds/vcard/* "$corpus/"
+fi
 
-"$folder/fuzz/fuzz_GedcomReader" -max_total_time="$seconds" -max_len=32768 -timeout=10 \
-    -rss_limit_mb=4096 -artifact_prefix="$folder/faults/" -print_final_stats=1 "$folder/corpus"
+"$folder/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=32768 -timeout=10 \
+    -rss_limit_mb=4096 -artifact_prefix="$folder/faults/" -print_final_stats=1 "$corpus"

@@ -122,6 +122,9 @@ void LoadSettings()
     std::wstring strLang;
     if (ReadRegString(L"Lang", strLang) >= 0)
         Settings.Lang = strLang.substr(0, 2);
+    std::wstring strContactsPath;
+    if (ReadRegString(L"ContactsPath", strContactsPath) >= 0)
+        Settings.ContactsPath = strContactsPath;
     SetLanguage(Settings.Lang);
 }
 
@@ -165,4 +168,5 @@ void SaveSettings()
     WriteFlag(L"YearOnly", Settings.YearOnly);
     WriteNumber(L"DateFormat", Settings.DateFormat);
     WriteRegString(L"Lang", Settings.Lang.substr(0, 2));
+    WriteRegString(L"ContactsPath", Settings.ContactsPath);
 }

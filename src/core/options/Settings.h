@@ -23,6 +23,7 @@ struct CSettings {
     bool YearOnly = false; ///< list dates cut to their last four characters
     int DateFormat = 0; ///< 0: dd.mm.yyyy, 1: mm/dd/yyyy
     std::wstring Lang = L"En"; ///< "En", "Ru", "Fr", "Ge" or "It"; anything else reads as Russian
+    std::wstring ContactsPath; ///< the vCard file or folder compared with; empty until one is chosen
 };
 
 extern CSettings Settings;

@@ -290,3 +290,12 @@ void MakeLowerCase(std::wstring& text)
     for (wchar_t& c : text)
         c = LowerCaseOf(c);
 }
+
+std::wstring FormatZeroPadded(long long value, int nWidth)
+{
+    std::wstring strText;
+    AppendDecimal(strText, value);
+    if (static_cast<int>(strText.size()) < nWidth)
+        strText.insert(value < 0 ? 1 : 0, static_cast<std::size_t>(nWidth) - strText.size(), L'0');
+    return strText;
+}

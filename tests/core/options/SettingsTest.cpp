@@ -77,14 +77,14 @@ TEST_F(SettingsTest, LoadsInItsOrderAndSavesInItsOwn)
     const std::vector<std::wstring> saved{
         L"LastFile", L"LastFileName", L"FileOpen", L"1Name1", L"MaidNam1", L"Sh1Nam", L"ShowMidNam",
         L"ShMidNam", L"DatForPatr", L"LevForPatr", L"InclNick", L"AsInNameTag", L"PutSexLetter",
-        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang"};
+        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang", L"ContactsPath"};
     EXPECT_EQ(m_store.m_astrWrites, saved);
 
     LoadSettings();
     const std::vector<std::wstring> loaded{
         L"FileOpen", L"LastFile", L"LastFileName", L"1Name1", L"MaidNam1", L"Sh1Nam", L"ShMidNam",
         L"ShowMidNam", L"InclNick", L"DatForPatr", L"AsInNameTag", L"LevForPatr", L"PutSexLetter",
-        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang"};
+        L"PutAge", L"PutBirthDate", L"PutDeathDate", L"YearOnly", L"DateFormat", L"Lang", L"ContactsPath"};
     EXPECT_EQ(m_store.m_astrReads, loaded);
 }
 
@@ -196,6 +196,16 @@ TEST_F(SettingsTest, TheLastFileIsKeptWholeOnlyWhileLastFileIsOn)
     theLastFileName = L"kept?";
     LoadSettings();
     EXPECT_TRUE(theLastFileName.empty()) << "with LastFile off the stored path is not read";
+}
+
+TEST_F(SettingsTest, TheAddressBookPathIsKeptWhatever)
+{
+    Settings.ContactsPath = L"/home/anna/Контакты.vcf";
+    RoundTrip();
+    EXPECT_EQ(Settings.ContactsPath, L"/home/anna/Контакты.vcf");
+    m_store.m_unreadable = {L"ContactsPath"};
+    LoadSettings();
+    EXPECT_EQ(Settings.ContactsPath, L"/home/anna/Контакты.vcf") << "an unreadable value keeps the path";
 }
 
 TEST_F(SettingsTest, AnUnreadableValueKeepsItsSetting)

@@ -44,6 +44,14 @@ TEST(WideTextTest, BadUnitsBecomeReplacementCharacters)
     EXPECT_EQ(WideToUtf8(withSurrogate), "a\xEF\xBF\xBD" "b");
 }
 
+TEST(WideTextTest, FormatZeroPaddedPadsAsPrintfDoes)
+{
+    EXPECT_EQ(FormatZeroPadded(5, 2), L"05");
+    EXPECT_EQ(FormatZeroPadded(1950, 4), L"1950");
+    EXPECT_EQ(FormatZeroPadded(12345, 4), L"12345") << "never cut";
+    EXPECT_EQ(FormatZeroPadded(-5, 3), L"-05") << "the sign counts in the width";
+}
+
 TEST(WideTextTest, LeadingNumberReadsAsWcstolWithoutOverflow)
 {
     std::size_t digits = 0;

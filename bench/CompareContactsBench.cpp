@@ -1,0 +1,102 @@
+// Times Compare with Contacts: an address book of 10,000 cards, half of them
+// named as persons of the synthetic file, against a million persons:
+// bench_CompareContactsBench [PERSONS] [CARDS]
+// Both files are made once in /tmp and reused by later runs.
+#include "BenchSupport.h"
+#include "SyntheticGedcom.h"
+
+#include "contacts/ContactsComparison.h"
+#include "contacts/VCard.h"
+#include "model/GedcomReader.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Names the synthetic file gives (given names and surnames of its lists).
+constexpr const char* theGivenNames[] = {"John", "William", "Mary", "Elizabeth", "James", "Anna", "Karl", "Ida"};
+constexpr const char* theSurnames[] = {"Smith", "Jones", "Taylor", "Brown", "Wilson", "Hall", "Wood", "Rossi"};
+
+// Every other card has a surname no person has, so the walk meets the whole file.
+bool WriteAddressBook(const std::filesystem::path& path, int nCards)
+{
+    std::ofstream file(path, std::ios::binary);
+    for (int i = 0; i < nCards; ++i) {
+        const std::string given = theGivenNames[i % std::size(theGivenNames)];
+        std::string surname = theSurnames[(i / std::size(theGivenNames)) % std::size(theSurnames)];
+        if (i % 2) {
+            surname += '-';
+            surname += std::to_string(i);
+        }
+        file << "BEGIN:VCARD\r\nVERSION:3.0\r\nN:" << surname << ';' << given << ";;;\r\nFN:" << given << ' '
+             << surname << "\r\nBDAY:" << 1800 + i % 200 << "-0" << 1 + i % 9 << "-1" << i % 10
+             << "\r\nEND:VCARD\r\n";
+    }
+    return static_cast<bool>(file);
+}
+
+std::filesystem::path MadeOnce(const std::string& name, bool (*make)(const std::filesystem::path&, int), int nCount)
+{
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
+    std::error_code error;
+    if ((std::filesystem::file_size(path, error) == 0 || error) && !make(path, nCount))
+        return {};
+    return path;
+}
+
+bool WriteGedcom(const std::filesystem::path& path, int nPersons)
+{
+    return WriteSyntheticGedcom(path, nPersons) != 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
+    const int nCards = argc > 2 ? std::atoi(argv[2]) : 10'000;
+    const std::filesystem::path gedcom =
+        MadeOnce("stemmark-synthetic-" + std::to_string(nPersons) + ".ged", WriteGedcom, nPersons);
+    const std::filesystem::path book =
+        MadeOnce("stemmark-contacts-" + std::to_string(nCards) + ".vcf", WriteAddressBook, nCards);
+    if (gedcom.empty() || book.empty()) {
+        std::fprintf(stderr, "cannot write the files in %s\n", std::filesystem::temp_directory_path().c_str());
+        return 1;
+    }
+    SetLanguage(L"En");
+    auto start = std::chrono::steady_clock::now();
+    if (!ReadGedcomFile(gedcom.wstring())) {
+        std::fprintf(stderr, "cannot read %s\n", gedcom.c_str());
+        return 1;
+    }
+    std::printf("read %d persons in %.2f s\n", theLastPersonIndex + 1, SecondsSince(start));
+
+    start = std::chrono::steady_clock::now();
+    std::vector<CContact> contacts;
+    const CContactsFailure failure = ReadAddressBook(book.wstring(), contacts);
+    std::printf("read %zu contacts in %.3f s (failure %d)\n", contacts.size(), SecondsSince(start),
+                static_cast<int>(failure));
+
+    start = std::chrono::steady_clock::now();
+    const CContactsComparison result = CompareContacts(contacts);
+    const double seconds = SecondsSince(start);
+    std::size_t nMatches = 0;
+    for (std::size_t pos = 0; (pos = result.m_strMatchesBody.find(L"<br>", pos)) != std::wstring::npos; pos += 4)
+        ++nMatches;
+    std::printf("compared in %.3f s: %zu matches, differences page of %zu characters\n", seconds, nMatches,
+                result.m_strDifferencesBody.size());
+
+    start = std::chrono::steady_clock::now();
+    CompareWithContacts(book.wstring());
+    std::printf("read and compared in %.3f s\n", SecondsSince(start));
+    std::printf("peak resident memory: %.0f MB\n", static_cast<double>(PeakResidentBytes()) / 1e6);
+    ClearTables();
+    return 0;
+}

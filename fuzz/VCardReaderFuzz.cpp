@@ -1,0 +1,23 @@
+// libFuzzer target: every input is read as a vCard address book and the
+// contacts it gives are compared with an empty genealogy file.
+#include "contacts/ContactsComparison.h"
+#include "contacts/VCard.h"
+#include "options/Language.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    SetLanguage(L"En");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
+{
+    std::vector<CContact> contacts;
+    ReadVCardText(std::string_view(reinterpret_cast<const char*>(pData), nSize), contacts);
+    CompareContacts(contacts);
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "contacts/VCard.h"
+#include "platform/Message.h"
+
+#include <string>
+#include <vector>
+
+/// What File / Compare with Contacts shows, in this order: the box, if any,
+/// without owner; else the differences page; then the matches page, if any.
+/// A page is a body for MakePageDocument, shown in text mode.
+struct CContactsComparison {
+    std::wstring m_strMessage; ///< empty: no box
+    std::wstring m_strCaption;
+    CMessageIcon m_icon = CMessageIcon::Stop;
+    std::wstring m_strDifferencesBody; ///< empty when a box is shown instead
+    std::wstring m_strMatchesBody; ///< empty: no matched contact, or a failure
+};
+
+/// Compares the contacts, in the order given, with thePersons by full name.
+CContactsComparison CompareContacts(const std::vector<CContact>& contacts);
+
+/// Reads the address book at `strPath` (ReadAddressBook) and compares it,
+/// with the wait cursor shown. A failure gives its box alone.
+CContactsComparison CompareWithContacts(const std::wstring& strAddressBookPath);
+
+/// The stop box of a failure of the contacts source, as every failure shows it;
+/// the gui uses it for CContactsFailure::Logon.
+CContactsComparison MakeContactsFailure(CContactsFailure failure);
+
+/// The index of the first person of thePersons whose GetNameAsInTag, whole or
+/// without its trailing " (...)", equals each name exactly; -1 for none. One
+/// walk of the persons answers every name.
+std::vector<int> FindPersonsByTagName(const std::vector<std::wstring>& astrNames);
+
+/// The name a contact is looked up by: first, middle and last name, blank-separated.
+std::wstring MakeContactName(const CContact& contact);

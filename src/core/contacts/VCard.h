@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// One contact of an address book: the parts of its name the comparison
+/// builds the contact name from, and its birthday.
+struct CContact {
+    std::wstring m_strFirstName; ///< N's given names
+    std::wstring m_strMiddleName; ///< N's additional names
+    std::wstring m_strLastName; ///< N's family names
+    /// Year 0 when the card gives no birthday or one without a year (--0305).
+    CCalendarDate m_birthday;
+    /// BDAY is there but is no date; only a matched contact reports it.
+    bool m_bBirthdayUnreadable = false;
+};
+
+/// Where reading or comparing the contacts stops, in the order the address
+/// book is asked for them. Each has its fixed English text.
+enum class CContactsFailure {
+    None,
+    Logon, ///< no address book was chosen (the gui's own step)
+    Access, ///< the file or folder cannot be opened
+    Items, ///< a file holds something else than vCards
+    Item, ///< a card cannot be read: no END, nested BEGIN, a line without ':'
+    FirstName, ///< a component of N cannot be decoded: broken quoted-printable,
+    MiddleName, ///< bytes invalid in the charset, an unknown ENCODING
+    LastName,
+    BirthDate, ///< a matched contact's BDAY is not a date
+};
+
+/// The English text shown for a failure; empty for None.
+std::wstring ContactsFailureText(CContactsFailure failure);
+
+/// Appends the cards of one vCard 2.1, 3.0 or 4.0 text to `contacts`, in file
+/// order. Stops at the first failure; the cards before it stay appended. A
+/// text of blanks alone holds no card and is no failure.
+CContactsFailure ReadVCardText(std::string_view bytes, std::vector<CContact>& contacts);
+
+/// Reads an address book: one .vcf file, or every .vcf file of a folder in
+/// the order of their names, and sorts the contacts by first name with the
+/// collator, keeping the file order of equal names. On failure `contacts` is
+/// left empty.
+CContactsFailure ReadAddressBook(const std::wstring& strPath, std::vector<CContact>& contacts);

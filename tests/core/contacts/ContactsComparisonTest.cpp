@@ -1,0 +1,146 @@
+#include "contacts/ContactsComparison.h"
+
+#include "TestSupport.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::wstring theDifferencesTitle = L"<center><b>Differences with Contacts</b></center>";
+const std::wstring theMatchesTitle = L"<center><b>Persons from Contacts that are found by full name in Stemmark</b></center>";
+
+CContact MakeContact(const wchar_t* pszFirst, const wchar_t* pszMiddle, const wchar_t* pszLast,
+                     CCalendarDate birthday = {}, bool bBirthdayUnreadable = false)
+{
+    return CContact{pszFirst, pszMiddle, pszLast, birthday, bBirthdayUnreadable};
+}
+
+class ContactsComparisonTest : public CViewBuilderTest {
+protected:
+    static void AddNamed(const wchar_t* pszName, const wchar_t* pszBirth = nullptr)
+    {
+        CPerson& person = AddPerson(L"");
+        person.m_strName = pszName;
+        if (pszBirth)
+            person.m_birth.Edit().m_strDate = pszBirth;
+    }
+
+    CPinnedClock m_clock{{2024, 6, 1}};
+};
+
+TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingDates)
+{
+    AddNamed(L"John /Smith/", L"5 MAR 1950");
+    AddNamed(L"John /Smith/", L"1 JAN 1900"); // never reached: the first of a name wins
+    AddNamed(L"Ann /Jones/ (Brown)", L"MAR 1950");
+    AddNamed(L"Taylor");
+    AddNamed(L"", L"1 JAN 1800");
+    AddNamed(L"Ida /Hall/", L"2 FEB 1960");
+    const CContactsComparison result = CompareContacts({
+        MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), // same date: matched, no difference
+        MakeContact(L"Ann", L"", L"Jones", {1950, 3, 5}),  // shortened name; a month-year date takes day 01
+        MakeContact(L"", L"", L"Taylor"),                  // no dates on either side
+        MakeContact(L"", L"", L""),                        // no name finds the person without one
+        MakeContact(L"Ida", L"", L"Hall", {0, 2, 2}),      // no year reads as no date
+        MakeContact(L"No", L"Such", L"Person", {1, 1, 1}, true)}); // unmatched: its birthday is never asked
+    EXPECT_EQ(result.m_strMessage, L"");
+    EXPECT_EQ(result.m_strDifferencesBody,
+              theDifferencesTitle + L"<br>Ann Jones<br>&nbsp;- Contacts: 05.03.1950<br>&nbsp;- Stemmark: 01.03.1950<br>"
+                                    L"<br><br>&nbsp;- Contacts: <br>&nbsp;- Stemmark: 01.01.1800<br>"
+                                    L"<br>Ida Hall<br>&nbsp;- Contacts: <br>&nbsp;- Stemmark: 02.02.1960<br>");
+    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>John Smith<br>Ann Jones<br>Taylor<br><br>Ida Hall");
+}
+
+struct CBoxCase {
+    const char* m_pszWhy;
+    std::vector<CContact> m_contacts;
+    const wchar_t* m_pszText;
+    const wchar_t* m_pszCaption;
+    CMessageIcon m_icon;
+    bool m_bMatches;
+};
+
+class ContactsBoxTest : public ContactsComparisonTest, public testing::WithParamInterface<CBoxCase> {};
+
+TEST_P(ContactsBoxTest, ShowsItsBox)
+{
+    AddNamed(L"John /Smith/", L"5 MAR 1950");
+    AddNamed(L"Ann /Jones/");
+    const CContactsComparison result = CompareContacts(GetParam().m_contacts);
+    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText) << GetParam().m_pszWhy;
+    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption) << GetParam().m_pszWhy;
+    EXPECT_EQ(result.m_icon, GetParam().m_icon) << GetParam().m_pszWhy;
+    EXPECT_EQ(result.m_strDifferencesBody, L"") << GetParam().m_pszWhy;
+    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches) << GetParam().m_pszWhy;
+}
+
+const wchar_t theSameData[] =
+    L"All the persons from Contacts, which match persons from Stemmark by full name, have the same data.";
+INSTANTIATE_TEST_SUITE_P(Boxes, ContactsBoxTest, testing::Values(
+    CBoxCase{"no contacts", {}, L"Input file is empty or is not specified. Please use File / Open.", L"Message",
+             CMessageIcon::Exclamation, false},
+    CBoxCase{"nobody found", {MakeContact(L"john", L"", L"smith", {1950, 3, 5})},
+             L"Persons from Contacts didn't found in Stemmark by full name.", L"Stemmark", CMessageIcon::Stop, false},
+    CBoxCase{"same dates; a birthday after this year reads as none",
+             {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {2025, 1, 1})},
+             theSameData, L"Stemmark", CMessageIcon::Stop, true},
+    CBoxCase{"a matched contact's unreadable birthday",
+             {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {}, true)},
+             L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false}));
+
+// The walk the comparison stands for: every person from the first, by the
+// whole text or the text cut before its last "(" and one more character.
+int WalkForName(const std::wstring& strName)
+{
+    for (int nPerson = 0; nPerson <= theLastPersonIndex; ++nPerson) {
+        const std::wstring strTag = thePersons[nPerson].GetNameAsInTag();
+        if (strTag == strName)
+            return nPerson;
+        const std::size_t bracket = strTag.rfind(L'(');
+        if (!strTag.empty() && strTag.back() == L')' && bracket != std::wstring::npos &&
+            strTag.substr(0, bracket == 0 ? 0 : bracket - 1) == strName)
+            return nPerson;
+    }
+    return -1;
+}
+
+TEST_F(ContactsComparisonTest, OneWalkAnswersAsAWalkPerName)
+{
+    std::mt19937 random(7);
+    const wchar_t* const apszWords[] = {L"A", L"B", L"/A/", L"(A)", L"(B)", L" ", L"(", L")", L"A)"};
+    auto randomText = [&](int nWords) {
+        std::wstring strText;
+        for (int i = random() % nWords; i >= 0; --i)
+            strText += apszWords[random() % std::size(apszWords)];
+        return strText;
+    };
+    for (int i = 0; i < 400; ++i)
+        AddNamed(randomText(4).c_str());
+    std::vector<std::wstring> astrNames;
+    for (int i = 0; i < 400; ++i)
+        astrNames.push_back(i % 2 ? randomText(3) : thePersons[static_cast<int>(random() % 400)].GetNameAsInTag());
+    const std::vector<int> anFound = FindPersonsByTagName(astrNames);
+    for (std::size_t i = 0; i < astrNames.size(); ++i)
+        EXPECT_EQ(anFound[i], WalkForName(astrNames[i])) << "name \"" << WideToUtf8(astrNames[i]) << '"';
+}
+
+TEST_F(ContactsComparisonTest, ReadsSortsThenCompares)
+{
+    AddNamed(L"Bob /Y/");
+    AddNamed(L"Ann /X/");
+    CTempFolder folder;
+    const std::filesystem::path file = folder.Path() / "book.vcf";
+    WriteFileBytes(file, "BEGIN:VCARD\r\nN:Y;Bob\r\nEND:VCARD\r\nBEGIN:VCARD\r\nN:X;Ann\r\nEND:VCARD\r\n");
+    EXPECT_EQ(CompareWithContacts(file.wstring()).m_strMatchesBody, theMatchesTitle + L"<br>Ann X<br>Bob Y");
+
+    WriteFileBytes(file, "BEGIN:VCARD\r\nN:X;Ann\r\n");
+    const CContactsComparison failure = CompareWithContacts(file.wstring());
+    EXPECT_EQ(failure.m_strMessage, L"Unable to get Contact item");
+    EXPECT_EQ(failure.m_strCaption, L"Stemmark");
+    EXPECT_EQ(failure.m_icon, CMessageIcon::Stop);
+    EXPECT_EQ(failure.m_strMatchesBody + failure.m_strDifferencesBody, L"");
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "contacts/VCard.h"
+
+#include "TestSupport.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CFormCase {
+    const char* m_pszWhy;
+    const char* m_pszCard; ///< the lines between BEGIN:VCARD and END:VCARD
+    const wchar_t* m_pszFirst;
+    const wchar_t* m_pszMiddle;
+    const wchar_t* m_pszLast;
+    CCalendarDate m_birthday;
+    bool m_bBirthdayUnreadable;
+};
+
+class VCardFormTest : public testing::TestWithParam<CFormCase> {};
+
+TEST_P(VCardFormTest, ReadsNameAndBirthday)
+{
+    const CFormCase& form = GetParam();
+    std::vector<CContact> contacts;
+    ASSERT_EQ(ReadVCardText(std::string("BEGIN:VCARD\r\n") + form.m_pszCard + "\r\nEND:VCARD\r\n", contacts),
+              CContactsFailure::None) << form.m_pszWhy;
+    ASSERT_EQ(contacts.size(), 1u);
+    const CContact& contact = contacts[0];
+    EXPECT_EQ(contact.m_strFirstName, form.m_pszFirst) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_strMiddleName, form.m_pszMiddle) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_strLastName, form.m_pszLast) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_birthday.m_nYear, form.m_birthday.m_nYear) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_birthday.m_nMonth, form.m_birthday.m_nMonth) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_birthday.m_nDay, form.m_birthday.m_nDay) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_bBirthdayUnreadable, form.m_bBirthdayUnreadable) << form.m_pszWhy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, VCardFormTest, testing::Values(
+    CFormCase{"2.1 quoted-printable in Latin-1 with a soft line break",
+              "VERSION:2.1\r\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=\r\nohn;;;",
+              L"John", L"", L"M\u00FCller", {}, false},
+    CFormCase{"2.1 bare QUOTED-PRINTABLE in UTF-8", "VERSION:2.1\r\nN;QUOTED-PRINTABLE;CHARSET=UTF-8:"
+              "=D0=98=D0=B2=D0=B0=D0=BD=D0=BE=D0=B2;=D0=98=D0=B2=D0=B0=D0=BD",
+              L"\u0418\u0432\u0430\u043D", L"", L"\u0418\u0432\u0430\u043D\u043E\u0432", {}, false},
+    CFormCase{"2.1 windows-1252 bytes", "VERSION:2.1\r\nN;CHARSET=windows-1252:Dvo\x9A\xE1k;Anton",
+              L"Anton", L"", L"Dvo\u0161\u00E1k", {}, false},
+    CFormCase{"3.0 escapes; a list of additional names reads blank-separated",
+              "VERSION:3.0\r\nN:Smith\\, Jr\\;;John;Paul,Peter;Dr.;", L"John", L"Paul Peter", L"Smith, Jr;", {}, false},
+    CFormCase{"a group and a lower-case name", "VERSION:3.0\r\nitem1.n:Smith;John", L"John", L"", L"Smith", {}, false},
+    CFormCase{"folded with a blank and with a tab", "VERSION:3.0\r\nN:Jo\r\n nes;A\r\n\tnn", L"Ann", L"", L"Jones",
+              {}, false},
+    CFormCase{"a quoted parameter holding ':'", "VERSION:4.0\r\nN;LANGUAGE=\"a:b\":Smith;John", L"John", L"",
+              L"Smith", {}, false},
+    CFormCase{"no N: no name", "VERSION:4.0\r\nFN:John Smith", L"", L"", L"", {}, false},
+    CFormCase{"basic date", "N:S;J\r\nBDAY:19500305", L"J", L"", L"S", {1950, 3, 5}, false},
+    CFormCase{"extended date with a time", "N:S;J\r\nBDAY:1950-03-05T10:00:00Z", L"J", L"", L"S", {1950, 3, 5}, false},
+    CFormCase{"4.0 without year", "N:S;J\r\nBDAY:--0305", L"J", L"", L"S", {0, 3, 5}, false},
+    CFormCase{"3.0 without year", "N:S;J\r\nBDAY:--03-05", L"J", L"", L"S", {0, 3, 5}, false},
+    CFormCase{"29 February without year", "N:S;J\r\nBDAY:--0229", L"J", L"", L"S", {0, 2, 29}, false},
+    CFormCase{"an empty BDAY is no birthday", "N:S;J\r\nBDAY:", L"J", L"", L"S", {}, false},
+    CFormCase{"a text birthday", "N:S;J\r\nBDAY;VALUE=text:circa 1800", L"J", L"", L"S", {}, true},
+    CFormCase{"no such day", "N:S;J\r\nBDAY:1950-02-29", L"J", L"", L"S", {}, true},
+    CFormCase{"a month alone", "N:S;J\r\nBDAY:1950-03", L"J", L"", L"S", {}, true}));
+
+struct CFailureCase {
+    const char* m_pszWhy;
+    const char* m_pszText;
+    CContactsFailure m_failure;
+};
+
+class VCardFailureTest : public testing::TestWithParam<CFailureCase> {};
+
+TEST_P(VCardFailureTest, StopsWhereTheSourceFails)
+{
+    std::vector<CContact> contacts;
+    EXPECT_EQ(ReadVCardText(GetParam().m_pszText, contacts), GetParam().m_failure) << GetParam().m_pszWhy;
+}
+
+#define CARD(lines) "BEGIN:VCARD\r\nVERSION:2.1\r\n" lines "\r\nEND:VCARD\r\n"
+INSTANTIATE_TEST_SUITE_P(Failures, VCardFailureTest, testing::Values(
+    CFailureCase{"blank lines only", "\xEF\xBB\xBF\r\n \r\n", CContactsFailure::None},
+    CFailureCase{"not a vCard", "0 HEAD\r\n1 CHAR UTF-8\r\n", CContactsFailure::Items},
+    CFailureCase{"text after the last card", CARD("N:S;J") "junk\r\n", CContactsFailure::Items},
+    CFailureCase{"BEGIN without END", "BEGIN:VCARD\r\nN:S;J\r\n", CContactsFailure::Item},
+    CFailureCase{"a card inside a card", CARD("BEGIN:VCARD"), CContactsFailure::Item},
+    CFailureCase{"a line without colon", CARD("N:S;J\r\nno colon here"), CContactsFailure::Item},
+    CFailureCase{"broken quoted-printable in the given name", CARD("N;QUOTED-PRINTABLE:Smith;J=G1"),
+                 CContactsFailure::FirstName},
+    CFailureCase{"broken quoted-printable in the additional name",
+                 CARD("N;ENCODING=QUOTED-PRINTABLE:Smith;John;=4"), CContactsFailure::MiddleName},
+    CFailureCase{"invalid UTF-8 in the family name of 3.0", "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Sm\xFFth;John\r\n"
+                 "END:VCARD\r\n", CContactsFailure::LastName},
+    CFailureCase{"a byte US-ASCII lacks", CARD("N;CHARSET=US-ASCII:Sm\xE9th;John"), CContactsFailure::LastName},
+    CFailureCase{"an encoding names cannot have", CARD("N;ENCODING=BASE64:U21pdGg="), CContactsFailure::FirstName},
+    CFailureCase{"an unreadable birthday is no failure yet", CARD("N:S;J\r\nBDAY:someday"), CContactsFailure::None}));
+#undef CARD
+
+TEST(VCardTest, LongLinesAndJunkStayLinear)
+{
+    std::string strText = "BEGIN:VCARD\r\nN;QUOTED-PRINTABLE:" + std::string(4'000'000, 'x') + ";J=\r\n";
+    for (int i = 0; i < 200'000; ++i)
+        strText += "a=\r\n";
+    strText += "b\r\n" + std::string(1'000'000, '\x01') + "\r\nEND:VCARD\r\n";
+    std::vector<CContact> contacts;
+    EXPECT_EQ(ReadVCardText(strText, contacts), CContactsFailure::Item) << "the junk line has no colon";
+    strText.replace(strText.find('\x01'), 1'000'000, "X-JUNK:");
+    EXPECT_EQ(ReadVCardText(strText, contacts), CContactsFailure::None);
+    ASSERT_EQ(contacts.size(), 1u);
+    EXPECT_EQ(contacts[0].m_strLastName.size(), 4'000'000u);
+    EXPECT_EQ(contacts[0].m_strFirstName.size(), 200'002u) << "soft line breaks joined";
+}
+
+TEST(VCardTest, ReadsAFolderSortedByFirstNameKeepingFileOrderOfEqualNames)
+{
+    CTempFolder folder;
+    WriteFileBytes(folder.Path() / "b.VCF", "BEGIN:VCARD\nN:Second;ann\nEND:VCARD\nBEGIN:VCARD\nN:X;Carl\nEND:VCARD\n");
+    WriteFileBytes(folder.Path() / "a.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\nBEGIN:VCARD\nN:First;Ann\nEND:VCARD\n");
+    WriteFileBytes(folder.Path() / "notes.txt", "not a card");
+    std::vector<CContact> contacts;
+    ASSERT_EQ(ReadAddressBook(folder.Path().wstring(), contacts), CContactsFailure::None);
+    std::vector<std::wstring> astrNames;
+    for (const CContact& contact : contacts)
+        astrNames.push_back(contact.m_strFirstName + L" " + contact.m_strLastName);
+    EXPECT_EQ(astrNames, (std::vector<std::wstring>{L"Ann First", L"ann Second", L"Bob Y", L"Carl X"}));
+
+    WriteFileBytes(folder.Path() / "c.vcf", "BEGIN:VCARD\nN:Z;Dan\n");
+    EXPECT_EQ(ReadAddressBook(folder.Path().wstring(), contacts), CContactsFailure::Item);
+    EXPECT_TRUE(contacts.empty()) << "a failure drops what was read before it";
+    EXPECT_EQ(ReadAddressBook((folder.Path() / "missing.vcf").wstring(), contacts), CContactsFailure::Access);
+    EXPECT_EQ(ReadAddressBook(L"", contacts), CContactsFailure::Access);
+}
+
+} // namespace
