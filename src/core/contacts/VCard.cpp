@@ -537,3 +537,19 @@ CContactsFailure ReadAddressBook(const std::wstring& strPath, std::vector<CConta
     SortByFirstName(contacts);
     return CContactsFailure::None;
 }
+
+std::wstring AddressBookOf(const std::wstring& strChosenFile)
+{
+    const std::filesystem::path path(WideToUtf8(strChosenFile));
+    std::string strBytes;
+    std::vector<CContact> cards;
+    if (!ReadWholeFile(path, strBytes) || ReadVCardText(strBytes, cards) != CContactsFailure::None ||
+        cards.size() != 1)
+        return strChosenFile;
+    std::error_code error;
+    int nCardFiles = 0;
+    const std::filesystem::path folder = path.parent_path();
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        nCardFiles += IsVCardFile(it->path()) ? 1 : 0;
+    return nCardFiles > 1 ? Utf8ToWide(folder.string()) : strChosenFile;
+}

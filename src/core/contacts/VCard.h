@@ -45,3 +45,8 @@ CContactsFailure ReadVCardText(std::string_view bytes, std::vector<CContact>& co
 /// collator, keeping the file order of equal names. On failure `contacts` is
 /// left empty.
 CContactsFailure ReadAddressBook(const std::wstring& strPath, std::vector<CContact>& contacts);
+
+/// The address book a file chosen by the user stands for: the file itself, or
+/// its folder when the file holds a single card among other card files, as
+/// contact sync tools keep one file a contact.
+std::wstring AddressBookOf(const std::wstring& strChosenFile);

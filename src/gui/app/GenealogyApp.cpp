@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
+#include "contacts/ContactsComparison.h"
 #include "model/GedcomReader.h"
 #include "model/Tables.h"
 #include "options/Language.h"
@@ -9,6 +10,10 @@
 #include "options/StringIds.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslation.h"
+#include "text/WideText.h"
+#include "views/PersonInfoDlg.h"
+
+#include <filesystem>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -29,6 +34,12 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
         return QFileDialog::getOpenFileName(pParent, title, QString(), filter);
     };
     m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
+    m_fnShowReport = [](const std::wstring& strBody) {
+        CPersonInfoDlg page;
+        page.m_nPerson = -1;
+        page.m_strHtml = strBody;
+        page.RunModal();
+    };
     m_fnQuit = [](int nCode) { QCoreApplication::exit(nCode); };
     SetMessageSink(&m_messageSink);
     SetHelpLauncher(&m_helpLauncher);
@@ -86,9 +97,41 @@ bool CGenealogyApp::OnAppCommand(int nCommand)
     case ID_APP_ABOUT:
         OnAppAbout();
         return true;
+    case ID_COMPARE_WITH_CONTACTS:
+        OnCompareWithContacts();
+        return true;
     default:
         return false;
     }
+}
+
+std::wstring CGenealogyApp::LogonToContacts()
+{
+    std::error_code error;
+    if (!Settings.ContactsPath.empty() && std::filesystem::exists(WideToUtf8(Settings.ContactsPath), error))
+        return Settings.ContactsPath;
+    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
+                                        QStringLiteral("vCard (*.vcf *.VCF)"));
+    if (path.isEmpty())
+        return {};
+    Settings.ContactsPath = AddressBookOf(FromQString(path));
+    WriteRegString(L"ContactsPath", Settings.ContactsPath);
+    return Settings.ContactsPath;
+}
+
+// The reports come one after the other: the box or the differences, then the
+// matches once the first has closed.
+void CGenealogyApp::OnCompareWithContacts()
+{
+    const std::wstring strAddressBook = LogonToContacts();
+    const CContactsComparison result =
+        strAddressBook.empty() ? MakeContactsFailure(CContactsFailure::Logon) : CompareWithContacts(strAddressBook);
+    if (!result.m_strMessage.empty())
+        ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
+    else if (!result.m_strDifferencesBody.empty())
+        m_fnShowReport(result.m_strDifferencesBody);
+    if (!result.m_strMatchesBody.empty())
+        m_fnShowReport(result.m_strMatchesBody);
 }
 
 void CGenealogyApp::OnFileOpen()

@@ -33,6 +33,9 @@ public:
     bool OnAppCommand(int nCommand);
     void OnFileOpen();
     void OnAppAbout();
+    /// File / Compare with Contacts: the birth dates of the address book
+    /// against the persons of the same full name.
+    void OnCompareWithContacts();
 
     /// Ends the run with `nCode`.
     void Quit(int nCode);
@@ -45,12 +48,17 @@ public:
     /// Runs a modal dialog of the application (the About box); tests look at it
     /// instead.
     std::function<void(class QDialog&)> m_fnRunDialog;
+    /// Shows a report body as a text page; tests record it instead.
+    std::function<void(const std::wstring&)> m_fnShowReport;
     /// Ends the event loop; tests record the code.
     std::function<void(int)> m_fnQuit;
 
 private:
     /// Takes `strPath` as the file last chosen and reads it.
     bool OpenFile(const QString& strPath);
+    /// The address book stored, or the one the user chooses now (then
+    /// stored); empty when the user cancels.
+    std::wstring LogonToContacts();
 
     CQtMessageSink m_messageSink;
     CQtHelpLauncher m_helpLauncher;

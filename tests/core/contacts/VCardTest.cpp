@@ -132,3 +132,19 @@ TEST(VCardTest, ReadsAFolderSortedByFirstNameKeepingFileOrderOfEqualNames)
 }
 
 } // namespace
+
+TEST(VCardTest, AOneCardFileAmongOthersStandsForItsFolder)
+{
+    CTempFolder synced;
+    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
+    CTempFolder exported;
+    WriteFileBytes(exported.Path() / "all.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\nBEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
+    WriteFileBytes(exported.Path() / "one.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    CTempFolder alone;
+    WriteFileBytes(alone.Path() / "me.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
+    EXPECT_EQ(AddressBookOf(wide(synced.Path() / "1.vcf")), wide(synced.Path()));
+    EXPECT_EQ(AddressBookOf(wide(exported.Path() / "all.vcf")), wide(exported.Path() / "all.vcf"));
+    EXPECT_EQ(AddressBookOf(wide(alone.Path() / "me.vcf")), wide(alone.Path() / "me.vcf"));
+}
