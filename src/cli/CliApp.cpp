@@ -48,7 +48,7 @@ int RunCommand(CCliArguments& arguments)
     }
     std::string strOut;
     const int nStatus = command.m_pfnRun(arguments.m_call, strOut);
-    std::fwrite(strOut.data(), 1, strOut.size(), stdout);
+    FlushOutput(strOut);
     std::fflush(stdout);
     return nStatus;
 }

@@ -24,9 +24,8 @@ std::vector<CCliCommand> MakeCommands()
         ListCommand(),
         PersonCommand(),
         FamilyCommand(),
-        LaterCommand("tree", "REF", 1, "the tree of ancestors or descendants of a person",
-                     {{"--ancestors", nullptr, "the ancestors"}, {"--descendants", nullptr, "the descendants"}}),
-        LaterCommand("patriarchs", "", 0, "the patriarchs of the file"),
+        TreeCommand(),
+        PatriarchsCommand(),
         LaterCommand("compare", "CONTACTS", 1, "the file's birth dates against an address book"),
         StatsCommand(),
     };
@@ -97,4 +96,10 @@ void FinishDocument(const CJsonWriter& writer, std::string& strOut)
 {
     strOut += writer.Text();
     strOut += '\n';
+}
+
+void FlushOutput(std::string& strOut)
+{
+    std::fwrite(strOut.data(), 1, strOut.size(), stdout);
+    strOut.clear();
 }

@@ -37,6 +37,7 @@ struct CCommandOption {
 };
 
 /// A command writes its output (UTF-8) to `strOut` and returns the exit status.
+/// A long output may be handed on part by part with FlushOutput.
 using CCommandRun = int (*)(const CCommandCall& call, std::string& strOut);
 
 struct CCliCommand {
@@ -52,6 +53,8 @@ struct CCliCommand {
 CCliCommand ListCommand();
 CCliCommand PersonCommand();
 CCliCommand FamilyCommand();
+CCliCommand TreeCommand();
+CCliCommand PatriarchsCommand();
 CCliCommand StatsCommand();
 
 /// Every command, in the order the help lists them.
@@ -73,3 +76,6 @@ void ShowContentMessage(int nMessageId, bool bWarning);
 void WriteMessage(CJsonWriter& writer, int nMessageId);
 /// Ends a document with a line end, as every output does.
 void FinishDocument(const CJsonWriter& writer, std::string& strOut);
+/// Writes the output so far to stdout and empties `strOut`, so that an output
+/// of millions of lines is never held whole.
+void FlushOutput(std::string& strOut);

@@ -62,6 +62,12 @@ CJsonWriter& CJsonWriter::Close(char c)
     return *this;
 }
 
+void CJsonWriter::MoveText(std::string& strOut)
+{
+    strOut += m_strText;
+    m_strText.clear();
+}
+
 CJsonWriter& CJsonWriter::BeginObject()
 {
     return Open('{');

@@ -22,6 +22,9 @@ public:
 
     /// The document so far.
     const std::string& Text() const { return m_strText; }
+    /// Appends the document so far to `strOut` and drops it here, so that a
+    /// long document can be written out as it grows; the nesting stays.
+    void MoveText(std::string& strOut);
 
 private:
     void BeginValue();

@@ -60,12 +60,16 @@ struct CliCase {
     int status;
     const char* out; ///< the whole of stdout
     const char* err; ///< a part of stderr
+    const char* file = nullptr; ///< in tests/data, instead of the one family
 };
 
 class CliOutputTest : public CliTest, public testing::WithParamInterface<CliCase> {};
 
 TEST_P(CliOutputTest, PrintsWhatTheViewShowsWithItsStatus)
 {
+    if (GetParam().file)
+        std::filesystem::copy_file(std::filesystem::path(STEMMARK_TEST_DATA) / GetParam().file, File(),
+                                   std::filesystem::copy_options::overwrite_existing);
     const CRunResult result = Run(GetParam().args);
     EXPECT_EQ(result.m_nStatus, GetParam().status);
     EXPECT_EQ(result.m_strOut, GetParam().out);
@@ -119,9 +123,58 @@ INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
             R"j(<font color=blue><b>Notes</b></font><br>Married in Leeds.<br>","message":null})j" "\n", ""},
     CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}));
 
+constexpr char kLoop[] = "cli-line-back-to-its-root.ged";
+
+INSTANTIATE_TEST_SUITE_P(Tree, CliOutputTest, testing::Values(
+    // Children in text order, not birth order as the family view has them.
+    CliCase{{"tree", "0", "--descendants", "--json"}, 0,
+            R"j({"caption":"Descendants","countText":"Descendants (2 persons in total)","message":null,"root":)j"
+            R"j({"person":0,"text":"Smith John","children":[{"person":2,"text":"Smith Anna","children":[]},)j"
+            R"j({"person":3,"text":"Smith Peter","children":[]}]}})j" "\n", ""},
+    CliCase{{"tree", "@I4@", "--ancestors"}, 0,
+            "Ancestors (2 persons in total)\nSmith Peter\n  Jones Mary\n  Smith John\n", ""},
+    // The count is the whole tree's, however little is shown.
+    CliCase{{"tree", "0", "--descendants", "--depth", "0"}, 0, "Descendants (2 persons in total)\nSmith John\n", ""},
+    CliCase{{"tree", "2", "--descendants"}, 1, "", "Message: No information about descendants"},
+    CliCase{{"tree", "2", "--descendants", "--json"}, 1,
+            R"j({"caption":"Descendants","countText":"","message":"No information about descendants",)j"
+            R"j("root":null})j" "\n",
+            "Message: No information about descendants"},
+    CliCase{{"tree", "9", "--ancestors"}, 1, "", "no person 9"},
+    // Back at the root the line stops; the siblings after it are walked from
+    // their own path, below the same parent.
+    CliCase{{"tree", "@I1@", "--descendants"}, 0,
+            "Descendants (5 persons in total)\nAdam\n  Abel\n    Seth\n  Cain\n    Enoch\n      Adam\n", "", kLoop},
+    CliCase{{"tree", "@I4@", "--ancestors", "--depth", "2"}, 0,
+            "Ancestors (3 persons in total)\nEnoch\n  Cain\n    Adam\n", "", kLoop},
+    CliCase{{"tree", "@I1@", "--descendants", "--depth", "1", "--json"}, 0,
+            R"j({"caption":"Descendants","countText":"Descendants (5 persons in total)","message":null,"root":)j"
+            R"j({"person":0,"text":"Adam","children":[{"person":2,"text":"Abel","children":[]},)j"
+            R"j({"person":1,"text":"Cain","children":[]}]}})j" "\n", "", kLoop}));
+
+INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
+    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=1"}, 0,
+            "Patriarchs (2 persons in total)\nJones Mary: 2/1\n  Smith Anna\n  Smith Peter\n"
+            "Smith John: 2/1\n  Smith Anna\n  Smith Peter\n", ""},
+    // Each root's tree is walked afresh: what was on the path below the one
+    // before no longer stops a line.
+    CliCase{{"patriarchs", "--set", "LevForPatr=3", "--set", "DatForPatr=0", "--depth", "3"}, 0,
+            "Patriarchs (3 persons in total)\nAdam\n  Abel\n    Seth\n  Cain\n    Enoch\n      Adam\n"
+            "Cain\n  Enoch\n    Adam\n      Abel\n      Cain\n"
+            "Enoch\n  Adam\n    Abel\n      Seth\n    Cain\n      Enoch\n",
+            "", kLoop},
+    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=0", "--depth", "0", "--json"}, 0,
+            R"j({"caption":"Patriarchs","countText":"Patriarchs (2 persons in total)","message":null,"roots":[)j"
+            R"j({"person":1,"text":"Jones Mary","children":[]},{"person":0,"text":"Smith John","children":[]}]})j"
+            "\n", ""},
+    CliCase{{"patriarchs", "--set", "LevForPatr=2", "--json"}, 1,
+            R"j({"caption":"Patriarchs","countText":"","message":"Input file is empty or is not specified. )j"
+            R"j(Please use File / Open.","roots":[]})j" "\n", "Message: Input file is empty"}));
+
 INSTANTIATE_TEST_SUITE_P(Usage, CliOutputTest, testing::Values(
-    CliCase{{"tree", "0", "--ancestors"}, 2, "", "tree is not available yet"},
-    CliCase{{"patriarchs", "--json"}, 2, "", "patriarchs is not available yet"},
+    CliCase{{"tree", "0"}, 2, "", "tree takes either --ancestors or --descendants"},
+    CliCase{{"tree", "0", "--ancestors", "--descendants"}, 2, "", "tree takes either"},
+    CliCase{{"patriarchs", "--depth", "-1"}, 2, "", "--depth takes a number"},
     CliCase{{"compare", "book.vcf"}, 2, "", "compare is not available yet"},
     CliCase{{"frobnicate"}, 2, "", "no command 'frobnicate'"},
     CliCase{{"person"}, 2, "", "person takes REF"},

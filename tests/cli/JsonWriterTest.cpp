@@ -32,4 +32,19 @@ TEST(JsonWriterTest, PutsCommasBetweenMembersAndItemsOnly)
     EXPECT_EQ(writer.Text(), R"({"a":-1,"b":[{"c":null},true,[]],"d":0.5})");
 }
 
+// A document written out piece by piece reads as one.
+TEST(JsonWriterTest, KeepsTheCommasAcrossAMove)
+{
+    CJsonWriter writer;
+    std::string strOut;
+    writer.BeginObject().Key("a").BeginArray().Int(1);
+    writer.MoveText(strOut);
+    EXPECT_EQ(writer.Text(), "");
+    writer.Int(2).EndArray();
+    writer.MoveText(strOut);
+    writer.Key("b").Null().EndObject();
+    writer.MoveText(strOut);
+    EXPECT_EQ(strOut, R"({"a":[1,2],"b":null})");
+}
+
 } // namespace

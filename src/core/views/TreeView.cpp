@@ -234,6 +234,17 @@ CTreeNode CTreeWalker::MakeNode(int nPerson, bool bFollowed)
     return node;
 }
 
+// Items on the path are shown but not followed, so that a cycle ends there.
+template <class OnPath>
+std::vector<CTreeNode> CTreeWalker::ItemsBelow(int nNode, const OnPath& isOnPath)
+{
+    std::vector<CTreeNode> children;
+    for (const int nLink : LinksBelow(nNode))
+        children.push_back(MakeNode(nLink, !isOnPath(nLink)));
+    SortByText(children);
+    return children;
+}
+
 std::vector<CTreeNode> CTreeWalker::Children(const std::vector<int>& anPath)
 {
     std::vector<CTreeNode> children;
@@ -245,12 +256,36 @@ std::vector<CTreeNode> CTreeWalker::Children(const std::vector<int>& anPath)
     const int nNode = anPathNodes.back();
     if (nNode < 0 || std::find(anPathNodes.begin(), anPathNodes.end() - 1, nNode) != anPathNodes.end() - 1)
         return children;
-    for (const int nLink : LinksBelow(nNode)) {
-        const bool bOnPath = std::find(anPathNodes.begin(), anPathNodes.end(), nLink) != anPathNodes.end();
-        children.push_back(MakeNode(nLink, !bOnPath));
-    }
-    SortByText(children);
-    return children;
+    return ItemsBelow(nNode, [&](int nLink) {
+        return std::find(anPathNodes.begin(), anPathNodes.end(), nLink) != anPathNodes.end();
+    });
+}
+
+void CTreeWalker::Enter(int nPerson)
+{
+    if (m_anTimesEntered.empty())
+        m_anTimesEntered.assign(static_cast<std::size_t>(theLastPersonIndex + 1), 0);
+    const int nNode = thePersons.IsIndex(nPerson) ? NodeOf(nPerson, false) : -1;
+    m_anEnteredNodes.push_back(nNode);
+    if (nNode >= 0)
+        ++m_anTimesEntered[static_cast<std::size_t>(nNode)];
+}
+
+void CTreeWalker::Leave()
+{
+    const int nNode = m_anEnteredNodes.back();
+    m_anEnteredNodes.pop_back();
+    if (nNode >= 0)
+        --m_anTimesEntered[static_cast<std::size_t>(nNode)];
+}
+
+std::vector<CTreeNode> CTreeWalker::ChildrenOfEntered()
+{
+    const int nNode = m_anEnteredNodes.empty() ? -1 : m_anEnteredNodes.back();
+    // Entered twice: it is already on the path above.
+    if (nNode < 0 || m_anTimesEntered[static_cast<std::size_t>(nNode)] > 1)
+        return {};
+    return ItemsBelow(nNode, [&](int nLink) { return m_anTimesEntered[static_cast<std::size_t>(nLink)] > 0; });
 }
 
 void CTreeWalker::BuildPatriarchs(CTreeContent& content)

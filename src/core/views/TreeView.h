@@ -47,6 +47,14 @@ public:
     /// items from the top level down to it), in text order.
     std::vector<CTreeNode> Children(const std::vector<int>& anPath);
 
+    /// The same for a walk through the whole tree, at a cost that does not
+    /// grow with the depth: Enter the persons of the path from the top down,
+    /// one at a time, ask for the items below the last one entered, and Leave
+    /// it when done with them.
+    void Enter(int nPerson);
+    void Leave();
+    std::vector<CTreeNode> ChildrenOfEntered();
+
     /// Ancestor entries of the person; -1 when its own id does not find it.
     std::int64_t CollectAncestors(int nPerson);
     /// Descendant entries of the person, and in `nDepth` the generations below
@@ -66,6 +74,8 @@ private:
     CCount Walk(int nRoot);
     void Report(int nStringId, CMessageIcon icon, const std::wstring& strId);
     CTreeNode MakeNode(int nPerson, bool bFollowed);
+    template <class OnPath>
+    std::vector<CTreeNode> ItemsBelow(int nNode, const OnPath& isOnPath);
     void BuildPatriarchs(CTreeContent& content);
 
     ViewMode m_mode;
@@ -77,6 +87,8 @@ private:
     std::vector<int> m_anFamilyCount;
     std::vector<int> m_anChildPool;
     std::set<std::pair<int, std::wstring>> m_reported;
+    std::vector<int> m_anEnteredNodes; ///< per person entered, its node, or -1
+    std::vector<int> m_anTimesEntered; ///< per node; sized at the first Enter
 };
 
 /// The count box: the caption, then the count in the words of the language.

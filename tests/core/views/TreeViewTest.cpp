@@ -20,19 +20,28 @@ CPerson& Named(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszF
     return person;
 }
 
-// The whole tree below the top level as indented lines, every item expanded.
+std::vector<std::wstring> Texts(const std::vector<CTreeNode>& nodes)
+{
+    std::vector<std::wstring> texts;
+    for (const CTreeNode& node : nodes)
+        texts.push_back(node.m_strText);
+    return texts;
+}
+
+// The whole tree below the top level as indented lines, every item expanded,
+// walked as the command line walks it; each item's children as the view asks
+// for them, by the whole path, must be the same.
 void Render(CTreeWalker& walker, std::vector<int>& path, const CTreeNode& node, int nIndent, std::wstring& out)
 {
     out += std::wstring(static_cast<std::size_t>(nIndent) * 2, L' ') + node.m_strText + L"\n";
     path.push_back(node.m_nPerson);
-    for (const CTreeNode& child : walker.Children(path)) {
-        EXPECT_EQ(child.m_bHasChildren, !walker.Children([&] {
-                      auto below = path;
-                      below.push_back(child.m_nPerson);
-                      return below;
-                  }()).empty());
+    walker.Enter(node.m_nPerson);
+    const std::vector<CTreeNode> children = walker.ChildrenOfEntered();
+    EXPECT_EQ(node.m_bHasChildren, !children.empty()) << out;
+    EXPECT_EQ(Texts(children), Texts(walker.Children(path))) << out;
+    for (const CTreeNode& child : children)
         Render(walker, path, child, nIndent + 1, out);
-    }
+    walker.Leave();
     path.pop_back();
 }
 

@@ -1,0 +1,159 @@
+#include "TreeViewOutput.h"
+
+#include "text/WideText.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 16;
+
+// What the walk writes of each item: before its children and after them.
+class CItemWriter {
+public:
+    virtual ~CItemWriter() = default;
+    virtual void Open(const CTreeNode& node, std::size_t nLevel) = 0;
+    virtual void Close() = 0;
+};
+
+class CTextItemWriter : public CItemWriter {
+public:
+    explicit CTextItemWriter(std::string& strOut) : m_strOut(strOut) {}
+
+    void Open(const CTreeNode& node, std::size_t nLevel) override
+    {
+        m_strOut.append(nLevel * 2, ' ');
+        m_strOut += WideToUtf8(node.m_strText);
+        m_strOut += '\n';
+        if (m_strOut.size() >= kFlushSize)
+            FlushOutput(m_strOut);
+    }
+    void Close() override {}
+
+private:
+    std::string& m_strOut;
+};
+
+class CJsonItemWriter : public CItemWriter {
+public:
+    CJsonItemWriter(CJsonWriter& writer, std::string& strOut) : m_writer(writer), m_strOut(strOut) {}
+
+    void Open(const CTreeNode& node, std::size_t) override
+    {
+        m_writer.BeginObject().Key("person").Int(node.m_nPerson).Key("text").String(node.m_strText);
+        m_writer.Key("children").BeginArray();
+        Flush();
+    }
+    void Close() override
+    {
+        m_writer.EndArray().EndObject();
+        Flush();
+    }
+
+private:
+    void Flush()
+    {
+        if (m_writer.Text().size() < kFlushSize)
+            return;
+        m_writer.MoveText(m_strOut);
+        FlushOutput(m_strOut);
+    }
+
+    CJsonWriter& m_writer;
+    std::string& m_strOut;
+};
+
+// Depth first with the open levels on a stack rather than by recursion, as
+// lines can be thousands of generations deep. The walker is told the path an
+// item at a time, so an item costs the same however deep it lies; only the
+// items beside the path are held, and the output goes out as it is made.
+void WalkTree(CTreeWalker& walker, std::vector<CTreeNode> roots, int nMaxDepth, CItemWriter& writer)
+{
+    struct CLevel {
+        std::vector<CTreeNode> m_items;
+        std::size_t m_nNext = 0;
+    };
+    std::vector<CLevel> levels;
+    levels.push_back({std::move(roots)});
+    for (;;) {
+        CLevel& level = levels.back();
+        const std::size_t nLevel = levels.size() - 1;
+        if (level.m_nNext == level.m_items.size()) {
+            levels.pop_back();
+            if (levels.empty())
+                return;
+            walker.Leave();
+            writer.Close();
+            continue;
+        }
+        const CTreeNode& node = level.m_items[level.m_nNext++];
+        writer.Open(node, nLevel);
+        if (!node.m_bHasChildren || (nMaxDepth >= 0 && nLevel >= static_cast<std::size_t>(nMaxDepth))) {
+            writer.Close();
+            continue;
+        }
+        walker.Enter(node.m_nPerson);
+        levels.push_back({walker.ChildrenOfEntered()});
+    }
+}
+
+void WriteText(CTreeWalker& walker, const CTreeContent& content, int nMaxDepth, std::string& strOut)
+{
+    strOut += WideToUtf8(content.m_strCountText) + '\n';
+    CTextItemWriter items(strOut);
+    WalkTree(walker, content.m_roots, nMaxDepth, items);
+}
+
+// `tree` has one root, or null when the view closes; `patriarchs` a list of
+// them, empty when it closes.
+void WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, int nMaxDepth, std::string& strOut)
+{
+    CJsonWriter writer;
+    writer.BeginObject().Key("caption").String(content.m_strCaption);
+    writer.Key("countText").String(content.m_strCountText);
+    WriteMessage(writer, content.m_nMessageId);
+    CJsonItemWriter items(writer, strOut);
+    if (mode == Patriarchs) {
+        writer.Key("roots").BeginArray();
+        WalkTree(walker, content.m_roots, nMaxDepth, items);
+        writer.EndArray();
+    } else if (content.m_roots.empty()) {
+        writer.Key("root").Null();
+    } else {
+        writer.Key("root");
+        WalkTree(walker, content.m_roots, nMaxDepth, items);
+    }
+    writer.EndObject();
+    FinishDocument(writer, strOut);
+}
+
+} // namespace
+
+int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth)
+{
+    nMaxDepth = -1;
+    if (!call.Has("--depth"))
+        return kExitDone;
+    const std::wstring strDepth = call.Value("--depth");
+    std::size_t nDigits = 0;
+    const long long nDepth = LeadingNumber(strDepth, &nDigits);
+    if (nDigits == 0 || nDigits != strDepth.size())
+        return ReportUsageError("--depth takes a number of levels, 0 or more");
+    nMaxDepth = static_cast<int>(std::min<long long>(nDepth, INT_MAX));
+    return kExitDone;
+}
+
+int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut)
+{
+    CTreeWalker walker(mode);
+    const CTreeContent content = walker.Build(nPerson);
+    if (content.m_nMessageId >= 0)
+        ShowContentMessage(content.m_nMessageId, content.m_messageIcon != CMessageIcon::Information);
+    const bool bShown = !content.m_bClose && !content.m_roots.empty();
+    if (bJson)
+        WriteJson(walker, content, mode, nMaxDepth, strOut);
+    else if (bShown)
+        WriteText(walker, content, nMaxDepth, strOut);
+    return bShown ? kExitDone : kExitEmpty;
+}
