@@ -64,8 +64,6 @@ int RunCli(const std::vector<std::string>& astrArgs)
         std::fputs(CliHelp(arguments.m_pCommand).c_str(), stdout);
         return kExitDone;
     }
-    if (!arguments.m_pCommand->m_pfnRun)
-        return ReportUsageError(std::string(arguments.m_pCommand->m_pszName) + " is not available yet");
 
     CQtSettingsStore userStore;
     CReadOnlySettingsStore store(userStore);

@@ -172,8 +172,7 @@ std::string CliHelp(const CCliCommand* pCommand)
 {
     std::string strHelp;
     if (pCommand) {
-        strHelp = "Usage: stemmark-cli FILE " + CommandLine(*pCommand) + " [options]\n\n" + pCommand->m_pszSummary +
-                  (pCommand->m_pfnRun ? "" : " (not available yet)") + ".\n";
+        strHelp = "Usage: stemmark-cli FILE " + CommandLine(*pCommand) + " [options]\n\n" + pCommand->m_pszSummary + ".\n";
         if (!pCommand->m_options.empty()) {
             strHelp += "\nOptions:\n";
             for (const CCommandOption& option : pCommand->m_options)
@@ -183,8 +182,7 @@ std::string CliHelp(const CCliCommand* pCommand)
         strHelp = "Usage: stemmark-cli FILE COMMAND [options]\n\nShows what Stemmark shows of a GEDCOM file.\n\n"
                   "Commands:\n";
         for (const CCliCommand& command : CliCommands())
-            AppendOptionHelp(CommandLine(command).c_str(), nullptr,
-                             command.m_pfnRun ? command.m_pszSummary : "(not available yet)", strHelp);
+            AppendOptionHelp(CommandLine(command).c_str(), nullptr, command.m_pszSummary, strHelp);
     }
     strHelp += "\nOptions of every command:\n";
     for (const CCommonOption& option : theCommonOptions)

@@ -10,14 +10,6 @@
 
 namespace {
 
-// Commands whose builders are still being written: listed, with their help,
-// so that the command line is settled; running one is a usage error.
-CCliCommand LaterCommand(const char* pszName, const char* pszOperands, int nOperands, const char* pszSummary,
-                         std::vector<CCommandOption> options = {})
-{
-    return {pszName, pszOperands, nOperands, pszSummary, std::move(options), nullptr};
-}
-
 std::vector<CCliCommand> MakeCommands()
 {
     return {
@@ -26,7 +18,7 @@ std::vector<CCliCommand> MakeCommands()
         FamilyCommand(),
         TreeCommand(),
         PatriarchsCommand(),
-        LaterCommand("compare", "CONTACTS", 1, "the file's birth dates against an address book"),
+        CompareCommand(),
         StatsCommand(),
     };
 }

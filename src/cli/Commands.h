@@ -46,7 +46,7 @@ struct CCliCommand {
     int m_nOperands;
     const char* m_pszSummary;
     std::vector<CCommandOption> m_options;
-    CCommandRun m_pfnRun;      ///< nullptr while the command is not available yet
+    CCommandRun m_pfnRun;
     bool m_bRunsUnread = false; ///< run even when the reading failed, to report it
 };
 
@@ -56,6 +56,7 @@ CCliCommand FamilyCommand();
 CCliCommand TreeCommand();
 CCliCommand PatriarchsCommand();
 CCliCommand StatsCommand();
+CCliCommand CompareCommand();
 
 /// Every command, in the order the help lists them.
 const std::vector<CCliCommand>& CliCommands();

@@ -171,11 +171,26 @@ INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
             R"j({"caption":"Patriarchs","countText":"","message":"Input file is empty or is not specified. )j"
             R"j(Please use File / Open.","roots":[]})j" "\n", "Message: Input file is empty"}));
 
+const std::string theBook = std::string(STEMMARK_TEST_DATA) + "/cli-book.vcf";
+
+// Anna's card gives another year; John's the same day as the file.
+INSTANTIATE_TEST_SUITE_P(Compare, CliOutputTest, testing::Values(
+    CliCase{{"compare", theBook}, 0,
+            "Differences with Contacts\nAnna Smith\n - Contacts: 03.03.1981\n - Stemmark: 03.03.1980\n\n"
+            "Persons from Contacts that are found by full name in Stemmark\nAnna Smith\nJohn Smith\n", ""},
+    CliCase{{"compare", theBook, "--json"}, 0,
+            R"j({"differencesHtml":"<html><head></head><body><center><b>Differences with Contacts</b></center>)j"
+            R"j(<br>Anna Smith<br>&nbsp;- Contacts: 03.03.1981<br>&nbsp;- Stemmark: 03.03.1980<br></body></html>",)j"
+            R"j("matchesHtml":"<html><head></head><body><center><b>Persons from Contacts that are found by full )j"
+            R"j(name in Stemmark</b></center><br>Anna Smith<br>John Smith</body></html>","message":null})j" "\n", ""},
+    CliCase{{"compare", "/no/such/book.vcf", "--json"}, 1,
+            R"j({"differencesHtml":null,"matchesHtml":null,"message":"Unable to access Contacts"})j" "\n",
+            "Stemmark: Unable to access Contacts"}));
+
 INSTANTIATE_TEST_SUITE_P(Usage, CliOutputTest, testing::Values(
     CliCase{{"tree", "0"}, 2, "", "tree takes either --ancestors or --descendants"},
     CliCase{{"tree", "0", "--ancestors", "--descendants"}, 2, "", "tree takes either"},
     CliCase{{"patriarchs", "--depth", "-1"}, 2, "", "--depth takes a number"},
-    CliCase{{"compare", "book.vcf"}, 2, "", "compare is not available yet"},
     CliCase{{"frobnicate"}, 2, "", "no command 'frobnicate'"},
     CliCase{{"person"}, 2, "", "person takes REF"},
     CliCase{{"list", "--text"}, 2, "", "list has no option --text"},

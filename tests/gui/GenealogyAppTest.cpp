@@ -172,6 +172,41 @@ private slots:
         }
     }
 
+    // The address book is asked for once, stored, and then taken as stored;
+    // cancelling the question is the logon failure.
+    void compareAsksForTheAddressBookOnceAndShowsBothReports()
+    {
+        CGenealogyApp app;
+        app.InitInstance({m_strFile});
+        const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
+        QFile book(strBook);
+        QVERIFY(book.open(QIODevice::WriteOnly));
+        book.write("BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
+        book.close();
+        CRecordingSink sink;
+        int nAsked = 0;
+        QStringList reports;
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& filter) {
+            ++nAsked;
+            return filter.contains(QStringLiteral("*.vcf")) && nAsked == 1 ? strBook : QString();
+        };
+        app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        for (int nRun = 0; nRun < 2; ++nRun)
+            QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 32828));
+        QCOMPARE(nAsked, 1);
+        QCOMPARE(reports.size(), 4);
+        QVERIFY2(reports[0].contains(QStringLiteral("Ann Lee<br>&nbsp;- Contacts: 05.03.1950")), qPrintable(reports[0]));
+        QVERIFY2(reports[1].endsWith(QStringLiteral("<br>Ann Lee<br>Bob Lee")), qPrintable(reports[1]));
+        std::wstring strStored;
+        QCOMPARE(ReadRegString(L"ContactsPath", strStored), 0);
+        QCOMPARE(ToQString(strStored), strBook);
+
+        Settings.ContactsPath.clear();
+        app.OnCompareWithContacts();
+        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Failed to logon to Outlook"});
+        QCOMPARE(sink.m_astrCaptions, std::vector<std::wstring>{L"Stemmark"});
+    }
+
 private:
     void Store(bool bFileOpen, bool bLastFile, const QString& strLastFileName)
     {
