@@ -58,14 +58,10 @@ void RenameSome()
 int main(int argc, char** argv)
 {
     const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("stemmark-synthetic-" + std::to_string(nPersons) + ".ged");
-    std::error_code error;
-    if (std::filesystem::file_size(path, error) == 0 || error) {
-        if (WriteSyntheticGedcom(path, nPersons) == 0) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return 1;
-        }
+    const std::filesystem::path path = SyntheticGedcomFile(nPersons);
+    if (path.empty()) {
+        std::fprintf(stderr, "cannot write the synthetic file of %d persons\n", nPersons);
+        return 1;
     }
     SetLanguage(L"En");
     const auto start = std::chrono::steady_clock::now();

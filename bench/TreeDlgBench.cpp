@@ -52,10 +52,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("stemmark-synthetic-" + std::to_string(nPersons) + ".ged");
-    std::error_code error;
-    if ((std::filesystem::file_size(path, error) == 0 || error) && WriteSyntheticGedcom(path, nPersons) == 0)
+    const std::filesystem::path path = SyntheticGedcomFile(nPersons);
+    if (path.empty())
         return 1;
     SetLanguage(L"En");
     if (!ReadGedcomFile(path.wstring()))

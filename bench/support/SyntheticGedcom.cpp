@@ -352,3 +352,13 @@ std::uint64_t WriteContinuedNoteGedcom(const std::filesystem::path& path, int nL
     }
     return SizeOf(path);
 }
+
+std::filesystem::path SyntheticGedcomFile(int nPersons)
+{
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("stemmark-synthetic-" + std::to_string(nPersons) + ".ged");
+    std::error_code error;
+    if ((std::filesystem::file_size(path, error) == 0 || error) && WriteSyntheticGedcom(path, nPersons) == 0)
+        return {};
+    return path;
+}

@@ -19,3 +19,7 @@ std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPerso
 /// Writes one person whose note is continued by `nLines` lines of the tag
 /// ("CONT" or "CONC"). Returns the number of bytes written, 0 on failure.
 std::uint64_t WriteContinuedNoteGedcom(const std::filesystem::path& path, int nLines, const char* pszTag);
+
+/// The synthetic file of `nPersons` persons in the temporary folder, written
+/// the first time it is asked for; empty when it cannot be written.
+std::filesystem::path SyntheticGedcomFile(int nPersons);

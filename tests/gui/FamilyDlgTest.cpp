@@ -13,37 +13,6 @@
 
 namespace {
 
-CPerson& Add(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex, const wchar_t* pszBirth = nullptr,
-             const wchar_t* pszFamc = L"", std::initializer_list<const wchar_t*> fams = {})
-{
-    auto pPerson = std::make_unique<CPerson>();
-    pPerson->m_strId = pszId;
-    pPerson->m_strName = pszName;
-    pPerson->m_strSex = pszSex;
-    pPerson->m_strFamc = pszFamc;
-    for (const wchar_t* pszFams : fams)
-        pPerson->m_astrFams.Append(pszFams);
-    if (pszBirth) {
-        pPerson->m_birth.Edit().m_bPresent = true;
-        pPerson->m_birth.Edit().m_strDate = pszBirth;
-    }
-    CPerson& person = *pPerson;
-    thePersons.Append(std::move(pPerson));
-    return person;
-}
-
-void AddFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
-               std::initializer_list<const wchar_t*> children)
-{
-    auto pFamily = std::make_unique<CFamily>();
-    pFamily->m_strId = pszId;
-    pFamily->m_strHusband = pszHusband;
-    pFamily->m_strWife = pszWife;
-    for (const wchar_t* pszChild : children)
-        pFamily->m_astrChildren.Append(pszChild);
-    theFamilies.Append(std::move(pFamily));
-}
-
 /// Closes every view that opens while it lives and records what it was:
 /// the person of an information page, or the person of a family view.
 class CViewWatcher : public QObject {
@@ -87,17 +56,17 @@ private slots:
     {
         ClearTables();
         SetLanguage(L"En");
-        Add(L"@H@", L"Tom /Hill/", L"M", L"1860", L"", {L"@F1@", L"@F2@"});
-        Add(L"@W1@", L"Ann /Bell/", L"F", nullptr, L"", {L"@F1@"});
-        Add(L"@W2@", L"Eve /Cole/", L"F", nullptr, L"", {L"@F2@"});
-        Add(L"@C1@", L"Bob /Hill/", L"M", L"1900", L"@F1@");
-        Add(L"@C2@", L"Amy /Hill/", L"F", nullptr, L"@F1@");
-        Add(L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
-        Add(L"@MUM@", L"Sue /Lane/", L"F", nullptr, L"", {L"@F3@"});
-        Add(L"@KID@", L"Max /Lane/", L"M", nullptr, L"@F3@");
-        AddFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
-        AddFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
-        AddFamily(L"@F3@", L"", L"@MUM@", {L"@KID@"});
+        AddTestPerson(L"@H@", L"Tom /Hill/", L"M", L"1860", L"", {L"@F1@", L"@F2@"});
+        AddTestPerson(L"@W1@", L"Ann /Bell/", L"F", nullptr, L"", {L"@F1@"});
+        AddTestPerson(L"@W2@", L"Eve /Cole/", L"F", nullptr, L"", {L"@F2@"});
+        AddTestPerson(L"@C1@", L"Bob /Hill/", L"M", L"1900", L"@F1@");
+        AddTestPerson(L"@C2@", L"Amy /Hill/", L"F", nullptr, L"@F1@");
+        AddTestPerson(L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
+        AddTestPerson(L"@MUM@", L"Sue /Lane/", L"F", nullptr, L"", {L"@F3@"});
+        AddTestPerson(L"@KID@", L"Max /Lane/", L"M", nullptr, L"@F3@");
+        AddTestFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
+        AddTestFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
+        AddTestFamily(L"@F3@", L"", L"@MUM@", {L"@KID@"});
     }
     void cleanup() { ClearTables(); }
 

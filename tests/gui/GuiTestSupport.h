@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Help.h"
+#include "model/Tables.h"
 #include "platform/MenuBar.h"
 #include "platform/Message.h"
 
@@ -8,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,4 +79,37 @@ inline bool TriggerCommand(const QMenuBar* pBar, int nCommand)
         }
     }
     return false;
+}
+
+// Small models for the views: append records to the global tables.
+inline CPerson& AddTestPerson(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex,
+                              const wchar_t* pszBirth = nullptr, const wchar_t* pszFamc = L"",
+                              std::initializer_list<const wchar_t*> fams = {})
+{
+    auto pPerson = std::make_unique<CPerson>();
+    pPerson->m_strId = pszId;
+    pPerson->m_strName = pszName;
+    pPerson->m_strSex = pszSex;
+    pPerson->m_strFamc = pszFamc;
+    for (const wchar_t* pszFams : fams)
+        pPerson->m_astrFams.Append(pszFams);
+    if (pszBirth) {
+        pPerson->m_birth.Edit().m_bPresent = true;
+        pPerson->m_birth.Edit().m_strDate = pszBirth;
+    }
+    CPerson& person = *pPerson;
+    thePersons.Append(std::move(pPerson));
+    return person;
+}
+
+inline void AddTestFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
+                          std::initializer_list<const wchar_t*> children)
+{
+    auto pFamily = std::make_unique<CFamily>();
+    pFamily->m_strId = pszId;
+    pFamily->m_strHusband = pszHusband;
+    pFamily->m_strWife = pszWife;
+    for (const wchar_t* pszChild : children)
+        pFamily->m_astrChildren.Append(pszChild);
+    theFamilies.Append(std::move(pFamily));
 }

@@ -20,32 +20,6 @@
 
 namespace {
 
-CPerson& Add(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszFamc = L"",
-             std::initializer_list<const wchar_t*> fams = {})
-{
-    auto pPerson = std::make_unique<CPerson>();
-    pPerson->m_strId = pszId;
-    pPerson->m_strName = pszName;
-    pPerson->m_strFamc = pszFamc;
-    for (const wchar_t* pszFams : fams)
-        pPerson->m_astrFams.Append(pszFams);
-    CPerson& person = *pPerson;
-    thePersons.Append(std::move(pPerson));
-    return person;
-}
-
-void AddFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
-               std::initializer_list<const wchar_t*> children)
-{
-    auto pFamily = std::make_unique<CFamily>();
-    pFamily->m_strId = pszId;
-    pFamily->m_strHusband = pszHusband;
-    pFamily->m_strWife = pszWife;
-    for (const wchar_t* pszChild : children)
-        pFamily->m_astrChildren.Append(pszChild);
-    theFamilies.Append(std::move(pFamily));
-}
-
 // "info 3", "tree 3", "family 1", "list"
 QString Describe(QWidget* pView)
 {
@@ -101,13 +75,13 @@ private slots:
     {
         ClearTables();
         SetLanguage(L"En");
-        Add(L"@Z@", L"Zed /Oak/", L"", {L"@F1@"});
-        Add(L"@U@", L"Una /Elm/", L"", {L"@F1@"});
-        Add(L"@B@", L"Bob /Oak/", L"@F1@", {L"@F2@"});
-        Add(L"@A@", L"Amy /Oak/", L"@F1@");
-        Add(L"@K@", L"Kid /Oak/", L"@F2@");
-        AddFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
-        AddFamily(L"@F2@", L"@B@", L"", {L"@K@"});
+        AddTestPerson(L"@Z@", L"Zed /Oak/", L"", nullptr, L"", {L"@F1@"});
+        AddTestPerson(L"@U@", L"Una /Elm/", L"", nullptr, L"", {L"@F1@"});
+        AddTestPerson(L"@B@", L"Bob /Oak/", L"", nullptr, L"@F1@", {L"@F2@"});
+        AddTestPerson(L"@A@", L"Amy /Oak/", L"", nullptr, L"@F1@");
+        AddTestPerson(L"@K@", L"Kid /Oak/", L"", nullptr, L"@F2@");
+        AddTestFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
+        AddTestFamily(L"@F2@", L"@B@", L"", {L"@K@"});
     }
     void cleanup() { ClearTables(); }
 
