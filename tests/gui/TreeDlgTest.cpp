@@ -177,6 +177,44 @@ private slots:
         // selection, Collapse folds every patriarch.
         QCOMPARE(states, QList<bool>({true, true, false, false, false, false}));
     }
+
+    // Expand follows a line thousands of generations deep to its end, each
+    // level costing the same however deep it lies.
+    void expandReachesTheEndOfADeepLine()
+    {
+        CGenealogyApp app;
+        ClearTables();
+        const int nGenerations = 3000;
+        std::vector<std::wstring> ids;
+        for (int i = 0; i <= nGenerations; ++i)
+            ids.push_back(L"@" + std::to_wstring(i) + L"@");
+        for (int i = 0; i <= nGenerations; ++i) {
+            const std::wstring strOwn = L"@F" + std::to_wstring(i) + L"@";
+            const std::wstring strParents = L"@F" + std::to_wstring(i - 1) + L"@";
+            CPerson& heir = AddTestPerson(ids[static_cast<std::size_t>(i)].c_str(), L"Heir //", L"", nullptr,
+                                          i > 0 ? strParents.c_str() : L"");
+            if (i < nGenerations) {
+                heir.m_astrFams.Append(strOwn);
+                AddTestFamily(strOwn.c_str(), ids[static_cast<std::size_t>(i)].c_str(), L"",
+                              {ids[static_cast<std::size_t>(i) + 1].c_str()});
+            }
+        }
+        CRecordingSink sink;
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        int nDepth = 0;
+        QTimer::singleShot(0, &tree, [&] {
+            tree.RunCommand(32826);
+            for (QTreeWidgetItem* pItem = tree.m_tree->topLevelItem(0); pItem->childCount() > 0;
+                 pItem = pItem->child(0))
+                nDepth += pItem->isExpanded() ? 1 : 0;
+            tree.reject();
+        });
+        tree.RunModal();
+        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{});
+        QCOMPARE(nDepth, nGenerations);
+    }
 };
 
 QTEST_MAIN(TreeDlgTest)

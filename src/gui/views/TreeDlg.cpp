@@ -12,9 +12,21 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFilledRole = Qt::UserRole + 1;
+
+int PersonOf(const QTreeWidgetItem* pItem)
+{
+    return pItem->data(0, Qt::UserRole).toInt();
+}
+
+bool IsFilled(const QTreeWidgetItem* pItem)
+{
+    return pItem->data(0, kFilledRole).toBool();
+}
 
 // The tree view offers the views of the selected person, not further trees.
 void RemoveTreeCommands(QMenuBar* pMenuBar)
@@ -103,43 +115,73 @@ QTreeWidgetItem* CTreeDlg::MakeItem(const CTreeNode& node)
     return pItem;
 }
 
-void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
+void CTreeDlg::AddChildren(QTreeWidgetItem* pItem, const std::vector<CTreeNode>& nodes)
 {
-    if (pItem->data(0, kFilledRole).toBool())
-        return;
     pItem->setData(0, kFilledRole, true);
-    std::vector<int> anPath;
-    for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
-        anPath.insert(anPath.begin(), pAbove->data(0, Qt::UserRole).toInt());
     QList<QTreeWidgetItem*> children;
-    for (const CTreeNode& node : m_pWalker->Children(anPath))
+    children.reserve(static_cast<qsizetype>(nodes.size()));
+    for (const CTreeNode& node : nodes)
         children.append(MakeItem(node));
     pItem->addChildren(children);
     pItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
-// Depth first in the order shown, so that a cut leaves the top of the subtree open.
+void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
+{
+    if (IsFilled(pItem))
+        return;
+    std::vector<int> anPath;
+    for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
+        anPath.push_back(PersonOf(pAbove));
+    std::reverse(anPath.begin(), anPath.end());
+    AddChildren(pItem, m_pWalker->Children(anPath));
+}
+
+// Depth first in the order shown, so that a cut leaves the top of the subtree
+// open. The walker is told the path an item at a time, so a line of any depth
+// costs no more than its length.
 void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
 {
     CWaitCursor wait;
+    std::vector<QTreeWidgetItem*> above;
+    for (QTreeWidgetItem* pAbove = pItem->parent(); pAbove; pAbove = pAbove->parent())
+        above.push_back(pAbove);
+    for (auto it = above.rbegin(); it != above.rend(); ++it)
+        m_pWalker->Enter(PersonOf(*it));
+    struct CStep {
+        QTreeWidgetItem* m_pItem;
+        int m_nNext;
+    };
+    std::vector<CStep> steps;
     int nMade = 0;
-    std::vector<QTreeWidgetItem*> pending{pItem};
-    while (!pending.empty()) {
-        QTreeWidgetItem* pNext = pending.back();
-        pending.pop_back();
-        if (!pNext->data(0, kFilledRole).toBool()) {
-            if (nMade >= kExpandLimit) {
-                ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE),
-                            CMessageIcon::Information);
-                return;
+    bool bCut = false;
+    const auto enter = [&](QTreeWidgetItem* pNext) {
+        m_pWalker->Enter(PersonOf(pNext));
+        if (!IsFilled(pNext)) {
+            bCut = nMade >= kExpandLimit;
+            if (!bCut) {
+                AddChildren(pNext, m_pWalker->ChildrenOfEntered());
+                nMade += pNext->childCount();
             }
-            FillChildren(pNext);
-            nMade += pNext->childCount();
         }
-        pNext->setExpanded(true);
-        for (int i = pNext->childCount() - 1; i >= 0; --i)
-            pending.push_back(pNext->child(i));
+        if (IsFilled(pNext))
+            pNext->setExpanded(true);
+        steps.push_back({pNext, 0});
+    };
+    enter(pItem);
+    while (!steps.empty()) {
+        CStep& step = steps.back();
+        if (!bCut && step.m_nNext < step.m_pItem->childCount()) {
+            enter(step.m_pItem->child(step.m_nNext++));
+            continue;
+        }
+        m_pWalker->Leave();
+        steps.pop_back();
     }
+    for (std::size_t i = 0; i < above.size(); ++i)
+        m_pWalker->Leave();
+    if (bCut)
+        ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE), CMessageIcon::Information);
 }
 
 void CTreeDlg::CollapseChildren(QTreeWidgetItem* pItem)

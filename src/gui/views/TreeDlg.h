@@ -35,6 +35,7 @@ protected:
 
 private:
     QTreeWidgetItem* MakeItem(const CTreeNode& node);
+    void AddChildren(QTreeWidgetItem* pItem, const std::vector<CTreeNode>& nodes);
     void FillChildren(QTreeWidgetItem* pItem);
     void ExpandAll(QTreeWidgetItem* pItem);
     void CollapseChildren(QTreeWidgetItem* pItem);
