@@ -6,11 +6,14 @@
 #include "model/GedcomReader.h"
 #include "options/Language.h"
 #include "options/Settings.h"
+#include "platform/IcuCollator.h"
 #include "platform/QtSettingsStore.h"
 #include "text/WideText.h"
 
 #include <chrono>
 #include <cstdio>
+
+#include <QLocale>
 
 namespace {
 
@@ -72,7 +75,11 @@ int RunCli(const std::vector<std::string>& astrArgs)
     if (arguments.m_today)
         clock.emplace(*arguments.m_today);
     CClock* pPreviousClock = SetClock(clock ? &*clock : nullptr);
+    // The list sorts as the program does in the user's locale.
+    CIcuCollator collator(QLocale::system().name().toUtf8().constData());
+    CCollator* pPreviousCollator = SetCollator(&collator);
     const int nStatus = RunCommand(arguments);
+    SetCollator(pPreviousCollator);
     SetClock(pPreviousClock);
     SetSettingsStore(pPreviousStore);
     return nStatus;

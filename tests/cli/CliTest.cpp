@@ -77,6 +77,9 @@ TEST_P(CliOutputTest, PrintsWhatTheViewShowsWithItsStatus)
 }
 
 INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
+    // An accented letter sorts beside its plain one, as in the program.
+    CliCase{{"list"}, 0, "Select person (3 persons in total)\n1\tOde \u00c9mile\n2\tOde Eve\n0\tOde Zoe\n", "",
+            "cli-accents.ged"},
     CliCase{{"list"}, 0,
             "Select person (5 persons in total)\n1\tJones Mary\n4\tQuiet Oleg\n2\tSmith Anna\n0\tSmith John\n"
             "3\tSmith Peter\n", ""},
