@@ -4,9 +4,7 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomReader.h"
 #include "model/Tables.h"
-#include "options/Language.h"
 #include "platform/IcuCollator.h"
 #include "views/PersonListDlg.h"
 
@@ -16,17 +14,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
-    const std::filesystem::path path = SyntheticGedcomFile(nPersons);
-    if (path.empty())
-        return 1;
-    SetLanguage(L"En");
-    if (!ReadGedcomFile(path.wstring()))
+    if (!ReadSyntheticGedcom(nPersons))
         return 1;
 
     CIcuCollator collator("en_US");

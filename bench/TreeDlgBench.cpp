@@ -5,9 +5,7 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomReader.h"
 #include "model/Tables.h"
-#include "options/Language.h"
 #include "platform/IcuCollator.h"
 #include "views/TreeDlg.h"
 
@@ -18,7 +16,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -52,11 +49,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
-    const std::filesystem::path path = SyntheticGedcomFile(nPersons);
-    if (path.empty())
-        return 1;
-    SetLanguage(L"En");
-    if (!ReadGedcomFile(path.wstring()))
+    if (!ReadSyntheticGedcom(nPersons))
         return 1;
     CIcuCollator collator("en_US");
     SetCollator(&collator);

@@ -1,5 +1,8 @@
 #include "SyntheticGedcom.h"
 
+#include "model/GedcomReader.h"
+#include "options/Language.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -361,4 +364,11 @@ std::filesystem::path SyntheticGedcomFile(int nPersons)
     if ((std::filesystem::file_size(path, error) == 0 || error) && WriteSyntheticGedcom(path, nPersons) == 0)
         return {};
     return path;
+}
+
+bool ReadSyntheticGedcom(int nPersons)
+{
+    const std::filesystem::path path = SyntheticGedcomFile(nPersons);
+    SetLanguage(L"En");
+    return !path.empty() && ReadGedcomFile(path.wstring());
 }

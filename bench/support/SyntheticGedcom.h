@@ -23,3 +23,7 @@ std::uint64_t WriteContinuedNoteGedcom(const std::filesystem::path& path, int nL
 /// The synthetic file of `nPersons` persons in the temporary folder, written
 /// the first time it is asked for; empty when it cannot be written.
 std::filesystem::path SyntheticGedcomFile(int nPersons);
+
+/// Reads the synthetic file of `nPersons` persons, made once, in English;
+/// false when it cannot be made or read.
+bool ReadSyntheticGedcom(int nPersons);
