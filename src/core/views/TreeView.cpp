@@ -177,6 +177,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
         CFrame& frame = stack.back();
         if (frame.m_nNext < frame.m_nEnd) {
             const auto nLink = static_cast<std::size_t>(m_anLinkStack[frame.m_nNext++]);
+            ++m_nStepsTaken;
             if (m_anPathPos[nLink] >= 0) {
                 frame.m_nLowestMet = std::min(frame.m_nLowestMet, m_anPathPos[nLink]);
                 addEntry(frame, {});

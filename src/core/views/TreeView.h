@@ -10,6 +10,12 @@
 
 enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
 
+/// The links one count of a tree view may follow before it stops: the count of
+/// a view, and the depth walk of each patriarch candidate. Counts kept from
+/// earlier walks cost nothing, so only a file whose links go round in a large
+/// knot ever reaches it.
+constexpr std::int64_t kTreeStepBudget = 4'000'000;
+
 /// One item of a tree view.
 struct CTreeNode {
     int m_nPerson = -1;
@@ -26,6 +32,8 @@ struct CTreeContent {
     int m_nMessageId = -1;          ///< the box the view shows before it closes
     CMessageIcon m_messageIcon = CMessageIcon::Information;
     bool m_bClose = false; ///< the view ends at once, after the box if any
+    bool m_bCountStopped = false; ///< a count ran out of steps: what it reached is shown with "+"
+    std::vector<std::wstring> m_astrNotShown; ///< log lines for the boxes of the build not shown
 };
 
 /// Walks the family links of thePersons for one tree view: the counts of the
@@ -61,6 +69,9 @@ public:
     /// it; -1 (with a box) when its own id does not find it.
     std::int64_t CollectDescendants(int nPerson, int& nDepth);
 
+    /// Links followed by all the counts of this walker so far.
+    std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
+
 private:
     struct CCount {
         std::int64_t m_nCount = 0;
@@ -89,6 +100,7 @@ private:
     std::set<std::pair<int, std::wstring>> m_reported;
     std::vector<int> m_anEnteredNodes; ///< per person entered, its node, or -1
     std::vector<int> m_anTimesEntered; ///< per node; sized at the first Enter
+    std::int64_t m_nStepsTaken = 0;
 };
 
 /// The count box: the caption, then the count in the words of the language.
