@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 
 namespace {
 
@@ -128,6 +129,13 @@ void WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, 
     FinishDocument(writer, strOut);
 }
 
+// Where the program logs the boxes it does not show, the tool prints them.
+void PrintNotShown(const std::vector<std::wstring>& astrLines)
+{
+    for (const std::wstring& strLine : astrLines)
+        std::fprintf(stderr, "%s\n", WideToUtf8(strLine).c_str());
+}
+
 } // namespace
 
 int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth)
@@ -148,12 +156,16 @@ int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::stri
 {
     CTreeWalker walker(mode);
     const CTreeContent content = walker.Build(nPerson);
+    PrintNotShown(content.m_astrNotShown);
     if (content.m_nMessageId >= 0)
         ShowContentMessage(content.m_nMessageId, content.m_messageIcon != CMessageIcon::Information);
     const bool bShown = !content.m_bClose && !content.m_roots.empty();
+    // Every item expanded is one Expand of the whole tree.
+    walker.BeginMessages();
     if (bJson)
         WriteJson(walker, content, mode, nMaxDepth, strOut);
     else if (bShown)
         WriteText(walker, content, nMaxDepth, strOut);
+    PrintNotShown(walker.EndMessages());
     return bShown ? kExitDone : kExitEmpty;
 }

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr std::int64_t kUnknown = -1;
+constexpr std::size_t kNotLookedUp = std::numeric_limits<std::size_t>::max();
 
 std::int64_t AddSaturating(std::int64_t nFirst, std::int64_t nSecond)
 {
@@ -51,29 +52,59 @@ std::wstring CaptionOf(ViewMode mode)
 
 } // namespace
 
-std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount)
+std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount, bool bStopped)
 {
-    const std::wstring strCount = std::to_wstring(nCount);
+    const std::wstring strCount = std::to_wstring(nCount) + (bStopped ? L"+" : L"");
     const std::wstring strWords = LoadLangString(IDS_PERSONS_IN_TOTAL);
     const std::wstring strMiddle = theStringOffset == 0 ? strCount + L" " + strWords : strWords + L" " + strCount;
     return strCaption + L" (" + strMiddle + L")";
 }
 
-CTreeWalker::CTreeWalker(ViewMode mode)
-    : m_mode(mode)
+CTreeWalker::CTreeWalker(ViewMode mode, std::int64_t nStepBudget)
+    : m_mode(mode), m_nStepBudget(nStepBudget)
 {
     const std::size_t nPersons = static_cast<std::size_t>(theLastPersonIndex + 1);
     m_anMemoCount.assign(nPersons, kUnknown);
     m_anMemoDepth.assign(nPersons, 0);
     m_anPathPos.assign(nPersons, -1);
-    m_anFamilyFirst.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), -1);
-    m_anFamilyCount.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), 0);
+    m_nodeGroups.assign(nPersons, {kNotLookedUp, kNotLookedUp});
+    m_familyMembers.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), {kNotLookedUp, kNotLookedUp});
 }
 
+void CTreeWalker::BeginMessages()
+{
+    m_shownInBuild.clear();
+    m_held.clear();
+    m_astrNotShown.clear();
+}
+
+std::vector<std::wstring> CTreeWalker::EndMessages()
+{
+    std::vector<std::wstring> astrLines = std::move(m_astrNotShown);
+    for (const CHeldBoxes& held : m_held)
+        astrLines.push_back(LoadLangString(held.m_nStringId) + L": " + std::to_wstring(held.m_nCount) + L" " +
+                            LoadLangString(IDS_MORE_NOT_SHOWN));
+    BeginMessages();
+    return astrLines;
+}
+
+// A file that links to hundreds of records it does not hold would otherwise
+// raise hundreds of boxes one after another.
 void CTreeWalker::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)
 {
-    if (m_reported.emplace(nStringId, strId).second)
+    if (!m_reported.emplace(nStringId, strId).second)
+        return;
+    if (m_shownInBuild.insert(nStringId).second) {
         ShowMessage(theTopWindow, LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon);
+        return;
+    }
+    m_astrNotShown.push_back(LoadLangString(nStringId) + L": " + strId);
+    const auto held = std::find_if(m_held.begin(), m_held.end(),
+                                   [&](const CHeldBoxes& boxes) { return boxes.m_nStringId == nStringId; });
+    if (held == m_held.end())
+        m_held.push_back({nStringId, 1});
+    else
+        ++held->m_nCount;
 }
 
 // Descendants hang below the person that the item's own id finds, which is
@@ -89,94 +120,122 @@ int CTreeWalker::NodeOf(int nPerson, bool bReport)
     return nFound;
 }
 
-// A family's children are looked up once per view: both spouses lead to them.
-void CTreeWalker::AppendChildren(int nFamily, std::vector<int>& anLinks)
+CTreeWalker::CRange CTreeWalker::MembersOf(int nFamily)
 {
-    const auto nSlot = static_cast<std::size_t>(nFamily);
-    if (m_anFamilyFirst[nSlot] < 0) {
-        m_anFamilyFirst[nSlot] = static_cast<int>(m_anChildPool.size());
-        const CStringList& children = theFamilies[nFamily].m_astrChildren;
+    CRange& members = m_familyMembers[static_cast<std::size_t>(nFamily)];
+    if (members.m_nFirst != kNotLookedUp)
+        return members;
+    members.m_nFirst = m_anMemberPool.size();
+    const CFamily& family = theFamilies[nFamily];
+    if (m_mode == Ancestors) {
+        for (const std::wstring* pId : {&family.m_strHusband, &family.m_strWife}) {
+            const int nParent = FindPersonById(*pId);
+            if (nParent >= 0)
+                m_anMemberPool.push_back(nParent);
+        }
+    } else {
+        const CStringList& children = family.m_astrChildren;
         for (int j = 0; j <= children.GetLast(); ++j) {
             const int nChild = FindPersonById(children[j]);
             if (nChild < 0)
                 Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
             else
-                m_anChildPool.push_back(nChild);
+                m_anMemberPool.push_back(nChild);
         }
-        m_anFamilyCount[nSlot] = static_cast<int>(m_anChildPool.size()) - m_anFamilyFirst[nSlot];
     }
-    const auto first = m_anChildPool.begin() + m_anFamilyFirst[nSlot];
-    anLinks.insert(anLinks.end(), first, first + m_anFamilyCount[nSlot]);
+    members.m_nEnd = m_anMemberPool.size();
+    return members;
 }
 
-void CTreeWalker::AppendLinksBelow(int nNode, std::vector<int>& anLinks)
+CTreeWalker::CRange CTreeWalker::GroupsOf(int nNode)
 {
+    CRange& groups = m_nodeGroups[static_cast<std::size_t>(nNode)];
+    if (groups.m_nFirst != kNotLookedUp)
+        return groups;
+    groups.m_nFirst = m_anGroupPool.size();
     const CPerson& person = thePersons[nNode];
     if (m_mode == Ancestors) {
         const int nFamily = person.m_strFamc.empty() ? -1 : FindFamilyById(person.m_strFamc);
-        if (nFamily < 0)
-            return;
-        for (const std::wstring* pId : {&theFamilies[nFamily].m_strHusband, &theFamilies[nFamily].m_strWife}) {
-            const int nParent = FindPersonById(*pId);
-            if (nParent >= 0)
-                anLinks.push_back(nParent);
+        if (nFamily >= 0)
+            m_anGroupPool.push_back(nFamily);
+    } else {
+        for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
+            const std::wstring& strFamily = person.m_astrFams[i];
+            // An empty id would find a family written without one, which is nobody's.
+            const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
+            if (nFamily < 0) {
+                Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
+                continue;
+            }
+            m_anGroupPool.push_back(nFamily);
+            // The children now, so that boxes come in the order of the links.
+            MembersOf(nFamily);
         }
-        return;
     }
-    for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
-        const std::wstring& strFamily = person.m_astrFams[i];
-        // An empty id would find a family written without one, which is nobody's.
-        const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
-        if (nFamily < 0)
-            Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
-        else
-            AppendChildren(nFamily, anLinks);
+    groups.m_nEnd = m_anGroupPool.size();
+    return groups;
+}
+
+bool CTreeWalker::HasLinksBelow(int nNode)
+{
+    const CRange groups = GroupsOf(nNode);
+    for (std::size_t i = groups.m_nFirst; i < groups.m_nEnd; ++i) {
+        const CRange members = MembersOf(m_anGroupPool[i]);
+        if (members.m_nFirst < members.m_nEnd)
+            return true;
     }
+    return false;
 }
 
 std::vector<int> CTreeWalker::LinksBelow(int nNode)
 {
     std::vector<int> anLinks;
-    AppendLinksBelow(nNode, anLinks);
+    const CRange groups = GroupsOf(nNode);
+    for (std::size_t i = groups.m_nFirst; i < groups.m_nEnd; ++i) {
+        const CRange members = MembersOf(m_anGroupPool[i]);
+        anLinks.insert(anLinks.end(), m_anMemberPool.begin() + static_cast<std::ptrdiff_t>(members.m_nFirst),
+                       m_anMemberPool.begin() + static_cast<std::ptrdiff_t>(members.m_nEnd));
+    }
     return anLinks;
 }
 
 // Depth first without recursion, for lines of any length. A person whose walk
 // met a person above it on the path lies on a cycle, and its count depends on
 // the path it was reached by, so only the counts of the others are kept; they
-// are the same from wherever they are reached.
+// are the same from wherever they are reached. Without kept counts a knot of
+// cycles has more paths than any walk can follow, so the walk stops after the
+// budget, and the persons it was in the middle of keep no count.
 CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
 {
+    m_bCountStopped = false;
     if (m_anMemoCount[static_cast<std::size_t>(nRoot)] != kUnknown)
         return {m_anMemoCount[static_cast<std::size_t>(nRoot)], m_anMemoDepth[static_cast<std::size_t>(nRoot)]};
     struct CFrame {
         int m_nNode;
-        std::size_t m_nFirst; ///< the node's links in m_anLinkStack
-        std::size_t m_nNext;
-        std::size_t m_nEnd;
+        CRange m_groups; ///< the groups not yet begun, from m_nFirst
+        CRange m_members; ///< the members of the current group not yet met, from m_nFirst
         CCount m_count;
-        bool m_bHasChild = false;
         int m_nLowestMet; ///< the highest place on the path that the walk below met again
     };
     std::vector<CFrame> stack;
-    m_anLinkStack.clear();
     const auto push = [&](int nNode) {
-        const int nPos = static_cast<int>(stack.size());
-        m_anPathPos[static_cast<std::size_t>(nNode)] = nPos;
-        const std::size_t nFirst = m_anLinkStack.size();
-        AppendLinksBelow(nNode, m_anLinkStack);
-        stack.push_back({nNode, nFirst, nFirst, m_anLinkStack.size(), {}, false, std::numeric_limits<int>::max()});
+        m_anPathPos[static_cast<std::size_t>(nNode)] = static_cast<int>(stack.size());
+        stack.push_back({nNode, GroupsOf(nNode), {}, {}, std::numeric_limits<int>::max()});
     };
     const auto addEntry = [](CFrame& frame, const CCount& below) {
         frame.m_count.m_nCount = AddSaturating(frame.m_count.m_nCount, AddSaturating(below.m_nCount, 1));
         frame.m_count.m_nDepth = std::max(frame.m_count.m_nDepth, below.m_nDepth + 1);
-        frame.m_bHasChild = true;
     };
+    std::int64_t nSteps = 0;
+    bool bStop = false;
     push(nRoot);
     for (;;) {
         CFrame& frame = stack.back();
-        if (frame.m_nNext < frame.m_nEnd) {
-            const auto nLink = static_cast<std::size_t>(m_anLinkStack[frame.m_nNext++]);
+        const bool bMore = frame.m_members.m_nFirst < frame.m_members.m_nEnd;
+        bStop = bStop || (bMore && nSteps == m_nStepBudget);
+        if (!bStop && bMore) {
+            const auto nLink = static_cast<std::size_t>(m_anMemberPool[frame.m_members.m_nFirst++]);
+            ++nSteps;
             ++m_nStepsTaken;
             if (m_anPathPos[nLink] >= 0) {
                 frame.m_nLowestMet = std::min(frame.m_nLowestMet, m_anPathPos[nLink]);
@@ -188,19 +247,24 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
             }
             continue;
         }
+        if (!bStop && frame.m_groups.m_nFirst < frame.m_groups.m_nEnd) {
+            frame.m_members = MembersOf(m_anGroupPool[frame.m_groups.m_nFirst++]);
+            continue;
+        }
         const CCount done = frame.m_count;
         const auto nNode = static_cast<std::size_t>(frame.m_nNode);
         const int nPos = m_anPathPos[nNode];
         const int nLowestMet = frame.m_nLowestMet;
         m_anPathPos[nNode] = -1;
-        m_anLinkStack.resize(frame.m_nFirst);
-        if (nLowestMet > nPos) {
+        if (!bStop && nLowestMet > nPos) {
             m_anMemoCount[nNode] = done.m_nCount;
             m_anMemoDepth[nNode] = done.m_nDepth;
         }
         stack.pop_back();
-        if (stack.empty())
+        if (stack.empty()) {
+            m_bCountStopped = bStop;
             return done;
+        }
         CFrame& parent = stack.back();
         parent.m_nLowestMet = std::min(parent.m_nLowestMet, nLowestMet);
         addEntry(parent, done);
@@ -209,6 +273,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
 
 std::int64_t CTreeWalker::CollectAncestors(int nPerson)
 {
+    m_bCountStopped = false;
     if (FindPersonById(thePersons[nPerson].m_strId) < 0)
         return -1;
     return Walk(nPerson).m_nCount;
@@ -217,6 +282,7 @@ std::int64_t CTreeWalker::CollectAncestors(int nPerson)
 std::int64_t CTreeWalker::CollectDescendants(int nPerson, int& nDepth)
 {
     nDepth = 0;
+    m_bCountStopped = false;
     const int nNode = NodeOf(nPerson, true);
     if (nNode < 0)
         return -1;
@@ -230,11 +296,10 @@ CTreeNode CTreeWalker::MakeNode(int nPerson, bool bFollowed)
     CTreeNode node{nPerson, thePersons[nPerson].GetDisplayName(), false};
     if (bFollowed) {
         const int nNode = NodeOf(nPerson, false);
-        node.m_bHasChildren = nNode >= 0 && !LinksBelow(nNode).empty();
+        node.m_bHasChildren = nNode >= 0 && HasLinksBelow(nNode);
     }
     return node;
 }
-
 // Items on the path are shown but not followed, so that a cycle ends there.
 template <class OnPath>
 std::vector<CTreeNode> CTreeWalker::ItemsBelow(int nNode, const OnPath& isOnPath)
@@ -289,6 +354,10 @@ std::vector<CTreeNode> CTreeWalker::ChildrenOfEntered()
     return ItemsBelow(nNode, [&](int nLink) { return m_anTimesEntered[static_cast<std::size_t>(nLink)] > 0; });
 }
 
+// A candidate whose walk ran out of steps is a patriarch when the generations
+// it reached are enough; both of its numbers are then what was reached. One
+// that stopped short of them may still be one, so the number of patriarchs is
+// then what was found.
 void CTreeWalker::BuildPatriarchs(CTreeContent& content)
 {
     for (int i = 0; i <= theLastPersonIndex; ++i) {
@@ -296,11 +365,16 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
             continue;
         int nDepth = 0;
         const std::int64_t nDescendants = CollectDescendants(i, nDepth);
-        if (nDepth < Settings.LevForPatr || nDescendants < 1)
+        const bool bStopped = m_bCountStopped;
+        if (nDepth < Settings.LevForPatr || nDescendants < 1) {
+            content.m_bCountStopped = content.m_bCountStopped || bStopped;
             continue;
+        }
         CTreeNode node = MakeNode(i, true);
-        if (Settings.DatForPatr)
-            node.m_strText += L": " + std::to_wstring(nDescendants) + L"/" + std::to_wstring(nDepth);
+        if (Settings.DatForPatr) {
+            const wchar_t* pszMore = bStopped ? L"+" : L"";
+            node.m_strText += L": " + std::to_wstring(nDescendants) + pszMore + L"/" + std::to_wstring(nDepth) + pszMore;
+        }
         content.m_roots.push_back(std::move(node));
     }
     content.m_nCount = static_cast<std::int64_t>(content.m_roots.size());
@@ -311,29 +385,36 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
     }
 }
 
+void CTreeWalker::BuildPersonTree(int nPerson, CTreeContent& content)
+{
+    if (!thePersons.IsIndex(nPerson))
+        return;
+    int nDepth = 0;
+    content.m_nCount = m_mode == Ancestors ? CollectAncestors(nPerson) : CollectDescendants(nPerson, nDepth);
+    content.m_bCountStopped = m_bCountStopped;
+    if (content.m_nCount == 0) {
+        content.m_nMessageId =
+            m_mode == Ancestors ? IDS_NO_INFORMATION_ABOUT_ANCESTORS : IDS_NO_INFORMATION_ABOUT_DESCENDANTS;
+        content.m_messageIcon = CMessageIcon::Information;
+    }
+    content.m_bClose = content.m_nCount <= 0;
+    if (!content.m_bClose)
+        content.m_roots.push_back(MakeNode(nPerson, true));
+}
+
 CTreeContent CTreeWalker::Build(int nPerson)
 {
     CTreeContent content;
     content.m_strCaption = CaptionOf(m_mode);
-    if (m_mode == Patriarchs) {
+    BeginMessages();
+    if (m_mode == Patriarchs)
         BuildPatriarchs(content);
-    } else {
-        if (!thePersons.IsIndex(nPerson))
-            return content;
-        int nDepth = 0;
-        content.m_nCount = m_mode == Ancestors ? CollectAncestors(nPerson) : CollectDescendants(nPerson, nDepth);
-        if (content.m_nCount == 0) {
-            content.m_nMessageId =
-                m_mode == Ancestors ? IDS_NO_INFORMATION_ABOUT_ANCESTORS : IDS_NO_INFORMATION_ABOUT_DESCENDANTS;
-            content.m_messageIcon = CMessageIcon::Information;
-        }
-        content.m_bClose = content.m_nCount <= 0;
-        if (!content.m_bClose)
-            content.m_roots.push_back(MakeNode(nPerson, true));
+    else
+        BuildPersonTree(nPerson, content);
+    if (!content.m_bClose && !content.m_roots.empty()) {
+        SortByText(content.m_roots);
+        content.m_strCountText = MakeTreeCountText(content.m_strCaption, content.m_nCount, content.m_bCountStopped);
     }
-    if (content.m_bClose)
-        return content;
-    SortByText(content.m_roots);
-    content.m_strCountText = MakeTreeCountText(content.m_strCaption, content.m_nCount);
+    content.m_astrNotShown = EndMessages();
     return content;
 }

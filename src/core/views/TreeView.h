@@ -43,11 +43,16 @@ struct CTreeContent {
 /// twice, yet each person's count is computed once and kept: a pedigree of
 /// intermarried lines has billions of paths. Counts saturate at INT64_MAX.
 /// A person met again on the path from the root is shown there but not
-/// followed, so a cyclic file gives a finite tree. A failed lookup raises its
-/// box once per view for each missing id, however many lines lead to it.
+/// followed, so a cyclic file gives a finite tree; counts that depend on the
+/// path cannot be kept, and a count stops after kTreeStepBudget links.
+///
+/// A failed lookup is reported once per view for each missing id, however
+/// many lines lead to it. Within one build (Build, or the walk of one Expand
+/// between BeginMessages and EndMessages) only the first box of each message
+/// shows; the later ones become log lines.
 class CTreeWalker {
 public:
-    explicit CTreeWalker(ViewMode mode);
+    explicit CTreeWalker(ViewMode mode, std::int64_t nStepBudget = kTreeStepBudget);
 
     CTreeContent Build(int nPerson);
 
@@ -69,18 +74,39 @@ public:
     /// it; -1 (with a box) when its own id does not find it.
     std::int64_t CollectDescendants(int nPerson, int& nDepth);
 
+    /// Whether the last count ran out of steps: it is then what was reached.
+    bool WasCountStopped() const { return m_bCountStopped; }
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
+
+    /// Starts one build's messages: the first box of each message shows.
+    void BeginMessages();
+    /// Ends them: a line per box not shown, naming its id, then a line per
+    /// message with their number. The caller logs them.
+    std::vector<std::wstring> EndMessages();
 
 private:
     struct CCount {
         std::int64_t m_nCount = 0;
         int m_nDepth = 0;
     };
+    struct CRange {
+        std::size_t m_nFirst = 0;
+        std::size_t m_nEnd = 0;
+    };
+    struct CHeldBoxes {
+        int m_nStringId;
+        int m_nCount;
+    };
 
     int NodeOf(int nPerson, bool bReport);
-    void AppendChildren(int nFamily, std::vector<int>& anLinks);
-    void AppendLinksBelow(int nNode, std::vector<int>& anLinks);
+    // A person's links go through groups: for descendants its own families,
+    // whose members are their children; for ancestors its parents' family,
+    // whose members are the husband and the wife. Each is looked up once per
+    // view, and held once however many persons lead to it.
+    CRange GroupsOf(int nNode);
+    CRange MembersOf(int nFamily);
+    bool HasLinksBelow(int nNode);
     std::vector<int> LinksBelow(int nNode);
     CCount Walk(int nRoot);
     void Report(int nStringId, CMessageIcon icon, const std::wstring& strId);
@@ -88,20 +114,27 @@ private:
     template <class OnPath>
     std::vector<CTreeNode> ItemsBelow(int nNode, const OnPath& isOnPath);
     void BuildPatriarchs(CTreeContent& content);
+    void BuildPersonTree(int nPerson, CTreeContent& content);
 
     ViewMode m_mode;
+    std::int64_t m_nStepBudget;
     std::vector<std::int64_t> m_anMemoCount; ///< -1 while unknown
     std::vector<int> m_anMemoDepth;
     std::vector<int> m_anPathPos; ///< a person's place on the walked path, or -1
-    std::vector<int> m_anLinkStack; ///< the links of the persons on the walked path
-    std::vector<int> m_anFamilyFirst; ///< where a family's children start in m_anChildPool; -1 before
-    std::vector<int> m_anFamilyCount;
-    std::vector<int> m_anChildPool;
+    std::vector<CRange> m_nodeGroups; ///< per person, into m_anGroupPool; unknown before
+    std::vector<int> m_anGroupPool;
+    std::vector<CRange> m_familyMembers; ///< per family, into m_anMemberPool; unknown before
+    std::vector<int> m_anMemberPool;
     std::set<std::pair<int, std::wstring>> m_reported;
+    std::set<int> m_shownInBuild; ///< messages whose box this build has shown
+    std::vector<CHeldBoxes> m_held; ///< per message, the boxes of this build not shown
+    std::vector<std::wstring> m_astrNotShown;
     std::vector<int> m_anEnteredNodes; ///< per person entered, its node, or -1
     std::vector<int> m_anTimesEntered; ///< per node; sized at the first Enter
     std::int64_t m_nStepsTaken = 0;
+    bool m_bCountStopped = false;
 };
 
-/// The count box: the caption, then the count in the words of the language.
-std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount);
+/// The count box: the caption, then the count in the words of the language,
+/// with "+" after a count that ran out of steps.
+std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCount, bool bStopped = false);

@@ -1,5 +1,6 @@
 #include "views/TreeDlg.h"
 
+#include "app/Log.h"
 #include "options/Language.h"
 #include "options/StringIds.h"
 #include "platform/QtText.h"
@@ -41,6 +42,13 @@ void RemoveTreeCommands(QMenuBar* pMenuBar)
                 pMenu->removeAction(pAction);
         }
     }
+}
+
+// The boxes of one build beyond the first of each message go to the log.
+void LogNotShown(const std::vector<std::wstring>& astrLines)
+{
+    for (const std::wstring& strLine : astrLines)
+        WriteLog(strLine + L"\r\n");
 }
 
 } // namespace
@@ -85,6 +93,7 @@ bool CTreeDlg::OnInitDialog()
     ColourReadOnlyBox(m_countEdit);
     m_pWalker = std::make_unique<CTreeWalker>(static_cast<ViewMode>(m_nMode));
     const CTreeContent content = m_pWalker->Build(m_nPerson);
+    LogNotShown(content.m_astrNotShown);
     if (content.m_nMessageId >= 0)
         ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), content.m_messageIcon);
     if (content.m_bClose)
@@ -134,7 +143,9 @@ void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
     for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
         anPath.push_back(PersonOf(pAbove));
     std::reverse(anPath.begin(), anPath.end());
+    m_pWalker->BeginMessages();
     AddChildren(pItem, m_pWalker->Children(anPath));
+    LogNotShown(m_pWalker->EndMessages());
 }
 
 // Depth first in the order shown, so that a cut leaves the top of the subtree
@@ -143,6 +154,7 @@ void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
 void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
 {
     CWaitCursor wait;
+    m_pWalker->BeginMessages();
     std::vector<QTreeWidgetItem*> above;
     for (QTreeWidgetItem* pAbove = pItem->parent(); pAbove; pAbove = pAbove->parent())
         above.push_back(pAbove);
@@ -180,6 +192,7 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
     }
     for (std::size_t i = 0; i < above.size(); ++i)
         m_pWalker->Leave();
+    LogNotShown(m_pWalker->EndMessages());
     if (bCut)
         ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE), CMessageIcon::Information);
 }

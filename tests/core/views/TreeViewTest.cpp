@@ -246,4 +246,84 @@ TEST_F(TreeViewTest, CountsOfDeepAndIntermarriedLinesStayFinite)
     EXPECT_EQ(CTreeWalker(Ancestors).CollectAncestors(0), nLine - 1);
 }
 
+// Person 0 has a family whose children are missing and two missing families.
+TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
+{
+    Named(L"@I1@", L"Root //", L"", {L"@F1@", L"@F8@", L"@F9@", L"@F9@"});
+    Named(L"@I2@", L"Child //", L"@F1@", {L"@F7@"});
+    AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@X1@", L"@X2@", L"@X1@", L"@X3@"});
+    CRecordingSink sink;
+    CTreeWalker walker(Descendants);
+    const CTreeContent content = walker.Build(0);
+    ASSERT_EQ(sink.m_boxes.size(), 2U);
+    EXPECT_EQ(sink.m_boxes[0].m_strText, L"Error: Negative person index");
+    EXPECT_EQ(sink.m_boxes[1].m_strText, L"Error: negative family index");
+    EXPECT_EQ(content.m_astrNotShown,
+              (std::vector<std::wstring>{L"Error: Negative person index: @X2@", L"Error: Negative person index: @X3@",
+                                         L"Error: negative family index: @F9@", L"Error: negative family index: @F7@",
+                                         L"Error: Negative person index: 2 more not shown, listed above",
+                                         L"Error: negative family index: 2 more not shown, listed above"}));
+    // An id told once stays told for the view; a new build starts afresh.
+    walker.BeginMessages();
+    EXPECT_EQ(Texts(walker.Children({0})), std::vector<std::wstring>{L"Child"});
+    EXPECT_TRUE(walker.EndMessages().empty());
+    EXPECT_EQ(sink.m_boxes.size(), 2U);
+}
+
+// Every person a child of every other's family: the paths from one of them
+// are all the orders of the others, and none of its counts can be kept.
+void Knot(int nPersons)
+{
+    for (int i = 0; i < nPersons; ++i)
+        Named((L"@I" + std::to_wstring(i) + L"@").c_str(), (L"P" + std::to_wstring(i) + L" //").c_str(), L"",
+              {(L"@F" + std::to_wstring(i) + L"@").c_str()});
+    for (int i = 0; i < nPersons; ++i) {
+        CFamily& family = AddFamily(L"@F" + std::to_wstring(i) + L"@", L"@I" + std::to_wstring(i) + L"@", L"");
+        for (int j = 0; j < nPersons; ++j)
+            if (j != i)
+                family.m_astrChildren.Append(L"@I" + std::to_wstring(j) + L"@");
+    }
+}
+
+TEST_F(TreeViewTest, ACountThatRunsOutOfStepsShowsWhatItReachedWithAPlus)
+{
+    Knot(6);
+    std::vector<int> path;
+    const std::int64_t nExact = PlainCount(0, path);
+    const struct {
+        std::int64_t m_nBudget;
+        bool m_bStopped;
+    } cases[] = {{1'000'000, false}, {nExact, false}, {nExact - 1, true}, {100, true}};
+    for (const auto& c : cases) {
+        CTreeWalker walker(Descendants, c.m_nBudget);
+        const CTreeContent content = walker.Build(0);
+        EXPECT_EQ(content.m_bCountStopped, c.m_bStopped) << c.m_nBudget;
+        EXPECT_EQ(content.m_nCount, c.m_bStopped ? c.m_nBudget : nExact) << c.m_nBudget;
+        EXPECT_EQ(content.m_strCountText, L"Descendants (" + std::to_wstring(content.m_nCount) +
+                                              (c.m_bStopped ? L"+" : L"") + L" persons in total)");
+        EXPECT_LE(walker.GetStepsTaken(), c.m_nBudget);
+    }
+    UseLanguage(L"Ru");
+    EXPECT_EQ(CTreeWalker(Ancestors, 3).Build(0).m_strCountText, L"");
+    EXPECT_EQ(CTreeWalker(Descendants, 3).Build(0).m_strCountText, L"Потомки (всего:  3+)");
+}
+
+TEST_F(TreeViewTest, PatriarchsWhoseWalkStoppedShowWhatWasReached)
+{
+    Knot(6);
+    Settings.LevForPatr = 3;
+    CTreeWalker walker(Patriarchs, 50);
+    const CTreeContent content = walker.Build(0);
+    ASSERT_EQ(content.m_roots.size(), 6U);
+    EXPECT_EQ(content.m_roots[0].m_strText, L"P0: 50+/6+");
+    EXPECT_LE(walker.GetStepsTaken(), 6 * 50);
+    // Stopped short of the generations, a candidate may yet be a patriarch.
+    Settings.LevForPatr = 4;
+    const CTreeContent none = CTreeWalker(Patriarchs, 3).Build(0);
+    EXPECT_TRUE(none.m_bClose);
+    Settings.LevForPatr = 5;
+    EXPECT_FALSE(CTreeWalker(Patriarchs, 1'000'000).Build(0).m_bCountStopped);
+}
+
 } // namespace
+
