@@ -12,9 +12,10 @@ enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
 
 /// The links one count of a tree view may follow before it stops: the count of
 /// a view, and the depth walk of each patriarch candidate. Counts kept from
-/// earlier walks cost nothing, so only a file whose links go round in a large
-/// knot ever reaches it.
-constexpr std::int64_t kTreeStepBudget = 4'000'000;
+/// earlier walks are not walked again, so a file without cycles takes at most
+/// a step per child link; only a file whose links go round in a knot gets
+/// near it, and there a patriarch search still ends within a second or two.
+constexpr std::int64_t kTreeStepBudget = 2'000'000;
 
 /// One item of a tree view.
 struct CTreeNode {

@@ -1,0 +1,127 @@
+// Shows that the tree counts stay exact on real files within their budget of
+// steps: for each file, the patriarch search and the ancestors and
+// descendants count of every person (of a sample on large files), each with a
+// walker of its own as a view has, with the most steps one count took and
+// whether any count stopped. Also the boxes a file of dangling links raises.
+//   bench_TreeCountsBench [FILE.ged ...]   (default: the synthetic million)
+#include "BenchSupport.h"
+#include "SyntheticGedcom.h"
+
+#include "model/GedcomReader.h"
+#include "model/Tables.h"
+#include "options/Language.h"
+#include "platform/Message.h"
+#include "views/TreeView.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class CCountingSink : public CMessageSink {
+public:
+    void Show(CWindowHandle, const std::wstring&, const std::wstring&, CMessageIcon) override { ++m_nBoxes; }
+    int m_nBoxes = 0;
+};
+
+struct CWorst {
+    std::int64_t m_nSteps = 0;
+    int m_nStopped = 0;
+};
+
+void Count(ViewMode mode, int nPerson, CWorst& worst)
+{
+    CTreeWalker walker(mode);
+    const CTreeContent content = walker.Build(nPerson);
+    worst.m_nSteps = std::max(worst.m_nSteps, walker.GetStepsTaken());
+    worst.m_nStopped += content.m_bCountStopped ? 1 : 0;
+}
+
+void MeasureFile(const char* pszName, int nSample)
+{
+    auto start = std::chrono::steady_clock::now();
+    CTreeWalker patriarchs(Patriarchs);
+    const CTreeContent content = patriarchs.Build(0);
+    std::printf("%s: %d persons; patriarchs %zu in %.3f s, %lld steps%s\n", pszName, theLastPersonIndex + 1,
+                content.m_roots.size(), SecondsSince(start), static_cast<long long>(patriarchs.GetStepsTaken()),
+                content.m_bCountStopped ? ", STOPPED" : "");
+    const int nStep = std::max(1, (theLastPersonIndex + 1) / nSample);
+    CWorst worst;
+    start = std::chrono::steady_clock::now();
+    int nViews = 0;
+    for (int i = 0; i <= theLastPersonIndex; i += nStep, nViews += 2) {
+        Count(Ancestors, i, worst);
+        Count(Descendants, i, worst);
+    }
+    std::printf("  %d ancestors and descendants views in %.3f s: most steps of one count %lld, stopped %d\n", nViews,
+                SecondsSince(start), static_cast<long long>(worst.m_nSteps), worst.m_nStopped);
+}
+
+// A thousand persons, each with a family of its own whose children include a
+// dangling id every other time, and a dangling family every third person.
+std::string WriteDanglingFile()
+{
+    const std::string strPath = "/tmp/stemmark-dangling.ged";
+    std::ofstream file(strPath);
+    file << "0 HEAD\n";
+    int nDangling = 0;
+    const int nPersons = 1000;
+    for (int i = 0; i < nPersons; ++i) {
+        file << "0 @I" << i << "@ INDI\n1 NAME P" << i << " /Line/\n1 FAMS @F" << i << "@\n";
+        if (i % 3 == 0 && nDangling < 600)
+            file << "1 FAMS @G" << nDangling++ << "@\n";
+    }
+    for (int i = 0; i < nPersons; ++i) {
+        file << "0 @F" << i << "@ FAM\n1 HUSB @I" << i << "@\n";
+        if (i + 1 < nPersons)
+            file << "1 CHIL @I" << i + 1 << "@\n";
+        if (i % 2 == 0 && nDangling < 600)
+            file << "1 CHIL @X" << nDangling++ << "@\n";
+    }
+    file << "0 TRLR\n";
+    return strPath;
+}
+
+void MeasureBoxes()
+{
+    const std::string strPath = WriteDanglingFile();
+    ReadGedcomFile(std::wstring(strPath.begin(), strPath.end()));
+    CCountingSink sink;
+    CMessageSink* pPrevious = SetMessageSink(&sink);
+    for (const ViewMode mode : {Patriarchs, Descendants}) {
+        sink.m_nBoxes = 0;
+        const CTreeContent content = CTreeWalker(mode).Build(0);
+        const auto nIds = std::count_if(content.m_astrNotShown.begin(), content.m_astrNotShown.end(),
+                                        [](const std::wstring& strLine) { return strLine.ends_with(L"@"); });
+        std::printf("600 dangling links, %s view: %d boxes and %zu log lines (a box per id: %d)\n",
+                    mode == Patriarchs ? "patriarch" : "descendants", sink.m_nBoxes,
+                    content.m_astrNotShown.size(), sink.m_nBoxes + static_cast<int>(nIds));
+    }
+    SetMessageSink(pPrevious);
+}
+
+CCountingSink theQuietSink;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SetLanguage(L"En");
+    MeasureBoxes();
+    SetMessageSink(&theQuietSink);
+    if (argc == 1) {
+        if (!ReadSyntheticGedcom(1'000'000))
+            return 1;
+        MeasureFile("synthetic", 2000);
+    }
+    for (int i = 1; i < argc; ++i) {
+        const std::string strPath = argv[i];
+        if (!ReadGedcomFile(std::wstring(strPath.begin(), strPath.end())))
+            std::printf("%s: not read whole\n", argv[i]);
+        MeasureFile(argv[i], 1'000'000);
+    }
+    ClearTables();
+    return 0;
+}
