@@ -150,6 +150,11 @@ INSTANTIATE_TEST_SUITE_P(Tree, CliOutputTest, testing::Values(
             "Descendants (5 persons in total)\nAdam\n  Abel\n    Seth\n  Cain\n    Enoch\n      Adam\n", "", kLoop},
     CliCase{{"tree", "@I4@", "--ancestors", "--depth", "2"}, 0,
             "Ancestors (3 persons in total)\nEnoch\n  Cain\n    Adam\n", "", kLoop},
+    // One box a message; the ids it would have repeated for follow it.
+    CliCase{{"tree", "@I1@", "--descendants"}, 0, "Descendants (1 persons in total)\nRoot\n  Child\n",
+            "Message: Error: Negative person index\nError: Negative person index: @X2@\n"
+            "Error: Negative person index: @X3@\nError: Negative person index: 2 more not shown, listed above\n",
+            "cli-dangling-children.ged"},
     CliCase{{"tree", "@I1@", "--descendants", "--depth", "1", "--json"}, 0,
             R"j({"caption":"Descendants","countText":"Descendants (5 persons in total)","message":null,"root":)j"
             R"j({"person":0,"text":"Adam","children":[{"person":2,"text":"Abel","children":[]},)j"

@@ -1,4 +1,5 @@
 #include "app/GenealogyApp.h"
+#include "app/Log.h"
 #include "model/Tables.h"
 #include "options/Language.h"
 #include "options/Settings.h"
@@ -16,7 +17,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 namespace {
 
@@ -59,6 +62,14 @@ private:
     QList<CStep> m_steps;
     QPointer<CViewDlg> m_pLast;
 };
+
+std::string ReadLog()
+{
+    std::ifstream file(GetLogPath(), std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 QTreeWidget* TreeOf(CViewDlg& view)
 {
@@ -176,6 +187,28 @@ private slots:
         // children and leaves the root open. Patriarchs: Expand needs a
         // selection, Collapse folds every patriarch.
         QCOMPARE(states, QList<bool>({true, true, false, false, false, false}));
+    }
+
+    // Bob's family lists three children the file does not hold.
+    void missingIdsShowOneBoxAndGoOnInTheLog()
+    {
+        CGenealogyApp app;
+        for (const wchar_t* pszMissing : {L"@X1@", L"@X2@", L"@X3@"})
+            theFamilies[1].m_astrChildren.Append(pszMissing);
+        CRecordingSink sink;
+        const std::string strBefore = ReadLog();
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        QTimer::singleShot(0, &tree, [&] { tree.reject(); });
+        tree.RunModal();
+        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
+        // After the run's separator, when the log had lines before.
+        const QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
+        const QString strLines = QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: "
+                                                "@X3@\r\nError: Negative person index: 2 more not shown, listed above\r\n");
+        QCOMPARE(strAdded.right(strLines.size()), strLines);
+        QVERIFY(strAdded.size() <= strLines.size() + 10);
     }
 
     // Expand follows a line thousands of generations deep to its end, each
