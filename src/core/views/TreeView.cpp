@@ -61,7 +61,7 @@ std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCou
 }
 
 CTreeWalker::CTreeWalker(ViewMode mode, std::int64_t nStepBudget)
-    : m_mode(mode), m_nStepBudget(nStepBudget)
+    : m_mode(mode), m_nStepBudget(nStepBudget), m_nWalkBudget(nStepBudget)
 {
     const std::size_t nPersons = static_cast<std::size_t>(theLastPersonIndex + 1);
     m_anMemoCount.assign(nPersons, kUnknown);
@@ -232,7 +232,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
     for (;;) {
         CFrame& frame = stack.back();
         const bool bMore = frame.m_members.m_nFirst < frame.m_members.m_nEnd;
-        bStop = bStop || (bMore && nSteps == m_nStepBudget);
+        bStop = bStop || (bMore && nSteps >= m_nWalkBudget);
         if (!bStop && bMore) {
             const auto nLink = static_cast<std::size_t>(m_anMemberPool[frame.m_members.m_nFirst++]);
             ++nSteps;
@@ -357,14 +357,17 @@ std::vector<CTreeNode> CTreeWalker::ChildrenOfEntered()
 // A candidate whose walk ran out of steps is a patriarch when the generations
 // it reached are enough; both of its numbers are then what was reached. One
 // that stopped short of them may still be one, so the number of patriarchs is
-// then what was found.
+// then what was found; so it is when the search as a whole runs out of steps.
 void CTreeWalker::BuildPatriarchs(CTreeContent& content)
 {
+    const std::int64_t nSearchEnd = m_nStepsTaken + m_nStepBudget * kPatriarchSearchBudgets;
     for (int i = 0; i <= theLastPersonIndex; ++i) {
         if (thePersons[i].m_astrFams.GetLast() < 0)
             continue;
         int nDepth = 0;
+        m_nWalkBudget = std::min(m_nStepBudget, std::max<std::int64_t>(nSearchEnd - m_nStepsTaken, 0));
         const std::int64_t nDescendants = CollectDescendants(i, nDepth);
+        m_nWalkBudget = m_nStepBudget;
         const bool bStopped = m_bCountStopped;
         if (nDepth < Settings.LevForPatr || nDescendants < 1) {
             content.m_bCountStopped = content.m_bCountStopped || bStopped;

@@ -16,6 +16,10 @@ enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
 /// a step per child link; only a file whose links go round in a knot gets
 /// near it, and there a patriarch search still ends within a second or two.
 constexpr std::int64_t kTreeStepBudget = 2'000'000;
+/// The links the whole patriarch search may follow, in budgets of one count:
+/// a knot that many candidates lead into would otherwise cost each of them
+/// the whole budget. Counts kept from earlier walks still come at no cost.
+constexpr std::int64_t kPatriarchSearchBudgets = 64;
 
 /// One item of a tree view.
 struct CTreeNode {
@@ -119,6 +123,7 @@ private:
 
     ViewMode m_mode;
     std::int64_t m_nStepBudget;
+    std::int64_t m_nWalkBudget; ///< the steps the next walk may take
     std::vector<std::int64_t> m_anMemoCount; ///< -1 while unknown
     std::vector<int> m_anMemoDepth;
     std::vector<int> m_anPathPos; ///< a person's place on the walked path, or -1

@@ -325,5 +325,23 @@ TEST_F(TreeViewTest, PatriarchsWhoseWalkStoppedShowWhatWasReached)
     EXPECT_FALSE(CTreeWalker(Patriarchs, 1'000'000).Build(0).m_bCountStopped);
 }
 
+TEST_F(TreeViewTest, ThePatriarchSearchAsAWholeHasABudget)
+{
+    Knot(6);
+    // A hundred persons whose only child is in the knot.
+    for (int i = 0; i < 100; ++i) {
+        const std::wstring strId = L"@E" + std::to_wstring(i) + L"@";
+        const std::wstring strFamily = L"@G" + std::to_wstring(i) + L"@";
+        Named(strId.c_str(), L"Outer //", L"", {strFamily.c_str()});
+        AddFamily(strFamily, strId, L"", {L"@I0@"});
+    }
+    Settings.LevForPatr = 3;
+    CTreeWalker walker(Patriarchs, 50);
+    const CTreeContent content = walker.Build(0);
+    EXPECT_EQ(walker.GetStepsTaken(), kPatriarchSearchBudgets * 50);
+    EXPECT_EQ(content.m_nCount, kPatriarchSearchBudgets);
+    EXPECT_EQ(content.m_strCountText, L"Patriarchs (" + std::to_wstring(kPatriarchSearchBudgets) + L"+ persons in total)");
+}
+
 } // namespace
 
