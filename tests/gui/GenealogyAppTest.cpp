@@ -192,7 +192,7 @@ private slots:
         const int nExclamation = static_cast<int>(CMessageIcon::Exclamation);
         QTest::newRow("missing") << "gone.ged" << QByteArray() << strCantOpen + "No such file or directory"
                                  << "Stemmark" << nStop << false;
-        QTest::newRow("folder") << "." << QByteArray() << strCantOpen + "Is a directory" << "Stemmark" << nStop
+        QTest::newRow("folder") << "trees" << QByteArray() << strCantOpen + "Is a directory" << "Stemmark" << nStop
                                 << false;
         QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n", 8) << strEmpty << "Message"
                                  << nExclamation << true;
@@ -206,7 +206,9 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, icon);
         QFETCH(bool, named);
-        const QString strPath = QDir::cleanPath(m_folder.filePath(name));
+        const QString strPath = m_folder.filePath(name);
+        if (name == QStringLiteral("trees"))
+            QVERIFY(QDir(m_folder.path()).mkpath(name));
         if (!bytes.isNull()) {
             QFile file(strPath);
             QVERIFY(file.open(QIODevice::WriteOnly));
