@@ -3,6 +3,7 @@
 #include "CliArguments.h"
 #include "FixedClock.h"
 #include "ReadOnlySettingsStore.h"
+#include "app/OpeningMessage.h"
 #include "model/GedcomReader.h"
 #include "options/Language.h"
 #include "options/Settings.h"
@@ -39,15 +40,31 @@ void ReadFile(const std::string& strFile, CCommandCall& call)
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The program's box for a file that cannot be opened, with the system's
+// reason; false when the reading failed otherwise (a level above 9 has shown
+// its own box).
+bool ShowCantOpen(const std::string& strFile)
+{
+    const COpeningMessage message = GetOpeningMessage(Utf8ToWide(strFile), false);
+    if (message.m_strText.empty())
+        return false;
+    ShowMessage(nullptr, message.m_strText, message.m_strCaption, message.m_icon);
+    return true;
+}
+
 int RunCommand(CCliArguments& arguments)
 {
     const CCliCommand& command = *arguments.m_pCommand;
     if (const int nStatus = ApplySettings(arguments); nStatus != kExitDone)
         return nStatus;
     ReadFile(arguments.m_strFile, arguments.m_call);
-    if (!arguments.m_call.m_bRead && !command.m_bRunsUnread) {
-        std::fprintf(stderr, "stemmark-cli: cannot read %s\n", arguments.m_strFile.c_str());
-        return kExitUnreadable;
+    if (!arguments.m_call.m_bRead) {
+        const bool bShown = ShowCantOpen(arguments.m_strFile);
+        if (!command.m_bRunsUnread) {
+            if (!bShown)
+                std::fprintf(stderr, "stemmark-cli: cannot read %s\n", arguments.m_strFile.c_str());
+            return kExitUnreadable;
+        }
     }
     std::string strOut;
     const int nStatus = command.m_pfnRun(arguments.m_call, strOut);

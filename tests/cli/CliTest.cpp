@@ -222,7 +222,10 @@ TEST_F(CliTest, StatsReportTheReading)
 TEST_F(CliTest, AFileThatCannotBeReadEndsWithStatusThree)
 {
     std::filesystem::remove(File());
-    EXPECT_EQ(Run({"list"}).m_nStatus, 3);
+    const CRunResult list = Run({"list"});
+    EXPECT_EQ(list.m_nStatus, 3);
+    EXPECT_EQ(list.m_strOut, "");
+    EXPECT_EQ(list.m_strErr, "Stemmark: Can't open source file " + File().string() + ".\nNo such file or directory\n");
     const CRunResult stats = Run({"stats", "--json"});
     EXPECT_EQ(stats.m_nStatus, 3);
     EXPECT_EQ(stats.m_strOut.rfind(R"j({"persons":0,"families":0,"read":false,)j", 0), 0U) << stats.m_strOut;

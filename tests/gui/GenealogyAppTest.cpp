@@ -10,6 +10,7 @@
 
 #include "GuiTestSupport.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +18,27 @@
 namespace {
 
 const char theSmallFile[] = "0 HEAD\n0 @I1@ INDI\n1 NAME Ann /Lee/\n0 @I2@ INDI\n1 NAME Bob /Lee/\n0 TRLR\n";
+
+// The file line of the start view each time it is painted.
+class CPaintRecorder : public QObject {
+public:
+    explicit CPaintRecorder(CStartView* pView) : m_pView(pView)
+    {
+        m_strLine = QStringLiteral("(not painted)");
+        pView->installEventFilter(this);
+    }
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pWatched == m_pView && pEvent->type() == QEvent::Paint)
+            m_strLine = m_pView->FileLine();
+        return false;
+    }
+
+    QString m_strLine;
+
+private:
+    CStartView* m_pView;
+};
 
 } // namespace
 
@@ -86,13 +108,19 @@ private slots:
         Store(false, true, strGone);
         QTemporaryDir state;
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
+        CRecordingSink sink;
         int nAsked = 0;
+        std::size_t nBoxesBeforeAsking = 0;
         app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
             ++nAsked;
+            nBoxesBeforeAsking = sink.m_astrTexts.size();
             return QString();
         };
         app.InitInstance();
         QCOMPARE(nAsked, 1);
+        QCOMPARE(nBoxesBeforeAsking, std::size_t(1));
+        QCOMPARE(sink.m_aIcons, std::vector<CMessageIcon>{CMessageIcon::Stop});
+        QCOMPARE(app.MainFrame()->StartView()->FileLine(), QString());
         QCOMPARE(theLastPersonIndex, -1);
         QVERIFY(theLastFileName.empty());
         std::wstring strStored;
@@ -146,6 +174,84 @@ private slots:
         std::wstring strStored;
         QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
         QCOMPARE(ToQString(strStored), m_strFile);
+    }
+
+    // File / Open tells at once what the file gave, in a box owned by the
+    // frame, and the start screen names only a file that was opened.
+    void openTellsWhatTheFileGave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // null: no file made
+        QTest::addColumn<QString>("text"); // %1 stands for the path
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("named");
+        const QString strCantOpen = QStringLiteral("Can't open source file %1.\n");
+        const QString strEmpty = QStringLiteral("Input file is empty or is not specified. Please use File / Open.");
+        const int nStop = static_cast<int>(CMessageIcon::Stop);
+        const int nExclamation = static_cast<int>(CMessageIcon::Exclamation);
+        QTest::newRow("missing") << "gone.ged" << QByteArray() << strCantOpen + "No such file or directory"
+                                 << "Stemmark" << nStop << false;
+        QTest::newRow("folder") << "trees" << QByteArray() << strCantOpen + "Is a directory" << "Stemmark" << nStop
+                                << false;
+        QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n", 8) << strEmpty << "Message"
+                                 << nExclamation << true;
+        QTest::newRow("family") << "family.ged" << QByteArray() << QString() << QString() << 0 << true;
+    }
+    void openTellsWhatTheFileGave()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(int, icon);
+        QFETCH(bool, named);
+        const QString strPath = m_folder.filePath(name);
+        if (name == QStringLiteral("trees"))
+            QVERIFY(QDir(m_folder.path()).mkpath(name));
+        if (!bytes.isNull()) {
+            QFile file(strPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        CGenealogyApp app;
+        app.InitInstance({m_strFile});
+        CStartView* pStart = app.MainFrame()->StartView();
+        QCOMPARE(pStart->FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
+        CRecordingSink sink;
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strPath; };
+        QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 57601));
+        QCOMPARE(ToQString(theLastFileName), strPath);
+        QCOMPARE(pStart->FileLine().isEmpty(), !named);
+        if (text.isEmpty()) {
+            QVERIFY(sink.m_astrTexts.empty());
+            return;
+        }
+        QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
+        QCOMPARE(ToQString(sink.m_astrTexts[0]), text.replace(QStringLiteral("%1"), strPath));
+        QCOMPARE(ToQString(sink.m_astrCaptions[0]), caption);
+        QCOMPARE(static_cast<int>(sink.m_aIcons[0]), icon);
+        QCOMPARE(sink.m_aOwners[0], static_cast<CWindowHandle>(app.MainFrame()));
+    }
+
+    // The start screen paints the new file line as soon as a reading ends,
+    // without waiting for a resize.
+    void theStartScreenIsRepaintedAfterEachOpening()
+    {
+        CGenealogyApp app;
+        app.InitInstance();
+        CStartView* pStart = app.MainFrame()->StartView();
+        QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
+        QCoreApplication::processEvents(); // the paints of the start are done
+        CPaintRecorder painted(pStart);
+        CRecordingSink sink;
+        QString strChosen = m_strFile;
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strChosen; };
+        app.OnFileOpen();
+        QTRY_COMPARE(painted.m_strLine, QStringLiteral("GEDCOM-file: family.ged"));
+        strChosen = m_folder.filePath(QStringLiteral("gone.ged"));
+        app.OnFileOpen();
+        QTRY_COMPARE(painted.m_strLine, QString());
     }
 
     void aboutShowsTheVersionInTheLanguageAndTheOwnName()

@@ -36,14 +36,19 @@ public:
     ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
     CRecordingSink(const CRecordingSink&) = delete;
     CRecordingSink& operator=(const CRecordingSink&) = delete;
-    void Show(CWindowHandle, const std::wstring& strText, const std::wstring& strCaption, CMessageIcon) override
+    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
+              CMessageIcon icon) override
     {
+        m_aOwners.push_back(owner);
         m_astrTexts.push_back(strText);
         m_astrCaptions.push_back(strCaption);
+        m_aIcons.push_back(icon);
     }
 
+    std::vector<CWindowHandle> m_aOwners;
     std::vector<std::wstring> m_astrTexts;
     std::vector<std::wstring> m_astrCaptions;
+    std::vector<CMessageIcon> m_aIcons;
 
 private:
     CMessageSink* m_pPrevious = nullptr;

@@ -1,6 +1,5 @@
 #include "app/StartView.h"
 #include "options/Language.h"
-#include "options/Settings.h"
 
 #include <QImage>
 #include <QtTest>
@@ -23,11 +22,7 @@ int LitPixels(const QImage& image, const QRect& band)
 class StartViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        theLastFileName.clear();
-        SetLanguage(L"En");
-    }
+    void cleanup() { SetLanguage(L"En"); }
 
     // Black all round, the picture in the middle, the name above it, and the
     // file line only when there is a file.
@@ -44,7 +39,7 @@ private slots:
         const QRect fileBand(5, 400 - dy + 26, 200, 14);
         QCOMPARE(LitPixels(bare, fileBand), 0);
 
-        theLastFileName = L"/trees/family.ged";
+        view.SetLoadedFile(L"/trees/family.ged");
         const QImage named = view.grab().toImage();
         QVERIFY(LitPixels(named, fileBand) > 20);
     }

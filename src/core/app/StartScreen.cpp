@@ -3,11 +3,11 @@
 #include "options/Language.h"
 #include "options/StringIds.h"
 
-std::wstring GetStartScreenFileLine(const std::wstring& strLastFileName)
+std::wstring GetStartScreenFileLine(const std::wstring& strFileName)
 {
-    if (strLastFileName.empty())
+    if (strFileName.empty())
         return {};
-    const std::size_t slash = strLastFileName.find_last_of(L'/');
-    const std::wstring strName = slash == std::wstring::npos ? strLastFileName : strLastFileName.substr(slash + 1);
+    const std::size_t slash = strFileName.find_last_of(L'/');
+    const std::wstring strName = slash == std::wstring::npos ? strFileName : strFileName.substr(slash + 1);
     return L"GEDCOM-" + LoadLangString(IDS_FILE) + L": " + strName;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-/// The line under the start picture for the file last chosen: "GEDCOM-file: "
+/// The line under the start picture for the file loaded now: "GEDCOM-file: "
 /// and the file's name without its folders, in the current language; empty
-/// when no file has been chosen.
-std::wstring GetStartScreenFileLine(const std::wstring& strLastFileName);
+/// when no file is loaded.
+std::wstring GetStartScreenFileLine(const std::wstring& strFileName);

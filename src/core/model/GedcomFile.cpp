@@ -24,11 +24,16 @@ CGedcomFile::~CGedcomFile()
 bool CGedcomFile::Open(const std::wstring& strPath)
 {
     Close();
+    m_nOpenError = 0;
     m_nFile = ::open(WideToUtf8(strPath).c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_nFile < 0)
+    if (m_nFile < 0) {
+        m_nOpenError = errno;
         return false;
+    }
+    // A folder opens for reading on Linux, but it is no file to read.
     struct stat status {};
     if (::fstat(m_nFile, &status) != 0 || S_ISDIR(status.st_mode)) {
+        m_nOpenError = S_ISDIR(status.st_mode) ? EISDIR : errno;
         Close();
         return false;
     }

@@ -20,8 +20,11 @@ public:
     CGedcomFile(const CGedcomFile&) = delete;
     CGedcomFile& operator=(const CGedcomFile&) = delete;
 
-    /// False when the path cannot be opened for reading or is a folder.
+    /// False when the path cannot be opened for reading or is a folder;
+    /// OpenError() then tells why.
     bool Open(const std::wstring& strPath);
+    /// The errno of the last failed Open (EISDIR for a folder), 0 after a good one.
+    int OpenError() const { return m_nOpenError; }
     void Close();
 
     /// The next line that is not empty, without its line end; false at the end.
@@ -42,6 +45,7 @@ private:
     void Decode(std::string_view bytes, std::wstring& line);
 
     int m_nFile = -1;
+    int m_nOpenError = 0;
     bool m_bAtEnd = false;
     std::vector<char> m_block; ///< bytes read and not yet cut into lines
     std::size_t m_nPos = 0;

@@ -10,6 +10,8 @@
 #include "platform/WaitCursor.h"
 #include "text/WideText.h"
 
+#include <cstring>
+
 CGedcomState theGedcomState;
 
 void CGedcomState::Reset()
@@ -25,6 +27,8 @@ void CGedcomState::Reset()
 namespace {
 
 constexpr int kMaxLevel = 9;
+
+std::wstring theReadFailureText;
 
 // One physical line cut into its parts. Level -1: the line has no level.
 struct CLineParts {
@@ -111,9 +115,11 @@ bool CGedcomReading::Read(const std::wstring& strPath)
     ClearTables();
     theFileFolder = FolderOf(strPath);
     theGedcomState.Reset();
+    theReadFailureText.clear();
     if (!m_file.Open(strPath)) {
+        theReadFailureText = Utf8ToWide(std::strerror(m_file.OpenError()));
         WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
-                 LoadLangString(IDS_SEE_BELOW) + L"\r\n");
+                 LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
         return false;
     }
     while (m_file.ReadLine(m_strLine)) {
@@ -257,6 +263,11 @@ void CGedcomReading::Flush()
 bool ReadGedcomFile(const std::wstring& strPath)
 {
     return CGedcomReading(true).Read(strPath);
+}
+
+const std::wstring& GetReadFailureText()
+{
+    return theReadFailureText;
 }
 
 bool ReadGedcomFileLineByLine(const std::wstring& strPath)

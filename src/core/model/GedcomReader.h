@@ -9,6 +9,10 @@
 /// what was read until then stays.
 bool ReadGedcomFile(const std::wstring& strPath);
 
+/// Why the last reading could not open its file, in the system's words ("No
+/// such file or directory", "Is a directory"); empty when it opened it.
+const std::wstring& GetReadFailureText();
+
 /// As ReadGedcomFile, but a continued line reaches the parser again after each
 /// continuation line, with its text so far. Costs time with the square of a
 /// value's continuation lines; kept to check ReadGedcomFile against it.

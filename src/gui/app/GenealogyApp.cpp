@@ -2,6 +2,8 @@
 
 #include "app/AboutDlg.h"
 #include "app/MainFrame.h"
+#include "app/OpeningMessage.h"
+#include "app/StartView.h"
 #include "contacts/ContactsComparison.h"
 #include "model/GedcomReader.h"
 #include "model/Tables.h"
@@ -72,7 +74,7 @@ bool CGenealogyApp::InitInstance(const QStringList& astrFiles)
     else if (Settings.FileOpen)
         OnFileOpen();
     else if (Settings.LastFile) {
-        if (theLastFileName.empty() || !ReadGedcomFile(theLastFileName)) {
+        if (theLastFileName.empty() || !ReadFile(theLastFileName)) {
             theLastFileName.clear();
             OnFileOpen();
         }
@@ -143,13 +145,24 @@ void CGenealogyApp::OnFileOpen()
 
 bool CGenealogyApp::OpenFile(const QString& strPath)
 {
-    CWaitCursor wait;
     theLastFileName = FromQString(strPath);
-    if (Settings.LastFile)
+    if (Settings.LastFile) {
+        CWaitCursor wait;
         WriteRegString(L"LastFileName", theLastFileName);
-    const bool bRead = ReadGedcomFile(theLastFileName);
+    }
+    return ReadFile(theLastFileName);
+}
+
+// The remembered name keeps its own rules; the start screen names only a file
+// that was opened, and says so at once, before any box.
+bool CGenealogyApp::ReadFile(const std::wstring& strPath)
+{
+    const bool bRead = ReadGedcomFile(strPath);
     if (m_pMainWnd)
-        m_pMainWnd->update();
+        m_pMainWnd->StartView()->SetLoadedFile(GetReadFailureText().empty() ? strPath : std::wstring());
+    const COpeningMessage message = GetOpeningMessage(strPath, bRead);
+    if (!message.m_strText.empty())
+        ShowMessage(m_pMainWnd.get(), message.m_strText, message.m_strCaption, message.m_icon);
     return bRead;
 }
 

@@ -56,6 +56,9 @@ public:
 private:
     /// Takes `strPath` as the file last chosen and reads it.
     bool OpenFile(const QString& strPath);
+    /// Reads the file, shows it on the start screen and tells the user when it
+    /// cannot be opened or holds nothing; false as ReadGedcomFile.
+    bool ReadFile(const std::wstring& strPath);
     /// The address book stored, or the one the user chooses now (then
     /// stored); empty when the user cancels.
     std::wstring LogonToContacts();

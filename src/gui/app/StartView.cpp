@@ -2,7 +2,6 @@
 
 #include "app/StartScreen.h"
 #include "options/Language.h"
-#include "options/Settings.h"
 #include "options/StringIds.h"
 #include "platform/QtText.h"
 
@@ -32,9 +31,15 @@ CStartView::CStartView(QWidget* pParent) : QWidget(pParent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void CStartView::SetLoadedFile(const std::wstring& strPath)
+{
+    m_strLoadedFile = strPath;
+    update();
+}
+
 QString CStartView::FileLine() const
 {
-    return ToQString(GetStartScreenFileLine(theLastFileName));
+    return ToQString(GetStartScreenFileLine(m_strLoadedFile));
 }
 
 void CStartView::paintEvent(QPaintEvent*)

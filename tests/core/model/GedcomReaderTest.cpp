@@ -3,6 +3,8 @@
 #include "options/StringIds.h"
 #include "platform/WaitCursor.h"
 
+#include <unistd.h>
+
 namespace {
 
 using GedcomReaderTest = CGedcomTest;
@@ -152,19 +154,44 @@ TEST_F(GedcomReaderTest, ALevelAboveNineStopsAPersonButNotAnotherRecord)
     EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"xy");
 }
 
-TEST_F(GedcomReaderTest, AFileThatCannotBeOpenedIsLoggedAndEmptiesTheTables)
+// What cannot be opened: the tables are emptied, and the log names the file
+// and, on the next line, the system's reason; no box.
+struct CantOpenCase {
+    const char* m_pszName;
+    const char* m_pszReason;
+};
+
+class CantOpenTest : public CGedcomTest, public testing::WithParamInterface<CantOpenCase> {};
+
+TEST_P(CantOpenTest, LogsTheReasonAndEmptiesTheTables)
 {
+    const std::string strName = GetParam().m_pszName;
+    std::filesystem::path path = m_folder.Path() / "file.ged";
+    if (strName == "Folder") {
+        std::filesystem::create_directory(path);
+    } else if (strName == "Unreadable") {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root reads every file";
+        WriteFileBytes(path, "0 @I1@ INDI\n");
+        std::filesystem::permissions(path, std::filesystem::perms::none);
+    }
     ReadPerson("1 NAME A");
-    const std::wstring strPath = PathOf("missing.ged");
-    EXPECT_FALSE(ReadGedcomFile(strPath));
+    EXPECT_FALSE(ReadGedcomFile(path.wstring()));
     EXPECT_EQ(theLastPersonIndex, -1);
     EXPECT_EQ(theFileFolder, m_folder.Path().wstring() + L"/");
-    EXPECT_FALSE(ReadGedcomFile(m_folder.Path().wstring() + L"/")) << "a folder is no file";
+    EXPECT_EQ(GetReadFailureText(), Utf8ToWide(GetParam().m_pszReason));
     EXPECT_TRUE(m_boxes.m_boxes.empty());
-    const std::string log = ReadFileBytes(m_folder.Path() / "Stemmark.log");
-    EXPECT_EQ(log.substr(0, log.find("--------")),
-              "Can't open source file " + WideToUtf8(strPath) + ".\r\nFor the reason see below.\r\n");
+    EXPECT_EQ(ReadFileBytes(m_folder.Path() / "Stemmark.log"), "Can't open source file " + path.string() +
+              ".\r\nFor the reason see below.\r\n" + GetParam().m_pszReason + "\r\n");
+    EXPECT_TRUE(Read("0 @I1@ INDI\n"));
+    EXPECT_EQ(GetReadFailureText(), L"") << "a good opening forgets the reason";
 }
+
+INSTANTIATE_TEST_SUITE_P(Files, CantOpenTest, testing::Values(
+    CantOpenCase{"Missing", "No such file or directory"},
+    CantOpenCase{"Folder", "Is a directory"},
+    CantOpenCase{"Unreadable", "Permission denied"}),
+    [](const testing::TestParamInfo<CantOpenCase>& param) { return std::string(param.param.m_pszName); });
 
 TEST_F(GedcomReaderTest, TheWaitCursorIsShownForEveryReading)
 {
