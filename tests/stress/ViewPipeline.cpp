@@ -66,7 +66,9 @@ void OpenPatriarchs(CPipelineSteps& steps)
         if (thePersons[i].m_astrFams.GetLast() >= 0)
             ++steps.m_nPatriarchCandidates;
     CTreeWalker walker(Patriarchs);
-    walker.Build(0);
+    const CTreeContent content = walker.Build(0);
+    if (!content.m_roots.empty())
+        walker.Children({content.m_roots.front().m_nPerson});
     steps.m_nPatriarchSteps = walker.GetStepsTaken();
 }
 

@@ -16,8 +16,9 @@ struct CPipelineSteps {
 /// Reads the file and builds, with every display option on, each view a user
 /// can open of its first `nFirst` persons and of its last one (list entry,
 /// information page, own and parents' family, ancestors and descendants with
-/// their first level), then the patriarchs. Boxes go to the current sink; the
-/// options are restored and the tables emptied at the end.
+/// their first level), then the patriarchs with the first one opened. Boxes go
+/// to the current sink; the options are restored and the tables emptied at
+/// the end.
 CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst = 8);
 
 /// Each ancestors or descendants view within kTreeStepBudget steps, and the
