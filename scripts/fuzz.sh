@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Fuzzes a reader for SECONDS (default 60) under AddressSanitizer and
+# Fuzzes for SECONDS (default 60) under AddressSanitizer and
 # UndefinedBehaviorSanitizer: scripts/fuzz.sh [SECONDS] [TARGET]. TARGET is
-# GedcomReader (the default), seeded with the test files and the corpus, or
-# VCardReader, seeded with fuzz/seeds/vcard. Installs clang and its fuzzer
+# GedcomReader (the default), the reader alone, or Pipeline, the reader and
+# then every view of the first persons, both seeded with the test files and
+# the corpus; or VCardReader, seeded with fuzz/seeds/vcard. An input that keeps
+# Pipeline busy for 5 seconds is a fault too. Installs clang and its fuzzer
 # runtime when they are missing. Inputs that find a fault are written to
-# build-fuzz/faults/; keep each as a regression test.
+# build-fuzz/faults/; keep each in tests/data/reader-faults/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -28,12 +30,16 @@ cmake --build "$folder" --target "fuzz_$target"
 
 corpus="$folder/corpus/$target"
 mkdir -p "$corpus" "$folder/faults"
-if [[ "$target" == GedcomReader ]]; then
+if [[ "$target" == GedcomReader || "$target" == Pipeline ]]; then
     find tests/data ../shared/corpus -maxdepth 2 -type f \( -iname '*.ged' -o -path '*reader-faults*' \) \
         -exec cp -n {} "$corpus/" \; 2>/dev/null || true
 else
     cp -n fuzz/seeds/vcard/* "$corpus/"
 fi
 
-"$folder/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=32768 -timeout=10 \
+timeout=10
+if [[ "$target" == Pipeline ]]; then
+    timeout=5
+fi
+"$folder/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=32768 -timeout="$timeout" \
     -rss_limit_mb=4096 -artifact_prefix="$folder/faults/" -print_final_stats=1 "$corpus"

@@ -6,8 +6,6 @@
 #include "options/Settings.h"
 
 #include <atomic>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 CTempFolder::CTempFolder()
@@ -25,18 +23,6 @@ CTempFolder::~CTempFolder()
     std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);
     std::filesystem::remove_all(m_path, error);
-}
-
-std::string ReadFileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "model/Tables.h"
 #include "platform/Clock.h"
 #include "platform/Message.h"
@@ -67,10 +68,6 @@ public:
 private:
     std::filesystem::path m_path;
 };
-
-/// The whole content of a file, empty when it cannot be read.
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // Small models for tests: append records to the global tables.
 CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc = L"",
