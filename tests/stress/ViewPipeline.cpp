@@ -42,9 +42,9 @@ void OpenFamilyViews(int nPerson)
         BuildFamilyView(nParent);
 }
 
-std::int64_t OpenTreeView(ViewMode mode, int nPerson)
+std::int64_t OpenTreeView(ViewMode mode, int nPerson, std::int64_t nStepBudget)
 {
-    CTreeWalker walker(mode);
+    CTreeWalker walker(mode, nStepBudget);
     if (!walker.Build(nPerson).m_bClose)
         walker.Children({nPerson});
     return walker.GetStepsTaken();
@@ -56,7 +56,7 @@ void OpenEveryView(int nPerson, CPipelineSteps& steps)
     MakePageDocument(BuildPersonPageBody(nPerson));
     OpenFamilyViews(nPerson);
     for (const ViewMode mode : {Ancestors, Descendants})
-        steps.m_nMostTreeSteps = std::max(steps.m_nMostTreeSteps, OpenTreeView(mode, nPerson));
+        steps.m_nMostTreeSteps = std::max(steps.m_nMostTreeSteps, OpenTreeView(mode, nPerson, steps.m_nStepBudget));
     ++steps.m_nPersonsViewed;
 }
 
@@ -65,7 +65,7 @@ void OpenPatriarchs(CPipelineSteps& steps)
     for (int i = 0; i <= theLastPersonIndex; ++i)
         if (thePersons[i].m_astrFams.GetLast() >= 0)
             ++steps.m_nPatriarchCandidates;
-    CTreeWalker walker(Patriarchs);
+    CTreeWalker walker(Patriarchs, steps.m_nStepBudget);
     const CTreeContent content = walker.Build(0);
     if (!content.m_roots.empty())
         walker.Children({content.m_roots.front().m_nPerson});
@@ -74,11 +74,12 @@ void OpenPatriarchs(CPipelineSteps& steps)
 
 } // namespace
 
-CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst)
+CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst, std::int64_t nStepBudget)
 {
     const CSettings saved = Settings;
     TurnEveryOptionOn();
     CPipelineSteps steps;
+    steps.m_nStepBudget = nStepBudget;
     steps.m_bRead = ReadGedcomFile(strPath);
     steps.m_nPersons = theLastPersonIndex + 1;
     const int nSample = std::min(nFirst, steps.m_nPersons);
@@ -94,6 +95,7 @@ CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst)
 
 bool KeptToTheStepBudget(const CPipelineSteps& steps)
 {
-    return steps.m_nMostTreeSteps <= kTreeStepBudget &&
-           steps.m_nPatriarchSteps <= (steps.m_nPatriarchCandidates + 1) * kTreeStepBudget;
+    const std::int64_t nWalks = std::min<std::int64_t>(steps.m_nPatriarchCandidates, kPatriarchSearchBudgets);
+    return steps.m_nMostTreeSteps <= steps.m_nStepBudget &&
+           steps.m_nPatriarchSteps <= (nWalks + 1) * steps.m_nStepBudget;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/TreeView.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,6 +13,7 @@ struct CPipelineSteps {
     std::int64_t m_nMostTreeSteps = 0; ///< the most one ancestors or descendants view took
     std::int64_t m_nPatriarchSteps = 0;
     int m_nPatriarchCandidates = 0; ///< persons with an own family, each walked for its depth
+    std::int64_t m_nStepBudget = 0;   ///< of each count
 };
 
 /// Reads the file and builds, with every display option on, each view a user
@@ -18,9 +21,10 @@ struct CPipelineSteps {
 /// information page, own and parents' family, ancestors and descendants with
 /// their first level), then the patriarchs with the first one opened. Boxes go
 /// to the current sink; the options are restored and the tables emptied at
-/// the end.
-CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst = 8);
+/// the end. Each count has `nStepBudget` steps.
+CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst = 8,
+                               std::int64_t nStepBudget = kTreeStepBudget);
 
-/// Each ancestors or descendants view within kTreeStepBudget steps, and the
-/// patriarchs within a budget for each person walked and one more.
+/// Each ancestors or descendants view within its budget of steps, and the
+/// patriarchs within a budget for each person walked, and the search's.
 bool KeptToTheStepBudget(const CPipelineSteps& steps);
