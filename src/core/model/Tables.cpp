@@ -5,6 +5,8 @@
 #include "platform/Message.h"
 #include "text/WideText.h"
 
+#include <optional>
+
 CRecordTable<CPerson> thePersons;
 CRecordTable<CFamily> theFamilies;
 const int& theLastPersonIndex = thePersons.LastIndex();
