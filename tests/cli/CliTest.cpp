@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
             R"j({"person":3,"html":"<html><head></head><body><b>Peter Smith</b><br><br><font color=blue><b>Born: </b></font>)j"
             R"j(04.04.1975<br><br><font color=blue><b>Parents</b></font><br>John Smith.<br>Mary Jones.<br><br><font )j"
             R"j(color=blue><b>Notes</b></font><br>Named after his \"uncle\" &amp; godfather.<br></body></html>"})j" "\n", ""},
+    // A note that points to a note record shows the record's text.
+    CliCase{{"person", "0", "--text"}, 0, "Ada Lind\n\nNotes\nKept in a note record,\nread through its pointer.\n", "",
+            "cli-person-note-record.ged"},
     CliCase{{"person", "5"}, 1, "", "no person 5"},
     CliCase{{"person", "@I9@"}, 1, "", "no person @I9@"},
     CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}));

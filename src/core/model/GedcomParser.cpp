@@ -13,11 +13,11 @@ enum class CTag {
     Husb, Wife, Chil, Marr, Div, Note, Type, Date, Age, Caus, Plac,
 };
 
-// A tag of up to four characters as one number, so that a line costs one
+// A tag of three to five characters as one number, so that a line costs one
 // switch rather than a chain of string comparisons.
 constexpr std::uint64_t TagKey(std::wstring_view tag)
 {
-    if (tag.size() < 3 || tag.size() > 4)
+    if (tag.size() < 3 || tag.size() > 5)
         return 0;
     std::uint64_t key = 0;
     for (const wchar_t c : tag) {
@@ -52,6 +52,7 @@ CTag ClassifyTag(std::wstring_view tag)
     case TagKey(L"MARR"): return CTag::Marr;
     case TagKey(L"DIV"): return CTag::Div;
     case TagKey(L"NOTE"): return CTag::Note;
+    case TagKey(L"SNOTE"): return CTag::Note; // GEDCOM 7's pointer to a shared note
     case TagKey(L"TYPE"): return CTag::Type;
     case TagKey(L"DATE"): return CTag::Date;
     case TagKey(L"AGE"): return CTag::Age;

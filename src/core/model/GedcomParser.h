@@ -6,7 +6,8 @@
 #include <string_view>
 
 /// Gives meaning to one logical line: appends a person or family at a record
-/// line (level 0, empty tag, the id as value) and stores the 26 known tags in
+/// line (level 0, empty tag, the id as value) and stores the 26 known tags (and
+/// SNOTE, read as NOTE) in
 /// the record appended last or in the current event. PLAC values are
 /// normalised in `strValue` itself.
 void ParseGedcomLine(int nRecordKind, int nLevel, const std::wstring& strTag, std::wstring& strValue);

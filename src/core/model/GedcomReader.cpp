@@ -11,6 +11,7 @@
 #include "text/WideText.h"
 
 #include <cstring>
+#include <optional>
 
 CGedcomState theGedcomState;
 
@@ -61,6 +62,19 @@ CLineParts SplitLine(std::wstring_view line)
     return parts;
 }
 
+// The text of a line 0 @N1@ NOTE text, or 0 @N1@ SNOTE text in GEDCOM 7,
+// given what follows the id; nothing for a line that starts another record.
+std::optional<std::wstring_view> NoteRecordText(std::wstring_view rest)
+{
+    for (const std::wstring_view tag : {std::wstring_view(L"NOTE"), std::wstring_view(L"SNOTE")}) {
+        if (rest == tag)
+            return std::wstring_view();
+        if (rest.starts_with(tag) && rest.size() > tag.size() && rest[tag.size()] == L' ')
+            return rest.substr(tag.size() + 1);
+    }
+    return std::nullopt;
+}
+
 int RecordKindOf(std::wstring_view line, std::size_t nFrom)
 {
     const std::size_t nIndi = line.find(L"INDI", nFrom);
@@ -70,6 +84,18 @@ int RecordKindOf(std::wstring_view line, std::size_t nFrom)
     if (nFam != std::wstring_view::npos && nFam + 3 == line.size())
         return kRecordFamily;
     return kRecordOther;
+}
+
+// What a continuation line adds to the value it continues: CONT starts a new
+// line of text, CONC joins directly, a line without a level joins with a blank.
+void AppendContinuationPiece(std::wstring_view line, const CLineParts& parts, std::wstring& strPiece)
+{
+    if (parts.m_nLevel < 0)
+        strPiece.append(L" ").append(line);
+    else if (parts.m_tag == L"CONT")
+        strPiece.append(L"<br>").append(parts.m_value);
+    else
+        strPiece.append(parts.m_value);
 }
 
 std::wstring FolderOf(const std::wstring& strPath)
@@ -89,6 +115,8 @@ private:
     CStep HandleLine(std::wstring_view line);
     void HandleRecordLine(std::wstring_view line, const CLineParts& parts);
     void HandleOtherRecordLine(const CLineParts& parts);
+    void HandleNoteRecordLine(std::wstring_view line, const CLineParts& parts);
+    void StoreNoteRecord();
     void HandleContinuation(std::wstring_view line, const CLineParts& parts);
     void Deliver(const CLineParts& parts);
     void ApplyResets(int nLevel);
@@ -107,6 +135,11 @@ private:
     bool m_bPending = false;
     int m_nPendingLevel = 0;
     bool m_bInHeader = false;
+    // The note record being read; its text is stored when the record ends.
+    bool m_bInNoteRecord = false;
+    bool m_bNoteTextOpen = false; ///< continuation lines still extend the text
+    std::wstring m_strNoteId;
+    std::wstring m_strNoteText;
 };
 
 bool CGedcomReading::Read(const std::wstring& strPath)
@@ -133,6 +166,7 @@ bool CGedcomReading::Read(const std::wstring& strPath)
             break;
     }
     Flush();
+    StoreNoteRecord();
     return true;
 }
 
@@ -148,6 +182,10 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
     }
     if (theGedcomState.m_nRecordKind == kRecordOther) {
         HandleOtherRecordLine(parts);
+        return CStep::Go;
+    }
+    if (theGedcomState.m_nRecordKind == kRecordNote) {
+        HandleNoteRecordLine(line, parts);
         return CStep::Go;
     }
     if (parts.m_nLevel > kMaxLevel) {
@@ -168,12 +206,21 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
 
 void CGedcomReading::HandleRecordLine(std::wstring_view line, const CLineParts& parts)
 {
+    StoreNoteRecord();
     theGedcomState.m_pCurrentEvent = nullptr;
     const std::size_t nBlank = line.find(L' ', parts.m_nTagStart);
     const bool bBlank = nBlank != std::wstring_view::npos;
-    const int nKind = RecordKindOf(line, bBlank ? nBlank + 1 : 0);
+    // A note's text may end in INDI or FAM; it makes no record all the same.
+    const std::optional<std::wstring_view> noteText = NoteRecordText(parts.m_value);
+    const int nKind = noteText ? kRecordNote : RecordKindOf(line, bBlank ? nBlank + 1 : 0);
     theGedcomState.m_nRecordKind = nKind;
     m_bInHeader = nKind == kRecordOther && parts.m_tag == L"HEAD" && parts.m_value.empty();
+    if (nKind == kRecordNote) {
+        m_bInNoteRecord = m_bNoteTextOpen = true;
+        m_strNoteId.assign(parts.m_tag);
+        m_strNoteText.assign(*noteText);
+        return;
+    }
     if (nKind == kRecordOther)
         return;
     for (int nLevel = 1; nLevel <= kMaxLevel; ++nLevel)
@@ -189,6 +236,27 @@ void CGedcomReading::HandleOtherRecordLine(const CLineParts& parts)
 {
     if (m_bInHeader && parts.m_nLevel == 1 && parts.m_tag == L"CHAR")
         m_file.SetAnsel(parts.m_value == L"ANSEL");
+}
+
+// Only the record's own text is read: level-1 CONC and CONT lines and lines
+// without a level extend it until any other line comes, which is skipped as
+// the lines of other records are, whatever its level.
+void CGedcomReading::HandleNoteRecordLine(std::wstring_view line, const CLineParts& parts)
+{
+    const bool bContinues =
+        parts.m_nLevel < 0 || (parts.m_nLevel == 1 && (parts.m_tag == L"CONC" || parts.m_tag == L"CONT"));
+    if (!bContinues)
+        m_bNoteTextOpen = false;
+    else if (m_bNoteTextOpen)
+        AppendContinuationPiece(line, parts, m_strNoteText);
+}
+
+void CGedcomReading::StoreNoteRecord()
+{
+    if (!m_bInNoteRecord)
+        return;
+    m_bInNoteRecord = m_bNoteTextOpen = false;
+    theNoteRecords.Append(m_strNoteId, m_strNoteText);
 }
 
 void CGedcomReading::HandleContinuation(std::wstring_view line, const CLineParts& parts)
@@ -211,12 +279,7 @@ void CGedcomReading::HandleContinuation(std::wstring_view line, const CLineParts
         m_nPendingLevel = nLevel;
     }
     m_strPiece.clear();
-    if (bText)
-        m_strPiece.append(L" ").append(line);
-    else if (parts.m_tag == L"CONT")
-        m_strPiece.append(L"<br>").append(parts.m_value);
-    else
-        m_strPiece.append(parts.m_value);
+    AppendContinuationPiece(line, parts, m_strPiece);
     if (m_bCoalesce) {
         AppendContinuation(m_strCurrentTag, m_strBase, m_strPiece);
     } else {

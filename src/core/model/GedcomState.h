@@ -9,6 +9,7 @@
 constexpr int kRecordPerson = 0;
 constexpr int kRecordFamily = 1;
 constexpr int kRecordOther = 2;
+constexpr int kRecordNote = 3; ///< NOTE or SNOTE: read by the reader alone, for its text
 
 /// What the reader keeps from one line to the next; the record parser reads
 /// the continuation mark and reads and sets the current event.

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/IdIndex.h"
+
 #include <cassert>
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,8 +41,7 @@ public:
             m_records.pop_back();
             m_nLast = static_cast<int>(m_records.size()) - 1;
         }
-        m_slots.clear();
-        m_nIndexed = 0;
+        m_index.Clear();
     }
 
     /// The index of the first record whose m_strId equals `id` exactly, or -1.
@@ -50,71 +49,12 @@ public:
     /// after that.
     int FindById(std::wstring_view id) const
     {
-        CatchUp();
-        if (m_slots.empty())
-            return -1;
-        const std::uint32_t hash = Hash(id);
-        for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
-            const CSlot& entry = m_slots[slot];
-            if (entry.m_nRecord < 0)
-                return -1;
-            if (entry.m_hash == hash && Id(entry.m_nRecord) == id)
-                return entry.m_nRecord;
-        }
+        return m_index.Find(id, m_records.size(),
+                            [this](std::size_t nRecord) { return std::wstring_view(m_records[nRecord]->m_strId); });
     }
 
 private:
-    struct CSlot {
-        int m_nRecord = -1;
-        std::uint32_t m_hash = 0;
-    };
-
-    static std::uint32_t Hash(std::wstring_view id)
-    {
-        return static_cast<std::uint32_t>(std::hash<std::wstring_view>()(id));
-    }
-    std::size_t Mask() const { return m_slots.size() - 1; }
-    std::wstring_view Id(int nRecord) const { return m_records[static_cast<std::size_t>(nRecord)]->m_strId; }
-
-    void CatchUp() const
-    {
-        if (m_nIndexed == m_records.size())
-            return;
-        if (m_slots.size() < 2 * m_records.size())
-            Rebuild();
-        for (; m_nIndexed < m_records.size(); ++m_nIndexed)
-            Insert(static_cast<int>(m_nIndexed));
-    }
-
-    void Rebuild() const
-    {
-        std::size_t size = 16;
-        while (size < 2 * m_records.size())
-            size *= 2;
-        m_slots.assign(size, CSlot());
-        for (std::size_t i = 0; i < m_nIndexed; ++i)
-            Insert(static_cast<int>(i));
-    }
-
-    // Records are inserted in file order, so a later record with an id already
-    // present is left out and the earlier one keeps answering.
-    void Insert(int nRecord) const
-    {
-        const std::wstring_view id = Id(nRecord);
-        const std::uint32_t hash = Hash(id);
-        for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
-            CSlot& entry = m_slots[slot];
-            if (entry.m_nRecord < 0) {
-                entry = {nRecord, hash};
-                return;
-            }
-            if (entry.m_hash == hash && Id(entry.m_nRecord) == id)
-                return;
-        }
-    }
-
     std::vector<std::unique_ptr<TRecord>> m_records;
     int m_nLast = -1;
-    mutable std::vector<CSlot> m_slots;
-    mutable std::size_t m_nIndexed = 0;
+    CIdIndex m_index;
 };

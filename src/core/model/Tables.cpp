@@ -3,11 +3,15 @@
 #include "options/Language.h"
 #include "options/StringIds.h"
 #include "platform/Message.h"
+#include "text/WideText.h"
+
+#include <optional>
 
 CRecordTable<CPerson> thePersons;
 CRecordTable<CFamily> theFamilies;
 const int& theLastPersonIndex = thePersons.LastIndex();
 const int& theLastFamilyIndex = theFamilies.LastIndex();
+CNoteRecordTable theNoteRecords;
 std::wstring theFileFolder;
 
 namespace {
@@ -17,6 +21,18 @@ int WarnNoParents()
     ShowMessage(theTopWindow, LoadLangString(IDS_NO_INFORMATION_ABOUT_PARENTS_FAMILY),
                 LoadLangString(IDS_DIRECTION), CMessageIcon::Exclamation);
     return -1;
+}
+
+// A pointer is a whole value of the form @id@, blanks around it aside; an at
+// sign or a blank inside makes it text that merely mentions one.
+std::optional<std::wstring_view> PointerOf(std::wstring_view text)
+{
+    text = TrimWhite(text);
+    if (text.size() < 3 || text.front() != L'@' || text.back() != L'@')
+        return std::nullopt;
+    if (text.substr(1, text.size() - 2).find_first_of(L"@ \t") != std::wstring_view::npos)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
@@ -49,8 +65,17 @@ int FindParentIndex(int nPerson)
     return nParent < 0 ? WarnNoParents() : nParent;
 }
 
+std::wstring_view ResolveNoteText(const std::wstring& strText)
+{
+    const std::optional<std::wstring_view> pointer = PointerOf(strText);
+    if (!pointer)
+        return strText;
+    return theNoteRecords.FindText(*pointer).value_or(strText);
+}
+
 void ClearTables()
 {
     thePersons.Clear();
     theFamilies.Clear();
+    theNoteRecords.Clear();
 }

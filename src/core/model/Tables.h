@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/Family.h"
+#include "model/NoteRecordTable.h"
 #include "model/Person.h"
 #include "model/RecordTable.h"
 
 #include <string>
+#include <string_view>
 
 /// All persons and all families of the file, in file order; a record's index
 /// names it everywhere. The reader alone fills them.
@@ -13,6 +15,8 @@ extern CRecordTable<CFamily> theFamilies;
 /// Last indices of the tables; -1 for persons also means that no file is loaded.
 extern const int& theLastPersonIndex;
 extern const int& theLastFamilyIndex;
+/// The NOTE and SNOTE records of the file, which notes may point to.
+extern CNoteRecordTable theNoteRecords;
 
 /// The folder of the file last read, with its trailing '/'; empty before the
 /// first reading.
@@ -28,5 +32,9 @@ int FindFamilyById(const std::wstring& strId);
 /// with one warning owned by theTopWindow, and gives -1.
 int FindParentIndex(int nPerson);
 
-/// Deletes every person, then every family.
+/// What a note shows: the text of the note record that its whole value points
+/// to, else the value as written.
+std::wstring_view ResolveNoteText(const std::wstring& strText);
+
+/// Deletes every person, then every family, then the note records.
 void ClearTables();

@@ -1,5 +1,6 @@
 #include "views/EventText.h"
 
+#include "model/Tables.h"
 #include "options/Language.h"
 #include "text/Dates.h"
 
@@ -48,12 +49,13 @@ std::wstring FormatSection(const TList& list, const std::wstring& strLabel, TIte
 
 // A note is markup, but a comment it opens and never closes would hide the
 // rest of the page; it is closed where the note ends.
-std::wstring NoteMarkup(const std::wstring& strText)
+std::wstring NoteMarkup(std::wstring_view text)
 {
-    const std::size_t nOpen = strText.rfind(L"<!--");
-    if (nOpen == std::wstring::npos || strText.find(L"-->", nOpen + 4) != std::wstring::npos)
-        return strText;
-    return strText + L" -->";
+    std::wstring strMarkup(text);
+    const std::size_t nOpen = text.rfind(L"<!--");
+    if (nOpen != std::wstring_view::npos && text.find(L"-->", nOpen + 4) == std::wstring_view::npos)
+        strMarkup += L" -->";
+    return strMarkup;
 }
 
 } // namespace
@@ -81,7 +83,10 @@ std::wstring FormatListSection(const CEventList& list)
 
 std::wstring FormatListSection(const CNoteList& list)
 {
-    return FormatSection(list, CNote::theLabel, [](const CNote& note) { return NoteMarkup(note.m_strText); });
+    // Every note shown passes here, so a pointer to a note record is followed
+    // here and nowhere else.
+    return FormatSection(list, CNote::theLabel,
+                         [](const CNote& note) { return NoteMarkup(ResolveNoteText(note.m_strText)); });
 }
 
 std::wstring CEventInfo::FormatDetails() const

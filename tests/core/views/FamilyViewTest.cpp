@@ -104,6 +104,14 @@ void ChildrenOfTwoFamilies()
     AddFamily(L"@F2@", L"@I1@", L"", {L"@I5@", L"@I9@", L"@I4@"});
 }
 
+void FamilyNotePointingToRecord()
+{
+    theNoteRecords.Append(L"@N1@", L"Met in Kiev");
+    Person(L"@I1@", L"Ivan /Petrov/", L"M", {L"@F1@"});
+    Person(L"@I2@", L"Anna /Ivanova/", L"F");
+    AddFamily(L"@F1@", L"@I1@", L"@I2@").m_notes.Append(std::make_unique<CNote>(L"@N1@"));
+}
+
 // The person is its family's husband too, so taking the wrong side shows.
 void UnknownSex()
 {
@@ -164,6 +172,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTest, testing::Values(
     CBuildCase{"ChildrenOfTwoFamilies", ChildrenOfTwoFamilies,
         L"Ivan Petrov\r\n\r\n", L"", L"",
         L"0||Petrov Gleb|4\n0||Petrov Boris|2\n1|02.01.1949|Petrova Vera|3\n1|1950|Petrova Ann|1\n", -1, true},
+    CBuildCase{"FamilyNotePointingToRecord", FamilyNotePointingToRecord,
+        L"Ivan Petrov\r\n\r\n", L"Anna Ivanova\r\n\r\n",
+        HEAD(L"Ivan Petrov") L"<b>Anna Ivanova</b><br><br>" LAB(L"Notes") L"<br>Met in Kiev<br>",
+        kNoInformation, -1, false},
     CBuildCase{"UnknownSex", UnknownSex,
         L"Kate Grey\r\n\r\n", L"Alex Grey\r\n\r\nBorn 1900.\r\n",
         HEAD(L"Alex Grey") L"<b>Kate Grey</b><br><br>", kNoInformation, -1, false}),

@@ -106,6 +106,18 @@ void NotesUnderEvents()
     AddNotes(burial.m_notes, {L"a", L"b"});
 }
 
+// Notes that point to a note record show its text, an unknown record's id
+// stays as written.
+void NotesPointingToRecords()
+{
+    theNoteRecords.Append(L"@N1@", L"Shared<br>text");
+    CPerson& person = Person(L"@I1@", L"Eva /Berg/", L"F");
+    CBirthEvent& birth = person.m_birth.Edit();
+    birth.m_strDate = L"1900";
+    AddNotes(birth.m_notes, {L"@N1@"});
+    AddNotes(person.m_notes, {L"@N1@", L"@N2@"});
+}
+
 // A family written without an id must not pass for the family of a person
 // whose FAMC or FAMS is empty.
 void EmptyFamilyIds()
@@ -188,6 +200,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
                  SUB(L"Примечания") L"<br>Quiet<br><br>"
              LAB(L"Похороны: ") L"1980<br>" SUB(L"Место: ") L"Novgorod<br>"
                  SUB(L"Примечания:") L"<br>" SUB(L"1. ") L"a<br>" SUB(L"2. ") L"b<br><br>")},
+    CPageCase{"NotesPointingToRecords", L"En", NotesPointingToRecords,
+        PAGE(L"<b>Eva Berg</b><br><br>"
+             LAB(L"Born: ") L"1900<br>" SUB(L"Notes") L"<br>Shared<br>text<br><br>"
+             LAB(L"Notes:") L"<br>" LAB(L"1. ") L"Shared<br>text<br>" LAB(L"2. ") L"@N2@<br>")},
     CPageCase{"EmptyFamilyIds", L"En", EmptyFamilyIds,
         PAGE(L"<b>Lone Wolf</b><br><br>")}),
     [](const testing::TestParamInfo<CPageCase>& param) { return std::string(param.param.m_pszName); });
