@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
             R"j({"person":0,"husbandBox":"John Smith\r\n\r\nBorn 01.01.1950.\r\n","wifeBox":"Mary Jones\r\n\r\nBorn )j"
             R"j(02.02.1952.\r\n","children":[{"person":3,"birth":"04.04.1975","name":"Smith Peter"},{"person":2,)j"
             R"j("birth":"03.03.1980","name":"Smith Anna"}],"notesHtml":"<b><i>Family<br>John Smith</i></b><hr )j"
-            R"j(size=1><br><b>Mary Jones</b><br><br><font color=blue><b>Marriage: </b></font>10.06.1974<br><br>)j"
+            R"j(size=1><br><b>Mary Jones</b><br><br><font color=blue><b>Marriage</b></font>: 10.06.1974<br><br>)j"
             R"j(<font color=blue><b>Notes</b></font><br>Married in Leeds.<br>","message":null})j" "\n", ""},
     CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}));
 

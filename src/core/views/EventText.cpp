@@ -129,7 +129,7 @@ std::wstring CEventInfo::FormatPresenceBlock(const std::wstring& strLabel)
     const std::wstring strText = FormatDatedDetails();
     if (strText.empty())
         return kLabelOpen + strLabel + kLabelClose + L"<br>";
-    return kLabelOpen + strLabel + L": " + kLabelClose + strText;
+    return kLabelOpen + strLabel + kLabelClose + L": " + strText;
 }
 
 std::wstring CEventInfo::GetLabel(const std::wstring&) const

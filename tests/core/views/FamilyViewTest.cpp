@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTest, testing::Values(
     CBuildCase{"ManWithTwoWives", ManWithTwoWives,
         L"Ivan Petrov\r\n\r\nBorn 01.01.1900.\r\n",
         L"Anna Ivanova\r\n\r\nBorn 1905.\r\nDied 1950.\r\n" SEPARATOR L"Olga Sidorova\r\n\r\n",
-        HEAD(L"Ivan Petrov") L"<b>Anna Ivanova</b><br><br>" LAB(L"Marriage: ") L"1925<br><br>"
+        HEAD(L"Ivan Petrov") L"<b>Anna Ivanova</b><br><br>" LAB(L"Marriage") L": 1925<br><br>"
             LAB(L"Notes") L"<br>Met in Kiev<br>" RULE L"<b>Olga Sidorova</b><br><br>",
         kNoInformation, -1, false},
     CBuildCase{"OnlyFamilyWithChildrenButNoSpouse", OnlyFamilyWithChildrenButNoSpouse,
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTest, testing::Values(
     CBuildCase{"DivorcedWoman", DivorcedWoman,
         L"John Smith\r\n\r\nDied 1970.\r\nDivorced.\r\n" SEPARATOR SEPARATOR L"Paul Green\r\n\r\nBorn 03.03.1931.\r\n",
         L"Mary Brown\r\n\r\n",
-        HEAD(L"Mary Brown") L"<b>John Smith</b><br><br>" LAB(L"Divorced: ") L"1960<br><br>"
+        HEAD(L"Mary Brown") L"<b>John Smith</b><br><br>" LAB(L"Divorced") L": 1960<br><br>"
             RULE RULE L"<b>Paul Green</b><br><br>",
         kNoInformation, -1, false},
     CBuildCase{"ChildrenOfTwoFamilies", ChildrenOfTwoFamilies,

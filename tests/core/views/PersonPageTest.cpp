@@ -165,12 +165,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
     CPageCase{"UnknownSexWithWife", L"En", UnknownSexWithWife,
         PAGE(L"<b>Alex Grey [F]</b><br><br>"
              LAB(L"Born: ") L"1900<br><br>"
-             LAB(L"Died: ") L"<br>Y<br><br>"
+             LAB(L"Died") L": <br>Y<br><br>"
              LAB(L"Spouse") L"<br>Kate Grey.<br><br>")},
     CPageCase{"UnknownSexWithWifeRu", L"Ru", UnknownSexWithWife,
         PAGE(L"<b>Alex Grey [Ж]</b><br><br>"
              LAB(L"Родилась: ") L"1900<br><br>"
-             LAB(L"Умерла: ") L"<br>Y<br><br>"
+             LAB(L"Умерла") L": <br>Y<br><br>"
              LAB(L"Супруг") L"<br>Kate Grey.<br><br>")},
     CPageCase{"ListSections", L"En", ListSections,
         PAGE(L"<b>Anna Lee</b><br><br>"
@@ -189,14 +189,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
     CPageCase{"NotesUnderEvents", L"En", NotesUnderEvents,
         PAGE(L"<b>Olga Ivanova</b><br><br>"
              LAB(L"Christening") L"<br><br>"
-             LAB(L"Died: ") L"03.03.1980<br>" SUB(L"Age: ") L"80<br>" SUB(L"Cause: ") L"Fever<br>"
+             LAB(L"Died") L": 03.03.1980<br>" SUB(L"Age: ") L"80<br>" SUB(L"Cause: ") L"Fever<br>"
                  SUB(L"Notes") L"<br>Quiet<br><br>"
              LAB(L"Funeral: ") L"1980<br>" SUB(L"Place: ") L"Novgorod<br>"
                  SUB(L"Notes:") L"<br>" SUB(L"1. ") L"a<br>" SUB(L"2. ") L"b<br><br>")},
     CPageCase{"NotesUnderEventsRu", L"Ru", NotesUnderEvents,
         PAGE(L"<b>Olga Ivanova</b><br><br>"
              LAB(L"Крещение") L"<br><br>"
-             LAB(L"Умерла: ") L"03.03.1980<br>" SUB(L"Возраст: ") L"80<br>" SUB(L"Причина: ") L"Fever<br>"
+             LAB(L"Умерла") L": 03.03.1980<br>" SUB(L"Возраст: ") L"80<br>" SUB(L"Причина: ") L"Fever<br>"
                  SUB(L"Примечания") L"<br>Quiet<br><br>"
              LAB(L"Похороны: ") L"1980<br>" SUB(L"Место: ") L"Novgorod<br>"
                  SUB(L"Примечания:") L"<br>" SUB(L"1. ") L"a<br>" SUB(L"2. ") L"b<br><br>")},
