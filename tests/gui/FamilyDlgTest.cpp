@@ -8,6 +8,7 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -122,6 +123,30 @@ private slots:
         });
         family.RunModal();
         QCOMPARE(watcher.m_pages, (QList<int>{1, 2, 0}));
+    }
+
+    void livingBoxesOnTheFieldColourDeceasedOnTheDialogColour()
+    {
+        CGenealogyApp app;
+        thePersons[0].m_death.Edit().m_bPresent = true;
+        QList<QColor> colours;
+        QColor crField;
+        QColor crDialog;
+        for (int nPerson : {1, 0}) {
+            CFamilyDlg family;
+            family.m_nPerson = nPerson;
+            QTimer::singleShot(0, &family, [&] {
+                crField = family.palette().color(QPalette::Base);
+                crDialog = family.palette().color(QPalette::Window);
+                colours << family.m_husbandBox->palette().color(QPalette::Base)
+                        << family.m_wifeBox->palette().color(QPalette::Base);
+                family.reject();
+            });
+            family.RunModal();
+        }
+        QVERIFY(crField != crDialog);
+        // Ann is living and her husband is not; Tom's wives are both living.
+        QCOMPARE(colours, (QList<QColor>{crDialog, crField, crDialog, crField}));
     }
 
     void parentsFamilyOfAMotherlessFatherOpensTheMothersFamily()

@@ -151,13 +151,16 @@ private slots:
                   << QString::number(pRoot->isExpanded()) << pRoot->child(0)->text(0)
                   << QString::number(pRoot->child(1)->isExpanded());
             texts << MenuTitles(tree.MenuBar());
+            // The count box reads as a text field, not as the dialog behind it.
+            texts << QString::number(tree.m_countEdit->palette().color(QPalette::Base) ==
+                                     tree.palette().color(QPalette::Base));
             for (const int nCommand : MenuCommands(tree.MenuBar(), 0))
                 texts << QString::number(nCommand);
             tree.reject();
         });
         tree.RunModal();
         QCOMPARE(texts, QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
-                                     "0", "View", "Row", "Help", "32786", "32808", "32804"}));
+                                     "0", "View", "Row", "Help", "1", "32786", "32808", "32804"}));
     }
 
     void expandAndCollapseWithoutASelection()

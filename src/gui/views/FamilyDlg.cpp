@@ -71,13 +71,11 @@ bool CFamilyDlg::OnInitDialog()
     }
     m_husbandBox->setPlainText(ToQString(content.m_strHusbandBox));
     m_wifeBox->setPlainText(ToQString(content.m_strWifeBox));
-    // Living persons are drawn on the window colour, the deceased as plain read-only boxes.
+    // Living persons are drawn on a text field's background, the deceased on the dialog's colour.
     QPlainTextEdit* pOwnBox = content.m_bPersonOnHusbandSide ? m_husbandBox : m_wifeBox;
     QPlainTextEdit* pOtherBox = content.m_bPersonOnHusbandSide ? m_wifeBox : m_husbandBox;
-    if (!content.m_bPersonDeceased)
-        ColourReadOnlyBox(pOwnBox);
-    if (!content.m_bSpousesDeceased)
-        ColourReadOnlyBox(pOtherBox);
+    ColourBox(pOwnBox, !content.m_bPersonDeceased);
+    ColourBox(pOtherBox, !content.m_bSpousesDeceased);
     m_strNotesHtml = std::move(content.m_strNotesHtml);
     m_bChildrenListed = content.m_bChildrenListed;
     m_bSpousesDeceased = content.m_bSpousesDeceased;
@@ -89,6 +87,14 @@ bool CFamilyDlg::OnInitDialog()
     for (int nColumn = 0; nColumn < 3; ++nColumn)
         m_childList->resizeColumnToContents(nColumn);
     return true;
+}
+
+void CFamilyDlg::ColourBox(QWidget* pBox, bool bLiving) const
+{
+    if (bLiving)
+        ColourReadOnlyBox(pBox);
+    else
+        ColourPlainReadOnlyBox(pBox);
 }
 
 void CFamilyDlg::FillChildList()

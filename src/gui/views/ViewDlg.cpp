@@ -42,7 +42,9 @@ bool CViewDlg::OnInitDialog()
 {
     m_hPrevTopWindow = theTopWindow;
     theTopWindow = this;
-    m_crBack = palette().color(QPalette::Window);
+    // The colour of a text field's own background: a box drawn on it reads as
+    // a live entry, one on the dialog's colour as a closed record.
+    m_crBack = palette().color(QPalette::Base);
     m_brBack = QBrush(m_crBack);
     return true;
 }
@@ -72,6 +74,13 @@ void CViewDlg::ColourReadOnlyBox(QWidget* pBox) const
 {
     QPalette palette = pBox->palette();
     palette.setBrush(QPalette::Base, m_brBack);
+    pBox->setPalette(palette);
+}
+
+void CViewDlg::ColourPlainReadOnlyBox(QWidget* pBox) const
+{
+    QPalette palette = pBox->palette();
+    palette.setBrush(QPalette::Base, this->palette().brush(QPalette::Window));
     pBox->setPalette(palette);
 }
 

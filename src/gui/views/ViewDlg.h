@@ -42,8 +42,10 @@ protected:
     virtual bool OnCommand(int nCommand);
     /// The help anchor of the view; empty for none.
     virtual std::wstring GetHelpTopic() const { return {}; }
-    /// Draws a read-only box on the window colour.
+    /// Draws a read-only box on m_brBack, the background of a text field.
     void ColourReadOnlyBox(QWidget* pBox) const;
+    /// Draws a read-only box on the dialog's own colour.
+    void ColourPlainReadOnlyBox(QWidget* pBox) const;
 
     void changeEvent(QEvent* pEvent) override;
 
