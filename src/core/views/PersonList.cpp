@@ -209,13 +209,22 @@ void SortEntries(std::vector<CPersonListEntry>& entries)
     entries = std::move(sorted);
 }
 
+// A year typed alone may be closed with a point, as the formats message
+// writes it; the normal form would read "1923." as a month without a year.
+std::wstring_view WithoutYearPoint(std::wstring_view typed)
+{
+    if (typed.size() > 1 && typed.find(L'.') == typed.size() - 1)
+        typed.remove_suffix(1);
+    return typed;
+}
+
 } // namespace
 
 bool TakeBirthBound(CWindowHandle owner, const std::wstring& strTyped, std::wstring& strBound)
 {
     if (strTyped.empty())
         return true;
-    const CDateKey key(strTyped);
+    const CDateKey key(WithoutYearPoint(strTyped));
     if (key.GetText() == L"*") {
         ShowMessage(owner, LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
                     CMessageIcon::Exclamation);

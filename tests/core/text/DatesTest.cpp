@@ -135,7 +135,10 @@ TEST_P(NormalizeDateTextTest, GivesTheNormalForm)
 INSTANTIATE_TEST_SUITE_P(Table, NormalizeDateTextTest, testing::Values(
     CNormalCase{L"23.12.1923", L"23.12.1923"}, CNormalCase{L"12.1923", L"01.12.1923"},
     CNormalCase{L"5.3.23", L"05.03.1923"}, CNormalCase{L"5.3.05", L"05.03.2005"},
-    CNormalCase{L"1923", L"01.01.1923"}, CNormalCase{L"1923.", L"*"}, CNormalCase{L"23/12/1923", L"*"},
+    CNormalCase{L"1923", L"01.01.1923"},
+    // The year becomes the month and no year is left: stored dates of this
+    // shape stay unreadable; only the search form takes its point off.
+    CNormalCase{L"1923.", L"*"}, CNormalCase{L"23/12/1923", L"*"},
     CNormalCase{L"123.12.1923", L"*"}, CNormalCase{L"45.13.1923", L"45.13.1923"}));
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, NormalizeDateTextTest, testing::Values(

@@ -196,6 +196,45 @@ INSTANTIATE_TEST_SUITE_P(Messages, EmptyListTest, testing::Values(
     CEmptyCase{L"", true, IDS_INPUT_FILE_EMPTY},       // an unnamed person stops before the criteria
     CEmptyCase{L"John /Smith/", true, IDS_DATA_NOT_FOUND}));
 
+struct CBoundCase {
+    const char* m_pszName;
+    const wchar_t* m_pszTyped;
+    const wchar_t* m_pszBound; ///< nullptr: refused with the formats message
+};
+
+class BirthBoundTest : public PersonListTest, public testing::WithParamInterface<CBoundCase> {};
+
+TEST_P(BirthBoundTest, TakesEveryListedFormat)
+{
+    UseLanguage(L"En");
+    CRecordingSink sink;
+    std::wstring strBound = L"unchanged";
+    const bool bTaken = TakeBirthBound(nullptr, GetParam().m_pszTyped, strBound);
+    if (GetParam().m_pszBound) {
+        EXPECT_TRUE(bTaken);
+        EXPECT_EQ(strBound, GetParam().m_pszBound);
+        EXPECT_TRUE(sink.m_boxes.empty());
+    } else {
+        EXPECT_FALSE(bTaken);
+        EXPECT_EQ(strBound, L"unchanged");
+        ASSERT_EQ(sink.m_boxes.size(), 1U);
+        EXPECT_EQ(sink.m_boxes[0].m_strText.rfind(L"Possible formats of birth date:", 0), 0U);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, BirthBoundTest, testing::Values(
+    CBoundCase{"Day", L"23.12.1923", L"23.12.1923"},
+    CBoundCase{"Month", L"12.1923", L"01.12.1923"},
+    CBoundCase{"YearWithPoint", L"1923.", L"01.01.1923"},
+    CBoundCase{"Year", L"1923", L"01.01.1923"},
+    CBoundCase{"ShortYearWithPoint", L"23.", L"01.01.1923"},
+    CBoundCase{"Empty", L"", L"unchanged"},
+    CBoundCase{"PointAlone", L".", nullptr},
+    CBoundCase{"TwoPoints", L"1923..", nullptr},
+    CBoundCase{"PointFirst", L".1923", nullptr},
+    CBoundCase{"Words", L"soon", nullptr}),
+    [](const testing::TestParamInfo<CBoundCase>& param) { return std::string(param.param.m_pszName); });
+
 TEST_F(PersonListTest, SelectedPersonWarnsWhenNothingIsSelected)
 {
     CRecordingSink sink;
