@@ -35,6 +35,9 @@ constexpr CLanguage theLanguages[] = {
     {L"It", 800, 80, "StemmarkLangIta"},
 };
 
+// The language whose module state theLangModule holds; nullptr before the first choice.
+const CLanguage* theModuleLanguage = nullptr;
+
 const CLanguage& FindLanguage(const std::wstring& strLang)
 {
     for (const CLanguage& language : theLanguages) {
@@ -123,6 +126,19 @@ void SetLanguage(const std::wstring& strLang)
     theLangModuleInUse = language.m_pszModule != nullptr;
     if (theLangModuleInUse)
         theLangModule = LoadLangModule(language.m_pszModule);
+    theModuleLanguage = &language;
+}
+
+void ResetLanguageOffsets(const std::wstring& strLang)
+{
+    const CLanguage& language = FindLanguage(strLang);
+    if (&language != theModuleLanguage) {
+        SetLanguage(strLang);
+        return;
+    }
+    Settings.Lang = strLang;
+    theStringOffset = language.m_nStringOffset;
+    theMenuOffset = language.m_nMenuOffset;
 }
 
 std::wstring LoadLangString(int nId)

@@ -27,6 +27,12 @@ void LoadOwnResources();
 /// "It"; anything else selects Russian) and loads or releases its module.
 void SetLanguage(const std::wstring& strLang);
 
+/// Sets the string and menu offsets of `strLang` again and keeps its module as
+/// it was read: a missing module is neither looked for nor logged once more.
+/// The module of another language than the one set last is switched as by
+/// SetLanguage.
+void ResetLanguageOffsets(const std::wstring& strLang);
+
 /// The text of English string id `nId` in the current language; empty when the
 /// language has no such string. A module that lacks it gives the English text.
 std::wstring LoadLangString(int nId);

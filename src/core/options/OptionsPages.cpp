@@ -32,7 +32,7 @@ CGeneralPageValues OpenGeneralPage()
     values.m_bLastFile = Settings.LastFile;
     if (HasButton(Settings.Lang)) {
         values.m_strLang = Settings.Lang;
-        SetLanguage(Settings.Lang);
+        ResetLanguageOffsets(Settings.Lang);
     }
     values.m_bDatForPatr = Settings.DatForPatr;
     values.m_strLevel = std::to_wstring(Settings.LevForPatr);

@@ -31,8 +31,9 @@ struct CDisplayPageValues {
     bool PutAge = false;
 };
 
-/// The page as it opens from the settings. Opening also selects the stored
-/// language again, so its offsets are those of the button shown.
+/// The page as it opens from the settings. Opening also sets the offsets of
+/// the stored language again, so that they are those of the button shown; its
+/// module stays as it was read.
 CGeneralPageValues OpenGeneralPage();
 CDisplayPageValues OpenDisplayPage();
 

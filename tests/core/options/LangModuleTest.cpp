@@ -1,4 +1,6 @@
 #include "options/Language.h"
+#include "options/OptionsPages.h"
+#include "options/Settings.h"
 #include "options/StringIds.h"
 
 #include "TestSupport.h"
@@ -101,6 +103,36 @@ TEST_F(LangModuleTest, AMissingModuleFallsBackToEnglishAndIsLogged)
     EXPECT_NE(log.find("StemmarkLangDeu.lang"), std::string::npos) << log;
     EXPECT_NE(log.find("not found"), std::string::npos) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << "one line";
+}
+
+TEST_F(LangModuleTest, OpeningTheGeneralPageResetsTheOffsetsWithoutReadingTheModule)
+{
+    SetLanguage(L"Ge");
+    for (int nOpening = 0; nOpening < 2; ++nOpening) {
+        theStringOffset = theMenuOffset = 0;
+        EXPECT_EQ(OpenGeneralPage().m_strLang, L"Ge");
+        EXPECT_EQ(theStringOffset, 600);
+        EXPECT_EQ(theMenuOffset, 60);
+    }
+    const std::string log = ReadFileBytes(GetLogPath());
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << "the missing module is logged once: " << log;
+
+    // A module that came after the language was set is read at the next switch only.
+    WriteModule("StemmarkLangDeu.lang", "string 643 \"Englisch\"\n");
+    OpenGeneralPage();
+    EXPECT_EQ(theLangModule, nullptr);
+    ConfirmGeneralPage(OpenGeneralPage());
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Englisch");
+}
+
+TEST_F(LangModuleTest, OpeningTheGeneralPageOverAnotherModuleSwitchesIt)
+{
+    WriteModule("StemmarkLangFra.lang", theFrenchModule);
+    SetLanguage(L"Ru");
+    Settings.Lang = L"Fr";
+    OpenGeneralPage();
+    EXPECT_EQ(theStringOffset, 400);
+    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Anglais");
 }
 
 TEST_F(LangModuleTest, AFaultyModuleKeepsItsGoodLinesAndNamesTheFault)
