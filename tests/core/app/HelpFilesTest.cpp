@@ -1,0 +1,98 @@
+#include "options/Language.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path theHelpFolder = std::filesystem::path(STEMMARK_RESOURCES) / "help";
+
+// The anchors the program opens the help at: the main window, every view and
+// the options sheet and its pages.
+const char* const theTopics[] = {"overview", "Main_Contents", "selperson", "info",   "family",      "ancest",
+                                 "descend",  "patriarh",      "search",    "option", "option_dspl", "option_gen"};
+
+std::string ReadText(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Every name an <a name="..."> gives; the id beside it must be the same.
+std::set<std::string> Anchors(const std::string& strHtml)
+{
+    static const std::regex anchor(R"re(<a name="([^"]*)" id="([^"]*)")re");
+    std::set<std::string> astrNames;
+    for (auto it = std::sregex_iterator(strHtml.begin(), strHtml.end(), anchor); it != std::sregex_iterator(); ++it) {
+        EXPECT_EQ((*it)[1], (*it)[2]);
+        astrNames.insert((*it)[1]);
+    }
+    return astrNames;
+}
+
+std::set<std::string> LinkTargets(const std::string& strHtml)
+{
+    static const std::regex link(R"re(href="#([^"]*)")re");
+    std::set<std::string> astrTargets;
+    for (auto it = std::sregex_iterator(strHtml.begin(), strHtml.end(), link); it != std::sregex_iterator(); ++it)
+        astrTargets.insert((*it)[1]);
+    return astrTargets;
+}
+
+// The help file of every language that has one, the English file first.
+std::vector<std::string> HelpFiles()
+{
+    std::vector<std::string> astrFiles;
+    for (const int nOffset : {0, 200, 400, 600, 800}) { // English, Russian, French, German, Italian
+        theStringOffset = nOffset;
+        std::filesystem::path file = theHelpFolder / LangHelpFile(L"Stemmark.htm");
+        if (std::filesystem::exists(file))
+            astrFiles.push_back(file.filename().string());
+    }
+    theStringOffset = 0;
+    return astrFiles;
+}
+
+class HelpFilesTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(HelpFilesTest, EveryTopicOfTheProgramHasItsAnchor)
+{
+    const std::set<std::string> astrAnchors = Anchors(ReadText(theHelpFolder / GetParam()));
+    for (const char* pszTopic : theTopics)
+        EXPECT_TRUE(astrAnchors.count(pszTopic)) << pszTopic;
+}
+
+TEST_P(HelpFilesTest, HasTheAnchorsOfTheEnglishFile)
+{
+    EXPECT_EQ(Anchors(ReadText(theHelpFolder / GetParam())), Anchors(ReadText(theHelpFolder / "Stemmark.htm")));
+}
+
+TEST_P(HelpFilesTest, EveryLinkInsideLeadsToAnAnchor)
+{
+    const std::string strHtml = ReadText(theHelpFolder / GetParam());
+    const std::set<std::string> astrAnchors = Anchors(strHtml);
+    for (const std::string& strTarget : LinkTargets(strHtml))
+        EXPECT_TRUE(astrAnchors.count(strTarget)) << strTarget;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpFilesTest, testing::ValuesIn(HelpFiles()),
+                         [](const testing::TestParamInfo<std::string>& file) {
+                             return file.param.substr(0, file.param.find('.'));
+                         });
+
+TEST(HelpFilesTest, TheEnglishFileIsThere)
+{
+    ASSERT_FALSE(HelpFiles().empty());
+    EXPECT_EQ(HelpFiles().front(), "Stemmark.htm");
+}
+
+} // namespace
