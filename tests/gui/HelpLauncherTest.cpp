@@ -45,6 +45,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::newRow("English family") << "En" << "family" << "Stemmark.htm";
         QTest::newRow("English general options") << "En" << "option_gen" << "Stemmark.htm";
+        QTest::newRow("Russian descendants") << "Ru" << "descend" << "StemmarkLangRus.htm";
     }
 
     void theWindowOpensAtTheTopic()
