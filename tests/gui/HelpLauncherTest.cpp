@@ -43,9 +43,18 @@ private slots:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("file");
-        QTest::newRow("English family") << "En" << "family" << "Stemmark.htm";
-        QTest::newRow("English general options") << "En" << "option_gen" << "Stemmark.htm";
-        QTest::newRow("Russian descendants") << "Ru" << "descend" << "StemmarkLangRus.htm";
+        // Every topic in every language: an anchor the browser does not keep
+        // (one standing between blocks) would leave the page at the top.
+        const char* const aapszLanguages[][2] = {{"En", "Stemmark.htm"},
+                                                 {"Ru", "StemmarkLangRus.htm"},
+                                                 {"Fr", "StemmarkLangFra.htm"},
+                                                 {"Ge", "StemmarkLangDeu.htm"},
+                                                 {"It", "StemmarkLangIta.htm"}};
+        for (const auto& apszLanguage : aapszLanguages) {
+            for (const char* pszTopic : {"overview", "Main_Contents", "selperson", "info", "family", "ancest",
+                                         "descend", "patriarh", "search", "option", "option_dspl", "option_gen"})
+                QTest::addRow("%s %s", apszLanguage[0], pszTopic) << apszLanguage[0] << pszTopic << apszLanguage[1];
+        }
     }
 
     void theWindowOpensAtTheTopic()
@@ -63,7 +72,7 @@ private slots:
         QCOMPARE(pBrowser->source().fragment(), topic);
         // The anchor stands at the top, or the page is scrolled as far as it goes.
         const int nTop = AnchorTop(pBrowser, topic);
-        QVERIFY(nTop > 0);
+        QVERIFY(nTop >= 0);
         QScrollBar* pBar = pBrowser->verticalScrollBar();
         QVERIFY2(pBar->value() == nTop || pBar->value() == pBar->maximum(), qPrintable(QString::number(pBar->value())));
     }
