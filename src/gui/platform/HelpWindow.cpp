@@ -31,12 +31,10 @@ CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window)
 
 void CHelpWindow::ShowUrl(const QUrl& url)
 {
-    if (url.adjusted(QUrl::RemoveFragment) == m_pBrowser->source().adjusted(QUrl::RemoveFragment))
-        m_pBrowser->setSource(url); // the same file: only scrolls
-    else {
+    // The same file only scrolls; another (the language changed) starts afresh.
+    if (url.adjusted(QUrl::RemoveFragment) != m_pBrowser->source().adjusted(QUrl::RemoveFragment))
         m_pBrowser->clearHistory();
-        m_pBrowser->setSource(url);
-    }
+    m_pBrowser->setSource(url);
     FollowModalWindow();
     show();
     raise();
@@ -46,7 +44,7 @@ void CHelpWindow::ShowUrl(const QUrl& url)
 }
 
 // Help is asked for from views that hold the rest of the program still; the
-// help window stands as their child so that it is not held with them.
+// help window stands over the view in front so that it is not held with it.
 void CHelpWindow::FollowModalWindow()
 {
     QWidget* pModal = QApplication::activeModalWidget();
