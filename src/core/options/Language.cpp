@@ -25,14 +25,15 @@ struct CLanguage {
     int m_nStringOffset;
     int m_nMenuOffset;
     const char* m_pszModule; // nullptr: the program's own resources
+    const wchar_t* m_pszHelpTag; // put before the help file's extension
 };
 
 constexpr CLanguage theLanguages[] = {
-    {L"En", 0, 0, nullptr},
-    {L"Ru", 200, 20, nullptr},
-    {L"Fr", 400, 40, "StemmarkLangFra"},
-    {L"Ge", 600, 60, "StemmarkLangDeu"},
-    {L"It", 800, 80, "StemmarkLangIta"},
+    {L"En", 0, 0, nullptr, L""},
+    {L"Ru", 200, 20, nullptr, L"LangRus"},
+    {L"Fr", 400, 40, "StemmarkLangFra", L"LangFra"},
+    {L"Ge", 600, 60, "StemmarkLangDeu", L"LangDeu"},
+    {L"It", 800, 80, "StemmarkLangIta", L"LangIta"},
 };
 
 // The language whose module state theLangModule holds; nullptr before the first choice.
@@ -174,4 +175,17 @@ bool BuildMenuBar(const std::vector<int>& anEnglishIds, std::vector<CMenuBarMenu
         bar.push_back(std::move(menu));
     }
     return true;
+}
+
+std::wstring LangHelpFile(const std::wstring& strFile)
+{
+    // The string offset, not the stored code, says which language is on the screen.
+    for (const CLanguage& language : theLanguages) {
+        if (language.m_nStringOffset != theStringOffset)
+            continue;
+        const std::size_t dot = strFile.rfind(L'.');
+        const std::size_t at = dot == std::wstring::npos ? strFile.size() : dot;
+        return std::wstring(strFile).insert(at, language.m_pszHelpTag);
+    }
+    return strFile;
 }

@@ -40,6 +40,11 @@ std::wstring LoadLangString(int nId);
 /// The English text of string id `nId`, whatever the language.
 std::wstring LoadBaseString(int nId);
 
+/// The help file of the current language for the English help file `strFile`:
+/// "Stemmark.htm" is "StemmarkLangFra.htm" in French, as the module is named
+/// (Russian, which has no module, follows the pattern: "StemmarkLangRus.htm").
+std::wstring LangHelpFile(const std::wstring& strFile);
+
 /// One drop-down of a menu bar: the caption of its button and its items.
 struct CMenuBarMenu {
     int m_nMenuId = 0; ///< the menu resource loaded: English id plus the offset

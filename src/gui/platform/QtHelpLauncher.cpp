@@ -1,16 +1,23 @@
 #include "platform/QtHelpLauncher.h"
 
+#include "options/Language.h"
 #include "platform/DataFolders.h"
 #include "platform/QtText.h"
 #include "text/WideText.h"
 
-#include <QDesktopServices>
+CQtHelpLauncher::~CQtHelpLauncher()
+{
+    delete m_pWindow;
+}
 
 QUrl CQtHelpLauncher::HelpUrl(const std::wstring& strCommandLine)
 {
     const std::size_t hash = strCommandLine.find(L'#');
     const std::wstring strFile = strCommandLine.substr(0, hash);
-    const std::filesystem::path path = FindDataFile(std::filesystem::path("help") / WideToUtf8(strFile));
+    const std::filesystem::path folder("help");
+    std::filesystem::path path = FindDataFile(folder / WideToUtf8(LangHelpFile(strFile)));
+    if (path.empty())
+        path = FindDataFile(folder / WideToUtf8(strFile));
     if (path.empty())
         return {};
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(path.string()));
@@ -22,6 +29,9 @@ QUrl CQtHelpLauncher::HelpUrl(const std::wstring& strCommandLine)
 void CQtHelpLauncher::Launch(const std::wstring& strCommandLine)
 {
     const QUrl url = HelpUrl(strCommandLine);
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+    if (url.isEmpty())
+        return;
+    if (!m_pWindow)
+        m_pWindow = new CHelpWindow;
+    m_pWindow->ShowUrl(url);
 }
