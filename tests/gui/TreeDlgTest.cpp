@@ -206,12 +206,12 @@ private slots:
         QTimer::singleShot(0, &tree, [&] { tree.reject(); });
         tree.RunModal();
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
-        // After the run's separator, when the log had lines before.
-        const QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
-        const QString strLines = QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: "
-                                                "@X3@\r\nError: Negative person index: 2 more not shown, listed above\r\n");
-        QCOMPARE(strAdded.right(strLines.size()), strLines);
-        QVERIFY(strAdded.size() <= strLines.size() + 10);
+        // The run's separator falls before the first or the second line,
+        // as the log had lines before or not.
+        QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
+        strAdded.remove(QStringLiteral("--------\r\n"));
+        QCOMPARE(strAdded, QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
+                                          "Error: Negative person index: 2 more not shown, listed above\r\n"));
     }
 
     // Expand follows a line thousands of generations deep to its end, each
