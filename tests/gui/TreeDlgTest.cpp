@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -198,6 +199,8 @@ private slots:
         CGenealogyApp app;
         for (const wchar_t* pszMissing : {L"@X1@", L"@X2@", L"@X3@"})
             theFamilies[1].m_astrChildren.Append(pszMissing);
+        QTemporaryDir state; // a log of the test's own
+        qputenv("XDG_STATE_HOME", state.path().toUtf8());
         CRecordingSink sink;
         const std::string strBefore = ReadLog();
         CTreeDlg tree;
