@@ -54,12 +54,13 @@ private:
     CMessageSink* m_pPrevious = nullptr;
 };
 
-/// The titles of a menu bar's drop-downs.
+/// The titles of a menu bar's drop-downs as the resources store them, without
+/// the Alt letters the bar adds.
 inline QStringList MenuTitles(const QMenuBar* pBar)
 {
     QStringList titles;
     for (const QAction* pAction : pBar->actions())
-        titles << pAction->text();
+        titles << QString(pAction->text()).remove(QLatin1Char('&'));
     return titles;
 }
 
