@@ -108,6 +108,23 @@ private slots:
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
     }
 
+    void enterOnAChildOpensItsPage()
+    {
+        CGenealogyApp app;
+        CViewWatcher watcher;
+        CFamilyDlg family;
+        watcher.m_pKeep = &family;
+        family.m_nPerson = 0;
+        QTimer::singleShot(0, &family, [&] {
+            QTreeWidgetItem* pBob = family.m_childList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0);
+            family.m_childList->setCurrentItem(pBob);
+            QTest::keyClick(family.m_childList, Qt::Key_Enter);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(watcher.m_pages, (QList<int>{3}));
+    }
+
     void wifeOpensEachWifeInTurnAndHusbandHimself()
     {
         CGenealogyApp app;

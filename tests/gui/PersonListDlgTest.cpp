@@ -2,6 +2,7 @@
 #include "model/Tables.h"
 #include "options/Language.h"
 #include "options/Settings.h"
+#include "views/PersonInfoDlg.h"
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
 
@@ -87,6 +88,23 @@ private slots:
         list.RunModal();
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
         QCOMPARE(sink.m_astrCaptions, (std::vector<std::wstring>{L"Direction"}));
+    }
+
+    void enterOpensThePageOfTheCurrentEntry()
+    {
+        CGenealogyApp app;
+        AddNamed(L"Zoe /Stone/");
+        AddNamed(L"Adam /Brook/");
+        int nPage = -1;
+        WhileModal([&](QDialog& dialog) {
+            auto* pList = dialog.findChild<QListView*>(QStringLiteral("persons"));
+            pList->setCurrentIndex(pList->model()->index(1, 0)); // Zoe, after Adam
+            WhileModal([&](QDialog& page) { nPage = static_cast<CPersonInfoDlg&>(page).m_nPerson; });
+            QTest::keyClick(pList, Qt::Key_Return);
+        });
+        CPersonListDlg list;
+        list.RunModal();
+        QCOMPARE(nPage, 0);
     }
 
     void anEmptyFileSaysSoAndCloses()

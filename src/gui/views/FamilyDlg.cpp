@@ -54,6 +54,7 @@ CFamilyDlg::CFamilyDlg(QWidget* pParent) : CViewDlg(pParent)
     Layout()->addWidget(m_childList, 3);
     connect(m_childList->header(), &QHeaderView::sectionClicked, this, &CFamilyDlg::SortByColumn);
     connect(m_childList, &QTreeWidget::itemDoubleClicked, this, [this] { RunCommand(ID_INFO_CHILD); });
+    RunOnEnter(m_childList, [this] { RunCommand(ID_INFO_CHILD); });
 }
 
 bool CFamilyDlg::OnInitDialog()

@@ -7,7 +7,6 @@
 #include "views/Navigation.h"
 
 #include <QAbstractListModel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
@@ -45,32 +44,6 @@ private:
     std::vector<CPersonListEntry> m_entries;
 };
 
-namespace {
-
-// Enter on an entry opens its page, as a double tap does.
-class CEnterFilter : public QObject {
-public:
-    CEnterFilter(QObject* pParent, std::function<void()> fnEnter) : QObject(pParent), m_fnEnter(std::move(fnEnter)) {}
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::KeyPress) {
-            const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
-            if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) {
-                m_fnEnter();
-                return true;
-            }
-        }
-        return QObject::eventFilter(pWatched, pEvent);
-    }
-
-private:
-    std::function<void()> m_fnEnter;
-};
-
-} // namespace
-
 CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
 {
     setObjectName(QStringLiteral("personList"));
@@ -89,7 +62,7 @@ CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
     Layout()->addWidget(m_editCaption);
 
     connect(m_listPersons, &QListView::doubleClicked, this, [this] { RunCommand(ID_VIEW_INFORMATION); });
-    m_listPersons->installEventFilter(new CEnterFilter(this, [this] { RunCommand(ID_VIEW_INFORMATION); }));
+    RunOnEnter(m_listPersons, [this] { RunCommand(ID_VIEW_INFORMATION); });
 }
 
 bool CPersonListDlg::OnInitDialog()

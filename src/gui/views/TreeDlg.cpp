@@ -29,6 +29,12 @@ bool IsFilled(const QTreeWidgetItem* pItem)
     return pItem->data(0, kFilledRole).toBool();
 }
 
+// An item not yet filled shows the indicator of the children it will get.
+bool HasChildren(const QTreeWidgetItem* pItem)
+{
+    return pItem->childCount() > 0 || pItem->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
+}
+
 // The tree view offers the views of the selected person, not further trees.
 void RemoveTreeCommands(QMenuBar* pMenuBar)
 {
@@ -69,6 +75,13 @@ CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
     Layout()->addWidget(m_countEdit);
     Layout()->addWidget(m_tree, 1);
     connect(m_tree, &QTreeWidget::itemExpanded, this, &CTreeDlg::FillChildren);
+    // A double click folds and unfolds a branch; on a leaf, and with Enter on
+    // any item, it opens the person's page.
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* pItem) {
+        if (!HasChildren(pItem))
+            RunCommand(ID_VIEW_INFORMATION);
+    });
+    RunOnEnter(m_tree, [this] { RunCommand(ID_VIEW_INFORMATION); });
 }
 
 std::wstring CTreeDlg::GetHelpTopic() const
