@@ -8,6 +8,7 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -92,6 +93,51 @@ private slots:
         QVERIFY(orders[0][1] < orders[0][2]);
         QCOMPARE(orders[1].last(), QString());
         QVERIFY(orders[2][0] < orders[2][1] && orders[2][1] < orders[2][2]);
+    }
+
+    // Tom's children: Bob (3, born 1900), Amy (4, undated), Cid (5, born 1890).
+    void aHeaderClickKeepsTheChildAndShowsTheOrder_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("indicator");
+        QTest::addColumn<int>("order");
+        QTest::newRow("names") << 2 << 2 << int(Qt::AscendingOrder);
+        QTest::newRow("birth dates") << 1 << 1 << int(Qt::DescendingOrder);
+        QTest::newRow("the picture column sorts nothing") << 0 << 1 << int(Qt::AscendingOrder);
+    }
+    void aHeaderClickKeepsTheChildAndShowsTheOrder()
+    {
+        QFETCH(int, column);
+        QFETCH(int, indicator);
+        QFETCH(int, order);
+        CGenealogyApp app;
+        CRecordingSink sink;
+        CViewWatcher watcher;
+        CFamilyDlg family;
+        watcher.m_pKeep = &family;
+        family.m_nPerson = 0;
+        QString strSelected;
+        int nIndicator = -1;
+        int nOrder = -1;
+        QTimer::singleShot(0, &family, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&family));
+            QTreeWidget* pList = family.m_childList;
+            pList->setCurrentItem(pList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0));
+            QHeaderView* pHeader = pList->header();
+            const QPoint at(pHeader->sectionViewportPosition(column) + pHeader->sectionSize(column) / 2,
+                            pHeader->height() / 2);
+            QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, at);
+            strSelected = pList->selectedItems().value(0) ? pList->selectedItems().value(0)->text(2) : QString();
+            nIndicator = pHeader->sortIndicatorSection();
+            nOrder = int(pHeader->sortIndicatorOrder());
+            family.RunCommand(32798);
+            family.reject();
+        });
+        family.RunModal();
+        QVERIFY2(strSelected.contains(QStringLiteral("Bob")), qPrintable(strSelected));
+        QCOMPARE(nIndicator, indicator);
+        QCOMPARE(nOrder, order);
+        QCOMPARE(watcher.m_pages, (QList<int>{3}));
     }
 
     void childWithoutASelectionWarns()

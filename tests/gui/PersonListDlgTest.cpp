@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -105,6 +106,39 @@ private slots:
         CPersonListDlg list;
         list.RunModal();
         QCOMPARE(nPage, 0);
+    }
+
+    // Rows are at least 500 pixels wide, and as wide as the longest entry.
+    void aLongEntryCanBeScrolledToItsEnd_data()
+    {
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<int>("rowWidth");
+        QTest::newRow("short names") << 4 << 500;
+        QTest::newRow("a long name") << 300 << 0;
+    }
+    void aLongEntryCanBeScrolledToItsEnd()
+    {
+        QFETCH(int, nameLength);
+        QFETCH(int, rowWidth);
+        CGenealogyApp app;
+        const std::wstring strLong = L"Bea /" + std::wstring(static_cast<std::size_t>(nameLength), L'W') + L"/";
+        AddNamed(L"Zoe /Stone/");
+        AddNamed(strLong.c_str());
+        int nReach = 0;
+        int nEntryWidth = 0;
+        WhileModal([&](QDialog& dialog) {
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.resize(360, 600);
+            auto* pList = dialog.findChild<QListView*>(QStringLiteral("persons"));
+            QTRY_VERIFY(pList->horizontalScrollBar()->maximum() > 0);
+            nReach = pList->horizontalScrollBar()->maximum() + pList->viewport()->width();
+            for (int i = 0; i < pList->model()->rowCount(); ++i)
+                nEntryWidth = std::max(nEntryWidth, pList->fontMetrics().horizontalAdvance(
+                                                        pList->model()->index(i, 0).data().toString()));
+        });
+        CPersonListDlg list;
+        list.RunModal();
+        QVERIFY2(nReach >= std::max(rowWidth, nEntryWidth), qPrintable(QString::number(nReach)));
     }
 
     void anEmptyFileSaysSoAndCloses()

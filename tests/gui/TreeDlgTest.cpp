@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -218,6 +219,33 @@ private slots:
         tree.RunModal();
         QCOMPARE(closer.m_pages, pages);
         QCOMPARE(bExpanded, expanded);
+    }
+
+    // A long name two levels down can be scrolled to its end.
+    void aDeepLongItemCanBeScrolledTo()
+    {
+        CGenealogyApp app;
+        thePersons[4].m_strName = L"Kid /" + std::wstring(300, L'W') + L"/";
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        int nReach = 0;
+        int nNeeded = 0;
+        QTimer::singleShot(0, &tree, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&tree));
+            tree.resize(360, 600);
+            QTreeWidgetItem* pBob = tree.m_tree->topLevelItem(0)->child(1);
+            tree.m_tree->expandItem(pBob);
+            QTreeWidgetItem* pKid = pBob->child(0);
+            QScrollBar* pBar = tree.m_tree->horizontalScrollBar();
+            QTRY_VERIFY(pBar->maximum() > 0);
+            nReach = pBar->maximum() + tree.m_tree->viewport()->width();
+            nNeeded = tree.m_tree->visualItemRect(pKid).left() + pBar->value() +
+                      tree.m_tree->fontMetrics().horizontalAdvance(pKid->text(0));
+            tree.reject();
+        });
+        tree.RunModal();
+        QVERIFY2(nReach >= nNeeded, qPrintable(QStringLiteral("%1 < %2").arg(nReach).arg(nNeeded)));
     }
 
     void expandAndCollapseWithoutASelection()

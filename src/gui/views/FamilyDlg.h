@@ -32,6 +32,7 @@ private:
     void ShowSide(const wchar_t* pszWantedSex);
     void ShowFamilyNotes();
     void FillChildList();
+    void ShowSortIndicator();
 
     std::wstring m_strNotesHtml;
     bool m_bChildrenListed = false;

@@ -9,7 +9,11 @@
 #include <QAbstractListModel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 /// The entries as a model, so that a million of them fill the list at once.
 class CPersonListModel : public QAbstractListModel {
@@ -44,6 +48,46 @@ private:
     std::vector<CPersonListEntry> m_entries;
 };
 
+namespace {
+
+constexpr int kMinRowWidth = 500;
+
+} // namespace
+
+// The list's rows are as wide as its widest entry and never under 500 pixels,
+// so a long entry can be scrolled to its end.
+class CWideRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    int m_nRowWidth = kMinRowWidth;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(std::max(size.width(), m_nRowWidth));
+        return size;
+    }
+};
+
+namespace {
+
+// Measuring a million entries would hold the list up for seconds; the entries
+// whose length comes near the longest are the only ones that can be widest.
+int WidestEntry(const QFontMetrics& metrics, const std::vector<CPersonListEntry>& entries)
+{
+    std::size_t nLongest = 0;
+    for (const CPersonListEntry& entry : entries)
+        nLongest = std::max(nLongest, entry.m_strText.size());
+    int nWidest = 0;
+    for (const CPersonListEntry& entry : entries)
+        if (entry.m_strText.size() * 3 >= nLongest * 2)
+            nWidest = std::max(nWidest, metrics.horizontalAdvance(ToQString(entry.m_strText)));
+    return nWidest;
+}
+
+} // namespace
+
 CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
 {
     setObjectName(QStringLiteral("personList"));
@@ -54,6 +98,8 @@ CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
     m_listPersons->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pModel = new CPersonListModel(this);
     m_listPersons->setModel(m_pModel);
+    m_pDelegate = new CWideRowDelegate(m_listPersons);
+    m_listPersons->setItemDelegate(m_pDelegate);
     m_editCaption = new QLineEdit(this);
     m_editCaption->setObjectName(QStringLiteral("caption"));
     m_editCaption->setReadOnly(true);
@@ -77,6 +123,10 @@ bool CPersonListDlg::OnInitDialog()
         ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation);
         return false;
     }
+    // The margins of the item's text, as the style draws them.
+    const int nMargins = 4 * m_listPersons->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listPersons) + 8;
+    m_pDelegate->m_nRowWidth =
+        std::max(kMinRowWidth, WidestEntry(m_listPersons->fontMetrics(), content.m_entries) + nMargins);
     m_pModel->SetEntries(std::move(content.m_entries));
     m_editCaption->setText(ToQString(content.m_strCaption));
     ColourReadOnlyBox(m_editCaption);

@@ -7,6 +7,7 @@
 #include "platform/WaitCursor.h"
 #include "views/Navigation.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +73,11 @@ CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setExpandsOnDoubleClick(true);
+    // The column follows its widest shown item, so deep items scroll into view
+    // instead of being cut at the window's edge.
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Layout()->addWidget(m_countEdit);
     Layout()->addWidget(m_tree, 1);
     connect(m_tree, &QTreeWidget::itemExpanded, this, &CTreeDlg::FillChildren);
