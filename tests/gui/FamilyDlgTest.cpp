@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -138,6 +139,20 @@ private slots:
         QCOMPARE(nIndicator, indicator);
         QCOMPARE(nOrder, order);
         QCOMPARE(watcher.m_pages, (QList<int>{3}));
+    }
+
+    void tabGoesThroughTheBoxesAndTheChildren()
+    {
+        CGenealogyApp app;
+        CFamilyDlg family;
+        family.m_nPerson = 0;
+        QStringList chain;
+        QTimer::singleShot(0, &family, [&] {
+            chain = TabChain(family.m_husbandBox);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(chain, (QStringList{"husbandBox", "wifeBox", "children"}));
     }
 
     void childWithoutASelectionWarns()

@@ -223,6 +223,17 @@ private slots:
         QCOMPARE(strAfter, QStringLiteral("sto"));
     }
 
+    void tabGoesThroughTheSearchFormInReadingOrder()
+    {
+        CGenealogyApp app;
+        QStringList chain;
+        WhileModal([&](QDialog& dialog) { chain = TabChain(static_cast<CSearchDlg&>(dialog).m_editFirstName); });
+        CSearchDlg search;
+        search.RunModal();
+        QCOMPARE(chain, (QStringList{"firstName", "lastName", "fullName", "birthFrom", "birthTo", "noBirthYear", "find",
+                                     "cancel"}));
+    }
+
     void theSearchFormSpeaksRussian()
     {
         CGenealogyApp app;

@@ -248,6 +248,21 @@ private slots:
         QVERIFY2(nReach >= nNeeded, qPrintable(QStringLiteral("%1 < %2").arg(nReach).arg(nNeeded)));
     }
 
+    void tabGoesFromTheCountToTheTree()
+    {
+        CGenealogyApp app;
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        QStringList chain;
+        QTimer::singleShot(0, &tree, [&] {
+            chain = TabChain(tree.m_countEdit);
+            tree.reject();
+        });
+        tree.RunModal();
+        QCOMPARE(chain, (QStringList{"count", "tree"}));
+    }
+
     void expandAndCollapseWithoutASelection()
     {
         CGenealogyApp app;
