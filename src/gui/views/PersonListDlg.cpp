@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 /// The entries as a model, so that a million of them fill the list at once.
 class CPersonListModel : public QAbstractListModel {
@@ -72,17 +73,30 @@ public:
 
 namespace {
 
-// Measuring a million entries would hold the list up for seconds; the entries
-// whose length comes near the longest are the only ones that can be widest.
+// Measuring a million entries would hold the list up for seconds: only the
+// longest few hundred are measured, the only ones likely to be widest.
 int WidestEntry(const QFontMetrics& metrics, const std::vector<CPersonListEntry>& entries)
 {
-    std::size_t nLongest = 0;
+    constexpr std::size_t kMeasured = 256;
+    if (entries.empty())
+        return 0;
+    std::vector<std::size_t> anLengths;
+    anLengths.reserve(entries.size());
     for (const CPersonListEntry& entry : entries)
-        nLongest = std::max(nLongest, entry.m_strText.size());
+        anLengths.push_back(entry.m_strText.size());
+    const std::size_t nTop = std::min(kMeasured, anLengths.size());
+    std::nth_element(anLengths.begin(), anLengths.begin() + static_cast<std::ptrdiff_t>(nTop - 1), anLengths.end(),
+                     std::greater<>());
+    const std::size_t nShortest = anLengths[nTop - 1];
     int nWidest = 0;
-    for (const CPersonListEntry& entry : entries)
-        if (entry.m_strText.size() * 3 >= nLongest * 2)
-            nWidest = std::max(nWidest, metrics.horizontalAdvance(ToQString(entry.m_strText)));
+    std::size_t nDone = 0;
+    for (const CPersonListEntry& entry : entries) {
+        if (entry.m_strText.size() < nShortest)
+            continue;
+        nWidest = std::max(nWidest, metrics.horizontalAdvance(ToQString(entry.m_strText)));
+        if (++nDone == 4 * kMeasured) // many entries of one length
+            break;
+    }
     return nWidest;
 }
 
