@@ -8,6 +8,7 @@
 #include "GuiTestSupport.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -95,6 +96,65 @@ private slots:
         QVERIFY(orders[2][0] < orders[2][1] && orders[2][1] < orders[2][2]);
     }
 
+    // Tom's children: Bob (3, born 1900), Amy (4, undated), Cid (5, born 1890).
+    void aHeaderClickKeepsTheChildAndShowsTheOrder_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("indicator");
+        QTest::addColumn<int>("order");
+        QTest::newRow("names") << 2 << 2 << int(Qt::AscendingOrder);
+        QTest::newRow("birth dates") << 1 << 1 << int(Qt::DescendingOrder);
+        QTest::newRow("the picture column sorts nothing") << 0 << 1 << int(Qt::AscendingOrder);
+    }
+    void aHeaderClickKeepsTheChildAndShowsTheOrder()
+    {
+        QFETCH(int, column);
+        QFETCH(int, indicator);
+        QFETCH(int, order);
+        CGenealogyApp app;
+        CRecordingSink sink;
+        CViewWatcher watcher;
+        CFamilyDlg family;
+        watcher.m_pKeep = &family;
+        family.m_nPerson = 0;
+        QString strSelected;
+        int nIndicator = -1;
+        int nOrder = -1;
+        QTimer::singleShot(0, &family, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&family));
+            QTreeWidget* pList = family.m_childList;
+            pList->setCurrentItem(pList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0));
+            QHeaderView* pHeader = pList->header();
+            const QPoint at(pHeader->sectionViewportPosition(column) + pHeader->sectionSize(column) / 2,
+                            pHeader->height() / 2);
+            QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, at);
+            strSelected = pList->selectedItems().value(0) ? pList->selectedItems().value(0)->text(2) : QString();
+            nIndicator = pHeader->sortIndicatorSection();
+            nOrder = int(pHeader->sortIndicatorOrder());
+            family.RunCommand(32798);
+            family.reject();
+        });
+        family.RunModal();
+        QVERIFY2(strSelected.contains(QStringLiteral("Bob")), qPrintable(strSelected));
+        QCOMPARE(nIndicator, indicator);
+        QCOMPARE(nOrder, order);
+        QCOMPARE(watcher.m_pages, (QList<int>{3}));
+    }
+
+    void tabGoesThroughTheBoxesAndTheChildren()
+    {
+        CGenealogyApp app;
+        CFamilyDlg family;
+        family.m_nPerson = 0;
+        QStringList chain;
+        QTimer::singleShot(0, &family, [&] {
+            chain = TabChain(family.m_husbandBox);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(chain, (QStringList{"husbandBox", "wifeBox", "children"}));
+    }
+
     void childWithoutASelectionWarns()
     {
         CGenealogyApp app;
@@ -107,6 +167,23 @@ private slots:
         });
         family.RunModal();
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
+    }
+
+    void enterOnAChildOpensItsPage()
+    {
+        CGenealogyApp app;
+        CViewWatcher watcher;
+        CFamilyDlg family;
+        watcher.m_pKeep = &family;
+        family.m_nPerson = 0;
+        QTimer::singleShot(0, &family, [&] {
+            QTreeWidgetItem* pBob = family.m_childList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0);
+            family.m_childList->setCurrentItem(pBob);
+            QTest::keyClick(family.m_childList, Qt::Key_Enter);
+            family.reject();
+        });
+        family.RunModal();
+        QCOMPARE(watcher.m_pages, (QList<int>{3}));
     }
 
     void wifeOpensEachWifeInTurnAndHusbandHimself()

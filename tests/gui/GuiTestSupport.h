@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
+#include <QWidget>
 
 #include <initializer_list>
 #include <memory>
@@ -54,12 +56,13 @@ private:
     CMessageSink* m_pPrevious = nullptr;
 };
 
-/// The titles of a menu bar's drop-downs.
+/// The titles of a menu bar's drop-downs as the resources store them, without
+/// the Alt letters the bar adds.
 inline QStringList MenuTitles(const QMenuBar* pBar)
 {
     QStringList titles;
     for (const QAction* pAction : pBar->actions())
-        titles << pAction->text();
+        titles << QString(pAction->text()).remove(QLatin1Char('&'));
     return titles;
 }
 
@@ -84,6 +87,23 @@ inline bool TriggerCommand(const QMenuBar* pBar, int nCommand)
         }
     }
     return false;
+}
+
+/// The object names of the widgets Tab reaches from `pStart`, one a press,
+/// until it comes back or after 20 presses.
+inline QStringList TabChain(QWidget* pStart)
+{
+    QStringList names;
+    pStart->setFocus(Qt::TabFocusReason);
+    QWidget* pWindow = pStart->window();
+    for (int i = 0; i < 20; ++i) {
+        QWidget* pFocus = pWindow->focusWidget();
+        names << (pFocus ? pFocus->objectName() : QString());
+        QTest::keyClick(pFocus ? pFocus : pWindow, Qt::Key_Tab);
+        if (pWindow->focusWidget() == pStart)
+            break;
+    }
+    return names;
 }
 
 // Small models for the views: append records to the global tables.

@@ -5,6 +5,7 @@
 
 #include "GuiTestSupport.h"
 
+#include <QKeySequence>
 #include <QtTest>
 
 class MainFrameTest : public QObject {
@@ -78,6 +79,75 @@ private slots:
         QTest::keyClick(&frame, Qt::Key_F1);
         QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#overview", L"Stemmark.htm#Main_Contents",
                                                                    L"Stemmark.htm#overview"}));
+    }
+
+    void barCaptionsGetTheirAltLetters_data()
+    {
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("marked");
+        QTest::newRow("first letters") << QStringList{"File", "View", "Help"} << QStringList{"&File", "&View", "&Help"};
+        QTest::newRow("a first letter taken")
+            << QStringList{"Файл", "Просмотр", "Помощь"} << QStringList{"&Файл", "&Просмотр", "П&омощь"};
+        QTest::newRow("an own letter is kept and taken")
+            << QStringList{"Row", "&Redo", "Rare"} << QStringList{"R&ow", "&Redo", "R&are"};
+        QTest::newRow("a literal ampersand")
+            << QStringList{"&&and", "Salt && pepper", "Spice"} << QStringList{"&&&and", "&Salt && pepper", "S&pice"};
+        QTest::newRow("no letter left") << QStringList{"A", "a", "1"} << QStringList{"&A", "a", "1"};
+    }
+    void barCaptionsGetTheirAltLetters()
+    {
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, marked);
+        QCOMPARE(WithMnemonics(captions), marked);
+    }
+
+    void itemsShowTheirKeys()
+    {
+        CGenealogyApp app;
+        CMainFrame frame;
+        const auto keyOf = [&](int nMenu, int nItem) {
+            return frame.menuBar()->actions().at(nMenu)->menu()->actions().at(nItem)->shortcut();
+        };
+        QCOMPARE(keyOf(0, 0), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(keyOf(2, 0), QKeySequence(Qt::Key_F1));
+        QCOMPARE(keyOf(0, 1), QKeySequence());
+        QCOMPARE(frame.menuBar()->actions().at(0)->menu()->actions().at(0)->text(), QStringLiteral("&Open"));
+    }
+
+    void keysOpenTheirMenu_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("menu");
+        QTest::newRow("F10") << "En" << int(Qt::Key_F10) << 0 << 0;
+        QTest::newRow("Alt+F") << "En" << int(Qt::Key_F) << int(Qt::AltModifier) << 0;
+        QTest::newRow("Alt+V") << "En" << int(Qt::Key_V) << int(Qt::AltModifier) << 1;
+        QTest::newRow("Alt+H") << "En" << int(Qt::Key_H) << int(Qt::AltModifier) << 2;
+        QTest::newRow("F10 in Russian") << "Ru" << int(Qt::Key_F10) << 0 << 0;
+        QTest::newRow("Alt+Ф") << "Ru" << 0x424 << int(Qt::AltModifier) << 0;
+        QTest::newRow("Alt+П") << "Ru" << 0x41F << int(Qt::AltModifier) << 1;
+        QTest::newRow("Alt+О") << "Ru" << 0x41E << int(Qt::AltModifier) << 2;
+    }
+    void keysOpenTheirMenu()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, menu);
+        SetLanguage(language.toStdWString());
+        CGenealogyApp app;
+        CMainFrame frame;
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        // A letter beyond Latin-1 goes with its text, as a keyboard sends it.
+        const QString strText = key == Qt::Key_F10 ? QString() : QString(QChar(key)).toLower();
+        QTest::sendKeyEvent(QTest::Click, &frame, Qt::Key(key), strText, Qt::KeyboardModifiers(modifiers));
+        QMenu* pMenu = frame.menuBar()->actions().at(menu)->menu();
+        QTRY_VERIFY(pMenu->isVisible());
+        QCOMPARE(frame.menuBar()->activeAction(), frame.menuBar()->actions().at(menu));
+        pMenu->close();
     }
 
     void viewCommandsMakeTheFrameTheWindowInFront()

@@ -2,6 +2,7 @@
 #include "model/Tables.h"
 #include "options/Language.h"
 #include "options/Settings.h"
+#include "views/PersonInfoDlg.h"
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace {
@@ -87,6 +89,56 @@ private slots:
         list.RunModal();
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
         QCOMPARE(sink.m_astrCaptions, (std::vector<std::wstring>{L"Direction"}));
+    }
+
+    void enterOpensThePageOfTheCurrentEntry()
+    {
+        CGenealogyApp app;
+        AddNamed(L"Zoe /Stone/");
+        AddNamed(L"Adam /Brook/");
+        int nPage = -1;
+        WhileModal([&](QDialog& dialog) {
+            auto* pList = dialog.findChild<QListView*>(QStringLiteral("persons"));
+            pList->setCurrentIndex(pList->model()->index(1, 0)); // Zoe, after Adam
+            WhileModal([&](QDialog& page) { nPage = static_cast<CPersonInfoDlg&>(page).m_nPerson; });
+            QTest::keyClick(pList, Qt::Key_Return);
+        });
+        CPersonListDlg list;
+        list.RunModal();
+        QCOMPARE(nPage, 0);
+    }
+
+    // Rows are at least 500 pixels wide, and as wide as the longest entry.
+    void aLongEntryCanBeScrolledToItsEnd_data()
+    {
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<int>("rowWidth");
+        QTest::newRow("short names") << 4 << 500;
+        QTest::newRow("a long name") << 300 << 0;
+    }
+    void aLongEntryCanBeScrolledToItsEnd()
+    {
+        QFETCH(int, nameLength);
+        QFETCH(int, rowWidth);
+        CGenealogyApp app;
+        const std::wstring strLong = L"Bea /" + std::wstring(static_cast<std::size_t>(nameLength), L'W') + L"/";
+        AddNamed(L"Zoe /Stone/");
+        AddNamed(strLong.c_str());
+        int nReach = 0;
+        int nEntryWidth = 0;
+        WhileModal([&](QDialog& dialog) {
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.resize(360, 600);
+            auto* pList = dialog.findChild<QListView*>(QStringLiteral("persons"));
+            QTRY_VERIFY(pList->horizontalScrollBar()->maximum() > 0);
+            nReach = pList->horizontalScrollBar()->maximum() + pList->viewport()->width();
+            for (int i = 0; i < pList->model()->rowCount(); ++i)
+                nEntryWidth = std::max(nEntryWidth, pList->fontMetrics().horizontalAdvance(
+                                                        pList->model()->index(i, 0).data().toString()));
+        });
+        CPersonListDlg list;
+        list.RunModal();
+        QVERIFY2(nReach >= std::max(rowWidth, nEntryWidth), qPrintable(QString::number(nReach)));
     }
 
     void anEmptyFileSaysSoAndCloses()
@@ -169,6 +221,17 @@ private slots:
         search.RunModal();
         QCOMPARE(nRows, 1);
         QCOMPARE(strAfter, QStringLiteral("sto"));
+    }
+
+    void tabGoesThroughTheSearchFormInReadingOrder()
+    {
+        CGenealogyApp app;
+        QStringList chain;
+        WhileModal([&](QDialog& dialog) { chain = TabChain(static_cast<CSearchDlg&>(dialog).m_editFirstName); });
+        CSearchDlg search;
+        search.RunModal();
+        QCOMPARE(chain, (QStringList{"firstName", "lastName", "fullName", "birthFrom", "birthTo", "noBirthYear", "find",
+                                     "cancel"}));
     }
 
     void theSearchFormSpeaksRussian()

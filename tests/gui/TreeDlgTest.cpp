@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -71,6 +72,24 @@ std::string ReadLog()
     text << file.rdbuf();
     return text.str();
 }
+
+/// Closes each information page that comes up and writes down its person.
+class CPageCloser : public QObject {
+public:
+    CPageCloser()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto* pPage = qobject_cast<CPersonInfoDlg*>(QApplication::activeModalWidget())) {
+                m_pages << pPage->m_nPerson;
+                pPage->reject();
+            }
+        });
+        m_timer.start(5);
+    }
+
+    QTimer m_timer;
+    QList<int> m_pages;
+};
 
 QTreeWidget* TreeOf(CViewDlg& view)
 {
@@ -162,6 +181,90 @@ private slots:
         tree.RunModal();
         QCOMPARE(texts, QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
                                      "0", "View", "Row", "Help", "1", "32786", "32808", "32804"}));
+    }
+
+    // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.
+    void enterAndDoubleClickOnAnItem_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<bool>("expanded");
+        QTest::newRow("Enter on a leaf") << 0 << false << QList<int>{3} << false;
+        QTest::newRow("Enter on a branch") << 1 << false << QList<int>{2} << false;
+        QTest::newRow("double click on a leaf") << 0 << true << QList<int>{3} << false;
+        QTest::newRow("double click on a branch") << 1 << true << QList<int>{} << true;
+    }
+    void enterAndDoubleClickOnAnItem()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, doubleClick);
+        QFETCH(QList<int>, pages);
+        QFETCH(bool, expanded);
+        CGenealogyApp app;
+        CPageCloser closer;
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        bool bExpanded = false;
+        QTimer::singleShot(0, &tree, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&tree));
+            QTreeWidgetItem* pItem = tree.m_tree->topLevelItem(0)->child(row);
+            tree.m_tree->setCurrentItem(pItem);
+            const QPoint at = tree.m_tree->visualItemRect(pItem).center();
+            if (doubleClick) { // a widget's double click comes after its first press
+                QTest::mouseClick(tree.m_tree->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(tree.m_tree->viewport(), Qt::LeftButton, {}, at);
+            } else
+                QTest::keyClick(tree.m_tree, Qt::Key_Return);
+            bExpanded = pItem->isExpanded();
+            tree.reject();
+        });
+        tree.RunModal();
+        QCOMPARE(closer.m_pages, pages);
+        QCOMPARE(bExpanded, expanded);
+    }
+
+    // A long name two levels down can be scrolled to its end.
+    void aDeepLongItemCanBeScrolledTo()
+    {
+        CGenealogyApp app;
+        thePersons[4].m_strName = L"Kid /" + std::wstring(300, L'W') + L"/";
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        int nReach = 0;
+        int nNeeded = 0;
+        QTimer::singleShot(0, &tree, [&] {
+            QVERIFY(QTest::qWaitForWindowExposed(&tree));
+            tree.resize(360, 600);
+            QTreeWidgetItem* pBob = tree.m_tree->topLevelItem(0)->child(1);
+            tree.m_tree->expandItem(pBob);
+            QTreeWidgetItem* pKid = pBob->child(0);
+            QScrollBar* pBar = tree.m_tree->horizontalScrollBar();
+            QTRY_VERIFY(pBar->maximum() > 0);
+            nReach = pBar->maximum() + tree.m_tree->viewport()->width();
+            nNeeded = tree.m_tree->visualItemRect(pKid).left() + pBar->value() +
+                      tree.m_tree->fontMetrics().horizontalAdvance(pKid->text(0));
+            tree.reject();
+        });
+        tree.RunModal();
+        QVERIFY2(nReach >= nNeeded, qPrintable(QStringLiteral("%1 < %2").arg(nReach).arg(nNeeded)));
+    }
+
+    void tabGoesFromTheCountToTheTree()
+    {
+        CGenealogyApp app;
+        CTreeDlg tree;
+        tree.m_nPerson = 0;
+        tree.m_nMode = Descendants;
+        QStringList chain;
+        QTimer::singleShot(0, &tree, [&] {
+            chain = TabChain(tree.m_countEdit);
+            tree.reject();
+        });
+        tree.RunModal();
+        QCOMPARE(chain, (QStringList{"count", "tree"}));
     }
 
     void expandAndCollapseWithoutASelection()

@@ -108,6 +108,25 @@ private slots:
         view.RunModal();
         QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
     }
+
+    void f10OpensTheViewsFirstMenu()
+    {
+        CGenealogyApp app;
+        bool bOpened = false;
+        CTestView view;
+        view.m_fnWhileOpen = [&](CTestView& v) {
+            v.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QTest::keyClick(&v, Qt::Key_F10);
+            QMenu* pMenu = v.MenuBar()->actions().at(0)->menu();
+            QTRY_VERIFY(pMenu->isVisible());
+            bOpened = true;
+            pMenu->close();
+            v.reject();
+        };
+        view.RunModal();
+        QVERIFY(bOpened);
+    }
 };
 
 QTEST_MAIN(ViewDlgTest)

@@ -29,7 +29,6 @@ CMainFrame::CMainFrame()
     m_pStartView = new CStartView(this);
     setCentralWidget(m_pStartView);
     resize(360, 600); // a handheld's portrait shape
-    BuildMenuBar();
     m_fnOpenSearch = [] {
         CSearchDlg search;
         search.RunModal();
@@ -44,10 +43,11 @@ CMainFrame::CMainFrame()
         sheet.exec();
     };
 
-    auto* pOpen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(pOpen, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });
-    auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
-    connect(pHelp, &QShortcut::activated, this, [] { ShowHelpTopic(L"overview"); });
+    m_pOpenKey = new QShortcut(QKeySequence::Open, this);
+    connect(m_pOpenKey, &QShortcut::activated, this, [this] { OnCommand(ID_FILE_OPEN); });
+    m_pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(m_pHelpKey, &QShortcut::activated, this, [] { ShowHelpTopic(L"overview"); });
+    BuildMenuBar();
 }
 
 bool CMainFrame::BuildMenuBar()
@@ -55,10 +55,15 @@ bool CMainFrame::BuildMenuBar()
     auto* pBar = new QMenuBar(this);
     pBar->setNativeMenuBar(false);
     setMenuBar(pBar); // deletes the bar before
-    if (FillMenuBar(pBar, {IDM_FILE, IDM_MAIN_VIEW, IDM_HELP}, [this](int nCommand) { OnCommand(nCommand); }))
-        return true;
-    pBar->clear();
-    return false;
+    const bool bComplete =
+        FillMenuBar(pBar, {IDM_FILE, IDM_MAIN_VIEW, IDM_HELP}, [this](int nCommand) { OnCommand(nCommand); });
+    if (!bComplete)
+        pBar->clear();
+    // The bar's items carry the keys when they are there; two owners of one
+    // key would cancel each other out.
+    m_pOpenKey->setEnabled(!BarCarries(pBar, ID_FILE_OPEN));
+    m_pHelpKey->setEnabled(!BarCarries(pBar, ID_HELP_TOPIC));
+    return bComplete;
 }
 
 void CMainFrame::OnCommand(int nCommand)

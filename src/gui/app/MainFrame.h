@@ -5,6 +5,7 @@
 #include <functional>
 
 class CStartView;
+class QShortcut;
 
 /// The program's one top-level window: the start screen, and the menu bar of
 /// the top-level commands.
@@ -37,4 +38,6 @@ private:
     void OpenScreen(const std::function<void()>& fnOpen);
 
     CStartView* m_pStartView = nullptr;
+    QShortcut* m_pOpenKey = nullptr;
+    QShortcut* m_pHelpKey = nullptr;
 };

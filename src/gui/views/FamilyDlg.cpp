@@ -46,7 +46,7 @@ CFamilyDlg::CFamilyDlg(QWidget* pParent) : CViewDlg(pParent)
     m_childList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_childList->setIconSize(QSize(16, 16));
     m_childList->header()->setSectionsClickable(true);
-    m_childList->header()->setSortIndicatorShown(false);
+    m_childList->header()->setSortIndicatorShown(true);
     auto* pBoxes = new QHBoxLayout;
     pBoxes->addWidget(m_husbandBox);
     pBoxes->addWidget(m_wifeBox);
@@ -54,6 +54,7 @@ CFamilyDlg::CFamilyDlg(QWidget* pParent) : CViewDlg(pParent)
     Layout()->addWidget(m_childList, 3);
     connect(m_childList->header(), &QHeaderView::sectionClicked, this, &CFamilyDlg::SortByColumn);
     connect(m_childList, &QTreeWidget::itemDoubleClicked, this, [this] { RunCommand(ID_INFO_CHILD); });
+    RunOnEnter(m_childList, [this] { RunCommand(ID_INFO_CHILD); });
 }
 
 bool CFamilyDlg::OnInitDialog()
@@ -84,6 +85,7 @@ bool CFamilyDlg::OnInitDialog()
     m_childList->setHeaderLabels({QString(), ToQString(LoadLangString(IDS_BIRTHDATE)),
                                   ToQString(LoadLangString(IDS_CHILDREN_NAMES))});
     FillChildList();
+    ShowSortIndicator();
     for (int nColumn = 0; nColumn < 3; ++nColumn)
         m_childList->resizeColumnToContents(nColumn);
     return true;
@@ -109,15 +111,39 @@ void CFamilyDlg::FillChildList()
     }
 }
 
+// The header turns its arrow on every click by itself; the arrow follows the
+// order the rows are in instead.
+void CFamilyDlg::ShowSortIndicator()
+{
+    m_childList->header()->setSortIndicator(m_nSortColumn, m_bSortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
 void CFamilyDlg::SortByColumn(int nColumn)
 {
-    if (nColumn != 1 && nColumn != 2)
+    if (nColumn != 1 && nColumn != 2) {
+        ShowSortIndicator();
         return;
+    }
+    // The selected child stays selected, so that Child still opens it.
+    const QTreeWidgetItem* pSelected = m_childList->selectedItems().value(0);
+    const bool bSelected = pSelected != nullptr;
+    const QVariant person = bSelected ? pSelected->data(0, Qt::UserRole) : QVariant();
+    const QString strName = bSelected ? pSelected->text(2) : QString();
     m_nSortColumn = nColumn;
     m_bSortAscending = m_abNextAscending[nColumn - 1];
     m_abNextAscending[nColumn - 1] = !m_abNextAscending[nColumn - 1];
     SortChildRows(m_rows, m_nSortColumn, m_bSortAscending);
     FillChildList();
+    ShowSortIndicator();
+    if (!bSelected)
+        return;
+    for (int i = 0; i < m_childList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* pItem = m_childList->topLevelItem(i);
+        if (pItem->data(0, Qt::UserRole) == person && pItem->text(2) == strName) {
+            m_childList->setCurrentItem(pItem);
+            break;
+        }
+    }
 }
 
 bool CFamilyDlg::OnCommand(int nCommand)

@@ -33,6 +33,7 @@ private:
     void ShowFamilyNotes();
     void FillChildList();
     void ColourBox(QWidget* pBox, bool bLiving) const;
+    void ShowSortIndicator();
 
     std::wstring m_strNotesHtml;
     bool m_bChildrenListed = false;

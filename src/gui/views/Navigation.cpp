@@ -7,8 +7,39 @@
 #include "views/TreeDlg.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListView>
 #include <QTreeWidget>
+
+namespace {
+
+class CEnterFilter : public QObject {
+public:
+    CEnterFilter(QObject* pParent, std::function<void()> fnEnter) : QObject(pParent), m_fnEnter(std::move(fnEnter)) {}
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::KeyPress) {
+            const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+            if (pKey->key() == Qt::Key_Return || pKey->key() == Qt::Key_Enter) {
+                m_fnEnter();
+                return true;
+            }
+        }
+        return QObject::eventFilter(pWatched, pEvent);
+    }
+
+private:
+    std::function<void()> m_fnEnter;
+};
+
+} // namespace
+
+void RunOnEnter(QWidget* pWidget, std::function<void()> fnEnter)
+{
+    pWidget->installEventFilter(new CEnterFilter(pWidget, std::move(fnEnter)));
+}
 
 void OpenInfoView(int nPerson)
 {

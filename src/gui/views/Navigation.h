@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+
 class QListView;
+class QWidget;
 class QTreeWidget;
 
 // How one view opens another. Each runs the new view modally on top and
@@ -22,3 +25,7 @@ int SelectedListBoxPerson(const QListView* pList);
 int SelectedListPerson(const QTreeWidget* pList);
 /// The person of the tree's selected item, or -1 after the same warning.
 int SelectedTreePerson(const QTreeWidget* pTree);
+
+/// Enter or Return on the widget runs `fnEnter` instead of reaching the view,
+/// as a double click on the selected row does.
+void RunOnEnter(QWidget* pWidget, std::function<void()> fnEnter);

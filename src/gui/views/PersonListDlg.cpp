@@ -7,10 +7,14 @@
 #include "views/Navigation.h"
 
 #include <QAbstractListModel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
 
 /// The entries as a model, so that a million of them fill the list at once.
 class CPersonListModel : public QAbstractListModel {
@@ -47,27 +51,54 @@ private:
 
 namespace {
 
-// Enter on an entry opens its page, as a double tap does.
-class CEnterFilter : public QObject {
+constexpr int kMinRowWidth = 500;
+
+} // namespace
+
+// The list's rows are as wide as its widest entry and never under 500 pixels,
+// so a long entry can be scrolled to its end.
+class CWideRowDelegate : public QStyledItemDelegate {
 public:
-    CEnterFilter(QObject* pParent, std::function<void()> fnEnter) : QObject(pParent), m_fnEnter(std::move(fnEnter)) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    int m_nRowWidth = kMinRowWidth;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        if (pEvent->type() == QEvent::KeyPress) {
-            const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
-            if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) {
-                m_fnEnter();
-                return true;
-            }
-        }
-        return QObject::eventFilter(pWatched, pEvent);
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(std::max(size.width(), m_nRowWidth));
+        return size;
     }
-
-private:
-    std::function<void()> m_fnEnter;
 };
+
+namespace {
+
+// Measuring a million entries would hold the list up for seconds: only the
+// longest few hundred are measured, the only ones likely to be widest.
+int WidestEntry(const QFontMetrics& metrics, const std::vector<CPersonListEntry>& entries)
+{
+    constexpr std::size_t kMeasured = 256;
+    if (entries.empty())
+        return 0;
+    std::vector<std::size_t> anLengths;
+    anLengths.reserve(entries.size());
+    for (const CPersonListEntry& entry : entries)
+        anLengths.push_back(entry.m_strText.size());
+    const std::size_t nTop = std::min(kMeasured, anLengths.size());
+    std::nth_element(anLengths.begin(), anLengths.begin() + static_cast<std::ptrdiff_t>(nTop - 1), anLengths.end(),
+                     std::greater<>());
+    const std::size_t nShortest = anLengths[nTop - 1];
+    int nWidest = 0;
+    std::size_t nDone = 0;
+    for (const CPersonListEntry& entry : entries) {
+        if (entry.m_strText.size() < nShortest)
+            continue;
+        nWidest = std::max(nWidest, metrics.horizontalAdvance(ToQString(entry.m_strText)));
+        if (++nDone == 4 * kMeasured) // many entries of one length
+            break;
+    }
+    return nWidest;
+}
 
 } // namespace
 
@@ -81,6 +112,8 @@ CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
     m_listPersons->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pModel = new CPersonListModel(this);
     m_listPersons->setModel(m_pModel);
+    m_pDelegate = new CWideRowDelegate(m_listPersons);
+    m_listPersons->setItemDelegate(m_pDelegate);
     m_editCaption = new QLineEdit(this);
     m_editCaption->setObjectName(QStringLiteral("caption"));
     m_editCaption->setReadOnly(true);
@@ -89,7 +122,7 @@ CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
     Layout()->addWidget(m_editCaption);
 
     connect(m_listPersons, &QListView::doubleClicked, this, [this] { RunCommand(ID_VIEW_INFORMATION); });
-    m_listPersons->installEventFilter(new CEnterFilter(this, [this] { RunCommand(ID_VIEW_INFORMATION); }));
+    RunOnEnter(m_listPersons, [this] { RunCommand(ID_VIEW_INFORMATION); });
 }
 
 bool CPersonListDlg::OnInitDialog()
@@ -104,6 +137,10 @@ bool CPersonListDlg::OnInitDialog()
         ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation);
         return false;
     }
+    // The margins of the item's text, as the style draws them.
+    const int nMargins = 4 * m_listPersons->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listPersons) + 8;
+    m_pDelegate->m_nRowWidth =
+        std::max(kMinRowWidth, WidestEntry(m_listPersons->fontMetrics(), content.m_entries) + nMargins);
     m_pModel->SetEntries(std::move(content.m_entries));
     m_editCaption->setText(ToQString(content.m_strCaption));
     ColourReadOnlyBox(m_editCaption);

@@ -6,6 +6,7 @@
 class QLineEdit;
 class QListView;
 class CPersonListModel;
+class CWideRowDelegate;
 
 /// "Select person": the persons of the file, or of a search, sorted by their
 /// entry texts, from which the user opens the other views of one of them.
@@ -27,4 +28,5 @@ protected:
 
 private:
     CPersonListModel* m_pModel = nullptr;
+    CWideRowDelegate* m_pDelegate = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "platform/WaitCursor.h"
 #include "views/Navigation.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,12 @@ int PersonOf(const QTreeWidgetItem* pItem)
 bool IsFilled(const QTreeWidgetItem* pItem)
 {
     return pItem->data(0, kFilledRole).toBool();
+}
+
+// An item not yet filled shows the indicator of the children it will get.
+bool HasChildren(const QTreeWidgetItem* pItem)
+{
+    return pItem->childCount() > 0 || pItem->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator;
 }
 
 // The tree view offers the views of the selected person, not further trees.
@@ -66,9 +73,21 @@ CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setExpandsOnDoubleClick(true);
+    // The column follows its widest shown item, so deep items scroll into view
+    // instead of being cut at the window's edge.
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Layout()->addWidget(m_countEdit);
     Layout()->addWidget(m_tree, 1);
     connect(m_tree, &QTreeWidget::itemExpanded, this, &CTreeDlg::FillChildren);
+    // A double click folds and unfolds a branch; on a leaf, and with Enter on
+    // any item, it opens the person's page.
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* pItem) {
+        if (!HasChildren(pItem))
+            RunCommand(ID_VIEW_INFORMATION);
+    });
+    RunOnEnter(m_tree, [this] { RunCommand(ID_VIEW_INFORMATION); });
 }
 
 std::wstring CTreeDlg::GetHelpTopic() const

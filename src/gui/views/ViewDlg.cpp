@@ -19,8 +19,8 @@ CViewDlg::CViewDlg(QWidget* pParent) : QDialog(pParent)
     m_pMenuBar = new QMenuBar(this);
     m_pMenuBar->setNativeMenuBar(false);
     m_pLayout->setMenuBar(m_pMenuBar);
-    auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
-    connect(pHelp, &QShortcut::activated, this, [this] { RunCommand(ID_HELP_TOPIC); });
+    m_pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(m_pHelpKey, &QShortcut::activated, this, [this] { RunCommand(ID_HELP_TOPIC); });
 }
 
 int CViewDlg::RunModal()
@@ -51,7 +51,10 @@ bool CViewDlg::OnInitDialog()
 
 bool CViewDlg::AddMenus(const std::vector<int>& anMenuIds)
 {
-    return FillMenuBar(m_pMenuBar, anMenuIds, [this](int nCommand) { RunCommand(nCommand); });
+    const bool bComplete = FillMenuBar(m_pMenuBar, anMenuIds, [this](int nCommand) { RunCommand(nCommand); });
+    // Two owners of one key would cancel each other out.
+    m_pHelpKey->setEnabled(!BarCarries(m_pMenuBar, ID_HELP_TOPIC));
+    return bComplete;
 }
 
 void CViewDlg::RunCommand(int nCommand)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QMenuBar;
+class QShortcut;
 class QVBoxLayout;
 
 /// The base of every full-screen view: it opens at the size of the window in
@@ -58,5 +59,6 @@ private:
 
     QVBoxLayout* m_pLayout = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
+    QShortcut* m_pHelpKey = nullptr; ///< F1 while the bar has no Topic item
     bool m_bClosingBehind = false;
 };
