@@ -24,13 +24,84 @@ void Claim(CFirstPersons& firstPersons, std::wstring_view name, int nPerson, std
     }
 }
 
-// No birthday, one without a year and one in the future all read as no date.
-std::wstring ContactBirthText(const CCalendarDate& birthday, int nThisYear)
+// A birthday in the future reads as none.
+bool HasBirthDate(const CCalendarDate& birthday, int nThisYear)
 {
-    if (birthday.m_nYear == 0 || birthday.m_nYear > nThisYear)
-        return {};
-    return FormatZeroPadded(birthday.m_nDay, 2) + L'.' + FormatZeroPadded(birthday.m_nMonth, 2) + L'.' +
-           FormatZeroPadded(birthday.m_nYear, 4);
+    return birthday.m_nYear <= nThisYear && (birthday.m_nYear != 0 || birthday.m_nMonth != 0 || birthday.m_nDay != 0);
+}
+
+// The parts given, in the day.month.year order of the person's text; a month
+// or a day alone keeps "--" in place of the other.
+std::wstring DateText(const CCalendarDate& birthday)
+{
+    const std::wstring strDay = birthday.m_nDay != 0 ? FormatZeroPadded(birthday.m_nDay, 2) : L"--";
+    const std::wstring strMonth = birthday.m_nMonth != 0 ? FormatZeroPadded(birthday.m_nMonth, 2) : L"--";
+    if (birthday.m_nYear == 0)
+        return strDay + L'.' + strMonth;
+    const std::wstring strYear = FormatZeroPadded(birthday.m_nYear, 4);
+    if (birthday.m_nMonth == 0)
+        return strYear;
+    return (birthday.m_nDay != 0 ? strDay + L'.' : std::wstring()) + strMonth + L'.' + strYear;
+}
+
+std::wstring EscapeHtml(const std::wstring& strText)
+{
+    std::wstring strResult;
+    for (const wchar_t c : strText) {
+        if (c == L'<')
+            strResult += L"&lt;";
+        else if (c == L'>')
+            strResult += L"&gt;";
+        else if (c == L'&')
+            strResult += L"&amp;";
+        else
+            strResult += c;
+    }
+    return strResult;
+}
+
+// The day, month and year of a person's birth text (DD.MM.YYYY or YYYY);
+// any other text, a qualified date among them, has none of them.
+CCalendarDate PersonBirthParts(std::wstring_view text)
+{
+    const auto number = [&](std::size_t nPos, std::size_t nCount) {
+        int nValue = 0;
+        for (std::size_t i = nPos; i < nPos + nCount; ++i) {
+            if (!IsAsciiDigit(text[i]))
+                return -1;
+            nValue = nValue * 10 + (text[i] - L'0');
+        }
+        return nValue;
+    };
+    CCalendarDate parts;
+    if (text.size() == 4)
+        parts.m_nYear = number(0, 4);
+    else if (text.size() == 10 && text[2] == L'.' && text[5] == L'.')
+        parts = {number(6, 4), number(3, 2), number(0, 2)};
+    return parts;
+}
+
+// Only the parts a card gives are compared: 1985 with the year of the
+// person's birth, --0415 with its month and day, 1985-04 with its year and
+// month, a whole date with all three; the person's day of a month-and-year
+// date is the 01 its text shows. A birthday given as text, or none, differs
+// unless the person's text is that very text.
+bool BirthdaysDiffer(const CContact& contact, int nThisYear, const std::wstring& strPersonBirth)
+{
+    if (!HasBirthDate(contact.m_birthday, nThisYear))
+        return contact.m_strBirthdayText != strPersonBirth;
+    const CCalendarDate person = PersonBirthParts(strPersonBirth);
+    const CCalendarDate& given = contact.m_birthday;
+    return (given.m_nYear != 0 && given.m_nYear != person.m_nYear) ||
+           (given.m_nMonth != 0 && given.m_nMonth != person.m_nMonth) ||
+           (given.m_nDay != 0 && given.m_nDay != person.m_nDay);
+}
+
+std::wstring ContactBirthText(const CContact& contact, int nThisYear)
+{
+    if (HasBirthDate(contact.m_birthday, nThisYear))
+        return DateText(contact.m_birthday);
+    return EscapeHtml(contact.m_strBirthdayText);
 }
 
 std::wstring MakeTitledBody(int nTitleId, const std::wstring& strLines)
@@ -111,10 +182,9 @@ CContactsComparison CompareContacts(const std::vector<CContact>& contacts)
         strMatches += L"<br>" + strName;
         if (contacts[i].m_bBirthdayUnreadable)
             return MakeContactsFailure(CContactsFailure::BirthDate);
-        const std::wstring strContactBirth = ContactBirthText(contacts[i].m_birthday, nThisYear);
         const std::wstring strPersonBirth = thePersons[anPersons[i]].GetBirthDateText(DateTextMode::DottedFilled);
-        if (strContactBirth != strPersonBirth)
-            strDifferences += L"<br>" + strName + L"<br>&nbsp;- Contacts: " + strContactBirth +
+        if (BirthdaysDiffer(contacts[i], nThisYear, strPersonBirth))
+            strDifferences += L"<br>" + strName + L"<br>&nbsp;- Contacts: " + ContactBirthText(contacts[i], nThisYear) +
                               L"<br>&nbsp;- Stemmark: " + strPersonBirth + L"<br>";
     }
     if (strDifferences.empty()) {

@@ -231,18 +231,39 @@ bool ReadDigits(std::wstring_view text, std::size_t nCount, int& nValue)
     return true;
 }
 
-// The forms an address book writes: 19500305, 1950-03-05, --0305, --03-05,
-// each maybe with a time after "T". Year 0 stands for no year.
+bool IsRealDate(const CCalendarDate& date)
+{
+    constexpr int anDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (date.m_nMonth < 0 || date.m_nMonth > 12 || date.m_nDay < 0)
+        return false;
+    if (date.m_nDay > (date.m_nMonth == 0 ? 31 : anDays[date.m_nMonth - 1]))
+        return false;
+    return !(date.m_nMonth == 2 && date.m_nDay == 29 && date.m_nYear != 0 && !IsLeapYear(date.m_nYear));
+}
+
+// The forms a card may give, whole or with parts left out (left at 0):
+// 19500305, 1950-03-05, 1950-03, 1950, --0305, --03-05, --03, ---05, each
+// maybe with a time after "T". A time alone gives no date at all.
 std::optional<CCalendarDate> ParseBirthday(std::wstring_view text)
 {
     text = text.substr(0, text.find(L'T'));
     CCalendarDate date;
-    if (text.starts_with(L"--"))
+    if (text.starts_with(L"---")) {
+        text.remove_prefix(3);
+        if (text.size() != 2 || !ReadDigits(text, 2, date.m_nDay) || date.m_nDay == 0)
+            return std::nullopt;
+        return IsRealDate(date) ? std::optional(date) : std::nullopt;
+    }
+    if (text.starts_with(L"--")) {
         text.remove_prefix(2);
-    else if (!ReadDigits(text, 4, date.m_nYear))
-        return std::nullopt;
-    else
+    } else if (ReadDigits(text, 4, date.m_nYear)) {
         text.remove_prefix(4);
+        // 195003 would read as a year and a month or as a century's day.
+        if (text.empty() || (!text.starts_with(L'-') && text.size() != 4))
+            return text.empty() ? std::optional(date) : std::nullopt;
+    } else {
+        return text.empty() ? std::optional(date) : std::nullopt;
+    }
     if (text.starts_with(L'-'))
         text.remove_prefix(1);
     if (!ReadDigits(text, 2, date.m_nMonth))
@@ -250,14 +271,11 @@ std::optional<CCalendarDate> ParseBirthday(std::wstring_view text)
     text.remove_prefix(2);
     if (text.starts_with(L'-'))
         text.remove_prefix(1);
-    if (text.size() != 2 || !ReadDigits(text, 2, date.m_nDay))
+    if (!text.empty() && (text.size() != 2 || !ReadDigits(text, 2, date.m_nDay)))
         return std::nullopt;
-    constexpr int anDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.m_nMonth < 1 || date.m_nMonth > 12 || date.m_nDay < 1 || date.m_nDay > anDays[date.m_nMonth - 1])
+    if (date.m_nMonth == 0 || (date.m_nDay == 0 && !text.empty()))
         return std::nullopt;
-    if (date.m_nMonth == 2 && date.m_nDay == 29 && date.m_nYear != 0 && !IsLeapYear(date.m_nYear))
-        return std::nullopt;
-    return date;
+    return IsRealDate(date) ? std::optional(date) : std::nullopt;
 }
 
 /// The properties of one card that the contact is made of, kept until END so
@@ -423,8 +441,10 @@ CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& conta
         const CValueForm form = ReadValueForm(card.m_strBirthdayParams);
         std::wstring strText;
         const bool bDecoded = DecodeText(card.m_strBirthday, form, card.m_bVersion21, strText);
-        if (bDecoded && !strText.empty()) {
-            const std::optional<CCalendarDate> date = form.m_bText ? std::nullopt : ParseBirthday(strText);
+        if (bDecoded && form.m_bText) {
+            contact.m_strBirthdayText = strText;
+        } else if (bDecoded && !strText.empty()) {
+            const std::optional<CCalendarDate> date = ParseBirthday(strText);
             contact.m_bBirthdayUnreadable = !date;
             contact.m_birthday = date.value_or(CCalendarDate());
         }

@@ -12,10 +12,14 @@ struct CContact {
     std::wstring m_strFirstName; ///< N's given names
     std::wstring m_strMiddleName; ///< N's additional names
     std::wstring m_strLastName; ///< N's family names
-    /// Year 0 when the card gives no birthday or one without a year (--0305).
+    /// A part the card leaves out is 0: all three without a birthday, the year
+    /// in --0305, month and day in 1985, the day in 1985-04.
     CCalendarDate m_birthday;
-    /// BDAY is there but is no date; only a matched contact reports it.
+    /// BDAY is there but is neither a date nor marked as text; only a matched
+    /// contact reports it.
     bool m_bBirthdayUnreadable = false;
+    /// The birthday a card gives as text (VALUE=text), such as "circa 1800".
+    std::wstring m_strBirthdayText;
 };
 
 /// Where reading or comparing the contacts stops, in the order the address

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <random>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,9 @@ const std::wstring theDifferencesTitle = L"<center><b>Differences with Contacts<
 const std::wstring theMatchesTitle = L"<center><b>Persons from Contacts that are found by full name in Stemmark</b></center>";
 
 CContact MakeContact(const wchar_t* pszFirst, const wchar_t* pszMiddle, const wchar_t* pszLast,
-                     CCalendarDate birthday = {}, bool bBirthdayUnreadable = false)
+                     CCalendarDate birthday = {}, bool bBirthdayUnreadable = false, const wchar_t* pszBirthday = L"")
 {
-    return CContact{pszFirst, pszMiddle, pszLast, birthday, bBirthdayUnreadable};
+    return CContact{pszFirst, pszMiddle, pszLast, birthday, bBirthdayUnreadable, pszBirthday};
 }
 
 class ContactsComparisonTest : public CViewBuilderTest {
@@ -43,15 +44,79 @@ TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingD
         MakeContact(L"Ann", L"", L"Jones", {1950, 3, 5}),  // shortened name; a month-year date takes day 01
         MakeContact(L"", L"", L"Taylor"),                  // no dates on either side
         MakeContact(L"", L"", L""),                        // no name finds the person without one
-        MakeContact(L"Ida", L"", L"Hall", {0, 2, 2}),      // no year reads as no date
+        MakeContact(L"Ida", L"", L"Hall", {0, 2, 3}),      // no year: day and month alone compared
         MakeContact(L"No", L"Such", L"Person", {1, 1, 1}, true)}); // unmatched: its birthday is never asked
     EXPECT_EQ(result.m_strMessage, L"");
     EXPECT_EQ(result.m_strDifferencesBody,
               theDifferencesTitle + L"<br>Ann Jones<br>&nbsp;- Contacts: 05.03.1950<br>&nbsp;- Stemmark: 01.03.1950<br>"
                                     L"<br><br>&nbsp;- Contacts: <br>&nbsp;- Stemmark: 01.01.1800<br>"
-                                    L"<br>Ida Hall<br>&nbsp;- Contacts: <br>&nbsp;- Stemmark: 02.02.1960<br>");
+                                    L"<br>Ida Hall<br>&nbsp;- Contacts: 03.02<br>&nbsp;- Stemmark: 02.02.1960<br>");
     EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>John Smith<br>Ann Jones<br>Taylor<br><br>Ida Hall");
 }
+
+// The case's reason as a test name: letters and digits, the rest '_'.
+std::string CaseName(const char* pszWhy)
+{
+    std::string strName(pszWhy);
+    for (char& c : strName)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return strName;
+}
+
+struct CPartialCase {
+    const char* m_pszWhy;
+    CContact m_contact;
+    const wchar_t* m_pszPersonDate; ///< nullptr: no birth
+    const wchar_t* m_pszContacts;   ///< nullptr: the dates agree
+    const wchar_t* m_pszStemmark;
+};
+
+class ContactsPartialBirthdayTest : public ContactsComparisonTest,
+                                    public testing::WithParamInterface<CPartialCase> {};
+
+TEST_P(ContactsPartialBirthdayTest, ComparesOnlyThePartsGiven)
+{
+    const CPartialCase& test = GetParam();
+    AddNamed(L"Ann /Lee/", test.m_pszPersonDate);
+    const CContactsComparison result = CompareContacts({test.m_contact});
+    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee") << test.m_pszWhy;
+    if (!test.m_pszContacts) {
+        EXPECT_EQ(result.m_strDifferencesBody, L"") << test.m_pszWhy;
+        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso") << test.m_pszWhy;
+        return;
+    }
+    EXPECT_EQ(result.m_strMessage, L"") << test.m_pszWhy;
+    EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
+                                               test.m_pszContacts + L"<br>&nbsp;- Stemmark: " + test.m_pszStemmark +
+                                               L"<br>")
+        << test.m_pszWhy;
+}
+
+CContact Ann(CCalendarDate birthday, const wchar_t* pszText = L"")
+{
+    return MakeContact(L"Ann", L"", L"Lee", birthday, false, pszText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Partial, ContactsPartialBirthdayTest, testing::Values(
+    CPartialCase{"a year agrees with a whole date", Ann({1985, 0, 0}), L"15 APR 1985", nullptr, nullptr},
+    CPartialCase{"a year agrees with a year", Ann({1985, 0, 0}), L"1985", nullptr, nullptr},
+    CPartialCase{"a year against another", Ann({1985, 0, 0}), L"15 APR 1986", L"1985", L"15.04.1986"},
+    CPartialCase{"a year and no birth", Ann({1985, 0, 0}), nullptr, L"1985", L""},
+    CPartialCase{"a year against a qualified date", Ann({1985, 0, 0}), L"BEF 1985", L"1985", L"BEF 1985"},
+    CPartialCase{"a month and day agree with any year", Ann({0, 4, 15}), L"15 APR 1901", nullptr, nullptr},
+    CPartialCase{"a month and day against another day", Ann({0, 4, 15}), L"16 APR 1901", L"15.04", L"16.04.1901"},
+    CPartialCase{"a month and day against a year", Ann({0, 4, 15}), L"1901", L"15.04", L"1901"},
+    CPartialCase{"a year and month agree with a month-and-year date", Ann({1985, 4, 0}), L"APR 1985", nullptr,
+                 nullptr},
+    CPartialCase{"a year and month against another month", Ann({1985, 4, 0}), L"15 MAY 1985", L"04.1985",
+                 L"15.05.1985"},
+    CPartialCase{"a month alone", Ann({0, 4, 0}), L"15 MAY 1985", L"--.04", L"15.05.1985"},
+    CPartialCase{"a day alone", Ann({0, 0, 15}), L"16 MAY 1985", L"15.--", L"16.05.1985"},
+    CPartialCase{"a year in the future reads as none", Ann({2030, 0, 0}), nullptr, nullptr, nullptr},
+    CPartialCase{"text against a date", Ann({}, L"circa 1800"), L"1800", L"circa 1800", L"1800"},
+    CPartialCase{"text that is the person's text", Ann({}, L"1800"), L"1800", nullptr, nullptr},
+    CPartialCase{"text is shown as text", Ann({}, L"<1800 & later>"), nullptr, L"&lt;1800 &amp; later&gt;", L""}),
+    [](const testing::TestParamInfo<CPartialCase>& param) { return CaseName(param.param.m_pszWhy); });
 
 struct CBoxCase {
     const char* m_pszWhy;

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -59,9 +60,61 @@ INSTANTIATE_TEST_SUITE_P(Forms, VCardFormTest, testing::Values(
     CFormCase{"3.0 without year", "N:S;J\r\nBDAY:--03-05", L"J", L"", L"S", {0, 3, 5}, false},
     CFormCase{"29 February without year", "N:S;J\r\nBDAY:--0229", L"J", L"", L"S", {0, 2, 29}, false},
     CFormCase{"an empty BDAY is no birthday", "N:S;J\r\nBDAY:", L"J", L"", L"S", {}, false},
-    CFormCase{"a text birthday", "N:S;J\r\nBDAY;VALUE=text:circa 1800", L"J", L"", L"S", {}, true},
+    CFormCase{"a text birthday is no date", "N:S;J\r\nBDAY;VALUE=text:circa 1800", L"J", L"", L"S", {}, false},
     CFormCase{"no such day", "N:S;J\r\nBDAY:1950-02-29", L"J", L"", L"S", {}, true},
-    CFormCase{"a month alone", "N:S;J\r\nBDAY:1950-03", L"J", L"", L"S", {}, true}));
+    CFormCase{"a year and a month", "N:S;J\r\nBDAY:1950-03", L"J", L"", L"S", {1950, 3, 0}, false}));
+
+// The case's reason as a test name: letters and digits, the rest '_'.
+std::string CaseName(const char* pszWhy)
+{
+    std::string strName(pszWhy);
+    for (char& c : strName)
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return strName;
+}
+
+struct CBirthdayCase {
+    const char* m_pszWhy;
+    const char* m_pszLine; ///< the BDAY line
+    CCalendarDate m_birthday;
+    const wchar_t* m_pszText;
+    bool m_bUnreadable;
+};
+
+class VCardBirthdayTest : public testing::TestWithParam<CBirthdayCase> {};
+
+TEST_P(VCardBirthdayTest, KeepsThePartsGiven)
+{
+    const CBirthdayCase& form = GetParam();
+    std::vector<CContact> contacts;
+    ASSERT_EQ(ReadVCardText(std::string("BEGIN:VCARD\r\nVERSION:4.0\r\nN:S;J\r\n") + form.m_pszLine +
+                                "\r\nEND:VCARD\r\n",
+                            contacts),
+              CContactsFailure::None) << form.m_pszWhy;
+    ASSERT_EQ(contacts.size(), 1u);
+    const CContact& contact = contacts[0];
+    EXPECT_EQ(contact.m_birthday.m_nYear, form.m_birthday.m_nYear) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_birthday.m_nMonth, form.m_birthday.m_nMonth) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_birthday.m_nDay, form.m_birthday.m_nDay) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_strBirthdayText, form.m_pszText) << form.m_pszWhy;
+    EXPECT_EQ(contact.m_bBirthdayUnreadable, form.m_bUnreadable) << form.m_pszWhy;
+}
+
+INSTANTIATE_TEST_SUITE_P(Birthdays, VCardBirthdayTest, testing::Values(
+    CBirthdayCase{"a year alone", "BDAY:1985", {1985, 0, 0}, L"", false},
+    CBirthdayCase{"a month and a day", "BDAY:--0415", {0, 4, 15}, L"", false},
+    CBirthdayCase{"a year and a month", "BDAY:1985-04", {1985, 4, 0}, L"", false},
+    CBirthdayCase{"a month alone", "BDAY:--04", {0, 4, 0}, L"", false},
+    CBirthdayCase{"a day alone", "BDAY:---15", {0, 0, 15}, L"", false},
+    CBirthdayCase{"a time alone gives no date", "BDAY:T102200Z", {}, L"", false},
+    CBirthdayCase{"text", "BDAY;VALUE=text:circa 1800", {}, L"circa 1800", false},
+    CBirthdayCase{"text with a quoted, upper-case VALUE", "BDAY;VALUE=\"TEXT\":1800\\, spring", {}, L"1800, spring",
+                  false},
+    CBirthdayCase{"a year and a month without the dash", "BDAY:198504", {}, L"", true},
+    CBirthdayCase{"no month 13", "BDAY:--1301", {}, L"", true},
+    CBirthdayCase{"no day 0", "BDAY:---00", {}, L"", true},
+    CBirthdayCase{"text not marked as text", "BDAY:circa 1800", {}, L"", true}),
+    [](const testing::TestParamInfo<CBirthdayCase>& param) { return CaseName(param.param.m_pszWhy); });
 
 struct CFailureCase {
     const char* m_pszWhy;
