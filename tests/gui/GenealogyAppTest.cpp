@@ -278,39 +278,51 @@ private slots:
         }
     }
 
-    // The address book is asked for once, stored, and then taken as stored;
-    // cancelling the question is the logon failure.
-    void compareAsksForTheAddressBookOnceAndShowsBothReports()
+    // The address book is asked for at every run, starting at the stored one;
+    // a new choice is stored, and cancelling is the logon failure that keeps it.
+    void compareAsksForTheAddressBookEachTimeStartingAtTheStoredOne()
     {
         CGenealogyApp app;
         app.InitInstance({m_strFile});
         const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
-        QFile book(strBook);
-        QVERIFY(book.open(QIODevice::WriteOnly));
-        book.write("BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
-        book.close();
+        const QString strOther = m_folder.filePath(QStringLiteral("other.vcf"));
+        const std::pair<QString, QByteArray> books[] = {
+            {strBook, "BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n"},
+            {strOther, "BEGIN:VCARD\nN:Lee;Bob\nBDAY:1985\nEND:VCARD\nBEGIN:VCARD\nN:Ray;Cy\nEND:VCARD\n"}};
+        for (const auto& [strPath, bytes] : books) {
+            QFile book(strPath);
+            QVERIFY(book.open(QIODevice::WriteOnly));
+            book.write(bytes);
+        }
         CRecordingSink sink;
-        int nAsked = 0;
+        QStringList starts;
+        QStringList answers{strBook, strBook, strOther, QString()};
         QStringList reports;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& filter) {
-            ++nAsked;
-            return filter.contains(QStringLiteral("*.vcf")) && nAsked == 1 ? strBook : QString();
+        app.m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter, const QString& start) {
+            starts << start;
+            return filter.contains(QStringLiteral("*.vcf")) ? answers.takeFirst() : QString();
         };
         app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
         for (int nRun = 0; nRun < 2; ++nRun)
             QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 32828));
-        QCOMPARE(nAsked, 1);
+        QCOMPARE(starts, (QStringList{QString(), strBook}));
         QCOMPARE(reports.size(), 4);
         QVERIFY2(reports[0].contains(QStringLiteral("Ann Lee<br>&nbsp;- Contacts: 05.03.1950")), qPrintable(reports[0]));
         QVERIFY2(reports[1].endsWith(QStringLiteral("<br>Ann Lee<br>Bob Lee")), qPrintable(reports[1]));
+
+        app.OnCompareWithContacts();
+        QCOMPARE(starts.back(), strBook);
+        QVERIFY2(reports.back().endsWith(QStringLiteral("<br>Bob Lee")), qPrintable(reports.back()));
         std::wstring strStored;
         QCOMPARE(ReadRegString(L"ContactsPath", strStored), 0);
-        QCOMPARE(ToQString(strStored), strBook);
+        QCOMPARE(ToQString(strStored), strOther);
+        QVERIFY(sink.m_astrTexts.empty());
 
-        Settings.ContactsPath.clear();
         app.OnCompareWithContacts();
+        QCOMPARE(starts.back(), strOther);
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Failed to logon to Outlook"});
         QCOMPARE(sink.m_astrCaptions, std::vector<std::wstring>{L"Stemmark"});
+        QCOMPARE(ToQString(Settings.ContactsPath), strOther);
     }
 
 private:

@@ -573,3 +573,17 @@ std::wstring AddressBookOf(const std::wstring& strChosenFile)
         nCardFiles += IsVCardFile(it->path()) ? 1 : 0;
     return nCardFiles > 1 ? Utf8ToWide(folder.string()) : strChosenFile;
 }
+
+std::wstring AddressBookChoiceStart(const std::wstring& strBook)
+{
+    const std::filesystem::path folder(WideToUtf8(strBook));
+    std::error_code error;
+    if (strBook.empty() || !std::filesystem::is_directory(folder, error))
+        return strBook;
+    std::filesystem::path first;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (IsVCardFile(it->path()) && (first.empty() || it->path() < first))
+            first = it->path();
+    }
+    return first.empty() ? strBook : Utf8ToWide(first.string());
+}

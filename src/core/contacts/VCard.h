@@ -54,3 +54,8 @@ CContactsFailure ReadAddressBook(const std::wstring& strPath, std::vector<CConta
 /// its folder when the file holds a single card among other card files, as
 /// contact sync tools keep one file a contact.
 std::wstring AddressBookOf(const std::wstring& strChosenFile);
+
+/// Where the choice of an address book starts, so that accepting it keeps the
+/// stored book: the book itself, or for a folder its first card file by name,
+/// which stands for the folder again.
+std::wstring AddressBookChoiceStart(const std::wstring& strBook);

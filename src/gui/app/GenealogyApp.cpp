@@ -15,8 +15,6 @@
 #include "text/WideText.h"
 #include "views/PersonInfoDlg.h"
 
-#include <filesystem>
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QLocale>
@@ -34,6 +32,10 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
     theApp = this;
     m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& filter) {
         return QFileDialog::getOpenFileName(pParent, title, QString(), filter);
+    };
+    // A file as the starting folder is selected, so Enter accepts it.
+    m_fnChooseAddressBook = [](QWidget* pParent, const QString& title, const QString& filter, const QString& start) {
+        return QFileDialog::getOpenFileName(pParent, title, start, filter);
     };
     m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
     m_fnShowReport = [](const std::wstring& strBody) {
@@ -107,13 +109,13 @@ bool CGenealogyApp::OnAppCommand(int nCommand)
     }
 }
 
+// Asked every time, so that another book can be taken; the stored one is
+// selected at the start and one key keeps it.
 std::wstring CGenealogyApp::LogonToContacts()
 {
-    std::error_code error;
-    if (!Settings.ContactsPath.empty() && std::filesystem::exists(WideToUtf8(Settings.ContactsPath), error))
-        return Settings.ContactsPath;
-    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
-                                        QStringLiteral("vCard (*.vcf *.VCF)"));
+    const QString path = m_fnChooseAddressBook(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
+                                               QStringLiteral("vCard (*.vcf *.VCF)"),
+                                               ToQString(AddressBookChoiceStart(Settings.ContactsPath)));
     if (path.isEmpty())
         return {};
     Settings.ContactsPath = AddressBookOf(FromQString(path));

@@ -45,6 +45,9 @@ public:
     /// Asks for a file (title, filter); an empty answer is a cancel. Tests
     /// answer in place of the file dialog.
     std::function<QString(QWidget*, const QString&, const QString&)> m_fnChooseFile;
+    /// Asks for an address book (title, filter, the file selected at the
+    /// start); an empty answer is a cancel. Tests answer in its place.
+    std::function<QString(QWidget*, const QString&, const QString&, const QString&)> m_fnChooseAddressBook;
     /// Runs a modal dialog of the application (the About box); tests look at it
     /// instead.
     std::function<void(class QDialog&)> m_fnRunDialog;
@@ -59,8 +62,8 @@ private:
     /// Reads the file, shows it on the start screen and tells the user when it
     /// cannot be opened or holds nothing; false as ReadGedcomFile.
     bool ReadFile(const std::wstring& strPath);
-    /// The address book stored, or the one the user chooses now (then
-    /// stored); empty when the user cancels.
+    /// The address book the user chooses now, asked with the stored one
+    /// selected, and stored; empty when the user cancels.
     std::wstring LogonToContacts();
 
     CQtMessageSink m_messageSink;

@@ -201,3 +201,18 @@ TEST(VCardTest, AOneCardFileAmongOthersStandsForItsFolder)
     EXPECT_EQ(AddressBookOf(wide(exported.Path() / "all.vcf")), wide(exported.Path() / "all.vcf"));
     EXPECT_EQ(AddressBookOf(wide(alone.Path() / "me.vcf")), wide(alone.Path() / "me.vcf"));
 }
+
+TEST(VCardTest, AChoiceStartsWhereAcceptingItKeepsTheBook)
+{
+    CTempFolder synced;
+    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
+    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    WriteFileBytes(synced.Path() / "0.txt", "not a card");
+    const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
+    const std::wstring strStart = AddressBookChoiceStart(wide(synced.Path()));
+    EXPECT_EQ(strStart, wide(synced.Path() / "1.vcf"));
+    EXPECT_EQ(AddressBookOf(strStart), wide(synced.Path()));
+    EXPECT_EQ(AddressBookChoiceStart(wide(synced.Path() / "2.vcf")), wide(synced.Path() / "2.vcf"));
+    EXPECT_EQ(AddressBookChoiceStart(L"/no/such/book.vcf"), L"/no/such/book.vcf");
+    EXPECT_EQ(AddressBookChoiceStart(L""), L"");
+}
