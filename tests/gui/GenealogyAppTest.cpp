@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -323,6 +324,39 @@ private slots:
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Failed to logon to Outlook"});
         QCOMPARE(sink.m_astrCaptions, std::vector<std::wstring>{L"Stemmark"});
         QCOMPARE(ToQString(Settings.ContactsPath), strOther);
+    }
+
+    // The real dialog opens with the stored book selected: Enter alone keeps it.
+    void enterInTheDialogKeepsTheStoredBook()
+    {
+        CGenealogyApp app;
+        app.InitInstance({m_strFile});
+        const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
+        QFile book(strBook);
+        QVERIFY(book.open(QIODevice::WriteOnly));
+        book.write("BEGIN:VCARD\nN:Lee;Ann\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
+        book.close();
+        Settings.ContactsPath = FromQString(strBook);
+        QStringList reports;
+        app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        CRecordingSink sink;
+        int nTries = 0;
+        QTimer pressEnter;
+        QObject::connect(&pressEnter, &QTimer::timeout, [&] {
+            QWidget* pDialog = QApplication::activeModalWidget();
+            if (!pDialog)
+                return;
+            if (++nTries > 100) // never hang on a dialog that ignores the key
+                static_cast<QDialog*>(pDialog)->reject();
+            else
+                QTest::keyClick(pDialog->focusWidget() ? pDialog->focusWidget() : pDialog, Qt::Key_Return);
+        });
+        pressEnter.start(50);
+        app.OnCompareWithContacts();
+        pressEnter.stop();
+        QCOMPARE(ToQString(Settings.ContactsPath), strBook);
+        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{
+            L"All the persons from Contacts, which match persons from Stemmark by full name, have the same data."});
     }
 
 private:
