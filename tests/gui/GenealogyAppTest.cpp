@@ -72,7 +72,7 @@ private slots:
         CGenealogyApp app;
         Store(true, true, m_strFile);
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString& filter) {
+        app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString&, const QString& filter) {
             ++nAsked;
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
@@ -90,7 +90,7 @@ private slots:
     {
         CGenealogyApp app;
         Store(false, true, m_strFile);
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&) -> QString {
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) -> QString {
             QTest::qFail("no dialog expected", __FILE__, __LINE__);
             return {};
         };
@@ -111,7 +111,7 @@ private slots:
         CRecordingSink sink;
         int nAsked = 0;
         std::size_t nBoxesBeforeAsking = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             nBoxesBeforeAsking = sink.m_astrTexts.size();
             return QString();
@@ -136,7 +136,7 @@ private slots:
         CGenealogyApp app;
         Store(false, false, m_strFile);
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             return QString();
         };
@@ -151,7 +151,7 @@ private slots:
         CGenealogyApp app;
         Store(true, false, QString());
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             return QString();
         };
@@ -166,14 +166,38 @@ private slots:
     {
         CGenealogyApp app;
         Store(false, true, QString());
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&) { return QString(); };
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
         app.InitInstance();
-        app.m_fnChooseFile = [this](QWidget*, const QString&, const QString&) { return m_strFile; };
+        app.m_fnChooseFile = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return m_strFile;
+        };
         app.MainFrame()->OnCommand(57601);
         QCOMPARE(theLastPersonIndex, 1);
         std::wstring strStored;
         QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
         QCOMPARE(ToQString(strStored), m_strFile);
+    }
+
+    // The Open dialog starts in the folder of the file last opened, and
+    // leaves the folder to itself before any file was.
+    void openStartsInTheLastFilesFolder()
+    {
+        CGenealogyApp app;
+        Store(false, false, QString());
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
+        app.InitInstance();
+        QStringList folders;
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& folder, const QString&) {
+            folders << folder;
+            return folders.size() == 1 ? m_strFile : QString();
+        };
+        app.MainFrame()->OnCommand(57601);
+        app.MainFrame()->OnCommand(57601);
+        QCOMPARE(folders, (QStringList{QString(), QFileInfo(m_strFile).absolutePath()}));
     }
 
     // File / Open tells at once what the file gave, in a box owned by the
@@ -219,7 +243,9 @@ private slots:
         CStartView* pStart = app.MainFrame()->StartView();
         QCOMPARE(pStart->FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
         CRecordingSink sink;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strPath; };
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return strPath;
+        };
         QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 57601));
         QCOMPARE(ToQString(theLastFileName), strPath);
         QCOMPARE(pStart->FileLine().isEmpty(), !named);
@@ -246,7 +272,9 @@ private slots:
         CPaintRecorder painted(pStart);
         CRecordingSink sink;
         QString strChosen = m_strFile;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strChosen; };
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return strChosen;
+        };
         app.OnFileOpen();
         QTRY_COMPARE(painted.m_strLine, QStringLiteral("GEDCOM-file: family.ged"));
         strChosen = m_folder.filePath(QStringLiteral("gone.ged"));
@@ -292,7 +320,7 @@ private slots:
         CRecordingSink sink;
         int nAsked = 0;
         QStringList reports;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& filter) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString& filter) {
             ++nAsked;
             return filter.contains(QStringLiteral("*.vcf")) && nAsked == 1 ? strBook : QString();
         };

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 
 CGenealogyApp* theApp = nullptr;
@@ -27,13 +28,23 @@ namespace {
 
 const QString theFileFilter = QStringLiteral("Gedcom Files (*.ged);;All Files (*)");
 
+// Files of one family tend to sit together: the dialog starts beside the last
+// one. Empty leaves the dialog its own choice.
+QString LastFileFolder()
+{
+    if (theLastFileName.empty())
+        return {};
+    return QFileInfo(ToQString(theLastFileName)).absolutePath();
+}
+
 } // namespace
 
 CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().constData())
 {
     theApp = this;
-    m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& filter) {
-        return QFileDialog::getOpenFileName(pParent, title, QString(), filter);
+    m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& folder,
+                        const QString& filter) {
+        return QFileDialog::getOpenFileName(pParent, title, folder, filter);
     };
     m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
     m_fnShowReport = [](const std::wstring& strBody) {
@@ -113,7 +124,7 @@ std::wstring CGenealogyApp::LogonToContacts()
     if (!Settings.ContactsPath.empty() && std::filesystem::exists(WideToUtf8(Settings.ContactsPath), error))
         return Settings.ContactsPath;
     const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
-                                        QStringLiteral("vCard (*.vcf *.VCF)"));
+                                        QString(), QStringLiteral("vCard (*.vcf *.VCF)"));
     if (path.isEmpty())
         return {};
     Settings.ContactsPath = AddressBookOf(FromQString(path));
@@ -138,7 +149,8 @@ void CGenealogyApp::OnCompareWithContacts()
 
 void CGenealogyApp::OnFileOpen()
 {
-    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)), theFileFilter);
+    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
+                                        LastFileFolder(), theFileFilter);
     if (!path.isEmpty())
         OpenFile(path);
 }

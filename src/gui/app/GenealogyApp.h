@@ -42,9 +42,9 @@ public:
 
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
 
-    /// Asks for a file (title, filter); an empty answer is a cancel. Tests
-    /// answer in place of the file dialog.
-    std::function<QString(QWidget*, const QString&, const QString&)> m_fnChooseFile;
+    /// Asks for a file (title, folder to start in, filter); an empty answer
+    /// is a cancel. Tests answer in place of the file dialog.
+    std::function<QString(QWidget*, const QString&, const QString&, const QString&)> m_fnChooseFile;
     /// Runs a modal dialog of the application (the About box); tests look at it
     /// instead.
     std::function<void(class QDialog&)> m_fnRunDialog;
