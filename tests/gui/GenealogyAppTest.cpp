@@ -10,7 +10,9 @@
 
 #include "GuiTestSupport.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -287,21 +289,30 @@ private slots:
         for (const wchar_t* pszLang : {L"En", L"Ru"}) {
             CGenealogyApp app;
             SetLanguage(pszLang);
-            QString strCaption, strName, strVersion;
+            QString strCaption, strName, strVersion, strLicence;
+            int nResult = -1;
             app.m_fnRunDialog = [&](QDialog& dialog) {
                 auto& about = static_cast<CAboutDlg&>(dialog);
                 strCaption = about.windowTitle();
                 strName = about.m_pName->text();
                 strVersion = about.m_pVersion->text();
+                strLicence = about.m_pLicence->text();
+                QTimer::singleShot(0, &about,
+                                   [&about] { about.m_pButtons->button(QDialogButtonBox::Ok)->click(); });
+                nResult = about.exec();
             };
             app.OnAppAbout();
+            QCOMPARE(nResult, int(QDialog::Accepted));
             QCOMPARE(strName, QStringLiteral("Stemmark"));
             if (std::wstring(pszLang) == L"En") {
                 QCOMPARE(strCaption, QStringLiteral("About Stemmark"));
                 QCOMPARE(strVersion, QStringLiteral("Version 1.10"));
+                QCOMPARE(strLicence, QStringLiteral("Stemmark is free software under the GNU General Public "
+                                                    "License, version 3 or later."));
             } else {
                 QCOMPARE(strCaption, QStringLiteral("О Stemmark"));
                 QCOMPARE(strVersion, QStringLiteral("Версия 1.10"));
+                QVERIFY(strLicence.contains(QStringLiteral("свободная программа")));
             }
         }
     }
