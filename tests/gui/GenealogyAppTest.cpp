@@ -10,7 +10,9 @@
 
 #include "GuiTestSupport.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -73,7 +75,7 @@ private slots:
         CGenealogyApp app;
         Store(true, true, m_strFile);
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString& filter) {
+        app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString&, const QString& filter) {
             ++nAsked;
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
@@ -91,7 +93,7 @@ private slots:
     {
         CGenealogyApp app;
         Store(false, true, m_strFile);
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&) -> QString {
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) -> QString {
             QTest::qFail("no dialog expected", __FILE__, __LINE__);
             return {};
         };
@@ -112,7 +114,7 @@ private slots:
         CRecordingSink sink;
         int nAsked = 0;
         std::size_t nBoxesBeforeAsking = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             nBoxesBeforeAsking = sink.m_astrTexts.size();
             return QString();
@@ -137,7 +139,7 @@ private slots:
         CGenealogyApp app;
         Store(false, false, m_strFile);
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             return QString();
         };
@@ -152,7 +154,7 @@ private slots:
         CGenealogyApp app;
         Store(true, false, QString());
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) {
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             return QString();
         };
@@ -167,14 +169,38 @@ private slots:
     {
         CGenealogyApp app;
         Store(false, true, QString());
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&) { return QString(); };
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
         app.InitInstance();
-        app.m_fnChooseFile = [this](QWidget*, const QString&, const QString&) { return m_strFile; };
+        app.m_fnChooseFile = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return m_strFile;
+        };
         app.MainFrame()->OnCommand(57601);
         QCOMPARE(theLastPersonIndex, 1);
         std::wstring strStored;
         QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
         QCOMPARE(ToQString(strStored), m_strFile);
+    }
+
+    // The Open dialog starts in the folder of the file last opened, and
+    // leaves the folder to itself before any file was.
+    void openStartsInTheLastFilesFolder()
+    {
+        CGenealogyApp app;
+        Store(false, false, QString());
+        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
+        app.InitInstance();
+        QStringList folders;
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& folder, const QString&) {
+            folders << folder;
+            return folders.size() == 1 ? m_strFile : QString();
+        };
+        app.MainFrame()->OnCommand(57601);
+        app.MainFrame()->OnCommand(57601);
+        QCOMPARE(folders, (QStringList{QString(), QFileInfo(m_strFile).absolutePath()}));
     }
 
     // File / Open tells at once what the file gave, in a box owned by the
@@ -220,7 +246,9 @@ private slots:
         CStartView* pStart = app.MainFrame()->StartView();
         QCOMPARE(pStart->FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
         CRecordingSink sink;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strPath; };
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return strPath;
+        };
         QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 57601));
         QCOMPARE(ToQString(theLastFileName), strPath);
         QCOMPARE(pStart->FileLine().isEmpty(), !named);
@@ -247,7 +275,9 @@ private slots:
         CPaintRecorder painted(pStart);
         CRecordingSink sink;
         QString strChosen = m_strFile;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&) { return strChosen; };
+        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return strChosen;
+        };
         app.OnFileOpen();
         QTRY_COMPARE(painted.m_strLine, QStringLiteral("GEDCOM-file: family.ged"));
         strChosen = m_folder.filePath(QStringLiteral("gone.ged"));
@@ -260,21 +290,30 @@ private slots:
         for (const wchar_t* pszLang : {L"En", L"Ru"}) {
             CGenealogyApp app;
             SetLanguage(pszLang);
-            QString strCaption, strName, strVersion;
+            QString strCaption, strName, strVersion, strLicence;
+            int nResult = -1;
             app.m_fnRunDialog = [&](QDialog& dialog) {
                 auto& about = static_cast<CAboutDlg&>(dialog);
                 strCaption = about.windowTitle();
                 strName = about.m_pName->text();
                 strVersion = about.m_pVersion->text();
+                strLicence = about.m_pLicence->text();
+                QTimer::singleShot(0, &about,
+                                   [&about] { about.m_pButtons->button(QDialogButtonBox::Ok)->click(); });
+                nResult = about.exec();
             };
             app.OnAppAbout();
+            QCOMPARE(nResult, int(QDialog::Accepted));
             QCOMPARE(strName, QStringLiteral("Stemmark"));
             if (std::wstring(pszLang) == L"En") {
                 QCOMPARE(strCaption, QStringLiteral("About Stemmark"));
                 QCOMPARE(strVersion, QStringLiteral("Version 1.10"));
+                QCOMPARE(strLicence, QStringLiteral("Stemmark is free software under the GNU General Public "
+                                                    "License, version 3 or later."));
             } else {
                 QCOMPARE(strCaption, QStringLiteral("О Stemmark"));
                 QCOMPARE(strVersion, QStringLiteral("Версия 1.10"));
+                QVERIFY(strLicence.contains(QStringLiteral("свободная программа")));
             }
         }
     }

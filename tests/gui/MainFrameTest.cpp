@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "model/Tables.h"
 #include "options/Language.h"
+#include "platform/SettingsStore.h"
 
 #include "GuiTestSupport.h"
 
@@ -65,6 +66,24 @@ private slots:
             QCOMPARE(theLastFamilyIndex, -1);
         }
         QCOMPARE(codes, (QList<int>{0, 0}));
+    }
+
+    // The frame leaves its size and place at Exit; the next run's frame
+    // opens there.
+    void theFrameOpensWhereItWasLeft()
+    {
+        CGenealogyApp app;
+        app.m_fnQuit = [](int) {};
+        CMemorySettingsStore store;
+        SetSettingsStore(&store);
+        const QRect placed(70, 80, 520, 430);
+        {
+            CMainFrame frame;
+            frame.setGeometry(placed);
+            QVERIFY(TriggerCommand(frame.menuBar(), 57665));
+        }
+        CMainFrame next;
+        QCOMPARE(next.geometry(), placed);
     }
 
     void helpOpensTheFrameTopics()

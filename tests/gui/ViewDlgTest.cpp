@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "options/Language.h"
 #include "options/StringIds.h"
+#include "platform/SettingsStore.h"
 #include "views/ViewDlg.h"
 
 #include "GuiTestSupport.h"
@@ -15,6 +16,7 @@ class CTestView : public CViewDlg {
 public:
     using CViewDlg::CViewDlg;
     std::function<void(CTestView&)> m_fnWhileOpen;
+    std::wstring m_strKind;
 
 protected:
     bool OnInitDialog() override
@@ -26,6 +28,7 @@ protected:
         return true;
     }
     std::wstring GetHelpTopic() const override { return L"family"; }
+    std::wstring GetPlaceKind() const override { return m_strKind; }
 };
 
 } // namespace
@@ -83,6 +86,47 @@ private slots:
         };
         view.RunModal();
         QCOMPARE(seen, frame.size());
+    }
+
+    // A view opens where the last view of its kind closed; another kind
+    // still opens over the window in front.
+    void aViewOpensWhereTheLastOfItsKindClosed()
+    {
+        CGenealogyApp app;
+        CMemorySettingsStore store;
+        SetSettingsStore(&store);
+        CMainFrame frame;
+        frame.resize(333, 555);
+        frame.show();
+        theTopWindow = &frame;
+        const QRect placed(40, 50, 420, 310);
+        CTestView first;
+        first.m_strKind = L"List";
+        first.m_fnWhileOpen = [&](CTestView& v) {
+            v.setGeometry(placed);
+            v.reject();
+        };
+        first.RunModal();
+        QVERIFY(store.m_values.count(L"ListPlace") == 1);
+
+        QRect seen;
+        QSize seenOther;
+        CTestView second;
+        second.m_strKind = L"List";
+        second.m_fnWhileOpen = [&](CTestView& v) {
+            seen = v.geometry();
+            v.reject();
+        };
+        second.RunModal();
+        CTestView other;
+        other.m_strKind = L"Tree";
+        other.m_fnWhileOpen = [&](CTestView& v) {
+            seenOther = v.size();
+            v.reject();
+        };
+        other.RunModal();
+        QCOMPARE(seen, placed);
+        QCOMPARE(seenOther, frame.size());
     }
 
     void escapeClosesAView()

@@ -4,6 +4,7 @@
 #include "options/StringIds.h"
 #include "platform/QtText.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -25,5 +26,11 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent)
         pLabel->setAlignment(Qt::AlignHCenter);
     pLayout->addWidget(m_pName, 0, 1);
     pLayout->addWidget(m_pVersion, 1, 1);
+    m_pLicence = new QLabel(ToQString(LoadLangString(IDS_LICENCE)), this);
+    m_pLicence->setObjectName(QStringLiteral("licence"));
+    pLayout->addWidget(m_pLicence, 2, 0, 1, 2);
+    m_pButtons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(m_pButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    pLayout->addWidget(m_pButtons, 3, 0, 1, 2);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 
-/// The About box: the program's icon, its name and its version.
+/// The About box: the program's icon, its name, its version and its licence,
+/// closed with OK.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
@@ -12,4 +14,6 @@ public:
 
     QLabel* m_pName = nullptr;
     QLabel* m_pVersion = nullptr;
+    QLabel* m_pLicence = nullptr;
+    QDialogButtonBox* m_pButtons = nullptr;
 };

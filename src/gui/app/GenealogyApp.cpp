@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLocale>
 
 CGenealogyApp* theApp = nullptr;
@@ -25,13 +26,23 @@ namespace {
 
 const QString theFileFilter = QStringLiteral("Gedcom Files (*.ged);;All Files (*)");
 
+// Files of one family tend to sit together: the dialog starts beside the last
+// one. Empty leaves the dialog its own choice.
+QString LastFileFolder()
+{
+    if (theLastFileName.empty())
+        return {};
+    return QFileInfo(ToQString(theLastFileName)).absolutePath();
+}
+
 } // namespace
 
 CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().constData())
 {
     theApp = this;
-    m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& filter) {
-        return QFileDialog::getOpenFileName(pParent, title, QString(), filter);
+    m_fnChooseFile = [](QWidget* pParent, const QString& title, const QString& folder,
+                        const QString& filter) {
+        return QFileDialog::getOpenFileName(pParent, title, folder, filter);
     };
     // A file as the starting folder is selected, so Enter accepts it.
     m_fnChooseAddressBook = [](QWidget* pParent, const QString& title, const QString& filter, const QString& start) {
@@ -140,7 +151,8 @@ void CGenealogyApp::OnCompareWithContacts()
 
 void CGenealogyApp::OnFileOpen()
 {
-    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)), theFileFilter);
+    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
+                                        LastFileFolder(), theFileFilter);
     if (!path.isEmpty())
         OpenFile(path);
 }

@@ -42,9 +42,9 @@ public:
 
     CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
 
-    /// Asks for a file (title, filter); an empty answer is a cancel. Tests
-    /// answer in place of the file dialog.
-    std::function<QString(QWidget*, const QString&, const QString&)> m_fnChooseFile;
+    /// Asks for a file (title, folder to start in, filter); an empty answer
+    /// is a cancel. Tests answer in place of the file dialog.
+    std::function<QString(QWidget*, const QString&, const QString&, const QString&)> m_fnChooseFile;
     /// Asks for an address book (title, filter, the file selected at the
     /// start); an empty answer is a cancel. Tests answer in its place.
     std::function<QString(QWidget*, const QString&, const QString&, const QString&)> m_fnChooseAddressBook;

@@ -10,6 +10,7 @@
 #include "platform/MenuBar.h"
 #include "platform/QtText.h"
 #include "platform/QtTranslation.h"
+#include "platform/WindowPlace.h"
 #include "views/Navigation.h"
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
@@ -28,7 +29,8 @@ CMainFrame::CMainFrame()
     setWindowIcon(QIcon(QStringLiteral(":/images/stemmark.png")));
     m_pStartView = new CStartView(this);
     setCentralWidget(m_pStartView);
-    resize(360, 600); // a handheld's portrait shape
+    resize(360, 600); // a handheld's portrait shape, until the user chooses another
+    RestoreWindowPlace(this, L"MainFrame");
     m_fnOpenSearch = [] {
         CSearchDlg search;
         search.RunModal();
@@ -117,6 +119,7 @@ void CMainFrame::OnOptions()
 
 void CMainFrame::OnExit()
 {
+    KeepWindowPlace(this, L"MainFrame");
     ClearTables();
     if (theApp)
         theApp->Quit(0);

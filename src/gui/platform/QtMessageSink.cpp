@@ -3,6 +3,7 @@
 #include "platform/QtText.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 void CQtMessageSink::Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
                           CMessageIcon icon)
@@ -12,7 +13,9 @@ void CQtMessageSink::Show(CWindowHandle owner, const std::wstring& strText, cons
         qtIcon = QMessageBox::Information;
     else if (icon == CMessageIcon::Stop)
         qtIcon = QMessageBox::Critical;
-    QMessageBox box(qtIcon, ToQString(strCaption), ToQString(strText), QMessageBox::Ok,
-                    static_cast<QWidget*>(owner));
+    // A box with no owner named belongs to the window in front: as its child
+    // it sits centred over it rather than wherever the desktop puts it.
+    auto* pOwner = static_cast<QWidget*>(owner ? owner : theTopWindow);
+    QMessageBox box(qtIcon, ToQString(strCaption), ToQString(strText), QMessageBox::Ok, pOwner);
     box.exec();
 }

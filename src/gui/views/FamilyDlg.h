@@ -26,6 +26,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
     std::wstring GetHelpTopic() const override { return L"family"; }
+    std::wstring GetPlaceKind() const override { return L"Family"; }
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
 
 private:

@@ -19,4 +19,5 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
     std::wstring GetHelpTopic() const override { return m_nPerson < 0 ? std::wstring() : L"info"; }
+    std::wstring GetPlaceKind() const override { return L"PersonInfo"; }
 };

@@ -25,6 +25,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
     std::wstring GetHelpTopic() const override { return L"selperson"; }
+    std::wstring GetPlaceKind() const override { return L"PersonList"; }
 
 private:
     CPersonListModel* m_pModel = nullptr;

@@ -33,6 +33,7 @@ public:
 protected:
     bool OnInitDialog() override;
     std::wstring GetHelpTopic() const override { return L"search"; }
+    std::wstring GetPlaceKind() const override { return L"Search"; }
 
 private:
     /// The normal form of a typed bound into `strBound`; false, after the

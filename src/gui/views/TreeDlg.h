@@ -32,6 +32,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
     std::wstring GetHelpTopic() const override;
+    std::wstring GetPlaceKind() const override { return L"Tree"; }
 
 private:
     QTreeWidgetItem* MakeItem(const CTreeNode& node);

@@ -4,6 +4,7 @@
 #include "app/Help.h"
 #include "options/StringIds.h"
 #include "platform/MenuBar.h"
+#include "platform/WindowPlace.h"
 
 #include <QEvent>
 #include <QKeySequence>
@@ -27,9 +28,11 @@ int CViewDlg::RunModal()
 {
     int nResult = QDialog::Rejected;
     if (OnInitDialog()) {
-        if (auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow))
+        auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow);
+        if (!RestoreWindowPlace(this, GetPlaceKind()) && pFront)
             setGeometry(pFront->geometry());
         nResult = exec();
+        KeepWindowPlace(this, GetPlaceKind());
     }
     // The window below takes the front again: a handle left on this view
     // would outlive it, and the next box or view would be given a dead owner.

@@ -43,6 +43,9 @@ protected:
     virtual bool OnCommand(int nCommand);
     /// The help anchor of the view; empty for none.
     virtual std::wstring GetHelpTopic() const { return {}; }
+    /// The kind of view whose size and place are kept between runs; empty
+    /// for a view that opens over the window in front every time.
+    virtual std::wstring GetPlaceKind() const { return {}; }
     /// Draws a read-only box on m_brBack, the background of a text field.
     void ColourReadOnlyBox(QWidget* pBox) const;
     /// Draws a read-only box on the dialog's own colour.
