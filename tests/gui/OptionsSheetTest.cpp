@@ -11,6 +11,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -101,6 +104,32 @@ private slots:
         });
         QCOMPARE(Settings.Lang, std::wstring(L"En"));
         QVERIFY(m_store.m_values.empty());
+    }
+
+    // The sheet opens at the size of its larger page, so that showing the
+    // other page neither grows it nor hides a label, and never outgrows the
+    // screen: a page that does not fit scrolls instead.
+    void theSheetFitsBothPagesInEveryLanguage()
+    {
+        for (const wchar_t* pszLang : {L"En", L"Ru", L"Fr", L"Ge", L"It"}) {
+            SetLanguage(pszLang);
+            QSize opened, withDisplay, screen;
+            int nHiddenWidth = -1;
+            RunSheet([&](COptionsSheet& sheet) {
+                opened = sheet.size();
+                screen = sheet.screen()->availableGeometry().size();
+                sheet.m_pTabs->setCurrentIndex(1);
+                QApplication::processEvents();
+                withDisplay = sheet.size();
+                nHiddenWidth = 0;
+                for (auto* pScroller : sheet.m_pTabs->findChildren<QScrollArea*>())
+                    nHiddenWidth += pScroller->horizontalScrollBar()->maximum();
+                sheet.reject();
+            });
+            QCOMPARE(withDisplay, opened);
+            QVERIFY(opened.width() <= screen.width() && opened.height() <= screen.height());
+            QCOMPARE(nHiddenWidth, 0);
+        }
     }
 
     void theMainFramesMenusFollowEachLanguageAtOnce()

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
@@ -58,6 +60,24 @@ QGroupBox* AddGroup(QBoxLayout* pLayout, QVBoxLayout*& pInside)
     pInside = new QVBoxLayout(pGroup);
     pLayout->addWidget(pGroup);
     return pGroup;
+}
+
+// A page in a frameless scroll area that asks for the page's whole size, so
+// the sheet shows it all where the screen allows and scrolls where it does not.
+class CPageScroller : public QScrollArea {
+public:
+    explicit CPageScroller(QWidget* pPage)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(pPage);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
+QWidget* Scrolled(QWidget* pPage)
+{
+    return new CPageScroller(pPage);
 }
 
 void SetGroupTitle(QWidget* pGroup, int nId)
@@ -163,10 +183,8 @@ bool COptionsPageGeneral::eventFilter(QObject* pWatched, QEvent* pEvent)
     return COptionsPage::eventFilter(pWatched, pEvent);
 }
 
-void COptionsPageGeneral::OnInitDialog()
+void COptionsPageGeneral::SetTexts()
 {
-    m_pSheet->m_pTabs->setTabText(0, Text(IDS_GENERAL));
-    m_pSheet->m_pTabs->setTabText(1, Text(IDS_DISPLAY));
     SetGroupTitle(m_pGroupData, IDS_DATA);
     SetGroupTitle(m_pGroupLanguage, IDS_LANGUAGE);
     SetGroupTitle(m_pGroupDate, IDS_DATE);
@@ -179,7 +197,10 @@ void COptionsPageGeneral::OnInitDialog()
     m_radioDayFirst->setText(Text(IDS_DATE_FORMAT_DOTTED));
     m_radioMonthFirst->setText(Text(IDS_DATE_FORMAT_US));
     m_checkDatForPatr->setText(Text(IDS_DATA_FOR_PATRIARCHS));
+}
 
+void COptionsPageGeneral::OnInitDialog()
+{
     const CGeneralPageValues values = OpenGeneralPage();
     m_checkFileOpen->setChecked(values.m_bFileOpen);
     m_checkLastFile->setChecked(values.m_bLastFile);
@@ -255,7 +276,7 @@ void COptionsPageDisplay::ApplyEnableRule()
         pBox->setEnabled(bEnabled);
 }
 
-void COptionsPageDisplay::OnInitDialog()
+void COptionsPageDisplay::SetTexts()
 {
     SetGroupTitle(m_pGroupNames, IDS_NAME_REPRESENTATION);
     SetGroupTitle(m_pGroupList, IDS_PUT_AFTER_NAME_IN_LIST);
@@ -270,7 +291,10 @@ void COptionsPageDisplay::OnInitDialog()
     };
     for (const auto& [pButton, nId] : texts)
         pButton->setText(Text(nId));
+}
 
+void COptionsPageDisplay::OnInitDialog()
+{
     const CDisplayPageValues values = OpenDisplayPage();
     (values.AsInNameTag ? m_radioAsInNameTag : m_radioModifications)->setChecked(true);
     ApplyEnableRule();
@@ -316,8 +340,10 @@ COptionsSheet::COptionsSheet(QWidget* pParent) : QDialog(pParent), OptionsFont(M
     m_pTabs = new QTabWidget(this);
     m_pPageGeneral = new COptionsPageGeneral(this);
     m_pPageDisplay = new COptionsPageDisplay(this);
-    m_pTabs->addTab(m_pPageGeneral, Text(IDS_GENERAL));
-    m_pTabs->addTab(m_pPageDisplay, Text(IDS_DISPLAY));
+    m_pTabs->addTab(Scrolled(m_pPageGeneral), Text(IDS_GENERAL));
+    m_pTabs->addTab(Scrolled(m_pPageDisplay), Text(IDS_DISPLAY));
+    m_pPageGeneral->SetTexts();
+    m_pPageDisplay->SetTexts();
     pLayout->addWidget(m_pTabs);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     pButtons->button(QDialogButtonBox::Cancel)->setText(Text(IDS_CANCEL));
@@ -328,31 +354,51 @@ COptionsSheet::COptionsSheet(QWidget* pParent) : QDialog(pParent), OptionsFont(M
     connect(pHelp, &QShortcut::activated, this, [this] { ShowHelp(true); });
 }
 
+// Both pages whole, unless the screen is smaller: then the pages scroll.
+void COptionsSheet::FitToScreen()
+{
+    const QSize wanted = sizeHint();
+    if (const QScreen* pScreen = screen())
+        resize(wanted.boundedTo(pScreen->availableGeometry().size()));
+    else
+        resize(wanted);
+}
+
 void COptionsSheet::showEvent(QShowEvent* pEvent)
 {
     QDialog::showEvent(pEvent);
     if (!m_pMenuBar->actions().isEmpty())
         return;
-    if (!FillMenuBar(m_pMenuBar, {IDM_HELP}, [this](int nCommand) {
-            if (nCommand == ID_HELP_TOPIC)
-                ShowHelp(false);
-        }))
-        return;
-    setWindowTitle(Text(IDS_OPTIONS));
+    const bool bFilled = FillMenuBar(m_pMenuBar, {IDM_HELP}, [this](int nCommand) {
+        if (nCommand == ID_HELP_TOPIC)
+            ShowHelp(false);
+    });
+    if (bFilled)
+        setWindowTitle(Text(IDS_OPTIONS));
+    FitToScreen();
 }
 
 // The menu's Topic is the sheet's; F1 asks for the page in front.
 void COptionsSheet::ShowHelp(bool bPageTopic)
 {
-    const auto* pPage = static_cast<COptionsPage*>(m_pTabs->currentWidget());
-    ShowHelpTopic(bPageTopic ? pPage->GetHelpTopic() : L"option");
+    ShowHelpTopic(bPageTopic ? FrontPage()->GetHelpTopic() : L"option");
+}
+
+COptionsPage* COptionsSheet::FrontPage() const
+{
+    return m_pTabs->currentIndex() == 0 ? static_cast<COptionsPage*>(m_pPageGeneral) : m_pPageDisplay;
+}
+
+COptionsPage* COptionsSheet::OtherPage(const COptionsPage* pPage) const
+{
+    return pPage == m_pPageGeneral ? static_cast<COptionsPage*>(m_pPageDisplay) : m_pPageGeneral;
 }
 
 void COptionsSheet::OnOK()
 {
-    auto* pFront = static_cast<COptionsPage*>(m_pTabs->currentWidget());
+    COptionsPage* pFront = FrontPage();
     pFront->OnOK();
-    (pFront == m_pPageGeneral ? static_cast<COptionsPage*>(m_pPageDisplay) : m_pPageGeneral)->OnOK();
+    OtherPage(pFront)->OnOK();
 }
 
 void COptionsSheet::Apply(COptionsPage* pConfirming)
@@ -360,7 +406,7 @@ void COptionsSheet::Apply(COptionsPage* pConfirming)
     if (m_bApplied)
         return;
     m_bApplied = true;
-    (pConfirming == m_pPageGeneral ? static_cast<COptionsPage*>(m_pPageDisplay) : m_pPageGeneral)->OnOK();
+    OtherPage(pConfirming)->OnOK();
     SaveSettings();
     accept();
 }

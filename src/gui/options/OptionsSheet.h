@@ -30,6 +30,9 @@ public:
     void OnOK();
     bool IsInitialised() const { return m_bInitialised; }
     virtual std::wstring GetHelpTopic() const = 0;
+    /// Puts the labels in the language of the moment; the sheet does it for
+    /// both pages at once, so that it is laid out for the longer one.
+    virtual void SetTexts() = 0;
 
 protected:
     virtual void OnInitDialog() = 0;
@@ -47,6 +50,7 @@ class COptionsPageGeneral : public COptionsPage {
 public:
     explicit COptionsPageGeneral(COptionsSheet* pSheet);
     std::wstring GetHelpTopic() const override { return L"option_gen"; }
+    void SetTexts() override;
 
     QCheckBox* m_checkFileOpen = nullptr;
     QCheckBox* m_checkLastFile = nullptr;
@@ -78,6 +82,7 @@ class COptionsPageDisplay : public COptionsPage {
 public:
     explicit COptionsPageDisplay(COptionsSheet* pSheet);
     std::wstring GetHelpTopic() const override { return L"option_dspl"; }
+    void SetTexts() override;
 
     QRadioButton* m_radioAsInNameTag = nullptr;
     QRadioButton* m_radioModifications = nullptr;
@@ -130,4 +135,7 @@ protected:
 
 private:
     void ShowHelp(bool bPageTopic);
+    void FitToScreen();
+    COptionsPage* FrontPage() const;
+    COptionsPage* OtherPage(const COptionsPage* pPage) const;
 };
