@@ -38,36 +38,34 @@ class ViewDlgTest : public QObject {
 private slots:
     void init() { SetLanguage(L"En"); }
 
-    // Frame -> outer view -> inner view; minimising the inner one closes it
-    // alone and brings the outer one back to the front.
-    void minimisingClosesOnlyTheViewInFront()
+    // Frame -> outer view -> inner view: minimising the inner view takes
+    // the whole program away and closes nothing; bringing the frame back
+    // brings every view back, the maximised one still maximised.
+    void minimisingAViewMinimisesTheProgramAndClosesNothing()
     {
         CGenealogyApp app;
         CMainFrame frame;
         frame.show();
         theTopWindow = &frame;
-        QList<void*> fronts;
-        bool bInnerClosed = false;
+        QList<bool> seen;
         CTestView outer;
         outer.m_fnWhileOpen = [&](CTestView& view) {
-            fronts << theTopWindow;
+            view.showMaximized();
             CTestView inner;
             inner.m_fnWhileOpen = [&](CTestView& innerView) {
-                fronts << theTopWindow;
                 innerView.setWindowState(Qt::WindowMinimized);
+                QTest::qWait(400); // the window system's reports settle
+                seen << frame.isMinimized() << view.isMinimized() << innerView.isVisible();
+                frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+                QTest::qWait(400);
+                seen << innerView.isMinimized() << view.isMinimized() << view.isMaximized();
+                innerView.accept();
             };
-            inner.RunModal();
-            bInnerClosed = true;
-            fronts << theTopWindow;
-            QVERIFY(view.isVisible());
-            view.setWindowState(Qt::WindowMinimized);
+            seen << (inner.RunModal() == QDialog::Accepted);
+            view.accept();
         };
-        QCOMPARE(outer.RunModal(), int(QDialog::Rejected));
-        QVERIFY(bInnerClosed);
-        QCOMPARE(fronts.size(), 3);
-        QCOMPARE(fronts[0], static_cast<void*>(&outer));
-        QVERIFY(fronts[1] != fronts[0]);
-        QCOMPARE(fronts[2], static_cast<void*>(&outer));
+        QCOMPARE(outer.RunModal(), int(QDialog::Accepted));
+        QCOMPARE(seen, (QList<bool>{true, true, true, false, false, true, true}));
         QCOMPARE(theTopWindow, static_cast<void*>(&frame));
     }
 

@@ -15,6 +15,7 @@
 #include "views/PersonListDlg.h"
 #include "views/SearchDlg.h"
 #include "views/TreeView.h"
+#include "views/ViewDlg.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -98,6 +99,14 @@ void CMainFrame::OnCommand(int nCommand)
             theApp->OnAppCommand(nCommand);
         break;
     }
+}
+
+// The views open over the main window go and come back with it.
+void CMainFrame::changeEvent(QEvent* pEvent)
+{
+    QMainWindow::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::WindowStateChange)
+        CViewDlg::ShowProgramMinimised(isMinimized());
 }
 
 void CMainFrame::OpenScreen(const std::function<void()>& fnOpen)

@@ -30,6 +30,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void OnOptions();

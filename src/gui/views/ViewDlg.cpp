@@ -15,6 +15,7 @@
 
 CViewDlg::CViewDlg(QWidget* pParent) : QDialog(pParent)
 {
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     m_pLayout = new QVBoxLayout(this);
     m_pLayout->setContentsMargins(4, 4, 4, 4);
     m_pMenuBar = new QMenuBar(this);
@@ -93,19 +94,53 @@ void CViewDlg::ColourPlainReadOnlyBox(QWidget* pBox) const
 void CViewDlg::changeEvent(QEvent* pEvent)
 {
     QDialog::changeEvent(pEvent);
-    if (pEvent->type() == QEvent::WindowStateChange && isMinimized() && !m_bClosingBehind)
-        CloseBehind();
+    if (pEvent->type() == QEvent::WindowStateChange)
+        ShowProgramMinimised(isMinimized());
 }
 
-// A view the user sends away closes, and the window it came from takes the front.
-void CViewDlg::CloseBehind()
+namespace {
+
+// While the window system reports back the states the program asked for,
+// those reports are not the user's and move no other window.
+bool theStackChanging = false;
+constexpr int kSettleMs = 250;
+
+} // namespace
+
+// The windows of the program from the main one up to the view in front.
+std::vector<QWidget*> CViewDlg::WindowStack()
 {
-    m_bClosingBehind = true;
-    QTimer::singleShot(0, this, &QDialog::reject);
-    if (auto* pPrevious = static_cast<QWidget*>(m_hPrevTopWindow)) {
-        pPrevious->show();
-        pPrevious->raise();
-        pPrevious->activateWindow();
+    std::vector<QWidget*> windows;
+    for (auto* pWindow = static_cast<QWidget*>(theTopWindow); pWindow;) {
+        windows.insert(windows.begin(), pWindow);
+        const auto* pView = qobject_cast<CViewDlg*>(pWindow);
+        pWindow = pView ? static_cast<QWidget*>(pView->m_hPrevTopWindow) : nullptr;
     }
-    theTopWindow = m_hPrevTopWindow;
+    return windows;
+}
+
+// A minimised view takes the whole program out of the way, and the program
+// comes back with the same views open, the front one in front.
+void CViewDlg::ShowProgramMinimised(bool bMinimised)
+{
+    if (theStackChanging)
+        return;
+    theStackChanging = true;
+    const std::vector<QWidget*> windows = WindowStack();
+    bool bChanged = false;
+    for (QWidget* pWindow : windows) {
+        if (pWindow->isMinimized() != bMinimised) {
+            // A maximised window comes back maximised.
+            pWindow->setWindowState(pWindow->windowState() ^ Qt::WindowMinimized);
+            bChanged = true;
+        }
+    }
+    if (bChanged && !bMinimised) {
+        windows.back()->raise();
+        windows.back()->activateWindow();
+    }
+    if (bChanged)
+        QTimer::singleShot(kSettleMs, [] { theStackChanging = false; });
+    else
+        theStackChanging = false;
 }

@@ -15,8 +15,7 @@ class QVBoxLayout;
 
 /// The base of every full-screen view: it opens at the size of the window in
 /// front, keeps theTopWindow, colours read-only boxes, carries the view's menu
-/// bar, and closes when the user minimises it, handing the front back to the
-/// window it came from.
+/// bar, and can be minimised and maximised like any desktop window.
 class CViewDlg : public QDialog {
     Q_OBJECT
 public:
@@ -32,6 +31,9 @@ public:
 
     QMenuBar* MenuBar() const { return m_pMenuBar; }
     QVBoxLayout* Layout() const { return m_pLayout; }
+
+    /// Minimises or restores the main window and every open view together.
+    static void ShowProgramMinimised(bool bMinimised);
 
 protected:
     /// Derived views call this first. False ends the view before it is shown.
@@ -58,10 +60,9 @@ protected:
     QBrush m_brBack;
 
 private:
-    void CloseBehind();
+    static std::vector<QWidget*> WindowStack();
 
     QVBoxLayout* m_pLayout = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
     QShortcut* m_pHelpKey = nullptr; ///< F1 while the bar has no Topic item
-    bool m_bClosingBehind = false;
 };
