@@ -5,11 +5,11 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "contacts/ContactsComparison.h"
-#include "contacts/VCard.h"
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
+#include "core/contacts/ContactsComparison.h"
+#include "core/contacts/VCard.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,9 +3,9 @@
 // persons made in memory, with the name and date shapes a real file has.
 
 #include "BenchSupport.h"
-#include "model/Tables.h"
-#include "options/Settings.h"
-#include "text/Dates.h"
+#include "core/model/Dates.h"
+#include "core/model/Tables.h"
+#include "core/options/Settings.h"
 
 #include <benchmark/benchmark.h>
 

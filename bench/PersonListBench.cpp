@@ -4,11 +4,11 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "views/PersonList.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/views/PersonList.h"
 
 #include <algorithm>
 #include <cstdio>

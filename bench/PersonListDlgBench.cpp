@@ -4,9 +4,9 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/Tables.h"
-#include "platform/IcuCollator.h"
-#include "views/PersonListDlg.h"
+#include "core/model/Tables.h"
+#include "gui/views/PersonListDlg.h"
+#include "qtcore/platform/IcuCollator.h"
 
 #include <QApplication>
 #include <QListView>

@@ -4,10 +4,10 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomFile.h"
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
+#include "core/model/GedcomFile.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -7,11 +7,11 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "platform/Message.h"
-#include "views/TreeView.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/platform/Message.h"
+#include "core/views/TreeView.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,9 +5,9 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "model/Tables.h"
-#include "platform/IcuCollator.h"
-#include "views/TreeDlg.h"
+#include "core/model/Tables.h"
+#include "gui/views/TreeDlg.h"
+#include "qtcore/platform/IcuCollator.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -7,10 +7,10 @@
 #include "FileBytes.h"
 #include "HostileGedcom.h"
 
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "views/TreeView.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/views/TreeView.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // libFuzzer target: every input is read as a GEDCOM file.
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "platform/Message.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/platform/Message.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // libFuzzer target: every input is read as a GEDCOM file and every view of its
 // first persons is opened. A tree count beyond its step budget is a finding.
+#include "core/options/Language.h"
+#include "core/platform/Message.h"
 #include "FileBytes.h"
 #include "ViewPipeline.h"
-#include "options/Language.h"
-#include "platform/Message.h"
 
 #include <cstdint>
 #include <cstdlib>

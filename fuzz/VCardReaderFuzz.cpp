@@ -1,8 +1,8 @@
 // libFuzzer target: every input is read as a vCard address book and the
 // contacts it gives are compared with an empty genealogy file.
-#include "contacts/ContactsComparison.h"
-#include "contacts/VCard.h"
-#include "options/Language.h"
+#include "core/contacts/ContactsComparison.h"
+#include "core/contacts/VCard.h"
+#include "core/options/Language.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "SyntheticGedcom.h"
 
-#include "model/GedcomReader.h"
-#include "options/Language.h"
+#include "core/model/GedcomReader.h"
+#include "core/options/Language.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,15 +1,15 @@
-#include "CliApp.h"
+#include "cli/CliApp.h"
 
-#include "CliArguments.h"
-#include "FixedClock.h"
-#include "ReadOnlySettingsStore.h"
-#include "app/OpeningMessage.h"
-#include "model/GedcomReader.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "platform/IcuCollator.h"
-#include "platform/QtSettingsStore.h"
-#include "text/WideText.h"
+#include "cli/CliArguments.h"
+#include "cli/FixedClock.h"
+#include "cli/ReadOnlySettingsStore.h"
+#include "core/app/OpeningMessage.h"
+#include "core/model/GedcomReader.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/text/WideText.h"
+#include "qtcore/platform/IcuCollator.h"
+#include "qtcore/platform/QtSettingsStore.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "CliArguments.h"
+#include "cli/CliArguments.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Commands.h"
-#include "platform/Clock.h"
+#include "cli/Commands.h"
+#include "core/platform/Clock.h"
 
 #include <optional>
 #include <string>

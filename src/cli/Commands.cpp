@@ -1,10 +1,10 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/Message.h"
-#include "text/WideText.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Message.h"
+#include "core/text/WideText.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
 #include <map>
 #include <string>

@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "HtmlText.h"
-#include "contacts/ContactsComparison.h"
-#include "text/WideText.h"
-#include "views/PersonPage.h"
+#include "cli/HtmlText.h"
+#include "core/contacts/ContactsComparison.h"
+#include "core/text/WideText.h"
+#include "core/views/PersonPage.h"
 
 namespace {
 

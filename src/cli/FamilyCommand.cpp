@@ -1,10 +1,10 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "HtmlText.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "text/WideText.h"
-#include "views/FamilyView.h"
+#include "cli/HtmlText.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/text/WideText.h"
+#include "core/views/FamilyView.h"
 
 namespace {
 

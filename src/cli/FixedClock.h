@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "core/platform/Clock.h"
 
 /// The date given by --today, so that ages in scripted output never drift.
 class CFixedClock : public CClock {

@@ -1,6 +1,6 @@
-#include "HtmlText.h"
+#include "cli/HtmlText.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "text/WideText.h"
-#include "views/PersonList.h"
+#include "core/text/WideText.h"
+#include "core/views/PersonList.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "HtmlText.h"
-#include "text/WideText.h"
-#include "views/PersonPage.h"
+#include "cli/HtmlText.h"
+#include "core/text/WideText.h"
+#include "core/views/PersonPage.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include "core/platform/SettingsStore.h"
 
 /// The user's stored options, read but never written: what the command line
 /// sets holds for one run only.

@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "model/Tables.h"
+#include "core/model/Tables.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "TreeViewOutput.h"
+#include "cli/TreeViewOutput.h"
 
 namespace {
 

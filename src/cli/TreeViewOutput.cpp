@@ -1,6 +1,6 @@
-#include "TreeViewOutput.h"
+#include "cli/TreeViewOutput.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Commands.h"
-#include "views/TreeView.h"
+#include "cli/Commands.h"
+#include "core/views/TreeView.h"
 
 /// --depth of `tree` and `patriarchs`: the levels shown below the top one, -1
 /// for all. Returns kExitDone, or kExitUsage after saying what is wrong.

@@ -1,4 +1,4 @@
-#include "HtmlText.h"
+#include "cli/HtmlText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "app/GenealogyApp.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "views/FamilyDlg.h"
-#include "views/Navigation.h"
-#include "views/PersonInfoDlg.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/views/FamilyDlg.h"
+#include "gui/views/Navigation.h"
+#include "gui/views/PersonInfoDlg.h"
 
 #include "GuiTestSupport.h"
 

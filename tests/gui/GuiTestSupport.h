@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Help.h"
-#include "model/Tables.h"
-#include "platform/MenuBar.h"
-#include "platform/Message.h"
+#include "core/app/Help.h"
+#include "core/model/Tables.h"
+#include "core/platform/Message.h"
+#include "gui/platform/MenuBar.h"
 
 #include <QAction>
 #include <QMenu>

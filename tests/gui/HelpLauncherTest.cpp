@@ -1,7 +1,7 @@
-#include "platform/DataFolders.h"
-#include "platform/QtHelpLauncher.h"
+#include "core/platform/DataFolders.h"
+#include "gui/platform/QtHelpLauncher.h"
 
-#include "options/Language.h"
+#include "core/options/Language.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDialog>

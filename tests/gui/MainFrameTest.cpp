@@ -1,8 +1,8 @@
-#include "app/GenealogyApp.h"
-#include "app/MainFrame.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "platform/SettingsStore.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/platform/SettingsStore.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/app/MainFrame.h"
 
 #include "GuiTestSupport.h"
 

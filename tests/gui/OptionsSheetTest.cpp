@@ -1,10 +1,10 @@
-#include "app/GenealogyApp.h"
-#include "app/MainFrame.h"
-#include "options/Language.h"
-#include "options/OptionsSheet.h"
-#include "options/Settings.h"
-#include "platform/DataFolders.h"
-#include "platform/SettingsStore.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/platform/DataFolders.h"
+#include "core/platform/SettingsStore.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/app/MainFrame.h"
+#include "gui/options/OptionsSheet.h"
 
 #include "GuiTestSupport.h"
 

@@ -1,8 +1,8 @@
-#include "app/GenealogyApp.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "platform/QtText.h"
-#include "views/PersonInfoDlg.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/views/PersonInfoDlg.h"
+#include "qtcore/platform/QtText.h"
 
 #include "GuiTestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/GenealogyApp.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "views/PersonInfoDlg.h"
-#include "views/PersonListDlg.h"
-#include "views/SearchDlg.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/views/PersonInfoDlg.h"
+#include "gui/views/PersonListDlg.h"
+#include "gui/views/SearchDlg.h"
 
 #include "GuiTestSupport.h"
 

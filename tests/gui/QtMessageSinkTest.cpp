@@ -1,5 +1,5 @@
-#include "platform/Message.h"
-#include "platform/QtMessageSink.h"
+#include "core/platform/Message.h"
+#include "gui/platform/QtMessageSink.h"
 
 #include <QMessageBox>
 #include <QWidget>

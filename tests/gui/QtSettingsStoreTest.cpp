@@ -1,7 +1,7 @@
-#include "platform/QtSettingsStore.h"
+#include "qtcore/platform/QtSettingsStore.h"
 
-#include "options/Language.h"
-#include "options/Settings.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
 
 #include <QDir>
 #include <QFile>

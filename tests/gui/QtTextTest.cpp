@@ -1,4 +1,4 @@
-#include "platform/QtText.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QtTest>
 

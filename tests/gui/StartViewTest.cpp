@@ -1,5 +1,5 @@
-#include "app/StartView.h"
-#include "options/Language.h"
+#include "core/options/Language.h"
+#include "gui/app/StartView.h"
 
 #include <QImage>
 #include <QtTest>

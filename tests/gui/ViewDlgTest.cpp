@@ -1,9 +1,9 @@
-#include "app/GenealogyApp.h"
-#include "app/MainFrame.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/SettingsStore.h"
-#include "views/ViewDlg.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/SettingsStore.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/app/MainFrame.h"
+#include "gui/views/ViewDlg.h"
 
 #include "GuiTestSupport.h"
 

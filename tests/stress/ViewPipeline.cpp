@@ -1,12 +1,12 @@
 #include "ViewPipeline.h"
 
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Settings.h"
-#include "views/FamilyView.h"
-#include "views/PersonList.h"
-#include "views/PersonPage.h"
-#include "views/TreeView.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Settings.h"
+#include "core/views/FamilyView.h"
+#include "core/views/PersonList.h"
+#include "core/views/PersonPage.h"
+#include "core/views/TreeView.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/TreeView.h"
+#include "core/views/TreeView.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "core/app/Help.h"
 
 const wchar_t* const theHelpFilePrefix = L"Stemmark.htm#";
 

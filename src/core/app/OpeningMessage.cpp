@@ -1,9 +1,9 @@
-#include "app/OpeningMessage.h"
+#include "core/app/OpeningMessage.h"
 
-#include "model/GedcomReader.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
+#include "core/model/GedcomReader.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 
 COpeningMessage GetOpeningMessage(const std::wstring& strPath, bool bRead)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Message.h"
+#include "core/platform/Message.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "app/StartScreen.h"
+#include "core/app/StartScreen.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 
 std::wstring GetStartScreenFileLine(const std::wstring& strFileName)
 {

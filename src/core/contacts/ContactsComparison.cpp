@@ -1,12 +1,12 @@
-#include "contacts/ContactsComparison.h"
+#include "core/contacts/ContactsComparison.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/Clock.h"
-#include "platform/WaitCursor.h"
-#include "text/Dates.h"
-#include "text/WideText.h"
+#include "core/model/Dates.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Clock.h"
+#include "core/platform/WaitCursor.h"
+#include "core/text/WideText.h"
 
 #include <string_view>
 #include <unordered_map>

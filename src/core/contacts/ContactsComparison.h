@@ -1,7 +1,7 @@
 #pragma once
 
-#include "contacts/VCard.h"
-#include "platform/Message.h"
+#include "core/contacts/VCard.h"
+#include "core/platform/Message.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "contacts/VCard.h"
+#include "core/contacts/VCard.h"
 
-#include "platform/Collator.h"
-#include "text/LegacyCodePage.h"
-#include "text/WideText.h"
+#include "core/platform/Collator.h"
+#include "core/text/LegacyCodePage.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "model/EventInfo.h"
+#include "core/model/EventInfo.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 
 CEventLabels CEventInfo::theLabels;
 bool CEventInfo::theLabelsLoaded = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CountedList.h"
-#include "model/Note.h"
+#include "core/model/CountedList.h"
+#include "core/model/Note.h"
 
 #include <memory>
 #include <string>
@@ -63,17 +63,6 @@ public:
     /// The date as text; the stored value itself when it is empty or the mode is Raw.
     std::wstring GetDateText(DateTextMode mode) const;
 
-    // The page text of the event, in the current language (views/EventText.cpp).
-    /// The label of the kind; for the kinds held in lists, the label of the list.
-    /// Only birth and death look at the sex.
-    virtual std::wstring GetLabel(const std::wstring& strSex) const;
-    /// The detail lines; the date among them only while m_bDateShown is 0.
-    std::wstring FormatDetails() const;
-    /// The date line, then the detail lines; marks the date as shown for good.
-    std::wstring FormatDatedDetails();
-    /// The whole block of an embedded event; empty for the kinds held in lists.
-    virtual std::wstring FormatBlock(const std::wstring& strSex);
-
     static CEventLabels theLabels;
     /// Cleared to have LoadEventLabels read the labels again.
     static bool theLabelsLoaded;
@@ -81,71 +70,51 @@ public:
 
 protected:
     CEventInfo(int nKind, int bDateShown);
-    /// Shown whenever there is something to show, present or not.
-    std::wstring FormatHeadingBlock(const std::wstring& strLabel);
-    /// Shown, if only as its label, whenever the file mentioned the event.
-    std::wstring FormatPresenceBlock(const std::wstring& strLabel);
 };
 
 class CBirthEvent : public CEventInfo {
 public:
     CBirthEvent() : CEventInfo(kEventBirth, 1) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class CDeathEvent : public CEventInfo {
 public:
     CDeathEvent() : CEventInfo(kEventDeath, 1) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class CChristeningEvent : public CEventInfo {
 public:
     CChristeningEvent() : CEventInfo(kEventChristening, 1) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class COccupationEvent : public CEventInfo {
 public:
     COccupationEvent() : CEventInfo(kEventOccupation, 0) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
 };
 
 class CReligionEvent : public CEventInfo {
 public:
     CReligionEvent() : CEventInfo(kEventReligion, 0) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
 };
 
 class CMarriageEvent : public CEventInfo {
 public:
     CMarriageEvent() : CEventInfo(kEventMarriage, 0) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class CDivorceEvent : public CEventInfo {
 public:
     CDivorceEvent() : CEventInfo(kEventDivorce, 0) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class CBurialEvent : public CEventInfo {
 public:
     CBurialEvent() : CEventInfo(kEventBurial, 0) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 class CWillEvent : public CEventInfo {
 public:
     CWillEvent() : CEventInfo(kEventWill, 1) {}
-    std::wstring GetLabel(const std::wstring& strSex) const override;
-    std::wstring FormatBlock(const std::wstring& strSex) override;
 };
 
 using CEventList = COwningList<CEventInfo>;

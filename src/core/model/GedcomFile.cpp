@@ -1,7 +1,7 @@
-#include "model/GedcomFile.h"
+#include "core/model/GedcomFile.h"
 
-#include "text/Ansel.h"
-#include "text/WideText.h"
+#include "core/text/Ansel.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "text/LegacyCodePage.h"
-#include "text/Utf16.h"
+#include "core/text/LegacyCodePage.h"
+#include "core/text/Utf16.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "model/GedcomParser.h"
+#include "core/model/GedcomParser.h"
 
-#include "model/Tables.h"
-#include "text/WideText.h"
+#include "core/model/Tables.h"
+#include "core/text/WideText.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GedcomState.h"
+#include "core/model/GedcomState.h"
 
 #include <string>
 #include <string_view>

@@ -1,14 +1,14 @@
-#include "model/GedcomReader.h"
+#include "core/model/GedcomReader.h"
 
-#include "app/Log.h"
-#include "model/GedcomFile.h"
-#include "model/GedcomParser.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/Message.h"
-#include "platform/WaitCursor.h"
-#include "text/WideText.h"
+#include "core/model/GedcomFile.h"
+#include "core/model/GedcomParser.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Log.h"
+#include "core/platform/Message.h"
+#include "core/platform/WaitCursor.h"
+#include "core/text/WideText.h"
 
 #include <cstring>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/EventInfo.h"
+#include "core/model/EventInfo.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
-#include "model/Note.h"
+#include "core/model/Note.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 
 std::wstring CNote::theLabel;
 bool CNote::theLabelLoaded = false;

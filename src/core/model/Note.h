@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CountedList.h"
+#include "core/model/CountedList.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "model/NoteRecordTable.h"
+#include "core/model/NoteRecordTable.h"
 
 void CNoteRecordTable::Append(std::wstring_view id, std::wstring_view text)
 {

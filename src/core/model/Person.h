@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/CountedList.h"
-#include "model/EventInfo.h"
-#include "model/Note.h"
+#include "core/model/CountedList.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/IdIndex.h"
+#include "core/model/IdIndex.h"
 
 #include <cassert>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "model/Tables.h"
+#include "core/model/Tables.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/Message.h"
-#include "text/WideText.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Message.h"
+#include "core/text/WideText.h"
 
 #include <optional>
 
@@ -12,7 +12,6 @@ CRecordTable<CFamily> theFamilies;
 const int& theLastPersonIndex = thePersons.LastIndex();
 const int& theLastFamilyIndex = theFamilies.LastIndex();
 CNoteRecordTable theNoteRecords;
-std::wstring theFileFolder;
 
 namespace {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "model/Family.h"
-#include "model/NoteRecordTable.h"
-#include "model/Person.h"
-#include "model/RecordTable.h"
+#include "core/model/Family.h"
+#include "core/model/NoteRecordTable.h"
+#include "core/model/Person.h"
+#include "core/model/RecordTable.h"
+#include "core/platform/Log.h" // theFileFolder, which the reader sets
 
 #include <string>
 #include <string_view>
@@ -17,10 +18,6 @@ extern const int& theLastPersonIndex;
 extern const int& theLastFamilyIndex;
 /// The NOTE and SNOTE records of the file, which notes may point to.
 extern CNoteRecordTable theNoteRecords;
-
-/// The folder of the file last read, with its trailing '/'; empty before the
-/// first reading.
-extern std::wstring theFileFolder;
 
 /// The first person with the id, or -1; an empty id is never looked up.
 int FindPersonById(const std::wstring& strId);

@@ -1,9 +1,9 @@
-#include "options/Language.h"
+#include "core/options/Language.h"
 
-#include "app/Log.h"
-#include "options/Settings.h"
-#include "platform/DataFolders.h"
-#include "text/WideText.h"
+#include "core/options/Settings.h"
+#include "core/platform/DataFolders.h"
+#include "core/platform/Log.h"
+#include "core/text/WideText.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/ResourceTable.h"
+#include "core/options/ResourceTable.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "options/ResourceTable.h"
+#include "core/options/ResourceTable.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <optional>
 

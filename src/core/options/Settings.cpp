@@ -1,8 +1,8 @@
-#include "options/Settings.h"
+#include "core/options/Settings.h"
 
-#include "options/Language.h"
-#include "platform/SettingsStore.h"
-#include "text/WideText.h"
+#include "core/options/Language.h"
+#include "core/platform/SettingsStore.h"
+#include "core/text/WideText.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
-#include "platform/Collator.h"
+#include "core/platform/Collator.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <cstdint>
 

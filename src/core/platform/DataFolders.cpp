@@ -1,4 +1,4 @@
-#include "platform/DataFolders.h"
+#include "core/platform/DataFolders.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "platform/Message.h"
+#include "core/platform/Message.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <cstdio>
 

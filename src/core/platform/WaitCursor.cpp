@@ -1,4 +1,4 @@
-#include "platform/WaitCursor.h"
+#include "core/platform/WaitCursor.h"
 
 namespace {
 

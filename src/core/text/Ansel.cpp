@@ -1,6 +1,6 @@
-#include "text/Ansel.h"
+#include "core/text/Ansel.h"
 
-#include "text/CompositionTable.h"
+#include "core/text/CompositionTable.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "text/LegacyCodePage.h"
+#include "core/text/LegacyCodePage.h"
 
 #include <cstdlib>
 #include <iconv.h>

@@ -1,6 +1,6 @@
-#include "text/Utf16.h"
+#include "core/text/Utf16.h"
 
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 namespace {
 

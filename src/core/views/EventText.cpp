@@ -1,8 +1,8 @@
-#include "views/EventText.h"
+#include "core/views/EventText.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "text/Dates.h"
+#include "core/model/Dates.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
 
 #include <string_view>
 
@@ -77,8 +77,8 @@ std::wstring FormatListSection(const CEventList& list)
     // The list has no label of its own; its events are all of one kind.
     if (list.IsEmpty())
         return {};
-    return FormatSection(list, list[0].GetLabel(L""),
-                         [](const CEventInfo& event) { return event.FormatDetails(); });
+    return FormatSection(list, GetLabel(list[0], L""),
+                         [](const CEventInfo& event) { return FormatDetails(event); });
 }
 
 std::wstring FormatListSection(const CNoteList& list)
@@ -89,127 +89,75 @@ std::wstring FormatListSection(const CNoteList& list)
                          [](const CNote& note) { return NoteMarkup(ResolveNoteText(note.m_strText)); });
 }
 
-std::wstring CEventInfo::FormatDetails() const
+std::wstring FormatDetails(const CEventInfo& event)
 {
-    std::wstring strDetails = NonEmptyLine(m_strValue) + NonEmptyLine(m_strType);
-    if (!m_bDateShown)
-        strDetails += NonEmptyLine(GetDateText(DateTextMode::Display));
-    strDetails += SubLabelLine(theLabels.m_strAge, m_strAge);
-    strDetails += SubLabelLine(theLabels.m_strCause, m_strCause);
-    strDetails += SubLabelLine(theLabels.m_strPlace, m_strPlace);
+    const CEventLabels& labels = CEventInfo::theLabels;
+    std::wstring strDetails = NonEmptyLine(event.m_strValue) + NonEmptyLine(event.m_strType);
+    if (!event.m_bDateShown)
+        strDetails += NonEmptyLine(event.GetDateText(DateTextMode::Display));
+    strDetails += SubLabelLine(labels.m_strAge, event.m_strAge);
+    strDetails += SubLabelLine(labels.m_strCause, event.m_strCause);
+    strDetails += SubLabelLine(labels.m_strPlace, event.m_strPlace);
     // Notes sit under the event, so their label is a sub-label.
-    std::wstring strNotes = FormatListSection(m_notes);
+    std::wstring strNotes = FormatListSection(event.m_notes);
     ReplaceAll(strNotes, kLabelOpen, kSubLabelOpen);
     ReplaceAll(strNotes, kLabelClose, kSubLabelClose);
     return strDetails + strNotes;
 }
 
-std::wstring CEventInfo::FormatDatedDetails()
+std::wstring FormatDatedDetails(CEventInfo& event)
 {
-    const std::wstring strDate = GetDateText(DateTextMode::Display);
-    m_bDateShown = 1;
-    const std::wstring strDetails = FormatDetails();
+    const std::wstring strDate = event.GetDateText(DateTextMode::Display);
+    event.m_bDateShown = 1;
+    const std::wstring strDetails = FormatDetails(event);
     if (strDate.empty() && strDetails.empty())
         return {};
     return strDate + L"<br>" + strDetails;
 }
 
-std::wstring CEventInfo::FormatHeadingBlock(const std::wstring& strLabel)
+std::wstring GetLabel(const CEventInfo& event, const std::wstring& strSex)
 {
-    const std::wstring strText = FormatDatedDetails();
-    if (strText.empty())
+    const CEventLabels& labels = CEventInfo::theLabels;
+    switch (event.m_nKind) {
+    case kEventBirth: return GetBornLabel(strSex);
+    case kEventDeath: return GetDiedLabel(strSex);
+    case kEventChristening: return labels.m_strChristening;
+    case kEventOccupation: return labels.m_strOccupation;
+    case kEventReligion: return labels.m_strReligion;
+    case kEventMarriage: return labels.m_strMarriage;
+    case kEventDivorce: return labels.m_strDivorced;
+    case kEventBurial: return labels.m_strFuneral;
+    case kEventWill: return labels.m_strWill;
+    default: return labels.m_strEvents;
+    }
+}
+
+std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex)
+{
+    const std::wstring strLabel = GetLabel(event, strSex);
+    switch (event.m_nKind) {
+    // Shown whenever there is something to show, present or not.
+    case kEventBirth:
+    case kEventBurial:
+    case kEventWill: {
+        const std::wstring strText = FormatDatedDetails(event);
+        if (strText.empty())
+            return {};
+        return kLabelOpen + strLabel + L": " + kLabelClose + strText;
+    }
+    // Shown, if only as its label, whenever the file mentioned the event.
+    case kEventDeath:
+    case kEventChristening:
+    case kEventMarriage:
+    case kEventDivorce: {
+        if (!event.m_bPresent)
+            return {};
+        const std::wstring strText = FormatDatedDetails(event);
+        if (strText.empty())
+            return kLabelOpen + strLabel + kLabelClose + L"<br>";
+        return kLabelOpen + strLabel + kLabelClose + L": " + strText;
+    }
+    default:
         return {};
-    return kLabelOpen + strLabel + L": " + kLabelClose + strText;
-}
-
-std::wstring CEventInfo::FormatPresenceBlock(const std::wstring& strLabel)
-{
-    if (!m_bPresent)
-        return {};
-    const std::wstring strText = FormatDatedDetails();
-    if (strText.empty())
-        return kLabelOpen + strLabel + kLabelClose + L"<br>";
-    return kLabelOpen + strLabel + kLabelClose + L": " + strText;
-}
-
-std::wstring CEventInfo::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strEvents;
-}
-std::wstring CEventInfo::FormatBlock(const std::wstring&)
-{
-    return {};
-}
-
-std::wstring CBirthEvent::GetLabel(const std::wstring& strSex) const
-{
-    return GetBornLabel(strSex);
-}
-std::wstring CBirthEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatHeadingBlock(GetLabel(strSex));
-}
-
-std::wstring CDeathEvent::GetLabel(const std::wstring& strSex) const
-{
-    return GetDiedLabel(strSex);
-}
-std::wstring CDeathEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatPresenceBlock(GetLabel(strSex));
-}
-
-std::wstring CChristeningEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strChristening;
-}
-std::wstring CChristeningEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatPresenceBlock(GetLabel(strSex));
-}
-
-std::wstring COccupationEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strOccupation;
-}
-
-std::wstring CReligionEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strReligion;
-}
-
-std::wstring CMarriageEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strMarriage;
-}
-std::wstring CMarriageEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatPresenceBlock(GetLabel(strSex));
-}
-
-std::wstring CDivorceEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strDivorced;
-}
-std::wstring CDivorceEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatPresenceBlock(GetLabel(strSex));
-}
-
-std::wstring CBurialEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strFuneral;
-}
-std::wstring CBurialEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatHeadingBlock(GetLabel(strSex));
-}
-
-std::wstring CWillEvent::GetLabel(const std::wstring&) const
-{
-    return theLabels.m_strWill;
-}
-std::wstring CWillEvent::FormatBlock(const std::wstring& strSex)
-{
-    return FormatHeadingBlock(GetLabel(strSex));
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/EventInfo.h"
-#include "model/Note.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
 
 #include <string>
 
@@ -26,9 +26,19 @@ std::wstring FormatListSection(const CEventList& list);
 /// The numbered section of notes, empty when no note has text.
 std::wstring FormatListSection(const CNoteList& list);
 
+/// The label of the event's kind; for the kinds held in lists, the label of
+/// the list. Only birth and death look at the sex.
+std::wstring GetLabel(const CEventInfo& event, const std::wstring& strSex);
+/// The detail lines; the date among them only while m_bDateShown is 0.
+std::wstring FormatDetails(const CEventInfo& event);
+/// The date line, then the detail lines; marks the date as shown for good.
+std::wstring FormatDatedDetails(CEventInfo& event);
+/// The whole block of an embedded event; empty for the kinds held in lists.
+std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex);
+
 /// The block of an embedded event. An event the file never mentioned has no
 /// block, and it is not made just to be marked.
 template <class TEvent> std::wstring FormatBlock(CEventSlot<TEvent>& slot, const std::wstring& strSex)
 {
-    return slot.IsMade() ? slot.Edit().FormatBlock(strSex) : std::wstring();
+    return slot.IsMade() ? FormatBlock(slot.Edit(), strSex) : std::wstring();
 }

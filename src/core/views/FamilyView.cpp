@@ -1,10 +1,10 @@
-#include "views/FamilyView.h"
+#include "core/views/FamilyView.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "text/Dates.h"
-#include "views/EventText.h"
+#include "core/model/Dates.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/views/EventText.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,13 +1,13 @@
-#include "views/PersonList.h"
+#include "core/views/PersonList.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "platform/Collator.h"
-#include "platform/Message.h"
-#include "text/Dates.h"
-#include "text/WideText.h"
+#include "core/model/Dates.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Collator.h"
+#include "core/platform/Message.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "views/PersonPage.h"
+#include "core/views/PersonPage.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "views/EventText.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/views/EventText.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "views/TreeView.h"
+#include "core/views/TreeView.h"
 
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "platform/Collator.h"
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Collator.h"
 
 #include <algorithm>
 #include <limits>

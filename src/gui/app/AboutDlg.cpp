@@ -1,8 +1,8 @@
-#include "app/AboutDlg.h"
+#include "gui/app/AboutDlg.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

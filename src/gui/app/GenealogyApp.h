@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/IcuCollator.h"
-#include "platform/QtHelpLauncher.h"
-#include "platform/QtMessageSink.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtWaitCursor.h"
+#include "gui/platform/QtHelpLauncher.h"
+#include "gui/platform/QtMessageSink.h"
+#include "gui/platform/QtWaitCursor.h"
+#include "qtcore/platform/IcuCollator.h"
+#include "qtcore/platform/QtSettingsStore.h"
 
 #include <QString>
 #include <QStringList>

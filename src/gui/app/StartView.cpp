@@ -1,9 +1,9 @@
-#include "app/StartView.h"
+#include "gui/app/StartView.h"
 
-#include "app/StartScreen.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
+#include "core/app/StartScreen.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QFontDatabase>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "app/GenealogyApp.h"
+#include "gui/app/GenealogyApp.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,11 +1,11 @@
-#include "options/OptionsSheet.h"
+#include "gui/options/OptionsSheet.h"
 
-#include "app/Help.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "platform/MenuBar.h"
-#include "platform/QtText.h"
+#include "core/app/Help.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "gui/platform/MenuBar.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/OptionsPages.h"
+#include "core/views/OptionsPages.h"
 
 #include <QDialog>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "platform/HelpWindow.h"
+#include "gui/platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QKeySequence>

@@ -1,8 +1,8 @@
-#include "platform/MenuBar.h"
+#include "gui/platform/MenuBar.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QAction>
 #include <QKeySequence>

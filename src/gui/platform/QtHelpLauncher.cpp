@@ -1,9 +1,9 @@
-#include "platform/QtHelpLauncher.h"
+#include "gui/platform/QtHelpLauncher.h"
 
-#include "options/Language.h"
-#include "platform/DataFolders.h"
-#include "platform/QtText.h"
-#include "text/WideText.h"
+#include "core/options/Language.h"
+#include "core/platform/DataFolders.h"
+#include "core/text/WideText.h"
+#include "qtcore/platform/QtText.h"
 
 CQtHelpLauncher::~CQtHelpLauncher()
 {

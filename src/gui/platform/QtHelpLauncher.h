@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Help.h"
-#include "platform/HelpWindow.h"
+#include "core/app/Help.h"
+#include "gui/platform/HelpWindow.h"
 
 #include <QPointer>
 #include <QUrl>

@@ -1,6 +1,6 @@
-#include "platform/QtMessageSink.h"
+#include "gui/platform/QtMessageSink.h"
 
-#include "platform/QtText.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Message.h"
+#include "core/platform/Message.h"
 
 /// Shows the core's message boxes as QMessageBox, owned by the given window,
 /// or by the window in front when none is given.

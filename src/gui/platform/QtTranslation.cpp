@@ -1,6 +1,6 @@
-#include "platform/QtTranslation.h"
+#include "gui/platform/QtTranslation.h"
 
-#include "options/Settings.h"
+#include "core/options/Settings.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

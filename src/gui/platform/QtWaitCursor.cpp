@@ -1,4 +1,4 @@
-#include "platform/QtWaitCursor.h"
+#include "gui/platform/QtWaitCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

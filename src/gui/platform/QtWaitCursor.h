@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WaitCursor.h"
+#include "core/platform/WaitCursor.h"
 
 /// The wait cursor as the application's override cursor.
 class CQtWaitCursorSink : public CWaitCursorSink {

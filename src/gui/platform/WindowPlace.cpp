@@ -1,7 +1,7 @@
-#include "platform/WindowPlace.h"
+#include "gui/platform/WindowPlace.h"
 
-#include "options/Settings.h"
-#include "platform/QtText.h"
+#include "core/options/Settings.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QByteArray>
 #include <QWidget>

@@ -1,11 +1,11 @@
-#include "views/FamilyDlg.h"
+#include "gui/views/FamilyDlg.h"
 
-#include "model/EventInfo.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
-#include "views/Navigation.h"
-#include "views/PersonInfoDlg.h"
+#include "core/model/EventInfo.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "gui/views/Navigation.h"
+#include "gui/views/PersonInfoDlg.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/FamilyView.h"
-#include "views/ViewDlg.h"
+#include "core/views/FamilyView.h"
+#include "gui/views/ViewDlg.h"
 
 class QPlainTextEdit;
 class QTreeWidget;

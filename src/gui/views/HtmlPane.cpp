@@ -1,6 +1,6 @@
-#include "views/HtmlPane.h"
+#include "gui/views/HtmlPane.h"
 
-#include "platform/QtText.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "views/Navigation.h"
+#include "gui/views/Navigation.h"
 
-#include "model/Tables.h"
-#include "views/FamilyDlg.h"
-#include "views/PersonInfoDlg.h"
-#include "views/PersonList.h"
-#include "views/TreeDlg.h"
+#include "core/model/Tables.h"
+#include "core/views/PersonList.h"
+#include "gui/views/FamilyDlg.h"
+#include "gui/views/PersonInfoDlg.h"
+#include "gui/views/TreeDlg.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>

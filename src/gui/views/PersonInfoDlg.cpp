@@ -1,9 +1,9 @@
-#include "views/PersonInfoDlg.h"
+#include "gui/views/PersonInfoDlg.h"
 
-#include "options/StringIds.h"
-#include "platform/MenuBar.h"
-#include "views/Navigation.h"
-#include "views/PersonPage.h"
+#include "core/options/StringIds.h"
+#include "core/views/PersonPage.h"
+#include "gui/platform/MenuBar.h"
+#include "gui/views/Navigation.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/HtmlPane.h"
+#include "gui/views/HtmlPane.h"
 
 /// The information page: a person's page, or a text handed in (family notes,
 /// reports) shown the same way.

@@ -1,10 +1,10 @@
-#include "views/PersonListDlg.h"
+#include "gui/views/PersonListDlg.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
-#include "platform/WaitCursor.h"
-#include "views/Navigation.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/WaitCursor.h"
+#include "gui/views/Navigation.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QAbstractListModel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/PersonList.h"
-#include "views/ViewDlg.h"
+#include "core/views/PersonList.h"
+#include "gui/views/ViewDlg.h"
 
 class QLineEdit;
 class QListView;

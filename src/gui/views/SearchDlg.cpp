@@ -1,9 +1,9 @@
-#include "views/SearchDlg.h"
+#include "gui/views/SearchDlg.h"
 
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
-#include "views/PersonListDlg.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "gui/views/PersonListDlg.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/ViewDlg.h"
+#include "gui/views/ViewDlg.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
-#include "views/TreeDlg.h"
+#include "gui/views/TreeDlg.h"
 
-#include "app/Log.h"
-#include "options/Language.h"
-#include "options/StringIds.h"
-#include "platform/QtText.h"
-#include "platform/WaitCursor.h"
-#include "views/Navigation.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Log.h"
+#include "core/platform/WaitCursor.h"
+#include "gui/views/Navigation.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/TreeView.h"
-#include "views/ViewDlg.h"
+#include "core/views/TreeView.h"
+#include "gui/views/ViewDlg.h"
 
 class QLineEdit;
 class QTreeWidget;

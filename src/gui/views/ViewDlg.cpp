@@ -1,10 +1,10 @@
-#include "views/ViewDlg.h"
+#include "gui/views/ViewDlg.h"
 
-#include "app/GenealogyApp.h"
-#include "app/Help.h"
-#include "options/StringIds.h"
-#include "platform/MenuBar.h"
-#include "platform/WindowPlace.h"
+#include "core/app/Help.h"
+#include "core/options/StringIds.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/platform/MenuBar.h"
+#include "gui/platform/WindowPlace.h"
 
 #include <QEvent>
 #include <QKeySequence>

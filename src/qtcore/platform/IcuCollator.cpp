@@ -1,4 +1,4 @@
-#include "platform/IcuCollator.h"
+#include "qtcore/platform/IcuCollator.h"
 
 #include <unicode/ucol.h>
 

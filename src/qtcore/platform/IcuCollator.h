@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Collator.h"
+#include "core/platform/Collator.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "platform/QtSettingsStore.h"
+#include "qtcore/platform/QtSettingsStore.h"
 
-#include "platform/QtText.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QVariant>
 

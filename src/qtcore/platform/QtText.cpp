@@ -1,4 +1,4 @@
-#include "platform/QtText.h"
+#include "qtcore/platform/QtText.h"
 
 QString ToQString(const std::wstring& strText)
 {

@@ -1,5 +1,5 @@
-#include "options/Language.h"
-#include "text/WideText.h"
+#include "core/options/Language.h"
+#include "core/text/WideText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Help.h"
+#include "core/app/Help.h"
 
 #include <gtest/gtest.h>
 

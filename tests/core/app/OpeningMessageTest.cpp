@@ -1,8 +1,8 @@
-#include "app/OpeningMessage.h"
+#include "core/app/OpeningMessage.h"
 
+#include "core/model/GedcomReader.h"
+#include "core/options/Language.h"
 #include "TestSupport.h"
-#include "model/GedcomReader.h"
-#include "options/Language.h"
 
 #include <gtest/gtest.h>
 

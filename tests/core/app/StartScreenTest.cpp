@@ -1,6 +1,6 @@
-#include "app/StartScreen.h"
+#include "core/app/StartScreen.h"
 
-#include "options/Language.h"
+#include "core/options/Language.h"
 
 #include <gtest/gtest.h>
 

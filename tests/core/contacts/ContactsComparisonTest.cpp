@@ -1,4 +1,4 @@
-#include "contacts/ContactsComparison.h"
+#include "core/contacts/ContactsComparison.h"
 
 #include "TestSupport.h"
 

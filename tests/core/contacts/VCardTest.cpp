@@ -1,4 +1,4 @@
-#include "contacts/VCard.h"
+#include "core/contacts/VCard.h"
 
 #include "TestSupport.h"
 

@@ -1,5 +1,5 @@
-#include "model/GedcomParser.h"
-#include "model/GedcomReader.h"
+#include "core/model/GedcomParser.h"
+#include "core/model/GedcomReader.h"
 
 #include <gtest/gtest.h>
 

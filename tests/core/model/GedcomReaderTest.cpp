@@ -1,7 +1,7 @@
+#include "core/options/StringIds.h"
+#include "core/platform/Log.h"
+#include "core/platform/WaitCursor.h"
 #include "GedcomTestSupport.h"
-#include "app/Log.h"
-#include "options/StringIds.h"
-#include "platform/WaitCursor.h"
 
 #include <unistd.h>
 

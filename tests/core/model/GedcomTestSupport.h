@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/model/GedcomReader.h"
+#include "core/options/Language.h"
 #include "TestSupport.h"
-#include "model/GedcomReader.h"
-#include "options/Language.h"
 
 #include <gtest/gtest.h>
 

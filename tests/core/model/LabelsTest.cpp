@@ -1,7 +1,7 @@
-#include "model/EventInfo.h"
-#include "model/Note.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
 
-#include "options/Language.h"
+#include "core/options/Language.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "model/Tables.h"
+#include "core/model/Tables.h"
 
+#include "core/options/Language.h"
 #include "TestSupport.h"
-#include "options/Language.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "options/Language.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 
+#include "core/model/Dates.h"
+#include "core/platform/DataFolders.h"
+#include "core/platform/Log.h"
 #include "TestSupport.h"
-#include "app/Log.h"
-#include "platform/DataFolders.h"
-#include "text/Dates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "options/Language.h"
-#include "options/OptionsPages.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/views/OptionsPages.h"
 
+#include "core/platform/DataFolders.h"
+#include "core/platform/Log.h"
 #include "TestSupport.h"
-#include "app/Log.h"
-#include "platform/DataFolders.h"
 
 #include <gtest/gtest.h>
 

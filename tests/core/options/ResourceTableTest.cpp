@@ -1,4 +1,4 @@
-#include "options/ResourceTable.h"
+#include "core/options/ResourceTable.h"
 
 #include "TestSupport.h"
 

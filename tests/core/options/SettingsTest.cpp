@@ -1,7 +1,7 @@
-#include "options/Settings.h"
+#include "core/options/Settings.h"
 
-#include "options/Language.h"
-#include "platform/SettingsStore.h"
+#include "core/options/Language.h"
+#include "core/platform/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
 
 #include "TestSupport.h"
 

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "model/EventInfo.h"
-#include "model/Note.h"
-#include "options/Language.h"
-#include "options/Settings.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
 
 #include <atomic>
 #include <unistd.h>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/model/Tables.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Message.h"
+#include "core/text/WideText.h"
 #include "FileBytes.h"
-#include "model/Tables.h"
-#include "platform/Clock.h"
-#include "platform/Message.h"
-#include "text/WideText.h"
 
 #include <gtest/gtest.h>
 

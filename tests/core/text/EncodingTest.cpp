@@ -1,7 +1,7 @@
-#include "text/Ansel.h"
-#include "text/LegacyCodePage.h"
-#include "text/Utf16.h"
-#include "text/WideText.h"
+#include "core/text/Ansel.h"
+#include "core/text/LegacyCodePage.h"
+#include "core/text/Utf16.h"
+#include "core/text/WideText.h"
 
 #include <gtest/gtest.h>
 

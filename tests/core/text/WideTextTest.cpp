@@ -1,4 +1,4 @@
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "views/FamilyView.h"
+#include "core/views/FamilyView.h"
 
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
 #include "TestSupport.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "views/PersonList.h"
+#include "core/views/PersonList.h"
 
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Collator.h"
 #include "TestSupport.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "platform/Collator.h"
 
 #include <gtest/gtest.h>
 

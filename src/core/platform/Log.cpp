@@ -1,11 +1,12 @@
-#include "app/Log.h"
+#include "core/platform/Log.h"
 
-#include "model/Tables.h"
-#include "text/WideText.h"
+#include "core/text/WideText.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+std::wstring theFileFolder;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "text/Names.h"
+#include "core/model/Names.h"
 
-#include "model/Person.h"
-#include "options/Settings.h"
-#include "text/WideText.h"
+#include "core/model/Person.h"
+#include "core/options/Settings.h"
+#include "core/text/WideText.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,10 +1,10 @@
-#include "options/OptionsPages.h"
+#include "core/views/OptionsPages.h"
 
-#include "model/EventInfo.h"
-#include "model/Note.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "text/WideText.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,11 +1,11 @@
-#include "options/OptionsPages.h"
+#include "core/views/OptionsPages.h"
 
+#include "core/model/EventInfo.h"
+#include "core/model/Note.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
 #include "TestSupport.h"
-#include "model/EventInfo.h"
-#include "model/Note.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
 
 #include <gtest/gtest.h>
 

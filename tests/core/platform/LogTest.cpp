@@ -1,4 +1,4 @@
-#include "app/Log.h"
+#include "core/platform/Log.h"
 
 #include "TestSupport.h"
 

@@ -1,9 +1,9 @@
-#include "text/Dates.h"
+#include "core/model/Dates.h"
 
+#include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
 #include "TestSupport.h"
-#include "model/Tables.h"
-#include "options/Language.h"
-#include "options/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "text/Names.h"
+#include "core/model/Names.h"
 
+#include "core/model/Tables.h"
+#include "core/options/Settings.h"
 #include "TestSupport.h"
-#include "model/Tables.h"
-#include "options/Settings.h"
 
 #include <gtest/gtest.h>
 

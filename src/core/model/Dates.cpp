@@ -1,12 +1,12 @@
-#include "text/Dates.h"
+#include "core/model/Dates.h"
 
-#include "model/EventInfo.h"
-#include "model/Person.h"
-#include "options/Language.h"
-#include "options/Settings.h"
-#include "options/StringIds.h"
-#include "platform/Clock.h"
-#include "text/WideText.h"
+#include "core/model/EventInfo.h"
+#include "core/model/Person.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
+#include "core/options/StringIds.h"
+#include "core/platform/Clock.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 #include <array>
