@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots from the real program under Xvfb: the start
 # screen with the sample file, the main window with its File menu open, the
-# options sheet, and the patriarchs and a person's page in French.
+# options sheet, the patriarchs and a person's page in French, the person list
+# with dates and ages, and the help window on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +19,7 @@ cmake --build build --target stemmark >/dev/null
 
 mkdir -p docs
 display=:97
-Xvfb "$display" -screen 0 480x720x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1000x720x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $stemmark $xvfb 2>/dev/null || true' EXIT
 sleep 1
@@ -40,12 +41,12 @@ import -window root -crop 380x600+0+0 docs/main-menu.png
 # The File menu is still open from the picture above.
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.7}"; }
 click 50 75 1.2
-import -window root -crop 340x430+65+55 docs/options-general.png
-click 187 103
-import -window root -crop 340x545+65+55 docs/options-display.png
-click 116 103 1
-click 112 292 1
-click 262 569 1
+import -window root -crop 332x535+9+19 docs/options-general.png
+click 127 63
+import -window root -crop 332x535+9+19 docs/options-display.png
+click 57 63 1
+click 51 252 1
+click 203 529 1
 click 60 12
 click 120 75 1.5
 click 90 240 0.3
@@ -56,4 +57,26 @@ click 100 436 0.3
 click 30 8 0.5
 click 70 73 1
 import -window root -crop 360x600+0+0 docs/person-page-french.png
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png"
+
+# Back to the main window; English again, with birth and death dates and ages
+# after the names in the list.
+xdotool key Escape; sleep 0.5; xdotool key Escape; sleep 0.5
+click 20 8
+click 50 75 1.2
+# (the sheet is laid out for the French texts)
+click 51 224
+click 133 63
+click 51 420 0.3
+click 51 448 0.3
+click 370 420 0.3
+click 311 529 1
+click 60 12
+click 100 53 1.5
+import -window root -crop 360x600+0+0 docs/person-list-dates.png
+# The help on the list, in the program's own help window.
+xdotool key F1
+help=$(xdotool search --sync --name '^Stemmark Help$' | head -n 1)
+xdotool windowmove "$help" 0 0
+sleep 1
+import -window root -crop 640x600+0+0 docs/help-window.png
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png"
