@@ -4,6 +4,7 @@
 #include "model/Tables.h"
 #include "platform/Clock.h"
 #include "platform/Message.h"
+#include "platform/Progress.h"
 #include "text/WideText.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,53 @@ public:
 private:
     CCalendarDate m_today;
     CClock* m_pPrevious = nullptr;
+};
+
+/// A clock whose time moves on by `step` each time it is asked, so that
+/// delays pass as fast as a test wants; counts how often it was asked.
+class CSteppingClock : public CClock {
+public:
+    explicit CSteppingClock(std::chrono::milliseconds step) : m_step(step) { m_pPrevious = SetClock(this); }
+    ~CSteppingClock() override { SetClock(m_pPrevious); }
+    CSteppingClock(const CSteppingClock&) = delete;
+    CSteppingClock& operator=(const CSteppingClock&) = delete;
+
+    CCalendarDate Today() const override { return {2000, 1, 1}; }
+    std::chrono::steady_clock::time_point Now() const override
+    {
+        ++m_nAsked;
+        m_now += m_step;
+        return m_now;
+    }
+
+    mutable int m_nAsked = 0;
+
+private:
+    std::chrono::milliseconds m_step;
+    mutable std::chrono::steady_clock::time_point m_now;
+    CClock* m_pPrevious = nullptr;
+};
+
+/// Records the percents shown, -1 for each Hide, instead of showing them.
+class CRecordingProgress : public CProgressSink {
+public:
+    CRecordingProgress() { m_pPrevious = SetProgressSink(this); }
+    ~CRecordingProgress() override { SetProgressSink(m_pPrevious); }
+    CRecordingProgress(const CRecordingProgress&) = delete;
+    CRecordingProgress& operator=(const CRecordingProgress&) = delete;
+
+    void Show(const std::wstring& strLabel, int nPercent) override
+    {
+        m_strLabel = strLabel;
+        m_anShown.push_back(nPercent);
+    }
+    void Hide() override { m_anShown.push_back(-1); }
+
+    std::wstring m_strLabel;
+    std::vector<int> m_anShown;
+
+private:
+    CProgressSink* m_pPrevious = nullptr;
 };
 
 /// A fresh empty folder, removed with its content at the end of the test.
