@@ -3,6 +3,7 @@
 #include "platform/IcuCollator.h"
 #include "platform/QtHelpLauncher.h"
 #include "platform/QtMessageSink.h"
+#include "platform/QtProgress.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtWaitCursor.h"
 
@@ -69,6 +70,7 @@ private:
     CQtMessageSink m_messageSink;
     CQtHelpLauncher m_helpLauncher;
     CQtWaitCursorSink m_waitCursor;
+    CQtProgressSink m_progress;
     CQtSettingsStore m_settingsStore;
     CIcuCollator m_collator;
     std::unique_ptr<CMainFrame> m_pMainWnd;

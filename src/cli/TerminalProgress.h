@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Progress.h"
+#include "text/WideText.h"
+
+#include <cstdio>
+
+/// The progress as "LABEL NN%" rewritten in place on stderr; installed only
+/// when stderr is a terminal, so that scripts reading it never see it.
+class CTerminalProgress : public CProgressSink {
+public:
+    void Show(const std::wstring& strLabel, int nPercent) override
+    {
+        std::fprintf(stderr, "\r%s %d%%", WideToUtf8(strLabel).c_str(), nPercent);
+        std::fflush(stderr);
+    }
+    // Back to the line's start and clear it, for what is written next.
+    void Hide() override
+    {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+    }
+};

@@ -1,0 +1,44 @@
+#include "platform/QtProgress.h"
+
+#include "options/Language.h"
+#include "options/StringIds.h"
+#include "platform/Message.h"
+#include "platform/QtText.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+CQtProgressSink::CQtProgressSink() = default;
+
+CQtProgressSink::~CQtProgressSink() = default;
+
+void CQtProgressSink::Show(const std::wstring& strLabel, int nPercent)
+{
+    if (!m_pWindow)
+        Open(strLabel);
+    m_pWindow->setLabelText(ToQString(strLabel));
+    m_pWindow->setValue(nPercent);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// Not modal: a modal progress window would let events in by itself, user
+// input among them; the wait cursor and the input left out say enough.
+void CQtProgressSink::Open(const std::wstring& strLabel)
+{
+    auto* pOwner = static_cast<QWidget*>(theTopWindow);
+    if (!pOwner)
+        pOwner = QApplication::activeWindow();
+    m_pWindow = std::make_unique<QProgressDialog>(ToQString(strLabel), QString(), 0, 100, pOwner);
+    m_pWindow->setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
+    m_pWindow->setWindowModality(Qt::NonModal);
+    m_pWindow->setCancelButton(nullptr);
+    m_pWindow->setMinimumDuration(0);
+    m_pWindow->setAutoClose(false);
+    m_pWindow->setAutoReset(false);
+    m_pWindow->show();
+}
+
+void CQtProgressSink::Hide()
+{
+    m_pWindow.reset();
+}
