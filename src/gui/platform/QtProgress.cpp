@@ -21,14 +21,30 @@ void CQtProgressSink::Show(const std::wstring& strLabel, int nPercent)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+namespace {
+
+// The window in front; at the start, before any window was activated, the
+// main window, so that the progress sits over it and not anywhere.
+QWidget* OwnerInFront()
+{
+    if (theTopWindow)
+        return static_cast<QWidget*>(theTopWindow);
+    if (QWidget* pActive = QApplication::activeWindow())
+        return pActive;
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        if (pWidget->isVisible())
+            return pWidget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 // Not modal: a modal progress window would let events in by itself, user
 // input among them; the wait cursor and the input left out say enough.
 void CQtProgressSink::Open(const std::wstring& strLabel)
 {
-    auto* pOwner = static_cast<QWidget*>(theTopWindow);
-    if (!pOwner)
-        pOwner = QApplication::activeWindow();
-    m_pWindow = std::make_unique<QProgressDialog>(ToQString(strLabel), QString(), 0, 100, pOwner);
+    m_pWindow = std::make_unique<QProgressDialog>(ToQString(strLabel), QString(), 0, 100, OwnerInFront());
     m_pWindow->setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
     m_pWindow->setWindowModality(Qt::NonModal);
     m_pWindow->setCancelButton(nullptr);
