@@ -58,19 +58,13 @@ private:
 
 /// A clock whose time moves on by `step` each time it is asked, so that
 /// delays pass as fast as a test wants; counts how often it was asked.
-class CSteppingClock : public CClock {
+class CSteppingClock : public CPinnedClock {
 public:
-    explicit CSteppingClock(std::chrono::milliseconds step) : m_step(step) { m_pPrevious = SetClock(this); }
-    ~CSteppingClock() override { SetClock(m_pPrevious); }
-    CSteppingClock(const CSteppingClock&) = delete;
-    CSteppingClock& operator=(const CSteppingClock&) = delete;
-
-    CCalendarDate Today() const override { return {2000, 1, 1}; }
+    explicit CSteppingClock(std::chrono::milliseconds step) : CPinnedClock({2000, 1, 1}), m_step(step) {}
     std::chrono::steady_clock::time_point Now() const override
     {
         ++m_nAsked;
-        m_now += m_step;
-        return m_now;
+        return m_now += m_step;
     }
 
     mutable int m_nAsked = 0;
@@ -78,7 +72,6 @@ public:
 private:
     std::chrono::milliseconds m_step;
     mutable std::chrono::steady_clock::time_point m_now;
-    CClock* m_pPrevious = nullptr;
 };
 
 /// Records the percents shown, -1 for each Hide, instead of showing them.
@@ -86,9 +79,6 @@ class CRecordingProgress : public CProgressSink {
 public:
     CRecordingProgress() { m_pPrevious = SetProgressSink(this); }
     ~CRecordingProgress() override { SetProgressSink(m_pPrevious); }
-    CRecordingProgress(const CRecordingProgress&) = delete;
-    CRecordingProgress& operator=(const CRecordingProgress&) = delete;
-
     void Show(const std::wstring& strLabel, int nPercent) override
     {
         m_strLabel = strLabel;
