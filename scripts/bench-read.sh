@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the GEDCOM reader on a synthetic file of PERSONS persons (default
 # 1,000,000) against reading the same file's lines only, from a clean Release
-# build. The file is made in the build folder and removed afterwards.
+# build, and with and without a progress sink. The file is made in the build
+# folder and removed afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 persons="${1:-1000000}"
@@ -9,9 +10,10 @@ persons="${1:-1000000}"
 folder=build-bench
 rm -rf "$folder"
 cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTEMMARK_TESTS=OFF >/dev/null
-cmake --build "$folder" --target bench_WriteGedcom bench_ReadGedcom >/dev/null
+cmake --build "$folder" --target bench_WriteGedcom bench_ReadGedcom bench_ReadProgress >/dev/null
 
 file="$folder/synthetic-$persons.ged"
 "$folder/bench/bench_WriteGedcom" "$persons" "$file"
 "$folder/bench/bench_ReadGedcom" "$file"
+"$folder/bench/bench_ReadProgress" "$file"
 rm -f "$file"

@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/FixedClock.h"
 #include "cli/ReadOnlySettingsStore.h"
+#include "cli/TerminalProgress.h"
 #include "core/app/OpeningMessage.h"
 #include "core/model/GedcomReader.h"
 #include "core/options/Language.h"
@@ -13,6 +14,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <unistd.h>
 
 #include <QLocale>
 
@@ -95,7 +97,10 @@ int RunCli(const std::vector<std::string>& astrArgs)
     // The list sorts as the program does in the user's locale.
     CIcuCollator collator(QLocale::system().name().toUtf8().constData());
     CCollator* pPreviousCollator = SetCollator(&collator);
+    CTerminalProgress progress;
+    CProgressSink* pPreviousProgress = SetProgressSink(isatty(STDERR_FILENO) ? &progress : nullptr);
     const int nStatus = RunCommand(arguments);
+    SetProgressSink(pPreviousProgress);
     SetCollator(pPreviousCollator);
     SetClock(pPreviousClock);
     SetSettingsStore(pPreviousStore);

@@ -37,6 +37,7 @@ bool CGedcomFile::Open(const std::wstring& strPath)
         Close();
         return false;
     }
+    m_nSize = S_ISREG(status.st_mode) ? static_cast<std::int64_t>(status.st_size) : 0;
     // Small files get a small block: many are read one after another in tests.
     m_block.resize(std::clamp<std::size_t>(static_cast<std::size_t>(status.st_size) + 1, 4096, kBlockSize));
     return true;
@@ -48,6 +49,7 @@ void CGedcomFile::Close()
         ::close(m_nFile);
     m_nFile = -1;
     m_bAtEnd = false;
+    m_nSize = m_nRawRead = 0;
     m_nPos = m_nEnd = 0;
     m_nNextLf = m_nNextCr = -1;
     m_strCarry.clear();
@@ -70,7 +72,16 @@ std::size_t CGedcomFile::ReadRaw(char* pBuffer, std::size_t nSize)
         else
             nRead += static_cast<std::size_t>(n);
     }
+    m_nRawRead += static_cast<std::int64_t>(nRead);
     return nRead;
+}
+
+// A UTF-16 block holds converted text, so its rest is not counted back: the
+// figure runs a block ahead there.
+std::int64_t CGedcomFile::BytesDone() const
+{
+    const std::size_t nRest = !m_utf16 && m_nEnd > m_nPos ? m_nEnd - m_nPos : 0;
+    return m_nRawRead - static_cast<std::int64_t>(nRest);
 }
 
 void CGedcomFile::TakeByteOrderMark()

@@ -3,6 +3,7 @@
 #include "core/text/LegacyCodePage.h"
 #include "core/text/Utf16.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,11 @@ public:
     /// UTF-8); false at the end. For measuring the reading alone.
     bool ReadByteLine(std::string_view& line);
 
+    /// The size of the open file in bytes (0 for a pipe and the like), and
+    /// how many of its bytes have been cut into lines so far.
+    std::int64_t Size() const { return m_nSize; }
+    std::int64_t BytesDone() const;
+
 private:
     bool FillBlock();
     std::size_t ReadRaw(char* pBuffer, std::size_t nSize);
@@ -46,6 +52,8 @@ private:
 
     int m_nFile = -1;
     int m_nOpenError = 0;
+    std::int64_t m_nSize = 0;
+    std::int64_t m_nRawRead = 0; ///< bytes taken from the file
     bool m_bAtEnd = false;
     std::vector<char> m_block; ///< bytes read and not yet cut into lines
     std::size_t m_nPos = 0;

@@ -7,6 +7,7 @@
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
 #include "core/platform/Message.h"
+#include "core/platform/Progress.h"
 #include "core/platform/WaitCursor.h"
 #include "core/text/WideText.h"
 
@@ -106,7 +107,7 @@ std::wstring FolderOf(const std::wstring& strPath)
 
 class CGedcomReading {
 public:
-    explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce) {}
+    explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce), m_progress(IDS_READING_FILE) {}
     bool Read(const std::wstring& strPath);
 
 private:
@@ -121,9 +122,12 @@ private:
     void Deliver(const CLineParts& parts);
     void ApplyResets(int nLevel);
     void Flush();
+    void ReportProgress();
 
     bool m_bCoalesce;
     CGedcomFile m_file;
+    CProgress m_progress;
+    int m_nLinesToReport = 0; ///< lines left until the progress is told again
     std::wstring m_strLine;
     std::wstring m_strNormal;
     std::wstring m_strCurrentTag; ///< tag of the last line that was not a continuation
@@ -156,6 +160,8 @@ bool CGedcomReading::Read(const std::wstring& strPath)
         return false;
     }
     while (m_file.ReadLine(m_strLine)) {
+        if (--m_nLinesToReport <= 0)
+            ReportProgress();
         NormaliseGedcomLine(m_strLine, m_strNormal);
         if (m_strNormal.empty())
             continue;
@@ -167,7 +173,16 @@ bool CGedcomReading::Read(const std::wstring& strPath)
     }
     Flush();
     StoreNoteRecord();
+    m_progress.Report(m_file.Size(), m_file.Size());
     return true;
+}
+
+// Every few thousand lines only, so that a line costs one count more.
+void CGedcomReading::ReportProgress()
+{
+    constexpr int kLinesPerReport = 4096;
+    m_nLinesToReport = kLinesPerReport;
+    m_progress.Report(m_file.BytesDone(), m_file.Size());
 }
 
 CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
@@ -190,6 +205,7 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
     }
     if (parts.m_nLevel > kMaxLevel) {
         Flush();
+        m_progress.End();
         ShowMessage(nullptr, LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
                     CMessageIcon::Exclamation);
         return CStep::Stop;

@@ -113,8 +113,9 @@ constexpr int IDS_PERSONS_WITHOUT_BIRTH_YEAR = 109; // "Persons without birth ye
 constexpr int IDS_TREE_TOO_LARGE = 110; // "This branch is too large to open all at once; ..."
 constexpr int IDS_MORE_NOT_SHOWN = 111; // "more not shown, listed above"
 constexpr int IDS_LICENCE = 112; // "Stemmark is free software under the GNU General Public License, ..."
+constexpr int IDS_READING_FILE = 113; // "Reading the file"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 112;
+constexpr int IDS_LAST = 113;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

@@ -18,6 +18,12 @@ public:
 
 CClock* theClock = nullptr;
 
+const CClock& ClockInPlace()
+{
+    static const CSystemClock theSystemClock;
+    return theClock ? *theClock : static_cast<const CClock&>(theSystemClock);
+}
+
 } // namespace
 
 CClock* SetClock(CClock* pClock)
@@ -29,6 +35,10 @@ CClock* SetClock(CClock* pClock)
 
 CCalendarDate Today()
 {
-    static const CSystemClock theSystemClock;
-    return (theClock ? *theClock : static_cast<const CClock&>(theSystemClock)).Today();
+    return ClockInPlace().Today();
+}
+
+std::chrono::steady_clock::time_point Now()
+{
+    return ClockInPlace().Now();
 }

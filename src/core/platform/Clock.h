@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 /// A day of the calendar as numbers; nothing checks that it exists.
 struct CCalendarDate {
     int m_nYear = 0;
@@ -8,11 +10,13 @@ struct CCalendarDate {
 };
 
 /// Where "today" comes from: the system's local date in the program, a pinned
-/// date in tests, so that ages never drift.
+/// date in tests, so that ages never drift. Also where the time for delays
+/// comes from, so that tests can let it pass at once.
 class CClock {
 public:
     virtual ~CClock() = default;
     virtual CCalendarDate Today() const = 0;
+    virtual std::chrono::steady_clock::time_point Now() const { return std::chrono::steady_clock::now(); }
 };
 
 /// Replaces the clock; nullptr restores the system's. Returns the clock that
@@ -21,3 +25,6 @@ CClock* SetClock(CClock* pClock);
 
 /// Today's date by the clock in place.
 CCalendarDate Today();
+
+/// The time now by the clock in place, for measuring how long work has run.
+std::chrono::steady_clock::time_point Now();

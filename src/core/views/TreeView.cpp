@@ -5,6 +5,7 @@
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Collator.h"
+#include "core/platform/Progress.h"
 
 #include <algorithm>
 #include <limits>
@@ -48,6 +49,15 @@ std::wstring CaptionOf(ViewMode mode)
     default:
         return LoadLangString(IDS_PATRIARCHS);
     }
+}
+
+// A patriarch is sought among the persons with a family of their own.
+std::int64_t CountPatriarchCandidates()
+{
+    std::int64_t nCount = 0;
+    for (int i = 0; i <= theLastPersonIndex; ++i)
+        nCount += thePersons[i].m_astrFams.GetLast() >= 0 ? 1 : 0;
+    return nCount;
 }
 
 } // namespace
@@ -361,9 +371,13 @@ std::vector<CTreeNode> CTreeWalker::ChildrenOfEntered()
 void CTreeWalker::BuildPatriarchs(CTreeContent& content)
 {
     const std::int64_t nSearchEnd = m_nStepsTaken + m_nStepBudget * kPatriarchSearchBudgets;
+    CProgress progress(IDS_PATRIARCHS);
+    const std::int64_t nCandidates = CountPatriarchCandidates();
+    std::int64_t nDone = 0;
     for (int i = 0; i <= theLastPersonIndex; ++i) {
         if (thePersons[i].m_astrFams.GetLast() < 0)
             continue;
+        progress.Report(nDone++, nCandidates);
         int nDepth = 0;
         m_nWalkBudget = std::min(m_nStepBudget, std::max<std::int64_t>(nSearchEnd - m_nStepsTaken, 0));
         const std::int64_t nDescendants = CollectDescendants(i, nDepth);
@@ -380,6 +394,7 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
         }
         content.m_roots.push_back(std::move(node));
     }
+    progress.Report(nCandidates, nCandidates);
     content.m_nCount = static_cast<std::int64_t>(content.m_roots.size());
     if (content.m_roots.empty()) {
         content.m_nMessageId = IDS_INPUT_FILE_EMPTY;

@@ -59,6 +59,7 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
     SetMessageSink(&m_messageSink);
     SetHelpLauncher(&m_helpLauncher);
     SetWaitCursorSink(&m_waitCursor);
+    SetProgressSink(&m_progress);
     SetSettingsStore(&m_settingsStore);
     SetCollator(&m_collator);
 }
@@ -67,6 +68,7 @@ CGenealogyApp::~CGenealogyApp()
 {
     SetCollator(nullptr);
     SetSettingsStore(nullptr);
+    SetProgressSink(nullptr);
     SetWaitCursorSink(nullptr);
     SetHelpLauncher(nullptr);
     SetMessageSink(nullptr);

@@ -2,6 +2,7 @@
 
 #include "gui/platform/QtHelpLauncher.h"
 #include "gui/platform/QtMessageSink.h"
+#include "gui/platform/QtProgress.h"
 #include "gui/platform/QtWaitCursor.h"
 #include "qtcore/platform/IcuCollator.h"
 #include "qtcore/platform/QtSettingsStore.h"
@@ -69,6 +70,7 @@ private:
     CQtMessageSink m_messageSink;
     CQtHelpLauncher m_helpLauncher;
     CQtWaitCursorSink m_waitCursor;
+    CQtProgressSink m_progress;
     CQtSettingsStore m_settingsStore;
     CIcuCollator m_collator;
     std::unique_ptr<CMainFrame> m_pMainWnd;

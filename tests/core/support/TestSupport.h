@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/model/Tables.h"
+#include "core/options/Language.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Message.h"
+#include "core/platform/Progress.h"
 #include "core/text/WideText.h"
 #include "FileBytes.h"
 
@@ -53,6 +55,43 @@ public:
 private:
     CCalendarDate m_today;
     CClock* m_pPrevious = nullptr;
+};
+
+/// A clock whose time moves on by `step` each time it is asked, so that
+/// delays pass as fast as a test wants; counts how often it was asked.
+class CSteppingClock : public CPinnedClock {
+public:
+    explicit CSteppingClock(std::chrono::milliseconds step) : CPinnedClock({2000, 1, 1}), m_step(step) {}
+    std::chrono::steady_clock::time_point Now() const override
+    {
+        ++m_nAsked;
+        return m_now += m_step;
+    }
+
+    mutable int m_nAsked = 0;
+
+private:
+    std::chrono::milliseconds m_step;
+    mutable std::chrono::steady_clock::time_point m_now;
+};
+
+/// Records the percents shown, -1 for each Hide, instead of showing them.
+class CRecordingProgress : public CProgressSink {
+public:
+    CRecordingProgress() { m_pPrevious = SetProgressSink(this); }
+    ~CRecordingProgress() override { SetProgressSink(m_pPrevious); }
+    void Show(int nLabelId, int nPercent) override
+    {
+        m_strLabel = LoadLangString(nLabelId);
+        m_anShown.push_back(nPercent);
+    }
+    void Hide() override { m_anShown.push_back(-1); }
+
+    std::wstring m_strLabel;
+    std::vector<int> m_anShown;
+
+private:
+    CProgressSink* m_pPrevious = nullptr;
 };
 
 /// A fresh empty folder, removed with its content at the end of the test.

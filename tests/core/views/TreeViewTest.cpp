@@ -343,5 +343,16 @@ TEST_F(TreeViewTest, ThePatriarchSearchAsAWholeHasABudget)
     EXPECT_EQ(content.m_strCountText, L"Patriarchs (" + std::to_wstring(kPatriarchSearchBudgets) + L"+ persons in total)");
 }
 
+// Adam and Cain have families of their own: the search tells each of them.
+TEST_F(TreeViewTest, PatriarchSearchTellsTheCandidatesDone)
+{
+    ThreeGenerations();
+    CSteppingClock clock(std::chrono::seconds(1));
+    CRecordingProgress sink;
+    CTreeWalker(Patriarchs).Build(0);
+    EXPECT_EQ(sink.m_anShown, (std::vector<int>{0, 50, 100, -1}));
+    EXPECT_EQ(sink.m_strLabel, L"Patriarchs");
+}
+
 } // namespace
 
