@@ -4,13 +4,9 @@
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
 
-#include <cstdint>
 #include <string>
 
 enum class DateTextMode;
-
-/// An item of a tree view, opaque to the core.
-using CTreeItemHandle = std::uintptr_t;
 
 /// One INDI record. Links to families are ids as the file wrote them (@F3@).
 class CPerson {
@@ -36,10 +32,8 @@ public:
     CEventList m_occupations;
     CEventList m_religions;
     CNoteList m_notes;
-    CTreeItemHandle m_hTreeItem = 0; ///< the tree view's latest item for the person
-    CTreeItemHandle m_hTreeItem2 = 0; ///< the person's root item among the patriarchs
 
-    // Names composed by the display options (text/Names.cpp).
+    // Names composed by the display options (Names.cpp).
     std::wstring GetFirstName() const;
     std::wstring GetMiddleName() const;
     std::wstring GetLastName() const;
@@ -50,7 +44,7 @@ public:
     std::wstring GetFullNameFirstFirst() const;
     std::wstring GetShortName() const;
 
-    // The birth and death dates as text (text/Dates.cpp).
+    // The birth and death dates as text (Dates.cpp).
     std::wstring GetBirthDateText(DateTextMode mode) const;
     std::wstring GetDeathDateText(DateTextMode mode) const;
 };
