@@ -1,10 +1,12 @@
 #include "core/options/Language.h"
+#include "core/options/OptionTable.h"
 #include "core/options/Settings.h"
 #include "core/platform/DataFolders.h"
 #include "core/platform/SettingsStore.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/MainFrame.h"
 #include "gui/options/OptionsSheet.h"
+#include "qtcore/platform/QtText.h"
 
 #include "GuiTestSupport.h"
 
@@ -18,6 +20,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -80,10 +83,11 @@ private slots:
         RunSheet([&](COptionsSheet& sheet) {
             sheet.m_pTabs->setCurrentIndex(1);
             COptionsPageDisplay& page = *sheet.m_pPageDisplay;
-            seen << page.m_check1Name1->isEnabled() << page.m_check1Name1->isChecked()
-                 << page.m_checkSexLetter->isEnabled();
+            const auto box = [&page](const char* pszName) { return page.findChild<QCheckBox*>(pszName); };
+            seen << box("firstNameFirst")->isEnabled() << box("firstNameFirst")->isChecked()
+                 << box("sexLetter")->isEnabled();
             page.m_radioModifications->setChecked(true);
-            seen << page.m_check1Name1->isEnabled() << page.m_checkInclNick->isChecked();
+            seen << box("firstNameFirst")->isEnabled() << box("nickname")->isChecked();
             page.m_radioAsInNameTag->setChecked(true);
             sheet.m_pPageGeneral->m_editLevel->clear();
             sheet.OnOK();
@@ -92,6 +96,26 @@ private slots:
         QVERIFY(Settings.AsInNameTag && Settings._1Name1 && Settings.InclNick);
         QCOMPARE(Settings.LevForPatr, 0);
         QCOMPARE(m_store.m_values[L"1Name1"], std::wstring(1, wchar_t{1}));
+    }
+
+    // Each option the table puts on a page has its control there, a box
+    // with the table's label; a page has no box the table does not know.
+    void eachPageShowsTheOptionsOfTheTable()
+    {
+        COptionsSheet sheet;
+        for (const auto& [page, pPage] : {std::pair<EOptionsPage, QWidget*>{EOptionsPage::General, sheet.m_pPageGeneral},
+                                          {EOptionsPage::Display, sheet.m_pPageDisplay}}) {
+            for (const CStoredOption& option : StoredOptions()) {
+                if (option.m_page != page)
+                    continue;
+                auto* pControl = pPage->findChild<QWidget*>(QString::fromLatin1(option.m_pszControl));
+                QVERIFY2(pControl, option.m_pszControl);
+                if (option.m_control == EOptionControl::CheckBox)
+                    QCOMPARE(qobject_cast<QCheckBox*>(pControl)->text(), ToQString(LoadLangString(option.m_nLabelId)));
+            }
+            QCOMPARE(std::size_t(pPage->findChildren<QCheckBox*>().size()),
+                     OptionsOnPage(page, EOptionControl::CheckBox).size());
+        }
     }
 
     void cancelChangesNothing()
