@@ -130,7 +130,7 @@ QCheckBox* COptionsPage::Box(const char* pszName) const
     const auto it = std::find_if(m_boxes.begin(), m_boxes.end(), [pszName](const auto& box) {
         return std::string_view(box.first->m_pszControl) == pszName;
     });
-    return it->second;
+    return it != m_boxes.end() ? it->second : nullptr;
 }
 
 void COptionsPage::SetBoxTexts()

@@ -44,7 +44,8 @@ protected:
     /// Makes a check box, named and labelled as the table says, for every
     /// plain option the table puts on `page`; the page lays them out.
     void MakeBoxes(EOptionsPage page);
-    /// The box of that object name; every name asked for is the table's.
+    /// The box of that object name; null for a name the table does not put
+    /// on this page, which then shows no box in its place.
     QCheckBox* Box(const char* pszName) const;
     void SetBoxTexts();
     void FillBoxes(const COptionBoxes& boxes);
