@@ -21,6 +21,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -98,24 +99,43 @@ private slots:
         QCOMPARE(m_store.m_values[L"1Name1"], std::wstring(1, wchar_t{1}));
     }
 
-    // Each option the table puts on a page has its control there, a box
-    // with the table's label; a page has no box the table does not know.
+    // Each option the table puts on a page has its control there; a plain
+    // box has the table's label, opens as its option stands and confirms into
+    // it. A page has no box the table does not know.
     void eachPageShowsTheOptionsOfTheTable()
     {
-        COptionsSheet sheet;
-        for (const auto& [page, pPage] : {std::pair<EOptionsPage, QWidget*>{EOptionsPage::General, sheet.m_pPageGeneral},
-                                          {EOptionsPage::Display, sheet.m_pPageDisplay}}) {
-            for (const CStoredOption& option : StoredOptions()) {
-                if (option.m_page != page)
-                    continue;
-                auto* pControl = pPage->findChild<QWidget*>(QString::fromLatin1(option.m_pszControl));
-                QVERIFY2(pControl, option.m_pszControl);
-                if (option.m_control == EOptionControl::CheckBox)
-                    QCOMPARE(qobject_cast<QCheckBox*>(pControl)->text(), ToQString(LoadLangString(option.m_nLabelId)));
-            }
-            QCOMPARE(std::size_t(pPage->findChildren<QCheckBox*>().size()),
-                     OptionsOnPage(page, EOptionControl::CheckBox).size());
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        std::vector<std::pair<bool*, bool>> toggled;
+        for (const CStoredOption& option : StoredOptions()) {
+            if (option.m_control == EOptionControl::CheckBox)
+                toggled.emplace_back(SettingOf<bool>(option), toggled.size() % 2 == 0);
         }
+        for (const auto& [pbSetting, bValue] : toggled)
+            *pbSetting = !bValue;
+        RunSheet([&](COptionsSheet& sheet) {
+            sheet.m_pTabs->setCurrentIndex(1);
+            const std::pair<EOptionsPage, QWidget*> pages[] = {{EOptionsPage::General, sheet.m_pPageGeneral},
+                                                               {EOptionsPage::Display, sheet.m_pPageDisplay}};
+            for (const auto& [page, pPage] : pages) {
+                QCOMPARE(std::size_t(pPage->findChildren<QCheckBox*>().size()),
+                         OptionsOnPage(page, EOptionControl::CheckBox).size());
+                for (const CStoredOption& option : StoredOptions()) {
+                    if (option.m_page != page)
+                        continue;
+                    auto* pControl = pPage->findChild<QWidget*>(option.m_pszControl);
+                    QVERIFY2(pControl, option.m_pszControl);
+                    if (auto* pBox = qobject_cast<QCheckBox*>(pControl)) {
+                        QCOMPARE(pBox->text(), ToQString(LoadLangString(option.m_nLabelId)));
+                        QCOMPARE(pBox->isChecked(), *SettingOf<bool>(option));
+                        pBox->toggle();
+                    }
+                }
+            }
+            sheet.OnOK();
+        });
+        for (const auto& [pbSetting, bValue] : toggled)
+            QCOMPARE(*pbSetting, bValue);
     }
 
     void cancelChangesNothing()

@@ -53,38 +53,4 @@ TEST_F(OptionsPagesTest, ItalianStoredChecksNoButtonAndStays)
     EXPECT_EQ(Settings.DateFormat, 5);
 }
 
-class OptionBoxTest : public CViewBuilderTest, public testing::WithParamInterface<const CStoredOption*> {};
-
-// Each plain box opens as its option stands and confirms into it alone.
-TEST_P(OptionBoxTest, OpensAndConfirmsItsOwnOption)
-{
-    const CStoredOption& option = *GetParam();
-    bool& bSetting = *SettingOf<bool>(option);
-    bSetting = !bSetting;
-    CGeneralPageValues general = OpenGeneralPage();
-    CDisplayPageValues display = OpenDisplayPage();
-    COptionBoxes& boxes = option.m_page == EOptionsPage::General ? general.m_boxes : display.m_boxes;
-    const COptionBoxes opened = boxes;
-    ASSERT_EQ(opened.size(), OptionsOnPage(option.m_page, EOptionControl::CheckBox).size());
-    EXPECT_EQ(opened.at(&option), bSetting);
-    boxes.at(&option) = !bSetting;
-    ConfirmGeneralPage(general);
-    ConfirmDisplayPage(display);
-    for (const auto& [pOther, bOpened] : opened)
-        EXPECT_EQ(*SettingOf<bool>(*pOther), pOther == &option ? !bOpened : bOpened) << WideToUtf8(pOther->m_pszName);
-}
-
-std::vector<const CStoredOption*> EveryBox()
-{
-    std::vector<const CStoredOption*> options = OptionsOnPage(EOptionsPage::General, EOptionControl::CheckBox);
-    for (const CStoredOption* pOption : OptionsOnPage(EOptionsPage::Display, EOptionControl::CheckBox))
-        options.push_back(pOption);
-    return options;
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, OptionBoxTest, testing::ValuesIn(EveryBox()),
-                         [](const testing::TestParamInfo<const CStoredOption*>& option) {
-                             return WideToUtf8(option.param->m_pszName);
-                         });
-
 } // namespace
