@@ -1,10 +1,12 @@
 #include "core/options/Language.h"
+#include "core/options/OptionTable.h"
 #include "core/options/Settings.h"
 #include "core/platform/DataFolders.h"
 #include "core/platform/SettingsStore.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/MainFrame.h"
 #include "gui/options/OptionsSheet.h"
+#include "qtcore/platform/QtText.h"
 
 #include "GuiTestSupport.h"
 
@@ -18,6 +20,8 @@
 #include <QtTest>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -80,10 +84,11 @@ private slots:
         RunSheet([&](COptionsSheet& sheet) {
             sheet.m_pTabs->setCurrentIndex(1);
             COptionsPageDisplay& page = *sheet.m_pPageDisplay;
-            seen << page.m_check1Name1->isEnabled() << page.m_check1Name1->isChecked()
-                 << page.m_checkSexLetter->isEnabled();
+            const auto box = [&page](const char* pszName) { return page.findChild<QCheckBox*>(pszName); };
+            seen << box("firstNameFirst")->isEnabled() << box("firstNameFirst")->isChecked()
+                 << box("sexLetter")->isEnabled();
             page.m_radioModifications->setChecked(true);
-            seen << page.m_check1Name1->isEnabled() << page.m_checkInclNick->isChecked();
+            seen << box("firstNameFirst")->isEnabled() << box("nickname")->isChecked();
             page.m_radioAsInNameTag->setChecked(true);
             sheet.m_pPageGeneral->m_editLevel->clear();
             sheet.OnOK();
@@ -92,6 +97,45 @@ private slots:
         QVERIFY(Settings.AsInNameTag && Settings._1Name1 && Settings.InclNick);
         QCOMPARE(Settings.LevForPatr, 0);
         QCOMPARE(m_store.m_values[L"1Name1"], std::wstring(1, wchar_t{1}));
+    }
+
+    // Each option the table puts on a page has its control there; a plain
+    // box has the table's label, opens as its option stands and confirms into
+    // it. A page has no box the table does not know.
+    void eachPageShowsTheOptionsOfTheTable()
+    {
+        CGenealogyApp app;
+        SetSettingsStore(&m_store);
+        std::vector<std::pair<bool*, bool>> toggled;
+        for (const CStoredOption& option : StoredOptions()) {
+            if (option.m_control == EOptionControl::CheckBox)
+                toggled.emplace_back(SettingOf<bool>(option), toggled.size() % 2 == 0);
+        }
+        for (const auto& [pbSetting, bValue] : toggled)
+            *pbSetting = !bValue;
+        RunSheet([&](COptionsSheet& sheet) {
+            sheet.m_pTabs->setCurrentIndex(1);
+            const std::pair<EOptionsPage, QWidget*> pages[] = {{EOptionsPage::General, sheet.m_pPageGeneral},
+                                                               {EOptionsPage::Display, sheet.m_pPageDisplay}};
+            for (const auto& [page, pPage] : pages) {
+                QCOMPARE(std::size_t(pPage->findChildren<QCheckBox*>().size()),
+                         OptionsOnPage(page, EOptionControl::CheckBox).size());
+                for (const CStoredOption& option : StoredOptions()) {
+                    if (option.m_page != page)
+                        continue;
+                    auto* pControl = pPage->findChild<QWidget*>(option.m_pszControl);
+                    QVERIFY2(pControl, option.m_pszControl);
+                    if (auto* pBox = qobject_cast<QCheckBox*>(pControl)) {
+                        QCOMPARE(pBox->text(), ToQString(LoadLangString(option.m_nLabelId)));
+                        QCOMPARE(pBox->isChecked(), *SettingOf<bool>(option));
+                        pBox->toggle();
+                    }
+                }
+            }
+            sheet.OnOK();
+        });
+        for (const auto& [pbSetting, bValue] : toggled)
+            QCOMPARE(*pbSetting, bValue);
     }
 
     void cancelChangesNothing()

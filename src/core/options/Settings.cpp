@@ -1,6 +1,7 @@
 #include "core/options/Settings.h"
 
 #include "core/options/Language.h"
+#include "core/options/OptionTable.h"
 #include "core/platform/SettingsStore.h"
 #include "core/text/WideText.h"
 
@@ -40,54 +41,6 @@ void WriteNumber(const wchar_t* pszName, int nNumber)
     WriteRegString(pszName, code != 0 ? std::wstring(1, code) : std::wstring());
 }
 
-// The options stored as a flag or a number, by value name, in the order
-// LoadSettings reads them. FileOpen and LastFile come first, for LastFileName.
-struct CStoredOption {
-    const wchar_t* m_pszName;
-    bool CSettings::*m_pbFlag = nullptr;
-    int CSettings::*m_pnNumber = nullptr;
-};
-
-const CStoredOption theStartOptions[] = {{L"FileOpen", &CSettings::FileOpen}, {L"LastFile", &CSettings::LastFile}};
-const CStoredOption theDisplayOptions[] = {
-    {L"1Name1", &CSettings::_1Name1},
-    {L"MaidNam1", &CSettings::MaidNam1},
-    {L"Sh1Nam", &CSettings::Sh1Nam},
-    {L"ShMidNam", &CSettings::ShMidNam},
-    {L"ShowMidNam", &CSettings::ShowMidNam},
-    {L"InclNick", &CSettings::InclNick},
-    {L"DatForPatr", &CSettings::DatForPatr},
-    {L"AsInNameTag", &CSettings::AsInNameTag},
-    {L"LevForPatr", nullptr, &CSettings::LevForPatr},
-    {L"PutSexLetter", &CSettings::PutSexLetter},
-    {L"PutAge", &CSettings::PutAge},
-    {L"PutBirthDate", &CSettings::PutBirthDate},
-    {L"PutDeathDate", &CSettings::PutDeathDate},
-    {L"YearOnly", &CSettings::YearOnly},
-    {L"DateFormat", nullptr, &CSettings::DateFormat},
-};
-
-void ReadOption(const CStoredOption& option)
-{
-    if (option.m_pbFlag)
-        ReadFlag(option.m_pszName, Settings.*option.m_pbFlag);
-    else
-        ReadNumber(option.m_pszName, Settings.*option.m_pnNumber);
-}
-
-const CStoredOption* FindStoredOption(const std::wstring& strName)
-{
-    for (const CStoredOption& option : theStartOptions) {
-        if (strName == option.m_pszName)
-            return &option;
-    }
-    for (const CStoredOption& option : theDisplayOptions) {
-        if (strName == option.m_pszName)
-            return &option;
-    }
-    return nullptr;
-}
-
 // A number as typed: decimal digits only, within the 16 bits it is stored in.
 bool ParseNumberText(const std::wstring& strText, int& nNumber)
 {
@@ -96,6 +49,60 @@ bool ParseNumberText(const std::wstring& strText, int& nNumber)
     if (nDigits == 0 || nDigits != strText.size() || nValue > 0xFFFF)
         return false;
     nNumber = static_cast<int>(nValue);
+    return true;
+}
+
+// A text is stored whole, or cut to the length its option keeps; one kept only
+// while a flag is on is not read while the flag is off, and reads as empty
+// when it cannot be read.
+void ReadText(const CStoredOption& option, std::wstring& strText)
+{
+    const bool bKept = !option.m_pbKeptWhile || Settings.*option.m_pbKeptWhile;
+    std::wstring strValue;
+    if (bKept && ReadRegString(option.m_pszName, strValue) >= 0)
+        strText = strValue.substr(0, option.m_nLength);
+    else if (option.m_pbKeptWhile)
+        strText.clear();
+}
+
+void WriteText(const CStoredOption& option, const std::wstring& strText)
+{
+    const bool bKept = !option.m_pbKeptWhile || Settings.*option.m_pbKeptWhile;
+    WriteRegString(option.m_pszName, bKept ? strText.substr(0, option.m_nLength) : std::wstring());
+}
+
+void ReadOption(const CStoredOption& option)
+{
+    if (bool* pbFlag = SettingOf<bool>(option))
+        ReadFlag(option.m_pszName, *pbFlag);
+    else if (int* pnNumber = SettingOf<int>(option))
+        ReadNumber(option.m_pszName, *pnNumber);
+    else
+        ReadText(option, *SettingOf<std::wstring>(option));
+}
+
+void WriteOption(const CStoredOption& option)
+{
+    if (const bool* pbFlag = SettingOf<bool>(option))
+        WriteFlag(option.m_pszName, *pbFlag);
+    else if (const int* pnNumber = SettingOf<int>(option))
+        WriteNumber(option.m_pszName, *pnNumber);
+    else
+        WriteText(option, *SettingOf<std::wstring>(option));
+}
+
+// A flag as typed is 0 or 1; a text is taken as written, cut as it is stored.
+bool SetOptionFromText(const CStoredOption& option, const std::wstring& strText)
+{
+    if (int* pnNumber = SettingOf<int>(option))
+        return ParseNumberText(strText, *pnNumber);
+    if (std::wstring* pstrText = SettingOf<std::wstring>(option)) {
+        *pstrText = strText.substr(0, option.m_nLength);
+        return true;
+    }
+    if (strText != L"0" && strText != L"1")
+        return false;
+    *SettingOf<bool>(option) = strText == L"1";
     return true;
 }
 
@@ -113,60 +120,19 @@ int WriteRegString(const std::wstring& strName, const std::wstring& strText)
 
 void LoadSettings()
 {
-    for (const CStoredOption& option : theStartOptions)
+    for (const CStoredOption& option : StoredOptions())
         ReadOption(option);
-    if (!Settings.LastFile || ReadRegString(L"LastFileName", Settings.LastFileName) < 0)
-        Settings.LastFileName.clear();
-    for (const CStoredOption& option : theDisplayOptions)
-        ReadOption(option);
-    std::wstring strLang;
-    if (ReadRegString(L"Lang", strLang) >= 0)
-        Settings.Lang = strLang.substr(0, 2);
-    std::wstring strContactsPath;
-    if (ReadRegString(L"ContactsPath", strContactsPath) >= 0)
-        Settings.ContactsPath = strContactsPath;
     SetLanguage(Settings.Lang);
 }
 
 bool SetSettingFromText(const std::wstring& strName, const std::wstring& strText)
 {
-    if (const CStoredOption* pOption = FindStoredOption(strName)) {
-        if (pOption->m_pnNumber)
-            return ParseNumberText(strText, Settings.*pOption->m_pnNumber);
-        if (strText != L"0" && strText != L"1")
-            return false;
-        Settings.*pOption->m_pbFlag = strText == L"1";
-        return true;
-    }
-    if (strName == L"Lang")
-        Settings.Lang = strText.substr(0, 2);
-    else if (strName == L"LastFileName")
-        Settings.LastFileName = strText;
-    else
-        return false;
-    return true;
+    const CStoredOption* pOption = FindStoredOption(strName);
+    return pOption && SetOptionFromText(*pOption, strText);
 }
 
 void SaveSettings()
 {
-    WriteFlag(L"LastFile", Settings.LastFile);
-    WriteRegString(L"LastFileName", Settings.LastFile ? Settings.LastFileName : std::wstring());
-    WriteFlag(L"FileOpen", Settings.FileOpen);
-    WriteFlag(L"1Name1", Settings._1Name1);
-    WriteFlag(L"MaidNam1", Settings.MaidNam1);
-    WriteFlag(L"Sh1Nam", Settings.Sh1Nam);
-    WriteFlag(L"ShowMidNam", Settings.ShowMidNam);
-    WriteFlag(L"ShMidNam", Settings.ShMidNam);
-    WriteFlag(L"DatForPatr", Settings.DatForPatr);
-    WriteNumber(L"LevForPatr", Settings.LevForPatr);
-    WriteFlag(L"InclNick", Settings.InclNick);
-    WriteFlag(L"AsInNameTag", Settings.AsInNameTag);
-    WriteFlag(L"PutSexLetter", Settings.PutSexLetter);
-    WriteFlag(L"PutAge", Settings.PutAge);
-    WriteFlag(L"PutBirthDate", Settings.PutBirthDate);
-    WriteFlag(L"PutDeathDate", Settings.PutDeathDate);
-    WriteFlag(L"YearOnly", Settings.YearOnly);
-    WriteNumber(L"DateFormat", Settings.DateFormat);
-    WriteRegString(L"Lang", Settings.Lang.substr(0, 2));
-    WriteRegString(L"ContactsPath", Settings.ContactsPath);
+    for (const CStoredOption& option : StoredOptions())
+        WriteOption(option);
 }

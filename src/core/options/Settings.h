@@ -43,8 +43,8 @@ void LoadSettings();
 
 /// Sets the option stored under `strName` for this run only, from its text as
 /// a person types it: a flag 0 or 1, a number in decimal (0 to 65535, as it
-/// is stored), Lang and LastFileName as written. False for an unknown name or
-/// a value the option cannot take; a new Lang is selected by SetLanguage.
+/// is stored), a text as written (cut as it is stored). False for an unknown
+/// name or a value the option cannot take; a new Lang is selected by SetLanguage.
 bool SetSettingFromText(const std::wstring& strName, const std::wstring& strText);
 
 /// Writes every option, changed or not.

@@ -17,6 +17,21 @@ bool HasButton(const std::wstring& strLang)
     return strLang == L"En" || strLang == L"Fr" || strLang == L"Ge" || strLang == L"Ru";
 }
 
+// Every plain check box of the page, as its option stands.
+COptionBoxes OpenBoxes(EOptionsPage page)
+{
+    COptionBoxes boxes;
+    for (const CStoredOption* pOption : OptionsOnPage(page, EOptionControl::CheckBox))
+        boxes[pOption] = *SettingOf<bool>(*pOption);
+    return boxes;
+}
+
+void ConfirmBoxes(const COptionBoxes& boxes)
+{
+    for (const auto& [pOption, bChecked] : boxes)
+        *SettingOf<bool>(*pOption) = bChecked;
+}
+
 } // namespace
 
 int LevelFromText(const std::wstring& strText)
@@ -28,13 +43,11 @@ int LevelFromText(const std::wstring& strText)
 CGeneralPageValues OpenGeneralPage()
 {
     CGeneralPageValues values;
-    values.m_bFileOpen = Settings.FileOpen;
-    values.m_bLastFile = Settings.LastFile;
+    values.m_boxes = OpenBoxes(EOptionsPage::General);
     if (HasButton(Settings.Lang)) {
         values.m_strLang = Settings.Lang;
         ResetLanguageOffsets(Settings.Lang);
     }
-    values.m_bDatForPatr = Settings.DatForPatr;
     values.m_strLevel = std::to_wstring(Settings.LevForPatr);
     values.m_nDateFormat = Settings.DateFormat == 0 || Settings.DateFormat == 1 ? Settings.DateFormat : -1;
     return values;
@@ -43,25 +56,14 @@ CGeneralPageValues OpenGeneralPage()
 CDisplayPageValues OpenDisplayPage()
 {
     CDisplayPageValues values;
-    values.AsInNameTag = Settings.AsInNameTag;
-    values.PutSexLetter = Settings.PutSexLetter;
-    values._1Name1 = Settings._1Name1;
-    values.Sh1Nam = Settings.Sh1Nam;
-    values.ShowMidNam = Settings.ShowMidNam;
-    values.ShMidNam = Settings.ShMidNam;
-    values.MaidNam1 = Settings.MaidNam1;
-    values.InclNick = Settings.InclNick;
-    values.PutBirthDate = Settings.PutBirthDate;
-    values.PutDeathDate = Settings.PutDeathDate;
-    values.YearOnly = Settings.YearOnly;
-    values.PutAge = Settings.PutAge;
+    values.m_boxes = OpenBoxes(EOptionsPage::Display);
+    values.m_bAsInNameTag = Settings.AsInNameTag;
     return values;
 }
 
 void ConfirmGeneralPage(const CGeneralPageValues& values)
 {
-    Settings.FileOpen = values.m_bFileOpen;
-    Settings.LastFile = values.m_bLastFile;
+    ConfirmBoxes(values.m_boxes);
     if (HasButton(values.m_strLang)) {
         Settings.Lang = values.m_strLang;
         SetLanguage(values.m_strLang);
@@ -70,7 +72,6 @@ void ConfirmGeneralPage(const CGeneralPageValues& values)
     CNote::theLabelLoaded = false;
     CEventInfo::LoadEventLabels();
     CNote::LoadNoteLabel();
-    Settings.DatForPatr = values.m_bDatForPatr;
     Settings.LevForPatr = LevelFromText(values.m_strLevel);
     if (values.m_nDateFormat == 0 || values.m_nDateFormat == 1)
         Settings.DateFormat = values.m_nDateFormat;
@@ -78,16 +79,6 @@ void ConfirmGeneralPage(const CGeneralPageValues& values)
 
 void ConfirmDisplayPage(const CDisplayPageValues& values)
 {
-    Settings.AsInNameTag = values.AsInNameTag;
-    Settings.PutSexLetter = values.PutSexLetter;
-    Settings._1Name1 = values._1Name1;
-    Settings.Sh1Nam = values.Sh1Nam;
-    Settings.ShowMidNam = values.ShowMidNam;
-    Settings.ShMidNam = values.ShMidNam;
-    Settings.MaidNam1 = values.MaidNam1;
-    Settings.InclNick = values.InclNick;
-    Settings.PutBirthDate = values.PutBirthDate;
-    Settings.PutDeathDate = values.PutDeathDate;
-    Settings.YearOnly = values.YearOnly;
-    Settings.PutAge = values.PutAge;
+    ConfirmBoxes(values.m_boxes);
+    Settings.AsInNameTag = values.m_bAsInNameTag;
 }

@@ -1,34 +1,28 @@
 #pragma once
 
+#include "core/options/OptionTable.h"
+
+#include <map>
 #include <string>
 
 // What the two pages of the options sheet show and store. The sheet fills its
 // controls from these values when a page opens and hands them back on confirm.
 
+/// A page's plain check boxes, each by the option it shows.
+using COptionBoxes = std::map<const CStoredOption*, bool>;
+
 /// The "General" page.
 struct CGeneralPageValues {
-    bool m_bFileOpen = false;
-    bool m_bLastFile = false;
-    std::wstring m_strLang; ///< "En", "Fr", "Ge" or "Ru"; empty when no button is checked
-    bool m_bDatForPatr = true;
+    COptionBoxes m_boxes;
+    std::wstring m_strLang;  ///< "En", "Fr", "Ge" or "Ru"; empty when no button is checked
     std::wstring m_strLevel; ///< the level field's text
     int m_nDateFormat = 0;   ///< 0 or 1; -1 when neither button is checked
 };
 
-/// The "Display" page: one flag per box, named as its setting.
+/// The "Display" page.
 struct CDisplayPageValues {
-    bool AsInNameTag = true;
-    bool PutSexLetter = false;
-    bool _1Name1 = false;
-    bool Sh1Nam = false;
-    bool ShowMidNam = false;
-    bool ShMidNam = false;
-    bool MaidNam1 = false;
-    bool InclNick = false;
-    bool PutBirthDate = false;
-    bool PutDeathDate = false;
-    bool YearOnly = false;
-    bool PutAge = false;
+    COptionBoxes m_boxes;
+    bool m_bAsInNameTag = true;
 };
 
 /// The page as it opens from the settings. Opening also sets the offsets of

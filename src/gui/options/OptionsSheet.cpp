@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -115,14 +116,52 @@ void COptionsPage::OnOK()
     m_pSheet->Apply(this);
 }
 
+void COptionsPage::MakeBoxes(EOptionsPage page)
+{
+    for (const CStoredOption* pOption : OptionsOnPage(page, EOptionControl::CheckBox)) {
+        auto* pBox = new QCheckBox;
+        pBox->setObjectName(QString::fromLatin1(pOption->m_pszControl));
+        m_boxes.emplace_back(pOption, pBox);
+    }
+}
+
+QCheckBox* COptionsPage::Box(const char* pszName) const
+{
+    const auto it = std::find_if(m_boxes.begin(), m_boxes.end(), [pszName](const auto& box) {
+        return std::string_view(box.first->m_pszControl) == pszName;
+    });
+    return it != m_boxes.end() ? it->second : nullptr;
+}
+
+void COptionsPage::SetBoxTexts()
+{
+    for (const auto& [pOption, pBox] : m_boxes)
+        pBox->setText(Text(pOption->m_nLabelId));
+}
+
+void COptionsPage::FillBoxes(const COptionBoxes& boxes)
+{
+    for (const auto& [pOption, pBox] : m_boxes)
+        pBox->setChecked(boxes.at(pOption));
+}
+
+COptionBoxes COptionsPage::ReadBoxes() const
+{
+    COptionBoxes boxes;
+    for (const auto& [pOption, pBox] : m_boxes)
+        boxes[pOption] = pBox->isChecked();
+    return boxes;
+}
+
 COptionsPageGeneral::COptionsPageGeneral(COptionsSheet* pSheet) : COptionsPage(pSheet)
 {
     setObjectName(QStringLiteral("general"));
     auto* pPage = new QVBoxLayout(this);
     QVBoxLayout* pInside = nullptr;
+    MakeBoxes(EOptionsPage::General);
     m_pGroupData = AddGroup(pPage, pInside);
-    m_checkFileOpen = Add<QCheckBox>(pInside, "fileOpen");
-    m_checkLastFile = Add<QCheckBox>(pInside, "lastFile");
+    pInside->addWidget(Box("fileOpen"));
+    pInside->addWidget(Box("lastFile"));
 
     auto* pRow = new QHBoxLayout;
     pPage->addLayout(pRow);
@@ -144,7 +183,7 @@ COptionsPageGeneral::COptionsPageGeneral(COptionsSheet* pSheet) : COptionsPage(p
 
     auto* pLevelRow = new QHBoxLayout;
     pPage->addLayout(pLevelRow);
-    m_checkDatForPatr = Add<QCheckBox>(pLevelRow, "datForPatr");
+    pLevelRow->addWidget(Box("datForPatr"));
     m_editLevel = Add<QLineEdit>(pLevelRow, "level");
     m_editLevel->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
     m_editLevel->setMaximumWidth(40);
@@ -188,27 +227,23 @@ void COptionsPageGeneral::SetTexts()
     SetGroupTitle(m_pGroupData, IDS_DATA);
     SetGroupTitle(m_pGroupLanguage, IDS_LANGUAGE);
     SetGroupTitle(m_pGroupDate, IDS_DATE);
-    m_checkFileOpen->setText(Text(IDS_START_WITH_SOURCE_FILE_SELECTION));
-    m_checkLastFile->setText(Text(IDS_OPEN_THE_LAST_USED_FILE));
+    SetBoxTexts();
     m_radioEnglish->setText(Text(IDS_ENGLISH));
     m_radioFrench->setText(Text(IDS_FRENCH));
     m_radioGerman->setText(Text(IDS_GERMAN));
     m_radioRussian->setText(Text(IDS_RUSSIAN));
     m_radioDayFirst->setText(Text(IDS_DATE_FORMAT_DOTTED));
     m_radioMonthFirst->setText(Text(IDS_DATE_FORMAT_US));
-    m_checkDatForPatr->setText(Text(IDS_DATA_FOR_PATRIARCHS));
 }
 
 void COptionsPageGeneral::OnInitDialog()
 {
     const CGeneralPageValues values = OpenGeneralPage();
-    m_checkFileOpen->setChecked(values.m_bFileOpen);
-    m_checkLastFile->setChecked(values.m_bLastFile);
+    FillBoxes(values.m_boxes);
     m_radioEnglish->setChecked(values.m_strLang == L"En");
     m_radioFrench->setChecked(values.m_strLang == L"Fr");
     m_radioGerman->setChecked(values.m_strLang == L"Ge");
     m_radioRussian->setChecked(values.m_strLang == L"Ru");
-    m_checkDatForPatr->setChecked(values.m_bDatForPatr);
     m_editLevel->setText(ToQString(values.m_strLevel));
     m_radioDayFirst->setChecked(values.m_nDateFormat == 0);
     m_radioMonthFirst->setChecked(values.m_nDateFormat == 1);
@@ -217,14 +252,12 @@ void COptionsPageGeneral::OnInitDialog()
 void COptionsPageGeneral::Store()
 {
     CGeneralPageValues values;
-    values.m_bFileOpen = m_checkFileOpen->isChecked();
-    values.m_bLastFile = m_checkLastFile->isChecked();
+    values.m_boxes = ReadBoxes();
     values.m_strLang = m_radioEnglish->isChecked()   ? L"En"
                        : m_radioFrench->isChecked()  ? L"Fr"
                        : m_radioGerman->isChecked()  ? L"Ge"
                        : m_radioRussian->isChecked() ? L"Ru"
                                                      : L"";
-    values.m_bDatForPatr = m_checkDatForPatr->isChecked();
     values.m_strLevel = FromQString(m_editLevel->text());
     values.m_nDateFormat = m_radioDayFirst->isChecked() ? 0 : m_radioMonthFirst->isChecked() ? 1 : -1;
     ConfirmGeneralPage(values);
@@ -235,34 +268,26 @@ COptionsPageDisplay::COptionsPageDisplay(COptionsSheet* pSheet) : COptionsPage(p
     setObjectName(QStringLiteral("display"));
     auto* pPage = new QVBoxLayout(this);
     QVBoxLayout* pInside = nullptr;
+    MakeBoxes(EOptionsPage::Display);
     m_pGroupNames = AddGroup(pPage, pInside);
     m_radioAsInNameTag = Add<QRadioButton>(pInside, "asInNameTag");
     m_radioModifications = Add<QRadioButton>(pInside, "modifications");
-    m_checkSexLetter = Add<QCheckBox>(pInside, "sexLetter");
-    m_check1Name1 = Add<QCheckBox>(pInside, "firstNameFirst");
-    m_checkSh1Nam = Add<QCheckBox>(pInside, "firstNameShort");
-    m_checkShowMidNam = Add<QCheckBox>(pInside, "middleName");
-    m_checkShMidNam = Add<QCheckBox>(pInside, "middleNameShort");
-    m_checkMaidNam1 = Add<QCheckBox>(pInside, "maidenNameFirst");
-    m_checkInclNick = Add<QCheckBox>(pInside, "nickname");
+    pInside->addWidget(Box("sexLetter"));
+    for (const char* pszName :
+         {"firstNameFirst", "firstNameShort", "middleName", "middleNameShort", "maidenNameFirst", "nickname"}) {
+        m_nameBoxes.push_back(Box(pszName));
+        pInside->addWidget(m_nameBoxes.back());
+    }
     connect(m_radioAsInNameTag, &QRadioButton::toggled, this, &COptionsPageDisplay::ApplyEnableRule);
 
     auto* pListGroup = new QGroupBox;
     m_pGroupList = pListGroup;
     auto* pGrid = new QGridLayout(pListGroup);
-    m_checkBirthDate = new QCheckBox;
-    m_checkDeathDate = new QCheckBox;
-    m_checkYearOnly = new QCheckBox;
-    m_checkAge = new QCheckBox;
-    m_checkBirthDate->setObjectName(QStringLiteral("birthDate"));
-    m_checkDeathDate->setObjectName(QStringLiteral("deathDate"));
-    m_checkYearOnly->setObjectName(QStringLiteral("yearOnly"));
-    m_checkAge->setObjectName(QStringLiteral("age"));
-    pGrid->addWidget(m_checkBirthDate, 0, 0, 1, 2);
-    pGrid->addWidget(m_checkAge, 0, 2);
-    pGrid->addWidget(m_checkDeathDate, 1, 0, 1, 2);
+    pGrid->addWidget(Box("birthDate"), 0, 0, 1, 2);
+    pGrid->addWidget(Box("age"), 0, 2);
+    pGrid->addWidget(Box("deathDate"), 1, 0, 1, 2);
     pGrid->addItem(new QSpacerItem(16, 1), 2, 0);
-    pGrid->addWidget(m_checkYearOnly, 2, 1);
+    pGrid->addWidget(Box("yearOnly"), 2, 1);
     pGrid->setColumnStretch(1, 1);
     pPage->addWidget(pListGroup);
     pPage->addStretch();
@@ -271,8 +296,7 @@ COptionsPageDisplay::COptionsPageDisplay(COptionsSheet* pSheet) : COptionsPage(p
 void COptionsPageDisplay::ApplyEnableRule()
 {
     const bool bEnabled = !m_radioAsInNameTag->isChecked();
-    for (QCheckBox* pBox : {m_check1Name1, m_checkMaidNam1, m_checkSh1Nam, m_checkShMidNam, m_checkShowMidNam,
-                            m_checkInclNick})
+    for (QCheckBox* pBox : m_nameBoxes)
         pBox->setEnabled(bEnabled);
 }
 
@@ -280,52 +304,24 @@ void COptionsPageDisplay::SetTexts()
 {
     SetGroupTitle(m_pGroupNames, IDS_NAME_REPRESENTATION);
     SetGroupTitle(m_pGroupList, IDS_PUT_AFTER_NAME_IN_LIST);
-    const std::pair<QAbstractButton*, int> texts[] = {
-        {m_radioAsInNameTag, IDS_NAME_AS_IN_NAME_TAG}, {m_radioModifications, IDS_MODIFICATIONS},
-        {m_checkSexLetter, IDS_PUT_SEX_LETTER_AFTER_NAME},        {m_check1Name1, IDS_FIRST_NAME_IS_THE_1ST},
-        {m_checkSh1Nam, IDS_FIRST_NAME_IS_SHORTENED},     {m_checkShowMidNam, IDS_SHOW_MIDDLE_NAME},
-        {m_checkShMidNam, IDS_MIDDLE_NAME_IS_SHORTENED},  {m_checkMaidNam1, IDS_MAIDEN_NAME_IS_THE_1ST},
-        {m_checkInclNick, IDS_INCLUDE_NICKNAME_AFTER_LAST_NAME},       {m_checkBirthDate, IDS_BIRTH_DATE},
-        {m_checkDeathDate, IDS_DEATH_DATE},            {m_checkYearOnly, IDS_YEAR_ONLY},
-        {m_checkAge, IDS_AGE_COLUMN},
-    };
-    for (const auto& [pButton, nId] : texts)
-        pButton->setText(Text(nId));
+    m_radioAsInNameTag->setText(Text(IDS_NAME_AS_IN_NAME_TAG));
+    m_radioModifications->setText(Text(IDS_MODIFICATIONS));
+    SetBoxTexts();
 }
 
 void COptionsPageDisplay::OnInitDialog()
 {
     const CDisplayPageValues values = OpenDisplayPage();
-    (values.AsInNameTag ? m_radioAsInNameTag : m_radioModifications)->setChecked(true);
+    (values.m_bAsInNameTag ? m_radioAsInNameTag : m_radioModifications)->setChecked(true);
     ApplyEnableRule();
-    m_checkSexLetter->setChecked(values.PutSexLetter);
-    m_check1Name1->setChecked(values._1Name1);
-    m_checkSh1Nam->setChecked(values.Sh1Nam);
-    m_checkShowMidNam->setChecked(values.ShowMidNam);
-    m_checkShMidNam->setChecked(values.ShMidNam);
-    m_checkMaidNam1->setChecked(values.MaidNam1);
-    m_checkInclNick->setChecked(values.InclNick);
-    m_checkBirthDate->setChecked(values.PutBirthDate);
-    m_checkDeathDate->setChecked(values.PutDeathDate);
-    m_checkYearOnly->setChecked(values.YearOnly);
-    m_checkAge->setChecked(values.PutAge);
+    FillBoxes(values.m_boxes);
 }
 
 void COptionsPageDisplay::Store()
 {
     CDisplayPageValues values;
-    values.AsInNameTag = m_radioAsInNameTag->isChecked();
-    values.PutSexLetter = m_checkSexLetter->isChecked();
-    values._1Name1 = m_check1Name1->isChecked();
-    values.Sh1Nam = m_checkSh1Nam->isChecked();
-    values.ShowMidNam = m_checkShowMidNam->isChecked();
-    values.ShMidNam = m_checkShMidNam->isChecked();
-    values.MaidNam1 = m_checkMaidNam1->isChecked();
-    values.InclNick = m_checkInclNick->isChecked();
-    values.PutBirthDate = m_checkBirthDate->isChecked();
-    values.PutDeathDate = m_checkDeathDate->isChecked();
-    values.YearOnly = m_checkYearOnly->isChecked();
-    values.PutAge = m_checkAge->isChecked();
+    values.m_boxes = ReadBoxes();
+    values.m_bAsInNameTag = m_radioAsInNameTag->isChecked();
     ConfirmDisplayPage(values);
 }
 

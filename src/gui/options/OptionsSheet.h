@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -39,10 +41,21 @@ protected:
     virtual void Store() = 0;
     bool event(QEvent* pEvent) override;
 
+    /// Makes a check box, named and labelled as the table says, for every
+    /// plain option the table puts on `page`; the page lays them out.
+    void MakeBoxes(EOptionsPage page);
+    /// The box of that object name; null for a name the table does not put
+    /// on this page, which then shows no box in its place.
+    QCheckBox* Box(const char* pszName) const;
+    void SetBoxTexts();
+    void FillBoxes(const COptionBoxes& boxes);
+    COptionBoxes ReadBoxes() const;
+
     COptionsSheet* m_pSheet;
 
 private:
     bool m_bInitialised = false;
+    std::vector<std::pair<const CStoredOption*, QCheckBox*>> m_boxes;
 };
 
 class COptionsPageGeneral : public COptionsPage {
@@ -52,15 +65,12 @@ public:
     std::wstring GetHelpTopic() const override { return L"option_gen"; }
     void SetTexts() override;
 
-    QCheckBox* m_checkFileOpen = nullptr;
-    QCheckBox* m_checkLastFile = nullptr;
     QRadioButton* m_radioEnglish = nullptr;
     QRadioButton* m_radioFrench = nullptr;
     QRadioButton* m_radioGerman = nullptr;
     QRadioButton* m_radioRussian = nullptr;
     QRadioButton* m_radioDayFirst = nullptr;
     QRadioButton* m_radioMonthFirst = nullptr;
-    QCheckBox* m_checkDatForPatr = nullptr;
     QLineEdit* m_editLevel = nullptr;
 
 protected:
@@ -86,17 +96,6 @@ public:
 
     QRadioButton* m_radioAsInNameTag = nullptr;
     QRadioButton* m_radioModifications = nullptr;
-    QCheckBox* m_checkSexLetter = nullptr;
-    QCheckBox* m_check1Name1 = nullptr;
-    QCheckBox* m_checkSh1Nam = nullptr;
-    QCheckBox* m_checkShowMidNam = nullptr;
-    QCheckBox* m_checkShMidNam = nullptr;
-    QCheckBox* m_checkMaidNam1 = nullptr;
-    QCheckBox* m_checkInclNick = nullptr;
-    QCheckBox* m_checkBirthDate = nullptr;
-    QCheckBox* m_checkDeathDate = nullptr;
-    QCheckBox* m_checkYearOnly = nullptr;
-    QCheckBox* m_checkAge = nullptr;
 
     /// Greys the name boxes while names are shown as the NAME tag writes them.
     void ApplyEnableRule();
@@ -106,6 +105,7 @@ protected:
     void Store() override;
 
 private:
+    std::vector<QCheckBox*> m_nameBoxes; ///< greyed with names as in the tag
     QWidget* m_pGroupNames = nullptr;
     QWidget* m_pGroupList = nullptr;
 };
