@@ -65,6 +65,18 @@ struct CliCase {
 
 class CliOutputTest : public CliTest, public testing::WithParamInterface<CliCase> {};
 
+// A row's name: its command line, files by their own names, and its file.
+std::string RowName(const testing::TestParamInfo<CliCase>& info)
+{
+    std::string strLine;
+    for (const std::string& strArg : info.param.args)
+        strLine += std::filesystem::path(strArg).filename().string() + " ";
+    std::string strName = TestName(strLine);
+    if (info.param.file)
+        strName += "_" + TestName(info.param.file);
+    return strName;
+}
+
 TEST_P(CliOutputTest, PrintsWhatTheViewShowsWithItsStatus)
 {
     if (GetParam().file)
@@ -97,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
     // Ages count to --today; options and language hold for the run.
     CliCase{{"list", "--no-birth-year", "--lang", "Ru"}, 0, "Выберите лицо (всего: 1)\n4\tQuiet Oleg\n", ""},
     CliCase{{"list", "--last", "smith", "--set", "PutAge=1", "--set", "1Name1=1", "--today", "2000-03-02"}, 0,
-            "Select person (3 persons in total)\n2\tAnna Smith [19]\n0\tJohn Smith [50]\n3\tPeter Smith [24]\n", ""}));
+            "Select person (3 persons in total)\n2\tAnna Smith [19]\n0\tJohn Smith [50]\n3\tPeter Smith [24]\n", ""}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
     CliCase{{"person", "@I4@", "--text"}, 0,
@@ -112,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
             "cli-person-note-record.ged"},
     CliCase{{"person", "5"}, 1, "", "no person 5"},
     CliCase{{"person", "@I9@"}, 1, "", "no person @I9@"},
-    CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}));
+    CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
     // The children as the view first lists them: by birth date, not file order;
@@ -127,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
             R"j("birth":"03.03.1980","name":"Smith Anna"}],"notesHtml":"<b><i>Family<br>John Smith</i></b><hr )j"
             R"j(size=1><br><b>Mary Jones</b><br><br><font color=blue><b>Marriage</b></font>: 10.06.1974<br><br>)j"
             R"j(<font color=blue><b>Notes</b></font><br>Married in Leeds.<br>","message":null})j" "\n", ""},
-    CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}));
+    CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}), RowName);
 
 constexpr char kLoop[] = "cli-line-back-to-its-root.ged";
 
@@ -161,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Tree, CliOutputTest, testing::Values(
     CliCase{{"tree", "@I1@", "--descendants", "--depth", "1", "--json"}, 0,
             R"j({"caption":"Descendants","countText":"Descendants (5 persons in total)","message":null,"root":)j"
             R"j({"person":0,"text":"Adam","children":[{"person":2,"text":"Abel","children":[]},)j"
-            R"j({"person":1,"text":"Cain","children":[]}]}})j" "\n", "", kLoop}));
+            R"j({"person":1,"text":"Cain","children":[]}]}})j" "\n", "", kLoop}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
     CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=1"}, 0,
@@ -180,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
             "\n", ""},
     CliCase{{"patriarchs", "--set", "LevForPatr=2", "--json"}, 1,
             R"j({"caption":"Patriarchs","countText":"","message":"Input file is empty or is not specified. )j"
-            R"j(Please use File / Open.","roots":[]})j" "\n", "Message: Input file is empty"}));
+            R"j(Please use File / Open.","roots":[]})j" "\n", "Message: Input file is empty"}), RowName);
 
 const std::string theBook = std::string(STEMMARK_TEST_DATA) + "/cli-book.vcf";
 
@@ -196,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(Compare, CliOutputTest, testing::Values(
             R"j(name in Stemmark</b></center><br>Anna Smith<br>John Smith</body></html>","message":null})j" "\n", ""},
     CliCase{{"compare", "/no/such/book.vcf", "--json"}, 1,
             R"j({"differencesHtml":null,"matchesHtml":null,"message":"Unable to access Contacts"})j" "\n",
-            "Stemmark: Unable to access Contacts"}));
+            "Stemmark: Unable to access Contacts"}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Usage, CliOutputTest, testing::Values(
     CliCase{{"tree", "0"}, 2, "", "tree takes either --ancestors or --descendants"},
@@ -210,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Usage, CliOutputTest, testing::Values(
     CliCase{{"list", "--set", "NoSuch=1"}, 2, "", "no option NoSuch"},
     CliCase{{"list", "--set", "PutAge=yes"}, 2, "", "no option PutAge takes the value 'yes'"},
     CliCase{{"list", "--today", "2000-13-01"}, 2, "", "--today takes"},
-    CliCase{{"list", "--last"}, 2, "", "--last needs a value"}));
+    CliCase{{"list", "--last"}, 2, "", "--last needs a value"}), RowName);
 
 TEST_F(CliTest, StatsReportTheReading)
 {

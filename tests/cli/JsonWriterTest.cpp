@@ -1,10 +1,13 @@
 #include "cli/JsonWriter.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 struct EscapeCase {
+    const char* m_pszName;
     const wchar_t* text;
     const char* json;
 };
@@ -16,12 +19,12 @@ TEST_P(JsonWriterEscapeTest, WritesAValidString)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, JsonWriterEscapeTest, testing::Values(
-    EscapeCase{L"say \"hi\"", "\"say \\\"hi\\\"\""},        // quotes
-    EscapeCase{L"C:\\dir", "\"C:\\\\dir\""},                 // backslash
-    EscapeCase{L"a\r\nb\tc", "\"a\\r\\nb\\tc\""},            // the boxes' line ends
-    EscapeCase{L"\x01\x1f", "\"\\u0001\\u001f\""},           // other control characters
-    EscapeCase{L"Пётр \U0001F333", "\"Пётр \U0001F333\""},   // UTF-8, beyond the BMP too
-    EscapeCase{L"</b>", "\"</b>\""}));                       // markup as it is
+    EscapeCase{"Quotes", L"say \"hi\"", "\"say \\\"hi\\\"\""},
+    EscapeCase{"Backslash", L"C:\\dir", "\"C:\\\\dir\""},
+    EscapeCase{"LineEnds", L"a\r\nb\tc", "\"a\\r\\nb\\tc\""},
+    EscapeCase{"OtherControlCharacters", L"\x01\x1f", "\"\\u0001\\u001f\""},
+    EscapeCase{"Utf8BeyondTheBmp", L"Пётр \U0001F333", "\"Пётр \U0001F333\""},
+    EscapeCase{"MarkupAsItIs", L"</b>", "\"</b>\""}), CByName());
 
 TEST(JsonWriterTest, PutsCommasBetweenMembersAndItemsOnly)
 {

@@ -1,20 +1,12 @@
 #include "core/app/Help.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-class CRecordingLauncher : public CHelpLauncher {
-public:
-    CRecordingLauncher() { m_pPrevious = SetHelpLauncher(this); }
-    ~CRecordingLauncher() override { SetHelpLauncher(m_pPrevious); }
-    void Launch(const std::wstring& strCommandLine) override { m_astrLines.push_back(strCommandLine); }
-
-    std::vector<std::wstring> m_astrLines;
-    CHelpLauncher* m_pPrevious = nullptr;
-};
 
 TEST(HelpTest, TheViewerGetsTheFileAndTheAnchor)
 {

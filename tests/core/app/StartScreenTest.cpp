@@ -1,12 +1,14 @@
 #include "core/app/StartScreen.h"
 
 #include "core/options/Language.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 struct CFileLineCase {
+    const char* m_pszName;
     const wchar_t* m_pszLang;
     const wchar_t* m_pszPath;
     const wchar_t* m_pszLine;
@@ -24,10 +26,10 @@ TEST_P(StartScreenTest, NamesTheFileWithoutItsFolders)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, StartScreenTest, testing::Values(
-    CFileLineCase{L"En", L"/home/ann/trees/family.ged", L"GEDCOM-file: family.ged"},
-    CFileLineCase{L"Ru", L"/home/ann/trees/family.ged", L"GEDCOM-файл: family.ged"},
-    CFileLineCase{L"En", L"family.ged", L"GEDCOM-file: family.ged"},  // no folder: the whole path
-    CFileLineCase{L"En", L"/home/ann/trees/", L"GEDCOM-file: "},     // a folder names nothing
-    CFileLineCase{L"En", L"", L""}));                                // no file: no line
+    CFileLineCase{"English", L"En", L"/home/ann/trees/family.ged", L"GEDCOM-file: family.ged"},
+    CFileLineCase{"Russian", L"Ru", L"/home/ann/trees/family.ged", L"GEDCOM-файл: family.ged"},
+    CFileLineCase{"NoFolderTheWholePath", L"En", L"family.ged", L"GEDCOM-file: family.ged"},
+    CFileLineCase{"AFolderNamesNothing", L"En", L"/home/ann/trees/", L"GEDCOM-file: "},
+    CFileLineCase{"NoFileNoLine", L"En", L"", L""}), CByName());
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include <random>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -20,25 +19,18 @@ CContact MakeContact(const wchar_t* pszFirst, const wchar_t* pszMiddle, const wc
 
 class ContactsComparisonTest : public CViewBuilderTest {
 protected:
-    static void AddNamed(const wchar_t* pszName, const wchar_t* pszBirth = nullptr)
-    {
-        CPerson& person = AddPerson(L"");
-        person.m_strName = pszName;
-        if (pszBirth)
-            person.m_birth.Edit().m_strDate = pszBirth;
-    }
-
     CPinnedClock m_clock{{2024, 6, 1}};
 };
 
 TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingDates)
 {
-    AddNamed(L"John /Smith/", L"5 MAR 1950");
-    AddNamed(L"John /Smith/", L"1 JAN 1900"); // never reached: the first of a name wins
-    AddNamed(L"Ann /Jones/ (Brown)", L"MAR 1950");
-    AddNamed(L"Taylor");
-    AddNamed(L"", L"1 JAN 1800");
-    AddNamed(L"Ida /Hall/", L"2 FEB 1960");
+    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"5 MAR 1950"});
+    // Never reached: the first of a name wins.
+    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"1 JAN 1900"});
+    AddPerson({.m_strName = L"Ann /Jones/ (Brown)", .m_pszBirth = L"MAR 1950"});
+    AddPerson({.m_strName = L"Taylor"});
+    AddPerson({.m_strName = L"", .m_pszBirth = L"1 JAN 1800"});
+    AddPerson({.m_strName = L"Ida /Hall/", .m_pszBirth = L"2 FEB 1960"});
     const CContactsComparison result = CompareContacts({
         MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), // same date: matched, no difference
         MakeContact(L"Ann", L"", L"Jones", {1950, 3, 5}),  // shortened name; a month-year date takes day 01
@@ -54,17 +46,8 @@ TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingD
     EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>John Smith<br>Ann Jones<br>Taylor<br><br>Ida Hall");
 }
 
-// The case's reason as a test name: letters and digits, the rest '_'.
-std::string CaseName(const char* pszWhy)
-{
-    std::string strName(pszWhy);
-    for (char& c : strName)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return strName;
-}
-
 struct CPartialCase {
-    const char* m_pszWhy;
+    const char* m_pszName;
     CContact m_contact;
     const wchar_t* m_pszPersonDate; ///< nullptr: no birth
     const wchar_t* m_pszContacts;   ///< nullptr: the dates agree
@@ -77,19 +60,19 @@ class ContactsPartialBirthdayTest : public ContactsComparisonTest,
 TEST_P(ContactsPartialBirthdayTest, ComparesOnlyThePartsGiven)
 {
     const CPartialCase& test = GetParam();
-    AddNamed(L"Ann /Lee/", test.m_pszPersonDate);
+    AddPerson({.m_strName = L"Ann /Lee/", .m_pszBirth = test.m_pszPersonDate});
     const CContactsComparison result = CompareContacts({test.m_contact});
-    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee") << test.m_pszWhy;
+    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee") << test.m_pszName;
     if (!test.m_pszContacts) {
-        EXPECT_EQ(result.m_strDifferencesBody, L"") << test.m_pszWhy;
-        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso") << test.m_pszWhy;
+        EXPECT_EQ(result.m_strDifferencesBody, L"") << test.m_pszName;
+        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso") << test.m_pszName;
         return;
     }
-    EXPECT_EQ(result.m_strMessage, L"") << test.m_pszWhy;
+    EXPECT_EQ(result.m_strMessage, L"") << test.m_pszName;
     EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
                                                test.m_pszContacts + L"<br>&nbsp;- Stemmark: " + test.m_pszStemmark +
                                                L"<br>")
-        << test.m_pszWhy;
+        << test.m_pszName;
 }
 
 CContact Ann(CCalendarDate birthday, const wchar_t* pszText = L"")
@@ -116,10 +99,10 @@ INSTANTIATE_TEST_SUITE_P(Partial, ContactsPartialBirthdayTest, testing::Values(
     CPartialCase{"text against a date", Ann({}, L"circa 1800"), L"1800", L"circa 1800", L"1800"},
     CPartialCase{"text that is the person's text", Ann({}, L"1800"), L"1800", nullptr, nullptr},
     CPartialCase{"text is shown as text", Ann({}, L"<1800 & later>"), nullptr, L"&lt;1800 &amp; later&gt;", L""}),
-    [](const testing::TestParamInfo<CPartialCase>& param) { return CaseName(param.param.m_pszWhy); });
+    CByName());
 
 struct CBoxCase {
-    const char* m_pszWhy;
+    const char* m_pszName;
     std::vector<CContact> m_contacts;
     const wchar_t* m_pszText;
     const wchar_t* m_pszCaption;
@@ -131,14 +114,14 @@ class ContactsBoxTest : public ContactsComparisonTest, public testing::WithParam
 
 TEST_P(ContactsBoxTest, ShowsItsBox)
 {
-    AddNamed(L"John /Smith/", L"5 MAR 1950");
-    AddNamed(L"Ann /Jones/");
+    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"5 MAR 1950"});
+    AddPerson({.m_strName = L"Ann /Jones/"});
     const CContactsComparison result = CompareContacts(GetParam().m_contacts);
-    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText) << GetParam().m_pszWhy;
-    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption) << GetParam().m_pszWhy;
-    EXPECT_EQ(result.m_icon, GetParam().m_icon) << GetParam().m_pszWhy;
-    EXPECT_EQ(result.m_strDifferencesBody, L"") << GetParam().m_pszWhy;
-    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches) << GetParam().m_pszWhy;
+    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText) << GetParam().m_pszName;
+    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption) << GetParam().m_pszName;
+    EXPECT_EQ(result.m_icon, GetParam().m_icon) << GetParam().m_pszName;
+    EXPECT_EQ(result.m_strDifferencesBody, L"") << GetParam().m_pszName;
+    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches) << GetParam().m_pszName;
 }
 
 const wchar_t theSameData[] =
@@ -153,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ContactsBoxTest, testing::Values(
              theSameData, L"Stemmark", CMessageIcon::Stop, true},
     CBoxCase{"a matched contact's unreadable birthday",
              {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {}, true)},
-             L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false}));
+             L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false}), CByName());
 
 // The walk the comparison stands for: every person from the first, by the
 // whole text or the text cut before its last "(" and one more character.
@@ -182,7 +165,7 @@ TEST_F(ContactsComparisonTest, OneWalkAnswersAsAWalkPerName)
         return strText;
     };
     for (int i = 0; i < 400; ++i)
-        AddNamed(randomText(4).c_str());
+        AddPerson({.m_strName = randomText(4).c_str()});
     std::vector<std::wstring> astrNames;
     for (int i = 0; i < 400; ++i)
         astrNames.push_back(i % 2 ? randomText(3) : thePersons[static_cast<int>(random() % 400)].GetNameAsInTag());
@@ -193,8 +176,8 @@ TEST_F(ContactsComparisonTest, OneWalkAnswersAsAWalkPerName)
 
 TEST_F(ContactsComparisonTest, ReadsSortsThenCompares)
 {
-    AddNamed(L"Bob /Y/");
-    AddNamed(L"Ann /X/");
+    AddPerson({.m_strName = L"Bob /Y/"});
+    AddPerson({.m_strName = L"Ann /X/"});
     CTempFolder folder;
     const std::filesystem::path file = folder.Path() / "book.vcf";
     WriteFileBytes(file, "BEGIN:VCARD\r\nN:Y;Bob\r\nEND:VCARD\r\nBEGIN:VCARD\r\nN:X;Ann\r\nEND:VCARD\r\n");

@@ -11,19 +11,14 @@
 
 namespace {
 
-class DatesTest : public testing::Test {
-protected:
-    void SetUp() override
+using DatesTest = CViewBuilderTest;
+
+// Rows named by their date text, which holds no two alike within a table.
+struct CByDate {
+    template <class TCase>
+    std::string operator()(const testing::TestParamInfo<TCase>& info) const
     {
-        Settings = CSettings();
-        SetLanguage(L"En");
-    }
-    void TearDown() override
-    {
-        Settings = CSettings();
-        SetLanguage(L"En");
-        CEventInfo::theLabelsLoaded = false;
-        ClearTables();
+        return "On" + TestName(WideToUtf8(info.param.m_pszDate));
     }
 };
 
@@ -55,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatGedcomDateTest, testing::Values(
     CFormatCase{L"ABT 1923", L"ABT 1923", L"ABT 1923", L"ABT 1923"},
     CFormatCase{L"BEF 1923", L"BEF 1923", L"BEF 1923", L"BEF 1923"},
     CFormatCase{L"12 XYZ 1923", L"12.1923", L"12.1923", L"12.1923"},
-    CFormatCase{L"12 DEC 23", L"12.12.", L"12.12.", L"12.12."}));
+    CFormatCase{L"12 DEC 23", L"12.12.", L"12.12.", L"12.12."}), CByDate());
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, FormatGedcomDateTest, testing::Values(
     CFormatCase{L"BET1900", L"BET1900", L"BET1900", L"BET1900"},                 // no blank after the keyword
@@ -67,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, FormatGedcomDateTest, testing::Values(
     CFormatCase{L"DEC1923", L"DEC1923", L"DEC1923", L"01.12.1923"},
     CFormatCase{L"123 DEC 1923", L"123.12.1923", L"123.12.1923", L"123.12.1923"},
     CFormatCase{L"12 DEC 1923 (?)", L"12.12.", L"12.12.", L"12.12."},           // the year is the last four
-    CFormatCase{L"", L"", L"", L""}));
+    CFormatCase{L"", L"", L"", L""}), CByDate());
 
 TEST_F(DatesTest, OnlyDisplayFollowsTheDateFormat)
 {
@@ -107,20 +102,10 @@ INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, QualifierTest, testing::Values(
     CQualifierCase{L"FROM 1900 TO 1910", L"С 1900 до 1910"},
     CQualifierCase{L"FROM 1900 TO 1905 TO 1910", L"С 1900 до 1905 до 1910"}, // every occurrence
     CQualifierCase{L"ABT 1923", L"ABT 1923"},                                // no entry for ABT
-    CQualifierCase{L"BET 1900 AND", L"Между 1900 AND"}));                    // no blank after AND
-
-TEST_F(DatesTest, PersonsGiveTheirBirthAndDeathDates)
-{
-    CPerson& person = AddPerson(L"@I1@");
-    EXPECT_EQ(person.GetBirthDateText(DateTextMode::Display), L"") << "no birth at all";
-    person.m_birth.Edit().m_strDate = L"12 DEC 1923";
-    person.m_death.Edit().m_strDate = L"DEC 1990";
-    EXPECT_EQ(person.GetBirthDateText(DateTextMode::Display), L"12.12.1923");
-    EXPECT_EQ(person.GetBirthDateText(DateTextMode::Raw), L"12 DEC 1923");
-    EXPECT_EQ(person.GetDeathDateText(DateTextMode::DottedFilled), L"01.12.1990");
-}
+    CQualifierCase{L"BET 1900 AND", L"Между 1900 AND"}), CByDate());          // no blank after AND
 
 struct CNormalCase {
+    const char* m_pszName;
     const wchar_t* m_pszTyped;
     const wchar_t* m_pszNormal;
 };
@@ -133,24 +118,27 @@ TEST_P(NormalizeDateTextTest, GivesTheNormalForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, NormalizeDateTextTest, testing::Values(
-    CNormalCase{L"23.12.1923", L"23.12.1923"}, CNormalCase{L"12.1923", L"01.12.1923"},
-    CNormalCase{L"5.3.23", L"05.03.1923"}, CNormalCase{L"5.3.05", L"05.03.2005"},
-    CNormalCase{L"1923", L"01.01.1923"},
+    CNormalCase{"Day", L"23.12.1923", L"23.12.1923"}, CNormalCase{"Month", L"12.1923", L"01.12.1923"},
+    CNormalCase{"TwoDigitYear", L"5.3.23", L"05.03.1923"}, CNormalCase{"YearAfter2000", L"5.3.05", L"05.03.2005"},
+    CNormalCase{"Year", L"1923", L"01.01.1923"},
     // The year becomes the month and no year is left: stored dates of this
     // shape stay unreadable; only the search form takes its point off.
-    CNormalCase{L"1923.", L"*"}, CNormalCase{L"23/12/1923", L"*"},
-    CNormalCase{L"123.12.1923", L"*"}, CNormalCase{L"45.13.1923", L"45.13.1923"}));
+    CNormalCase{"YearWithPoint", L"1923.", L"*"}, CNormalCase{"Slashes", L"23/12/1923", L"*"},
+    CNormalCase{"ThreeDigitDay", L"123.12.1923", L"*"}, CNormalCase{"NoSuchMonth", L"45.13.1923", L"45.13.1923"}),
+    CByName());
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, NormalizeDateTextTest, testing::Values(
-    CNormalCase{L"", L""},
-    CNormalCase{L"5.3.20", L"05.03.2020"}, CNormalCase{L"5.3.21", L"05.03.1921"}, // both sides of the pivot
-    CNormalCase{L"5.3.00", L"05.03.2000"},
-    CNormalCase{L"5.3.5", L"05.03.2005"},      // a one-digit year is padded, then read as two
-    CNormalCase{L"5.3.923", L"*"},             // a three-digit year is too short
-    CNormalCase{L"1.2.1923.7", L"01.02.1923"}, // text after a third point is ignored
-    CNormalCase{L"23.12.1923 ", L"*"}, CNormalCase{L"12 DEC 1923", L"*"}, CNormalCase{L"1.1.19234", L"*"}));
+    CNormalCase{"Empty", L"", L""},
+    CNormalCase{"PivotYear", L"5.3.20", L"05.03.2020"}, CNormalCase{"AfterThePivot", L"5.3.21", L"05.03.1921"},
+    CNormalCase{"Year00", L"5.3.00", L"05.03.2000"},
+    CNormalCase{"OneDigitYearPadded", L"5.3.5", L"05.03.2005"},
+    CNormalCase{"ThreeDigitYearTooShort", L"5.3.923", L"*"},
+    CNormalCase{"TextAfterAThirdPointIgnored", L"1.2.1923.7", L"01.02.1923"},
+    CNormalCase{"TrailingBlank", L"23.12.1923 ", L"*"}, CNormalCase{"GedcomDate", L"12 DEC 1923", L"*"},
+    CNormalCase{"FiveDigitYear", L"1.1.19234", L"*"}), CByName());
 
 struct CSortCase {
+    const char* m_pszName;
     const wchar_t* m_pszText;
     const wchar_t* m_pszSortable;
     int m_nKey;
@@ -165,16 +153,16 @@ TEST_P(SortableDateTest, PutsTheYearFirstAndKeysTheDate)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFormats, SortableDateTest, testing::Values(
-    CSortCase{L"1923", L"1923.01.01", 19230101},
-    CSortCase{L"12.1923", L"1923.12.01", 19231201},
-    CSortCase{L"12/1923", L"1923/12/01", 19231201},
-    CSortCase{L"25.12.1923", L"1923.12.25", 19231225},
-    CSortCase{L"12/25/1923", L"1923/12/25", 19231225},
-    CSortCase{L"BEF 1923", L"BEF 1923", 0},          // sorts by its characters; no key
-    CSortCase{L"*", L"*", 0},
-    CSortCase{L"", L"", -1},
-    CSortCase{L"12.12.", L"12.12.", 1212},
-    CSortCase{L"123456789012", L"123456789012", INT_MAX})); // too large for a key
+    CSortCase{"Year", L"1923", L"1923.01.01", 19230101},
+    CSortCase{"DottedMonth", L"12.1923", L"1923.12.01", 19231201},
+    CSortCase{"SlashedMonth", L"12/1923", L"1923/12/01", 19231201},
+    CSortCase{"DottedDay", L"25.12.1923", L"1923.12.25", 19231225},
+    CSortCase{"SlashedDay", L"12/25/1923", L"1923/12/25", 19231225},
+    CSortCase{"QualifiedSortsByItsText", L"BEF 1923", L"BEF 1923", 0},
+    CSortCase{"Unreadable", L"*", L"*", 0},
+    CSortCase{"Empty", L"", L"", -1},
+    CSortCase{"NoYear", L"12.12.", L"12.12.", 1212},
+    CSortCase{"TooLargeForAKey", L"123456789012", L"123456789012", INT_MAX}), CByName());
 
 TEST(DateKeyTest, HoldsTheNormalFormAndItsPlaces)
 {
@@ -199,7 +187,7 @@ struct CAgeCase {
     const wchar_t* m_pszBirth; // nullptr: no birth event
     const wchar_t* m_pszDeath; // nullptr: no death event; "" a death without date
     const wchar_t* m_pszAge;
-    const char* m_pszWhy;
+    const char* m_pszName;
 };
 
 class FormatAgeTest : public DatesTest, public testing::WithParamInterface<CAgeCase> {};
@@ -207,14 +195,14 @@ class FormatAgeTest : public DatesTest, public testing::WithParamInterface<CAgeC
 TEST_P(FormatAgeTest, CountsCompletedYears)
 {
     const CPinnedClock clock({2024, 6, 15});
-    CPerson& person = AddPerson(L"@I1@");
+    CPerson& person = AddPerson({.m_strId = L"@I1@"});
     if (GetParam().m_pszBirth)
         person.m_birth.Edit().m_strDate = GetParam().m_pszBirth;
     if (GetParam().m_pszDeath) {
         person.m_death.Edit().m_bPresent = true;
         person.m_death.Edit().m_strDate = GetParam().m_pszDeath;
     }
-    EXPECT_EQ(FormatAge(person), GetParam().m_pszAge) << GetParam().m_pszWhy;
+    EXPECT_EQ(FormatAge(person), GetParam().m_pszAge) << GetParam().m_pszName;
 }
 
 INSTANTIATE_TEST_SUITE_P(LivingAndDead, FormatAgeTest, testing::Values(
@@ -225,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(LivingAndDead, FormatAgeTest, testing::Values(
     CAgeCase{L"5 MAR 1923", L"10 JAN 1990", L"66 D", "dead, to the death date"},
     CAgeCase{L"3 MAR 1900", L"3 MAR 1950", L"50 D", "the fiftieth birthday completes fifty years"},
     CAgeCase{L"29 FEB 1904", L"28 FEB 1905", L"0 D", "a leap-day birth is one on the first of March"},
-    CAgeCase{L"29 FEB 1904", L"1 MAR 1905", L"1 D", ""},
+    CAgeCase{L"29 FEB 1904", L"1 MAR 1905", L"1 D", "and the first of March completes the year"},
     CAgeCase{L"5 MAR 1923", L"", L"101 D*", "dead without a death date"},
     CAgeCase{L"5 MAR 1923", L"ABT 1990", L"101 D*", "dead with an unusable death date"},
     CAgeCase{L"5 MAR 1923", L"1 JAN 0000", L"101 D*", "a death in year 0"},
@@ -233,13 +221,12 @@ INSTANTIATE_TEST_SUITE_P(LivingAndDead, FormatAgeTest, testing::Values(
     CAgeCase{L"ABT 1923", nullptr, L"", "a birth without a usable year"},
     CAgeCase{L"ABT 1923", L"1990", L" D", "the mark alone"},
     CAgeCase{L"1 JAN 0000", L"", L" D", "a birth in year 0: the mark alone"},
-    CAgeCase{L"1 JAN 2030", nullptr, L"-5", "a birth in the future"}));
-
+    CAgeCase{L"1 JAN 2030", nullptr, L"-5", "a birth in the future"}), CByName());
 
 INSTANTIATE_TEST_SUITE_P(NoCalendarDates, FormatAgeTest, testing::Values(
     CAgeCase{L"31 FEB 1900", L"4 MAR 1950", L"50 D", "31.02.1900 runs on to 3 March"},
     CAgeCase{L"31 FEB 1900", L"2 MAR 1950", L"49 D", "so the 2nd of March is short of 50"},
     CAgeCase{L"45.13 JAN 1923", nullptr, L"22", "45.13.2001 runs on to 14 February 2002"},
-    CAgeCase{L"1 JAN 1900", L"99 DEC 1999", L"100 D", "an impossible death day"}));
+    CAgeCase{L"1 JAN 1900", L"99 DEC 1999", L"100 D", "an impossible death day"}), CByName());
 
 } // namespace

@@ -15,14 +15,14 @@ protected:
     {
         ClearTables();
         SetLanguage(L"En");
-        AddPerson(L"@DAD@");
-        AddPerson(L"@MUM@");
-        AddPerson(L"@C1@", L"@BOTH@");
-        AddPerson(L"@C2@", L"@WIFEONLY@");
-        AddPerson(L"@C3@", L"");
-        AddPerson(L"@C4@", L"@NOFAMILY@");
-        AddPerson(L"@C5@", L"@NOPARENTS@");
-        AddPerson(L"@C6@", L"@LOSTHUSBAND@");
+        AddPerson({.m_strId = L"@DAD@"});
+        AddPerson({.m_strId = L"@MUM@"});
+        AddPerson({.m_strId = L"@C1@", .m_strFamc = L"@BOTH@"});
+        AddPerson({.m_strId = L"@C2@", .m_strFamc = L"@WIFEONLY@"});
+        AddPerson({.m_strId = L"@C3@"});
+        AddPerson({.m_strId = L"@C4@", .m_strFamc = L"@NOFAMILY@"});
+        AddPerson({.m_strId = L"@C5@", .m_strFamc = L"@NOPARENTS@"});
+        AddPerson({.m_strId = L"@C6@", .m_strFamc = L"@LOSTHUSBAND@"});
         AddFamily(L"@BOTH@", L"@DAD@", L"@MUM@");
         AddFamily(L"@WIFEONLY@", L"", L"@MUM@");
         AddFamily(L"@NOPARENTS@", L"", L"");

@@ -1,11 +1,14 @@
 #include "core/model/GedcomParser.h"
 #include "core/model/GedcomReader.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 struct NormalCase {
+    const char* m_pszName;
     const wchar_t* text;
     const wchar_t* normal;
 };
@@ -20,15 +23,15 @@ TEST_P(LineNormaliseTest, GivesTheLineTheReaderSees)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LineNormaliseTest, testing::Values(
-    NormalCase{L" \t1 NAME  John   Smith \r\n", L"1 NAME John Smith"},
-    NormalCase{L"1 NAME John/Smith/", L"1 NAME John /Smith/"},      // only the first slash
-    NormalCase{L"2 DATE 12/05/1900", L"2 DATE 12 /05/1900"},
-    NormalCase{L"1 NAME /Smith/", L"1 NAME /Smith/"},               // a blank is there already
-    NormalCase{L"/x", L"/x"},                                       // nothing before the slash
-    NormalCase{L"1 NOTE a(b)(c) (d)", L"1 NOTE a (b) (c) (d)"},
-    NormalCase{L"(a)b(c)", L"(a)b(c)"},                             // a leading parenthesis ends the scan
-    NormalCase{L"1 NOTE a\tb", L"1 NOTE a\tb"},                      // inner tabs stay
-    NormalCase{L" \t\r ", L""}));
+    NormalCase{"BlankRuns", L" \t1 NAME  John   Smith \r\n", L"1 NAME John Smith"},
+    NormalCase{"BlankBeforeTheFirstSlashOnly", L"1 NAME John/Smith/", L"1 NAME John /Smith/"},
+    NormalCase{"SlashesOfADate", L"2 DATE 12/05/1900", L"2 DATE 12 /05/1900"},
+    NormalCase{"BlankAlreadyBeforeTheSlash", L"1 NAME /Smith/", L"1 NAME /Smith/"},
+    NormalCase{"NothingBeforeTheSlash", L"/x", L"/x"},
+    NormalCase{"BlankBeforeEachParenthesis", L"1 NOTE a(b)(c) (d)", L"1 NOTE a (b) (c) (d)"},
+    NormalCase{"LeadingParenthesisEndsTheScan", L"(a)b(c)", L"(a)b(c)"},
+    NormalCase{"InnerTabsStay", L"1 NOTE a\tb", L"1 NOTE a\tb"},
+    NormalCase{"BlanksOnly", L" \t\r ", L""}), CByName());
 
 class PlaceNormaliseTest : public testing::TestWithParam<NormalCase> {};
 
@@ -40,10 +43,10 @@ TEST_P(PlaceNormaliseTest, GivesTheStoredPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, PlaceNormaliseTest, testing::Values(
-    NormalCase{L"Moscow,Russia", L"Moscow, Russia."},
-    NormalCase{L"Moscow, Russia,", L"Moscow, Russia."},             // one trailing comma goes
-    NormalCase{L"Town,,", L"Town, ."},                              // only one
-    NormalCase{L"A,,,B , C.", L"A, B , C."},                         // comma runs, blank runs
-    NormalCase{L"", L"."}));
+    NormalCase{"BlankAfterEachComma", L"Moscow,Russia", L"Moscow, Russia."},
+    NormalCase{"TrailingCommaGoes", L"Moscow, Russia,", L"Moscow, Russia."},
+    NormalCase{"OnlyOneTrailingCommaGoes", L"Town,,", L"Town, ."},
+    NormalCase{"CommaRunsAndBlankRuns", L"A,,,B , C.", L"A, B , C."},
+    NormalCase{"Empty", L"", L"."}), CByName());
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
 #include "core/platform/WaitCursor.h"
-#include "GedcomTestSupport.h"
+#include "TestSupport.h"
 
 #include <unistd.h>
 
@@ -11,6 +11,7 @@ using GedcomReaderTest = CGedcomTest;
 
 // Continuation: what one level-1 note becomes.
 struct ContinuationCase {
+    const char* m_pszName;
     const char* lines;
     const wchar_t* note;
 };
@@ -25,15 +26,17 @@ TEST_P(ContinuationTest, JoinsTheNote)
 }
 
 INSTANTIATE_TEST_SUITE_P(Notes, ContinuationTest, testing::Values(
-    ContinuationCase{"1 NOTE First\n2 CONT second\n2 CONC half\n2 CONC line", L"First<br>secondhalfline"},
-    ContinuationCase{"1 NOTE Some text\nand  more", L"Some text and more"},      // no level: one blank
-    ContinuationCase{"1 NOTE One\n2 CONT\n2 CONT Three", L"One<br><br>Three"},  // an empty CONT is a line
-    ContinuationCase{"1 NOTE @N5@", L"@N5@"},                                     // a NOTE record's id
-    ContinuationCase{"1 NOTE a\n  2 CONC b\n\n\t2 CONC c", L"abc"},              // indents and blank lines
-    ContinuationCase{"1 NOTE a\n3 CONC b\n2 CONC c", L"abc"}));                  // a level jump and back
+    ContinuationCase{"ContAndConc", "1 NOTE First\n2 CONT second\n2 CONC half\n2 CONC line",
+                     L"First<br>secondhalfline"},
+    ContinuationCase{"LineWithoutLevelJoinsWithABlank", "1 NOTE Some text\nand  more", L"Some text and more"},
+    ContinuationCase{"EmptyContIsALine", "1 NOTE One\n2 CONT\n2 CONT Three", L"One<br><br>Three"},
+    ContinuationCase{"NoteRecordId", "1 NOTE @N5@", L"@N5@"},
+    ContinuationCase{"IndentsAndBlankLines", "1 NOTE a\n  2 CONC b\n\n\t2 CONC c", L"abc"},
+    ContinuationCase{"LevelJumpAndBack", "1 NOTE a\n3 CONC b\n2 CONC c", L"abc"}), CByName());
 
 // Which event a sub-tag reaches.
 struct ResetCase {
+    const char* m_pszName;
     const char* lines;
     const wchar_t* date;
     const wchar_t* place;
@@ -50,12 +53,12 @@ TEST_P(ResetTest, FillsOnlyTheOpenEvent)
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, ResetTest, testing::Values(
-    ResetCase{"1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Town", L"1 JAN 1900", L"Town."},
-    ResetCase{"1 BIRT\n2 DATE 1900\n2 SOUR @S1@\n3 PAGE 5\n2 PLAC Town", L"1900", L""}, // a step back
-    ResetCase{"1 BIRT\n2 SOUR @S1@\n3 DATE 1999", L"1999", L""},                    // any level counts
-    ResetCase{"1 BIRT\n2 DATE 1900\n1 RESI\n2 PLAC Town", L"1900", L""},            // another level-1 tag
-    ResetCase{"1 BIRT\n2 DATE 1\n1 BIRT\n2 PLAC T", L"1", L"T."},                   // the same birth again
-    ResetCase{"1 BIRT\n2 PLAC Mos\n3 CONC cow", L"", L"Mos.cow."}));                // continued place
+    ResetCase{"DateAndPlace", "1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC Town", L"1 JAN 1900", L"Town."},
+    ResetCase{"StepBack", "1 BIRT\n2 DATE 1900\n2 SOUR @S1@\n3 PAGE 5\n2 PLAC Town", L"1900", L""},
+    ResetCase{"AnyLevelCounts", "1 BIRT\n2 SOUR @S1@\n3 DATE 1999", L"1999", L""},
+    ResetCase{"AnotherLevel1Tag", "1 BIRT\n2 DATE 1900\n1 RESI\n2 PLAC Town", L"1900", L""},
+    ResetCase{"SameBirthAgain", "1 BIRT\n2 DATE 1\n1 BIRT\n2 PLAC T", L"1", L"T."},
+    ResetCase{"ContinuedPlace", "1 BIRT\n2 PLAC Mos\n3 CONC cow", L"", L"Mos.cow."}), CByName());
 
 // The 26 tags and repeated lines.
 TEST_F(GedcomReaderTest, StoresThePersonTags)
@@ -190,8 +193,7 @@ TEST_P(CantOpenTest, LogsTheReasonAndEmptiesTheTables)
 INSTANTIATE_TEST_SUITE_P(Files, CantOpenTest, testing::Values(
     CantOpenCase{"Missing", "No such file or directory"},
     CantOpenCase{"Folder", "Is a directory"},
-    CantOpenCase{"Unreadable", "Permission denied"}),
-    [](const testing::TestParamInfo<CantOpenCase>& param) { return std::string(param.param.m_pszName); });
+    CantOpenCase{"Unreadable", "Permission denied"}), CByName());
 
 TEST_F(GedcomReaderTest, TheWaitCursorIsShownForEveryReading)
 {

@@ -1,4 +1,4 @@
-#include "GedcomTestSupport.h"
+#include "TestSupport.h"
 #include "ViewPipeline.h"
 
 #include <filesystem>
@@ -43,19 +43,13 @@ TEST_F(GedcomRobustnessTest, ContinuedValuesGiveWhatLineByLineDeliveryGives)
 }
 
 // Nothing in a file may crash, hang or stop the reading but a level above 9.
+// (Noise, NUL bytes, long lines and deep levels are the hostile files' part.)
 TEST_F(GedcomRobustnessTest, BadInputIsReadWithoutHarm)
 {
-    std::mt19937 random(11);
-    std::string junk(200000, '\0');
-    for (char& c : junk)
-        c = static_cast<char>(random());
     const std::string longId(1 << 20, 'i');
     const std::string bad[] = {
-        junk,
-        std::string("0 @I1@ INDI\n1 NAME A\0B\n1 NOTE \0\0\n", 30),
         "0 @I1@ INDI\n1 NAME \xC3\x28 \xE2\x82 \xF0\x9F\x98 \xED\xA0\x80 \xC0\xAF\n",
         "0 @I1@ INDI\n1 NAME Cut in the midd",
-        "0 @I1@ INDI\n1 NOTE " + std::string(10 << 20, 'n') + "\n",
         std::string("\xFF\xFE\x00\xD8", 4),
     };
     for (const std::string& text : bad) {
@@ -66,10 +60,7 @@ TEST_F(GedcomRobustnessTest, BadInputIsReadWithoutHarm)
     ASSERT_EQ(theLastPersonIndex, 0);
     EXPECT_EQ(thePersons[0].m_strId.size(), longId.size() + 2);
 
-    std::string deep = "0 @S1@ SOUR\n";
-    for (int nLevel = 1; nLevel <= 100000; ++nLevel)
-        deep += std::to_string(nLevel) + " DEEP\n";
-    deep += "0 @I1@ INDI\n";
+    std::string deep = "0 @I1@ INDI\n";
     for (int i = 0; i < 100000; ++i)
         deep += std::to_string(1 + i % 9) + " NOTE\n" + "text\n";
     EXPECT_TRUE(Read(deep));

@@ -6,11 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 namespace {
 
 enum class CNamePart { First, Middle, Last, AsInTag, TagWithNick, Display, Full, FullFirstFirst, Short };
+const char* const theNamePartNames[] = {"First", "Middle", "Last", "AsInTag", "TagWithNick",
+                                        "Display", "Full", "FullFirstFirst", "Short"};
 
 struct CNameCase {
     const wchar_t* m_pszName;
@@ -65,12 +68,6 @@ protected:
         theNoShortening = false;
         ClearTables();
     }
-    CPerson& Person(const wchar_t* pszName)
-    {
-        CPerson& person = AddPerson(L"@I1@");
-        person.m_strName = pszName;
-        return person;
-    }
 };
 
 class NameTableTest : public NamesTest, public testing::WithParamInterface<CNameCase> {};
@@ -79,7 +76,7 @@ TEST_P(NameTableTest, ComposesThePart)
 {
     const CNameCase& c = GetParam();
     SetNameOptions(c.m_pszOptions);
-    CPerson& person = Person(c.m_pszName);
+    CPerson& person = AddPerson({.m_strName = c.m_pszName});
     person.m_strGiven = c.m_pszGiven;
     person.m_strSurname = c.m_pszSurname;
     person.m_strNick = c.m_pszNick;
@@ -87,6 +84,24 @@ TEST_P(NameTableTest, ComposesThePart)
 }
 
 using P = CNamePart;
+
+// A row's name: the part, the name's Latin letters and the options on.
+std::string RowName(const testing::TestParamInfo<CNameCase>& info)
+{
+    const CNameCase& c = info.param;
+    std::string strName = theNamePartNames[static_cast<int>(c.m_part)];
+    strName += '_';
+    // Marks as '_', so that "John /" is not "John //".
+    for (const wchar_t ch : std::wstring_view(c.m_pszName)) {
+        if (ch < 128 && std::isalnum(static_cast<int>(ch)))
+            strName += static_cast<char>(ch);
+        else if (ch < 128 && ch != L' ')
+            strName += '_';
+    }
+    if (*c.m_pszOptions)
+        strName += "_" + TestName(c.m_pszOptions);
+    return strName;
+}
 
 INSTANTIATE_TEST_SUITE_P(Table, NameTableTest, testing::Values(
     CNameCase{L"John Henry /Smith/", "", P::Display, L"Smith John"},
@@ -102,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Table, NameTableTest, testing::Values(
     CNameCase{L"John (Jack /Smith/", "", P::First, L"John (Jack"},
     CNameCase{L"John (Jack", "", P::First, theFirstNameFormatError},
     CNameCase{L"John/Smith/ Jr.", "", P::First, theFirstNameFormatError},
-    CNameCase{L"John/Smith/ Jr.", "", P::Last, L"Smith/ Jr"}));
+    CNameCase{L"John/Smith/ Jr.", "", P::Last, L"Smith/ Jr"}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     // Without slashes: a first name, no middle and no last name.
@@ -133,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     CNameCase{L"Anna /Ivanova (Petrova)/", "MaidNam1", P::Last, L"Ivanova (Petrova)", L"",
               L"Ivanova (Petrova)"},
     CNameCase{L"Anna /(Petrova)/", "MaidNam1", P::Last, L"Petrova ()"},    // nothing before "("
-    CNameCase{L"Anna /Ivanova (/", "MaidNam1", P::Last, L" (Ivanova)"}));  // nothing after "("
+    CNameCase{L"Anna /Ivanova (/", "MaidNam1", P::Last, L" (Ivanova)"}), RowName);  // nothing after "("
 
 
 INSTANTIATE_TEST_SUITE_P(Options, NameTableTest, testing::Values(
@@ -155,18 +170,19 @@ INSTANTIATE_TEST_SUITE_P(Options, NameTableTest, testing::Values(
               L"John Smith [Bud]", L"", L"", L"Bud"},                             // no middle, no shortening
     CNameCase{L"John Henry /Smith/", "", P::Short, L"Smith John"},
     CNameCase{L"John", "", P::Short, L" John"},                                   // blank before the name
-    CNameCase{L"/Smith/", "1Name1 InclNick", P::Short, L" Smith [Bud]", L"", L"", L"Bud"}));
+    CNameCase{L"/Smith/", "1Name1 InclNick", P::Short, L" Smith [Bud]", L"", L"", L"Bud"}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Letters, NameTableTest, testing::Values(
     CNameCase{L"Иван Петрович /Сидоров/", "1Name1 ShowMidNam Sh1Nam ShMidNam", P::Display, L"И.П. Сидоров"},
     CNameCase{L"\u00C9mile /Zola/", "1Name1 Sh1Nam", P::Display, L"\u00C9. Zola"},
-    CNameCase{L"E\u0301mile /Zola/", "1Name1 Sh1Nam", P::Display, L"E\u0301. Zola"})); // a decomposed É
+    CNameCase{L"E\u0301mile /Zola/", "1Name1 Sh1Nam", P::Display, L"E\u0301. Zola"}), // a decomposed É
+    RowName);
 
 
 // The flags the full-name calls change come back as they were, on both paths.
 TEST_F(NamesTest, FullNamesRestoreTheFlagsTheyChange)
 {
-    const CPerson& person = Person(L"John /Smith/");
+    const CPerson& person = AddPerson({.m_strName = L"John /Smith/"});
     for (const bool bAsInTag : {false, true}) {
         for (const bool bBefore : {false, true}) {
             SetNameOptions("Sh1Nam");

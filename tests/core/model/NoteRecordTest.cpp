@@ -1,4 +1,4 @@
-#include "GedcomTestSupport.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -51,6 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Records, NoteRecordTest, testing::Values(
                    "0 @N1@ NOTE a tag INDI\n0 @N2@ NOTE FAM", L"a tag INDI|FAM"},
     NoteRecordCase{"LevelAboveNineEndsOnlyTheText", "1 NOTE @N1@", "",
                    "0 @N1@ NOTE a\n1 CONC b\n10 DEEP\n1 CONT c", L"ab"}),
-    [](const testing::TestParamInfo<NoteRecordCase>& param) { return std::string(param.param.m_pszName); });
+    CByName());
 
 } // namespace

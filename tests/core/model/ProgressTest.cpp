@@ -1,7 +1,7 @@
 #include "core/platform/Progress.h"
 
 #include "core/options/StringIds.h"
-#include "GedcomTestSupport.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CProgressCase{"NothingBeforeTheDelay", 200ms, 1000, {0, 10, 20, 25, 30}, {2, 3, -1}},
                     CProgressCase{"BeyondTheTotalIsAHundred", 1s, 10, {5, 12}, {50, 100, -1}},
                     CProgressCase{"NothingWithoutATotal", 1s, 0, {0, 5}, {}}),
-    [](const testing::TestParamInfo<CProgressCase>& caseInfo) { return caseInfo.param.m_pszName; });
+    CByName());
 
 TEST_P(ProgressTest, ShowsWholePercentsAfterTheDelay)
 {

@@ -120,7 +120,8 @@ TEST_P(LangModuleFileTest, HasEveryEnglishMenuWithItsCommands)
 INSTANTIATE_TEST_SUITE_P(Shipped, LangModuleFileTest, testing::Values(
     CModuleFile{"StemmarkLangFra.lang", 400, 40},
     CModuleFile{"StemmarkLangDeu.lang", 600, 60},
-    CModuleFile{"StemmarkLangIta.lang", 800, 80}));
+    CModuleFile{"StemmarkLangIta.lang", 800, 80}),
+    [](const testing::TestParamInfo<CModuleFile>& row) { return TestName(row.param.m_pszFile); });
 
 // Changing the language while running takes texts, date words and menus from
 // the shipped module of each language, found where the program looks.
@@ -153,12 +154,12 @@ TEST_F(LanguageSwitchTest, EachLanguageGivesItsOwnTextsAndMenus)
         const wchar_t* m_pszViewCaption;
     };
     const CStep steps[] = {
-        {L"En", L"Ancestors", L"BET 1900 AND 1910", 504, L"View"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", 544, L"Affichage"},
-        {L"Ru", L"Предки", L"Между 1900 и 1910", 524, L"Просмотр"},
-        {L"Ge", L"Vorfahren", L"zwischen 1900 und 1910", 564, L"Ansicht"},
-        {L"It", L"Antenati", L"tra il 1900 e il 1910", 584, L"Visualizza"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", 544, L"Affichage"}, // loaded again after Italian
+        {L"En", L"Ancestors", L"BET 1900 AND 1910", IDM_VIEW, L"View"},
+        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"},
+        {L"Ru", L"Предки", L"Между 1900 и 1910", IDM_VIEW + 20, L"Просмотр"},
+        {L"Ge", L"Vorfahren", L"zwischen 1900 und 1910", IDM_VIEW + 60, L"Ansicht"},
+        {L"It", L"Antenati", L"tra il 1900 e il 1910", IDM_VIEW + 80, L"Visualizza"},
+        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"}, // loaded again after Italian
     };
     for (const CStep& step : steps) {
         SetLanguage(step.m_pszLang);

@@ -32,6 +32,7 @@ TEST(ResourceTableTest, AByteOrderMarkIsNoPartOfTheFirstLine)
 
 // Each faulty line is named and skipped; the lines around it still load.
 struct CFaultyLine {
+    const char* m_pszName;
     const char* m_pszLine;
     const wchar_t* m_pszReason;
 };
@@ -54,19 +55,19 @@ TEST_P(FaultyLineTest, IsReportedWithItsLineAndSkipped)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, FaultyLineTest, testing::Values(
-    CFaultyLine{"string x2 \"two\"", L"malformed string"},
-    CFaultyLine{"string -2 \"two\"", L"malformed string"},
-    CFaultyLine{"string 2 two", L"malformed string"},                  // text not quoted
-    CFaultyLine{"string 2 \"two\" 5", L"malformed string"},            // a word too many
-    CFaultyLine{"string 2 \"two", L"unterminated quote"},
-    CFaultyLine{"string 2 \"two\\", L"unterminated quote"},
-    CFaultyLine{"string 2 \"t\\qo\"", L"unknown escape"},
-    CFaultyLine{"string 2 \"two\"x", L"text after the closing quote"},
-    CFaultyLine{"string 1 \"again\"", L"duplicate string id 1"},       // the first stays
-    CFaultyLine{"strings 2 \"two\"", L"unknown keyword"},
-    CFaultyLine{"item 5 \"x\"", L"item outside a menu"},
-    CFaultyLine{"menubar 500 32813", L"malformed menubar"},
-    CFaultyLine{"string 2 \"\xC3\x28\"", L"not UTF-8"}));
+    CFaultyLine{"IdNotANumber", "string x2 \"two\"", L"malformed string"},
+    CFaultyLine{"NegativeId", "string -2 \"two\"", L"malformed string"},
+    CFaultyLine{"TextNotQuoted", "string 2 two", L"malformed string"},
+    CFaultyLine{"WordTooMany", "string 2 \"two\" 5", L"malformed string"},
+    CFaultyLine{"UnterminatedQuote", "string 2 \"two", L"unterminated quote"},
+    CFaultyLine{"EscapedLastQuote", "string 2 \"two\\", L"unterminated quote"},
+    CFaultyLine{"UnknownEscape", "string 2 \"t\\qo\"", L"unknown escape"},
+    CFaultyLine{"TextAfterTheQuote", "string 2 \"two\"x", L"text after the closing quote"},
+    CFaultyLine{"DuplicateIdTheFirstStays", "string 1 \"again\"", L"duplicate string id 1"},
+    CFaultyLine{"UnknownKeyword", "strings 2 \"two\"", L"unknown keyword"},
+    CFaultyLine{"ItemOutsideAMenu", "item 5 \"x\"", L"item outside a menu"},
+    CFaultyLine{"MenubarWithoutCaption", "menubar 500 32813", L"malformed menubar"},
+    CFaultyLine{"NotUtf8", "string 2 \"\xC3\x28\"", L"not UTF-8"}), CByName());
 
 TEST(ResourceTableTest, AMenuLeftOpenIsReportedAndKept)
 {

@@ -11,6 +11,9 @@ extern const std::size_t theOwnResourceTextSize;
 
 namespace {
 
+// The two gaps in the numbering of the strings.
+constexpr int kUnusedIds[] = {29, 66};
+
 class StringTableTest : public testing::Test {
 protected:
     void SetUp() override { SetLanguage(L"En"); }
@@ -30,9 +33,9 @@ TEST_F(StringTableTest, EveryIdStandsInBothLanguages)
 {
     LoadOwnResources();
     for (int nId = 0; nId <= IDS_LAST; ++nId) {
-        const bool bAbsent = nId == 29 || nId == 66;
+        const bool bAbsent = nId == kUnusedIds[0] || nId == kUnusedIds[1];
         EXPECT_EQ(theOwnResources->FindString(nId) == nullptr, bAbsent) << "English " << nId;
-        const bool bRussianAbsent = bAbsent || nId == 0;
+        const bool bRussianAbsent = bAbsent || nId == IDS_NO_TEXT_SET;
         EXPECT_EQ(theOwnResources->FindString(nId + 200) == nullptr, bRussianAbsent) << "Russian " << nId;
         if (!bRussianAbsent) {
             EXPECT_FALSE(theOwnResources->FindString(nId + 200)->empty()) << nId;
@@ -44,6 +47,7 @@ TEST_F(StringTableTest, EveryIdStandsInBothLanguages)
 
 // Texts whose blanks, line breaks or letters are easy to get wrong.
 struct CExactText {
+    const char* m_pszName;
     int m_nId;
     const wchar_t* m_pszEnglish;
     const wchar_t* m_pszRussian;
@@ -63,17 +67,19 @@ TEST_P(ExactTextTest, BothLanguagesGiveTheTextToTheLetter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ExactTextTest, testing::Values(
-    CExactText{84, L" AFT ", L" После "},           // qualifiers keep their blanks
-    CExactText{85, L" AND ", L" и "},
-    CExactText{90, L" TO ", L" до "},
-    CExactText{47, L"persons in total", L"всего: "}, // Russian ends in a blank
-    CExactText{49, L"Stemmark", L"Stemmark"},        // the product name in every language
-    CExactText{26, L"No information about parents' family", L"Нет информации о семье родителей"},
-    CExactText{48, L"Person list", L"Cписок лиц"},   // as shipped: a Latin C
-    CExactText{108, L"Possible formats of birth date:\n23.12.1923\n12.1923\n1923.\nPlease check your data.",
+    CExactText{"QualifierKeepsItsBlanks", IDS_QUAL_AFT, L" AFT ", L" После "},
+    CExactText{"QualifierAnd", IDS_QUAL_AND, L" AND ", L" и "},
+    CExactText{"QualifierTo", IDS_QUAL_TO, L" TO ", L" до "},
+    CExactText{"RussianCountEndsInABlank", IDS_PERSONS_IN_TOTAL, L"persons in total", L"всего: "},
+    CExactText{"ProductNameInEveryLanguage", IDS_PRODUCT_NAME, L"Stemmark", L"Stemmark"},
+    CExactText{"Apostrophe", IDS_NO_INFORMATION_ABOUT_PARENTS_FAMILY, L"No information about parents' family",
+               L"Нет информации о семье родителей"},
+    CExactText{"LatinCAsShipped", IDS_PERSON_LIST, L"Person list", L"Cписок лиц"},
+    CExactText{"LineBreaks", IDS_BIRTH_DATE_FORMATS,
+               L"Possible formats of birth date:\n23.12.1923\n12.1923\n1923.\nPlease check your data.",
                L"Возможные форматы дня рождения:\n23.12.1923\n12.1923\n1923.\nПроверьте, пожалуйста, Ваши данные."},
-    CExactText{0, L"No text set", L""},              // no Russian entry: empty
-    CExactText{29, L"", L""}));                      // no entry in either
+    CExactText{"NoRussianEntryReadsEmpty", IDS_NO_TEXT_SET, L"No text set", L""},
+    CExactText{"NoEntryInEither", kUnusedIds[0], L"", L""}), CByName());
 
 TEST_F(StringTableTest, BaseStringsIgnoreTheLanguage)
 {
@@ -119,14 +125,19 @@ std::vector<int> Commands(const CMenuBarMenu& menu)
 
 TEST_F(StringTableTest, MenusCarryTheirCommandsInBothLanguages)
 {
+    // The commands of the bar's buttons, which the code never names.
+    constexpr int kMenuButton = 32813, kViewButton = 32870, kRowButton = 32823, kMainViewButton = 32871;
     const CMenuFact menus[] = {
-        {500, 32813, L"Help", L"Помощь", {32820, 57666, 0, 57664}},
-        {501, 32813, L"Edit", L"&Редактирование", {57643, 0, 57635, 57634, 57637}},
-        {502, 32813, L"File", L"Файл", {57601, 32828, 0, 32773, 57665}},
-        {503, 32813, L"Info", L"Данные", {32796, 32797, 32798, 32799}},
-        {504, 32870, L"View", L"Просмотр", {32772, 32771, 32786, 32808, 32804}},
-        {505, 32823, L"Row", L"Строка", {32826, 32827}},
-        {506, 32871, L"View", L"Просмотр", {32844, 0, 32774, 32775}},
+        {IDM_HELP, kMenuButton, L"Help", L"Помощь", {ID_HELP_TOPIC, ID_HELP_CONTENTS, 0, ID_APP_ABOUT}},
+        {IDM_EDIT, kMenuButton, L"Edit", L"&Редактирование",
+         {ID_EDIT_UNDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}},
+        {IDM_FILE, kMenuButton, L"File", L"Файл", {ID_FILE_OPEN, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS, ID_APP_EXIT}},
+        {IDM_INFO, kMenuButton, L"Info", L"Данные",
+         {ID_INFO_HUSBAND, ID_INFO_WIFE, ID_INFO_CHILD, ID_INFO_FAMILY_NOTES}},
+        {IDM_VIEW, kViewButton, L"View", L"Просмотр",
+         {ID_VIEW_ANCESTORS, ID_VIEW_DESCENDANTS, ID_VIEW_OWN_FAMILY, ID_VIEW_PARENTS_FAMILY, ID_VIEW_INFORMATION}},
+        {IDM_ROW, kRowButton, L"Row", L"Строка", {ID_ROW_EXPAND, ID_ROW_COLLAPSE}},
+        {IDM_MAIN_VIEW, kMainViewButton, L"View", L"Просмотр", {ID_SEARCH, 0, ID_PERSON_LIST, ID_PATRIARCHY}},
     };
     for (const CMenuFact& fact : menus) {
         std::vector<CMenuBarMenu> bar;
@@ -139,7 +150,7 @@ TEST_F(StringTableTest, MenusCarryTheirCommandsInBothLanguages)
 
         SetLanguage(L"Ru");
         ASSERT_TRUE(BuildMenuBar({fact.m_nMenu}, bar)) << fact.m_nMenu;
-        EXPECT_EQ(bar[0].m_nMenuId, fact.m_nMenu + 20);
+        EXPECT_EQ(bar[0].m_nMenuId, fact.m_nMenu + 20) << "the Russian menus stand 20 above";
         EXPECT_EQ(bar[0].m_nButtonCommand, fact.m_nButton);
         EXPECT_EQ(bar[0].m_strCaption, fact.m_pszRussianCaption) << fact.m_nMenu;
         EXPECT_EQ(Commands(bar[0]), fact.m_anCommands) << fact.m_nMenu;
@@ -160,12 +171,7 @@ TEST_F(StringTableTest, MenuItemsKeepTheirMarksAndShortcuts)
     SetLanguage(L"Ru");
     ASSERT_TRUE(BuildMenuBar({IDM_VIEW}, bar));
     EXPECT_EQ(bar[0].m_items[3].m_strText, L"Семья &родителей");
-}
-
-TEST_F(StringTableTest, AMissingMenuFailsTheBar)
-{
-    std::vector<CMenuBarMenu> bar;
-    EXPECT_FALSE(BuildMenuBar({IDM_HELP, 507}, bar));
+    EXPECT_FALSE(BuildMenuBar({IDM_HELP, IDM_MAIN_VIEW + 1}, bar)) << "a missing menu fails the bar";
 }
 
 } // namespace

@@ -6,7 +6,21 @@
 #include "core/options/Settings.h"
 
 #include <atomic>
+#include <cctype>
 #include <unistd.h>
+
+std::string TestName(std::string_view text)
+{
+    std::string strName;
+    bool bWordStart = true;
+    for (const char c : text) {
+        const bool bAlnum = std::isalnum(static_cast<unsigned char>(c)) != 0;
+        if (bAlnum)
+            strName += bWordStart ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        bWordStart = !bAlnum;
+    }
+    return strName.empty() ? "Empty" : strName;
+}
 
 CTempFolder::CTempFolder()
 {
@@ -25,16 +39,23 @@ CTempFolder::~CTempFolder()
     std::filesystem::remove_all(m_path, error);
 }
 
-CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc,
-                   std::initializer_list<const wchar_t*> fams)
+CPerson& AddPerson(const CTestPerson& test)
 {
     auto pPerson = std::make_unique<CPerson>();
-    pPerson->m_strId = strId;
-    pPerson->m_strFamc = strFamc;
-    for (const wchar_t* pszFams : fams)
-        pPerson->m_astrFams.Append(pszFams);
     CPerson& person = *pPerson;
     thePersons.Append(std::move(pPerson));
+    person.m_strId = test.m_strId;
+    person.m_strFamc = test.m_strFamc;
+    for (const std::wstring& strFams : test.m_astrFams)
+        person.m_astrFams.Append(strFams);
+    person.m_strName = test.m_strName;
+    person.m_strSex = test.m_strSex;
+    if (test.m_pszBirth)
+        person.m_birth.Edit().m_strDate = test.m_pszBirth;
+    if (test.m_pszDeath) {
+        person.m_death.Edit().m_bPresent = true;
+        person.m_death.Edit().m_strDate = test.m_pszDeath;
+    }
     return person;
 }
 
@@ -65,4 +86,13 @@ void CViewBuilderTest::Reset()
 {
     Settings = CSettings();
     UseLanguage(L"En");
+}
+
+const CPerson& CGedcomTest::ReadPerson(const std::string& lines)
+{
+    EXPECT_TRUE(Read("0 @I1@ INDI\n" + lines + "\n0 TRLR\n"));
+    if (theLastPersonIndex != 0)
+        ADD_FAILURE() << "one person expected, got " << theLastPersonIndex + 1;
+    static const CPerson theNone;
+    return theLastPersonIndex >= 0 ? thePersons[0] : theNone;
 }

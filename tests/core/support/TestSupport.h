@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/Help.h"
+#include "core/model/GedcomReader.h"
 #include "core/model/Tables.h"
 #include "core/options/Language.h"
 #include "core/platform/Clock.h"
@@ -13,7 +15,21 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
+
+/// A text as a test name: its letters and digits, each word begun in capitals
+/// ("a year alone" gives AYearAlone); "Empty" when it has none.
+std::string TestName(std::string_view text);
+
+/// Names each row of a parameterised table by its m_pszName.
+struct CByName {
+    template <class TCase>
+    std::string operator()(const testing::TestParamInfo<TCase>& info) const
+    {
+        return TestName(info.param.m_pszName);
+    }
+};
 
 /// Records the boxes the code raises instead of showing them.
 class CRecordingSink : public CMessageSink {
@@ -40,6 +56,21 @@ public:
 
 private:
     CMessageSink* m_pPrevious = nullptr;
+};
+
+/// Records the command lines the help viewer would be started with.
+class CRecordingLauncher : public CHelpLauncher {
+public:
+    CRecordingLauncher() { m_pPrevious = SetHelpLauncher(this); }
+    ~CRecordingLauncher() override { SetHelpLauncher(m_pPrevious); }
+    CRecordingLauncher(const CRecordingLauncher&) = delete;
+    CRecordingLauncher& operator=(const CRecordingLauncher&) = delete;
+    void Launch(const std::wstring& strCommandLine) override { m_astrLines.push_back(strCommandLine); }
+
+    std::vector<std::wstring> m_astrLines;
+
+private:
+    CHelpLauncher* m_pPrevious = nullptr;
 };
 
 /// Pins "today" for the life of the object.
@@ -108,9 +139,20 @@ private:
     std::filesystem::path m_path;
 };
 
+/// A person of a small test model. A birth or death of nullptr makes no such
+/// event; a death of "" is a death line without a date.
+struct CTestPerson {
+    std::wstring m_strId{};
+    std::wstring m_strName{};
+    std::wstring m_strSex{};
+    std::wstring m_strFamc{};
+    std::vector<std::wstring> m_astrFams{};
+    const wchar_t* m_pszBirth = nullptr;
+    const wchar_t* m_pszDeath = nullptr;
+};
+
 // Small models for tests: append records to the global tables.
-CPerson& AddPerson(const std::wstring& strId, const std::wstring& strFamc = L"",
-                   std::initializer_list<const wchar_t*> fams = {});
+CPerson& AddPerson(const CTestPerson& person);
 CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children = {});
 
@@ -130,3 +172,24 @@ protected:
 private:
     static void Reset();
 };
+
+/// Reads GEDCOM text from a file of its own into the tables.
+class CGedcomTest : public CViewBuilderTest {
+public:
+    std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
+
+    bool Read(const std::string& bytes, bool bLineByLine = false)
+    {
+        WriteFileBytes(PathOf("test.ged"), bytes);
+        return bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+    }
+
+    /// Reads the lines of one person record.
+    const CPerson& ReadPerson(const std::string& lines);
+
+    CTempFolder m_folder;
+    CRecordingSink m_boxes;
+};
+
+/// Everything the reader stores, one field a line, to compare whole models.
+std::wstring DumpTables();

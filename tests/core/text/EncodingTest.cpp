@@ -3,6 +3,8 @@
 #include "core/text/Utf16.h"
 #include "core/text/WideText.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,6 +17,7 @@ std::wstring Ansel(const std::string& bytes)
 }
 
 struct AnselCase {
+    const char* m_pszName;
     const char* bytes;
     const wchar_t* text;
 };
@@ -27,13 +30,13 @@ TEST_P(AnselTest, PutsTheMarkOnTheLetterAfterIt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AnselTest, testing::Values(
-    AnselCase{"Ren\xE2" "e M\xE8uller", L"Ren\u00E9 M\u00FCller"},    // composed: é, ü
-    AnselCase{"\xE8\xE2u", L"\u01D8"},                                 // two marks, one letter: ǘ
-    AnselCase{"\xE2q", L"q\u0301"},                                    // no composed letter: mark follows
-    AnselCase{"\xE2\xA2", L"\u01FE"},                                  // a mark on an ANSEL letter: Ǿ
-    AnselCase{"\xA1\xB1\xB5\xC5", L"\u0141\u0142\u00E6\u00BF"},         // spacing letters
-    AnselCase{"e\xE2", L"e\u0301"},                                    // a mark at the end stays
-    AnselCase{"\x80\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"}));                // undefined bytes
+    AnselCase{"Composed", "Ren\xE2" "e M\xE8uller", L"Ren\u00E9 M\u00FCller"},   // é, ü
+    AnselCase{"TwoMarksOneLetter", "\xE8\xE2u", L"\u01D8"},                        // ǘ
+    AnselCase{"NoComposedLetterMarkFollows", "\xE2q", L"q\u0301"},
+    AnselCase{"MarkOnAnAnselLetter", "\xE2\xA2", L"\u01FE"},                       // Ǿ
+    AnselCase{"SpacingLetters", "\xA1\xB1\xB5\xC5", L"\u0141\u0142\u00E6\u00BF"},
+    AnselCase{"MarkAtTheEndStays", "e\xE2", L"e\u0301"},
+    AnselCase{"UndefinedBytes", "\x80\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"}), CByName());
 
 struct LocaleCase {
     const char* locale;
@@ -51,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, LegacyCodePageTest, testing::Values(
     LocaleCase{"ru_RU.UTF-8", "WINDOWS-1251"}, LocaleCase{"uk_UA", "WINDOWS-1251"},
     LocaleCase{"pl_PL.ISO-8859-2", "WINDOWS-1250"}, LocaleCase{"el_GR", "WINDOWS-1253"},
     LocaleCase{"vi", "WINDOWS-1258"}, LocaleCase{"de_DE@euro", "WINDOWS-1252"},
-    LocaleCase{"C", "WINDOWS-1252"}, LocaleCase{"", "WINDOWS-1252"}));
+    LocaleCase{"C", "WINDOWS-1252"}, LocaleCase{"", "WINDOWS-1252"}),
+    [](const testing::TestParamInfo<LocaleCase>& row) { return TestName(row.param.locale); });
 
 TEST(LegacyDecoderTest, DecodesThroughTheCodePage)
 {

@@ -1,5 +1,7 @@
 #include "core/text/WideText.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 struct CUtf8Case {
     const char* m_pszBytes;
     bool m_bValid;
-    const char* m_pszWhy;
+    const char* m_pszName;
 };
 
 class DecodeUtf8Test : public testing::TestWithParam<CUtf8Case> {};
@@ -15,7 +17,7 @@ class DecodeUtf8Test : public testing::TestWithParam<CUtf8Case> {};
 TEST_P(DecodeUtf8Test, AcceptsOnlyShortestFormsOfScalarValues)
 {
     std::wstring text;
-    EXPECT_EQ(DecodeUtf8(GetParam().m_pszBytes, text), GetParam().m_bValid) << GetParam().m_pszWhy;
+    EXPECT_EQ(DecodeUtf8(GetParam().m_pszBytes, text), GetParam().m_bValid) << GetParam().m_pszName;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, DecodeUtf8Test, testing::Values(
@@ -26,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(Sequences, DecodeUtf8Test, testing::Values(
     CUtf8Case{"\xED\xA0\x80", false, "a surrogate"},
     CUtf8Case{"\xF4\x90\x80\x80", false, "beyond U+10FFFF"},
     CUtf8Case{"\xD0", false, "cut in the middle"},
-    CUtf8Case{"\xE9t\xE9", false, "windows-1252 text"}));
+    CUtf8Case{"\xE9t\xE9", false, "windows-1252 text"}), CByName());
 
 TEST(WideTextTest, RoundTripsEveryKindOfLetter)
 {

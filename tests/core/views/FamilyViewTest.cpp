@@ -19,22 +19,6 @@ namespace {
 
 class FamilyViewTest : public CViewBuilderTest {};
 
-CPerson& Person(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex,
-                std::initializer_list<const wchar_t*> fams = {}, const wchar_t* pszBirth = L"",
-                const wchar_t* pszDeath = nullptr)
-{
-    CPerson& person = AddPerson(pszId, L"", fams);
-    person.m_strName = pszName;
-    person.m_strSex = pszSex;
-    if (*pszBirth)
-        person.m_birth.Edit().m_strDate = pszBirth;
-    if (pszDeath) {
-        person.m_death.Edit().m_bPresent = true;
-        person.m_death.Edit().m_strDate = pszDeath;
-    }
-    return person;
-}
-
 // One child row a line: image, birth date, name, person.
 std::wstring Rows(const std::vector<CChildRow>& rows)
 {
@@ -47,9 +31,11 @@ std::wstring Rows(const std::vector<CChildRow>& rows)
 
 void ManWithTwoWives()
 {
-    Person(L"@I1@", L"Ivan /Petrov/", L"M", {L"@F1@", L"@F2@"}, L"1 JAN 1900");
-    Person(L"@I2@", L"Anna /Ivanova/", L"F", {}, L"1905", L"1950");
-    Person(L"@I3@", L"Olga /Sidorova/", L"F");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Ivan /Petrov/", .m_strSex = L"M",
+               .m_astrFams = {L"@F1@", L"@F2@"}, .m_pszBirth = L"1 JAN 1900"});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Anna /Ivanova/", .m_strSex = L"F", .m_pszBirth = L"1905",
+               .m_pszDeath = L"1950"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Olga /Sidorova/", .m_strSex = L"F"});
     CFamily& first = AddFamily(L"@F1@", L"@I1@", L"@I2@");
     first.m_marriage.Edit().m_bPresent = true;
     first.m_marriage.Edit().m_strDate = L"1925";
@@ -59,9 +45,9 @@ void ManWithTwoWives()
 
 void OnlyFamilyWithChildrenButNoSpouse()
 {
-    Person(L"@I1@", L"Mary /Brown/", L"F", {L"@F1@"});
-    Person(L"@I2@", L"Tom /Brown/", L"M", {}, L"1930");
-    Person(L"@I3@", L"Ann /Brown/", L"F");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Mary /Brown/", .m_strSex = L"F", .m_astrFams = {L"@F1@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Tom /Brown/", .m_strSex = L"M", .m_pszBirth = L"1930"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Ann /Brown/", .m_strSex = L"F"});
     AddFamily(L"@F1@", L"@I9@", L"@I1@", {L"@I2@", L"@I3@"});
 }
 
@@ -69,20 +55,24 @@ void OnlyFamilyWithChildrenButNoSpouse()
 // one that must not find the family written without an id.
 void FamiliesWithoutMembers()
 {
-    Person(L"@I1@", L"Lone /Wolf/", L"M", {L"@F1@", L"@F9@", L""});
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Lone /Wolf/", .m_strSex = L"M",
+               .m_astrFams = {L"@F1@", L"@F9@", L""}});
     AddFamily(L"@F1@", L"@I1@", L"@I9@", {L"@I8@"});
-    Person(L"@I2@", L"Other /One/", L"F");
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Other /One/", .m_strSex = L"F"});
     AddFamily(L"", L"@I1@", L"@I2@", {L"@I2@"});
 }
 
-void NoOwnFamily() { Person(L"@I1@", L"Lone /Wolf/", L"M", {}, L"", L""); }
+void NoOwnFamily() { AddPerson({.m_strId = L"@I1@", .m_strName = L"Lone /Wolf/", .m_strSex = L"M",
+                                .m_pszDeath = L""}); }
 
 // The family between the two has no husband, and divides them all the same.
 void DivorcedWoman()
 {
-    Person(L"@I1@", L"Mary /Brown/", L"F", {L"@F1@", L"@F3@", L"@F2@"});
-    Person(L"@I2@", L"John /Smith/", L"M", {}, L"", L"1970");
-    Person(L"@I3@", L"Paul /Green/", L"M", {}, L"3 MAR 1931");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Mary /Brown/", .m_strSex = L"F",
+               .m_astrFams = {L"@F1@", L"@F3@", L"@F2@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"John /Smith/", .m_strSex = L"M", .m_pszDeath = L"1970"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Paul /Green/", .m_strSex = L"M",
+               .m_pszBirth = L"3 MAR 1931"});
     CFamily& first = AddFamily(L"@F1@", L"@I2@", L"@I1@");
     first.m_bDivorced = 1;
     first.m_divorce.Edit().m_bPresent = true;
@@ -95,11 +85,13 @@ void DivorcedWoman()
 // come first, the later family's before the earlier one's.
 void ChildrenOfTwoFamilies()
 {
-    Person(L"@I1@", L"Ivan /Petrov/", L"M", {L"@F1@", L"@F2@"});
-    Person(L"@I2@", L"Ann /Petrova/", L"F", {}, L"1950");
-    Person(L"@I3@", L"Boris /Petrov/", L"M");
-    Person(L"@I4@", L"Vera /Petrova/", L"F", {}, L"2 JAN 1949");
-    Person(L"@I5@", L"Gleb /Petrov/", L"M");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Ivan /Petrov/", .m_strSex = L"M",
+               .m_astrFams = {L"@F1@", L"@F2@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Ann /Petrova/", .m_strSex = L"F", .m_pszBirth = L"1950"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Boris /Petrov/", .m_strSex = L"M"});
+    AddPerson({.m_strId = L"@I4@", .m_strName = L"Vera /Petrova/", .m_strSex = L"F",
+               .m_pszBirth = L"2 JAN 1949"});
+    AddPerson({.m_strId = L"@I5@", .m_strName = L"Gleb /Petrov/", .m_strSex = L"M"});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@I3@"});
     AddFamily(L"@F2@", L"@I1@", L"", {L"@I5@", L"@I9@", L"@I4@"});
 }
@@ -107,16 +99,17 @@ void ChildrenOfTwoFamilies()
 void FamilyNotePointingToRecord()
 {
     theNoteRecords.Append(L"@N1@", L"Met in Kiev");
-    Person(L"@I1@", L"Ivan /Petrov/", L"M", {L"@F1@"});
-    Person(L"@I2@", L"Anna /Ivanova/", L"F");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Ivan /Petrov/", .m_strSex = L"M", .m_astrFams = {L"@F1@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Anna /Ivanova/", .m_strSex = L"F"});
     AddFamily(L"@F1@", L"@I1@", L"@I2@").m_notes.Append(std::make_unique<CNote>(L"@N1@"));
 }
 
 // The person is its family's husband too, so taking the wrong side shows.
 void UnknownSex()
 {
-    Person(L"@I1@", L"Alex /Grey/", L"U", {L"@F1@"}, L"1900");
-    Person(L"@I2@", L"Kate /Grey/", L"F");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Alex /Grey/", .m_strSex = L"U", .m_astrFams = {L"@F1@"},
+               .m_pszBirth = L"1900"});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Kate /Grey/", .m_strSex = L"F"});
     AddFamily(L"@F1@", L"@I1@", L"@I2@");
 }
 
@@ -179,15 +172,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildTest, testing::Values(
     CBuildCase{"UnknownSex", UnknownSex,
         L"Kate Grey\r\n\r\n", L"Alex Grey\r\n\r\nBorn 1900.\r\n",
         HEAD(L"Alex Grey") L"<b>Kate Grey</b><br><br>", kNoInformation, -1, false}),
-    [](const testing::TestParamInfo<CBuildCase>& param) { return std::string(param.param.m_pszName); });
+    CByName());
 
 // A death or burial line without a date shows nothing in the box and still
 // marks the person dead.
 TEST_F(FamilyViewTest, MarksThePersonDeceasedByDeathOrBurial)
 {
-    Person(L"@I1@", L"Ann /Lee/", L"F", {}, L"", L"");
-    Person(L"@I2@", L"Bob /Lee/", L"M").m_burial.Edit().m_bPresent = true;
-    Person(L"@I3@", L"Cid /Lee/", L"M").m_burial.Edit().m_strDate = L"1980";
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Ann /Lee/", .m_strSex = L"F", .m_pszDeath = L""});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Bob /Lee/",
+               .m_strSex = L"M"}).m_burial.Edit().m_bPresent = true;
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Cid /Lee/",
+               .m_strSex = L"M"}).m_burial.Edit().m_strDate = L"1980";
     const bool abExpected[] = {true, true, false};
     for (int i = 0; i < 3; ++i) {
         const CFamilyContent content = BuildFamilyView(i);
@@ -198,12 +193,13 @@ TEST_F(FamilyViewTest, MarksThePersonDeceasedByDeathOrBurial)
 
 TEST_F(FamilyViewTest, BuildsNothingForAnIndexOutsideTheTable)
 {
-    Person(L"@I1@", L"Lone /Wolf/", L"M");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Lone /Wolf/", .m_strSex = L"M"});
     EXPECT_EQ(BuildFamilyView(1).m_nMessageId, -1);
     EXPECT_TRUE(BuildFamilyView(-1).m_children.empty());
 }
 
 struct CSortCase {
+    const char* m_pszName;
     int m_nColumn;
     bool m_bAscending;
     const wchar_t* m_pszNames;
@@ -224,13 +220,14 @@ TEST_P(SortTest, OrdersTheRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SortTest, testing::Values(
-    CSortCase{1, true, L"Bob Abe Dan Cid "},
-    CSortCase{1, false, L"Cid Abe Dan Bob "},
-    CSortCase{2, true, L"Abe Bob Cid Dan "},
-    CSortCase{2, false, L"Dan Cid Bob Abe "},
-    CSortCase{0, true, L"Cid Bob Abe Dan "}));
+    CSortCase{"BirthDateUp", 1, true, L"Bob Abe Dan Cid "},
+    CSortCase{"BirthDateDown", 1, false, L"Cid Abe Dan Bob "},
+    CSortCase{"NameUp", 2, true, L"Abe Bob Cid Dan "},
+    CSortCase{"NameDown", 2, false, L"Dan Cid Bob Abe "},
+    CSortCase{"ImageColumnKeepsTheOrder", 0, true, L"Cid Bob Abe Dan "}), CByName());
 
 struct CSideCase {
+    const char* m_pszName;
     const wchar_t* m_pszSex;
     const wchar_t* m_pszWanted;
     bool m_bFamilies;
@@ -245,12 +242,12 @@ class SideTest : public FamilyViewTest, public testing::WithParamInterface<CSide
 TEST_P(SideTest, FindsThePersons)
 {
     const CSideCase& test = GetParam();
-    CPerson& person = Person(L"@I1@", L"Alex /Grey/", test.m_pszSex);
+    CPerson& person = AddPerson({.m_strId = L"@I1@", .m_strName = L"Alex /Grey/", .m_strSex = test.m_pszSex});
     if (test.m_bFamilies) {
         for (const wchar_t* pszFams : {L"@F1@", L"@F9@", L"@F2@"})
             person.m_astrFams.Append(pszFams);
     }
-    Person(L"@I2@", L"Kate /Grey/", L"F");
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Kate /Grey/", .m_strSex = L"F"});
     AddFamily(L"@F1@", L"@I1@", L"@I2@");
     AddFamily(L"@F2@", L"", L"@I1@");
     bool bNoOwnFamily = !test.m_bNoOwnFamily;
@@ -259,11 +256,11 @@ TEST_P(SideTest, FindsThePersons)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SideTest, testing::Values(
-    CSideCase{L"M", L"M", true, {0}, false},
-    CSideCase{L"M", L"F", true, {1, 0}, false},
-    CSideCase{L"U", L"M", true, {1, 0}, false},
-    CSideCase{L"F", L"M", true, {0}, false},
-    CSideCase{L"F", L"M", false, {}, true},
-    CSideCase{L"F", L"F", false, {0}, false}));
+    CSideCase{"ManHisOwnSide", L"M", L"M", true, {0}, false},
+    CSideCase{"ManHisWivesSide", L"M", L"F", true, {1, 0}, false},
+    CSideCase{"UnknownSexIsAWoman", L"U", L"M", true, {1, 0}, false},
+    CSideCase{"WomanHerHusbandsSide", L"F", L"M", true, {0}, false},
+    CSideCase{"WomanWithoutFamilies", L"F", L"M", false, {}, true},
+    CSideCase{"WomanWithoutFamiliesHerOwnSide", L"F", L"F", false, {0}, false}), CByName());
 
 } // namespace

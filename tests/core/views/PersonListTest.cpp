@@ -21,21 +21,6 @@ using CEntries = std::vector<std::pair<std::wstring, int>>;
 class PersonListTest : public CViewBuilderTest {
 protected:
 
-    // A death of nullptr: no death line; an empty one: a death line without a date.
-    static CPerson& Person(const wchar_t* pszName, const wchar_t* pszBirth = nullptr,
-                           const wchar_t* pszDeath = nullptr)
-    {
-        CPerson& person = AddPerson(L"@I" + std::to_wstring(theLastPersonIndex + 2) + L"@");
-        person.m_strName = pszName;
-        if (pszBirth)
-            person.m_birth.Edit().m_strDate = pszBirth;
-        if (pszDeath) {
-            person.m_death.Edit().m_bPresent = true;
-            person.m_death.Edit().m_strDate = pszDeath;
-        }
-        return person;
-    }
-
     static CEntries Entries(const CPersonListCriteria& criteria = {})
     {
         CEntries entries;
@@ -48,6 +33,7 @@ protected:
 enum : unsigned { kBirth = 1, kDeath = 2, kYearOnly = 4, kAge = 8 };
 
 struct CEntryCase {
+    const char* m_pszName;
     unsigned m_nOptions;
     const wchar_t* m_pszBirth;
     const wchar_t* m_pszDeath;
@@ -64,28 +50,29 @@ TEST_P(EntryTextTest, FollowsTheBracketRules)
     Settings.PutDeathDate = c.m_nOptions & kDeath;
     Settings.YearOnly = c.m_nOptions & kYearOnly;
     Settings.PutAge = c.m_nOptions & kAge;
-    EXPECT_EQ(FormatPersonListEntry(Person(L"John /Smith/", c.m_pszBirth, c.m_pszDeath)), c.m_pszEntry);
+    EXPECT_EQ(FormatPersonListEntry(AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = c.m_pszBirth,
+                                               .m_pszDeath = c.m_pszDeath})), c.m_pszEntry);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, EntryTextTest, testing::Values(
-    CEntryCase{kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [1900 - 1950]"},
-    CEntryCase{kBirth | kDeath | kYearOnly, nullptr, L"3 MAR 1950", L"Smith John [? - 1950]"},
-    CEntryCase{kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [1900 - D]"},
-    CEntryCase{kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [D 1950]"},
-    CEntryCase{kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [D]"},
-    CEntryCase{kBirth | kDeath | kYearOnly | kAge, L"3 MAR 1900", L"3 MAR 1950",
+    CEntryCase{"BothYears", kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [1900 - 1950]"},
+    CEntryCase{"NoBirth", kBirth | kDeath | kYearOnly, nullptr, L"3 MAR 1950", L"Smith John [? - 1950]"},
+    CEntryCase{"DeathWithoutDate", kBirth | kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [1900 - D]"},
+    CEntryCase{"DeathYearOnly", kDeath | kYearOnly, L"3 MAR 1900", L"3 MAR 1950", L"Smith John [D 1950]"},
+    CEntryCase{"DeathMarkOnly", kDeath | kYearOnly, L"3 MAR 1900", L"", L"Smith John [D]"},
+    CEntryCase{"YearsAndAge", kBirth | kDeath | kYearOnly | kAge, L"3 MAR 1900", L"3 MAR 1950",
                L"Smith John [1900 - 1950 / 50 D]"},
-    CEntryCase{kBirth | kDeath | kAge, L"3 MAR 1900", nullptr, L"Smith John [03.03.1900 / 124]"},
-    CEntryCase{0, L"3 MAR 1900", nullptr, L"Smith John"},
-    CEntryCase{0, L"3 MAR 1900", L"1950", L"Smith John [D]"},                  // the mark needs no option
-    CEntryCase{kBirth, L"3 MAR 1900", L"1950", L"Smith John [03.03.1900 - D]"}, // death date not shown
-    CEntryCase{kBirth | kYearOnly, L"ABT 1900", nullptr, L"Smith John [1900]"}, // qualifier cut off
-    CEntryCase{kAge, nullptr, L"", L"Smith John"}));                            // no age, and no mark either
+    CEntryCase{"BirthDateAndAge", kBirth | kDeath | kAge, L"3 MAR 1900", nullptr, L"Smith John [03.03.1900 / 124]"},
+    CEntryCase{"NoOptions", 0, L"3 MAR 1900", nullptr, L"Smith John"},
+    CEntryCase{"TheMarkNeedsNoOption", 0, L"3 MAR 1900", L"1950", L"Smith John [D]"},
+    CEntryCase{"DeathDateNotShown", kBirth, L"3 MAR 1900", L"1950", L"Smith John [03.03.1900 - D]"},
+    CEntryCase{"QualifierCutOff", kBirth | kYearOnly, L"ABT 1900", nullptr, L"Smith John [1900]"},
+    CEntryCase{"NoAgeAndNoMark", kAge, nullptr, L"", L"Smith John"}), CByName());
 
 struct CCriteriaCase {
     CPersonListCriteria m_criteria;
     std::vector<int> m_anListed; // in file order
-    const char* m_pszWhy;
+    const char* m_pszName;
 };
 
 CPersonListCriteria Names(const wchar_t* pszFirst, const wchar_t* pszLast, const wchar_t* pszFull = L"")
@@ -102,18 +89,18 @@ class CriteriaTest : public PersonListTest, public testing::WithParamInterface<C
 
 TEST_P(CriteriaTest, ListsThePersonsThatMeetThemAll)
 {
-    Person(L"John /Smith/", L"1900");
-    Person(L"Marjorie /Brown/", L"5 MAR 1923");
-    Person(L"Иван /Петров/", L"12 DEC 1923");
-    Person(L"Anna /Smithson/", L"ABT 1923");
-    Person(L"Peter /Jones/");
-    Person(L"");
-    Person(L"Mary /Jo/", L"31 DEC 1923");
+    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"1900"});
+    AddPerson({.m_strName = L"Marjorie /Brown/", .m_pszBirth = L"5 MAR 1923"});
+    AddPerson({.m_strName = L"Иван /Петров/", .m_pszBirth = L"12 DEC 1923"});
+    AddPerson({.m_strName = L"Anna /Smithson/", .m_pszBirth = L"ABT 1923"});
+    AddPerson({.m_strName = L"Peter /Jones/"});
+    AddPerson({.m_strName = L""});
+    AddPerson({.m_strName = L"Mary /Jo/", .m_pszBirth = L"31 DEC 1923"});
     std::vector<int> anListed;
     for (const auto& entry : Entries(GetParam().m_criteria))
         anListed.push_back(entry.second);
     std::sort(anListed.begin(), anListed.end());
-    EXPECT_EQ(anListed, GetParam().m_anListed) << GetParam().m_pszWhy;
+    EXPECT_EQ(anListed, GetParam().m_anListed) << GetParam().m_pszName;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CriteriaTest, testing::Values(
@@ -129,14 +116,15 @@ INSTANTIATE_TEST_SUITE_P(Table, CriteriaTest, testing::Values(
     CCriteriaCase{Births(L"01.01.1923", L""), {}, "a year bound is no range"},
     CCriteriaCase{Births(L"05.03.1923", L"31.12.1923"), {1, 2, 6}, "inclusive range"},
     CCriteriaCase{Births(L"", L"", true), {4}, "no birth year: not the unreadable ABT 1923"},
-    CCriteriaCase{Births(L"01.01.1800", L"31.12.1999", true), {4}, "no birth year overrides the range"}));
+    CCriteriaCase{Births(L"01.01.1800", L"31.12.1999", true), {4}, "no birth year overrides the range"}),
+    CByName());
 
 TEST_F(PersonListTest, SortsCaseInsensitivelyAndKeepsEveryPerson)
 {
     for (const wchar_t* pszName : {L"Иван /Ёлкин/", L"Zoe /berg/", L"anna /berg/", L"Anna /Berg/",
                                    L"Bob /Adams/", L"Anna /Berg/", L"Zoe /Abercrombie-Smith/",
                                    L"Anna /Abercrombie-Smith/", L"anna /Abercrombie-Smith/"})
-        Person(pszName); // the last three differ only after their first 16 characters
+        AddPerson({.m_strName = pszName}); // the last three differ only after their first 16 characters
     EXPECT_EQ(Entries(), (CEntries{{L"Abercrombie-Smith Anna", 7}, {L"Abercrombie-Smith anna", 8},
                                    {L"Abercrombie-Smith Zoe", 6}, {L"Adams Bob", 4}, {L"berg anna", 2},
                                    {L"Berg Anna", 3}, {L"Berg Anna", 5}, {L"berg Zoe", 1},
@@ -150,8 +138,8 @@ class CLastLetterCollator : public CCollator {
 
 TEST_F(PersonListTest, SortsByTheCollatorInPlace)
 {
-    Person(L"Anna /Berg/");
-    Person(L"Bob /Adams/");
+    AddPerson({.m_strName = L"Anna /Berg/"});
+    AddPerson({.m_strName = L"Bob /Adams/"});
     CLastLetterCollator collator;
     CCollator* pPrevious = SetCollator(&collator);
     const CEntries entries = Entries();
@@ -161,9 +149,9 @@ TEST_F(PersonListTest, SortsByTheCollatorInPlace)
 
 TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
 {
-    Person(L"John /Smith/");
-    Person(L"");
-    Person(L"Mary /Smith/", nullptr, L"");
+    AddPerson({.m_strName = L"John /Smith/"});
+    AddPerson({.m_strName = L""});
+    AddPerson({.m_strName = L"Mary /Smith/", .m_pszDeath = L""});
     EXPECT_EQ(BuildPersonList({}).m_strCaption, L"Select person (2 persons in total)");
     UseLanguage(L"Ru");
     const CPersonListContent content = BuildPersonList({});
@@ -173,6 +161,7 @@ TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
 }
 
 struct CEmptyCase {
+    const char* m_pszName;
     const wchar_t* m_pszOnlyName; // nullptr: no file loaded
     bool m_bCriteria;
     int m_nMessageId;
@@ -183,7 +172,7 @@ class EmptyListTest : public PersonListTest, public testing::WithParamInterface<
 TEST_P(EmptyListTest, NamesTheMessage)
 {
     if (GetParam().m_pszOnlyName)
-        Person(GetParam().m_pszOnlyName);
+        AddPerson({.m_strName = GetParam().m_pszOnlyName});
     const CPersonListContent content =
         BuildPersonList(Names(L"", GetParam().m_bCriteria ? L"nobody" : L""));
     EXPECT_TRUE(content.m_entries.empty() && content.m_strCaption.empty());
@@ -191,10 +180,10 @@ TEST_P(EmptyListTest, NamesTheMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, EmptyListTest, testing::Values(
-    CEmptyCase{nullptr, false, IDS_INPUT_FILE_EMPTY},
-    CEmptyCase{nullptr, true, IDS_INPUT_FILE_EMPTY},   // no file: criteria never tested
-    CEmptyCase{L"", true, IDS_INPUT_FILE_EMPTY},       // an unnamed person stops before the criteria
-    CEmptyCase{L"John /Smith/", true, IDS_DATA_NOT_FOUND}));
+    CEmptyCase{"NoFile", nullptr, false, IDS_INPUT_FILE_EMPTY},
+    CEmptyCase{"NoFileCriteriaNeverTested", nullptr, true, IDS_INPUT_FILE_EMPTY},
+    CEmptyCase{"UnnamedPersonStopsBeforeTheCriteria", L"", true, IDS_INPUT_FILE_EMPTY},
+    CEmptyCase{"NobodyMeetsTheCriteria", L"John /Smith/", true, IDS_DATA_NOT_FOUND}), CByName());
 
 struct CBoundCase {
     const char* m_pszName;
@@ -233,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, BirthBoundTest, testing::Values(
     CBoundCase{"TwoPoints", L"1923..", nullptr},
     CBoundCase{"PointFirst", L".1923", nullptr},
     CBoundCase{"Words", L"soon", nullptr}),
-    [](const testing::TestParamInfo<CBoundCase>& param) { return std::string(param.param.m_pszName); });
+    CByName());
 
 TEST_F(PersonListTest, SelectedPersonWarnsWhenNothingIsSelected)
 {

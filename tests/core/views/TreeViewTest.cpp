@@ -2,6 +2,7 @@
 
 #include "core/model/Tables.h"
 #include "core/options/Settings.h"
+#include "core/options/StringIds.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +12,6 @@
 namespace {
 
 class TreeViewTest : public CViewBuilderTest {};
-
-CPerson& Named(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszFamc = L"",
-               std::initializer_list<const wchar_t*> fams = {})
-{
-    CPerson& person = AddPerson(pszId, pszFamc, fams);
-    person.m_strName = pszName;
-    return person;
-}
 
 std::vector<std::wstring> Texts(const std::vector<CTreeNode>& nodes)
 {
@@ -61,12 +54,13 @@ std::wstring Render(ViewMode mode, int nPerson, CTreeContent* pContent = nullptr
 // Grandfather Adam with sons Cain (two wives' children) and Abel.
 void ThreeGenerations()
 {
-    Named(L"@I1@", L"Adam //", L"", {L"@F1@"});
-    Named(L"@I2@", L"Cain //", L"@F1@", {L"@F2@", L"@F3@"});
-    Named(L"@I3@", L"Abel //", L"@F1@");
-    Named(L"@I4@", L"Zillah //", L"@F2@");
-    Named(L"@I5@", L"Enoch //", L"@F3@");
-    Named(L"@I6@", L"Irad //", L"@F2@");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Adam //", .m_astrFams = {L"@F1@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Cain //", .m_strFamc = L"@F1@",
+               .m_astrFams = {L"@F2@", L"@F3@"}});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Abel //", .m_strFamc = L"@F1@"});
+    AddPerson({.m_strId = L"@I4@", .m_strName = L"Zillah //", .m_strFamc = L"@F2@"});
+    AddPerson({.m_strId = L"@I5@", .m_strName = L"Enoch //", .m_strFamc = L"@F3@"});
+    AddPerson({.m_strId = L"@I6@", .m_strName = L"Irad //", .m_strFamc = L"@F2@"});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I3@", L"@I2@"});
     AddFamily(L"@F2@", L"@I2@", L"", {L"@I4@", L"@I6@"});
     AddFamily(L"@F3@", L"@I2@", L"", {L"@I5@"});
@@ -88,8 +82,8 @@ TEST_F(TreeViewTest, ChildrenOfEveryFamilyHangUnderThePersonInTextOrder)
 
 TEST_F(TreeViewTest, EmptyOutcomesTellWhyAndClose)
 {
-    Named(L"@I1@", L"Alone //");
-    Named(L"", L"No id //", L"@F1@", {L"@F1@"});
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Alone //"});
+    AddPerson({.m_strId = L"", .m_strName = L"No id //", .m_strFamc = L"@F1@", .m_astrFams = {L"@F1@"}});
     AddFamily(L"@F1@", L"@I1@", L"");
     CRecordingSink sink;
     const struct {
@@ -98,11 +92,11 @@ TEST_F(TreeViewTest, EmptyOutcomesTellWhyAndClose)
         int m_nMessage;
         std::size_t m_nBoxes; ///< raised by the collection itself
     } cases[] = {
-        {Ancestors, 0, 37, 0},   // no FAMC
-        {Descendants, 0, 36, 0}, // no FAMS
+        {Ancestors, 0, IDS_NO_INFORMATION_ABOUT_ANCESTORS, 0},   // no FAMC
+        {Descendants, 0, IDS_NO_INFORMATION_ABOUT_DESCENDANTS, 0}, // no FAMS
         {Ancestors, 1, -1, 0},   // its own id finds nobody: closes without a word
         {Descendants, 1, -1, 1}, // ... but descendants say so
-        {Patriarchs, 0, 55, 1},
+        {Patriarchs, 0, IDS_INPUT_FILE_EMPTY, 1},
     };
     for (const auto& c : cases) {
         sink.m_boxes.clear();
@@ -116,9 +110,9 @@ TEST_F(TreeViewTest, EmptyOutcomesTellWhyAndClose)
 
 TEST_F(TreeViewTest, AMotherAloneStandsBelowThePerson)
 {
-    Named(L"@I1@", L"Child //", L"@F1@");
-    Named(L"@I2@", L"Mother //", L"@F2@");
-    Named(L"@I3@", L"Grandmother //");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Child //", .m_strFamc = L"@F1@"});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Mother //", .m_strFamc = L"@F2@"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Grandmother //"});
     AddFamily(L"@F1@", L"", L"@I2@", {L"@I1@"});
     AddFamily(L"@F2@", L"@I9@", L"@I3@", {L"@I2@"});
     EXPECT_EQ(Render(Ancestors, 0), L"Ancestors (2 persons in total)\nChild\n  Mother\n    Grandmother\n");
@@ -126,10 +120,10 @@ TEST_F(TreeViewTest, AMotherAloneStandsBelowThePerson)
 
 TEST_F(TreeViewTest, ACommonAncestorThroughTwoLinesIsShownAndCountedTwice)
 {
-    Named(L"@I1@", L"Child //", L"@F1@");
-    Named(L"@I2@", L"Father //", L"@F2@");
-    Named(L"@I3@", L"Mother //", L"@F3@");
-    Named(L"@I4@", L"Common //");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Child //", .m_strFamc = L"@F1@"});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Father //", .m_strFamc = L"@F2@"});
+    AddPerson({.m_strId = L"@I3@", .m_strName = L"Mother //", .m_strFamc = L"@F3@"});
+    AddPerson({.m_strId = L"@I4@", .m_strName = L"Common //"});
     AddFamily(L"@F1@", L"@I2@", L"@I3@", {L"@I1@"});
     AddFamily(L"@F2@", L"@I4@", L"", {L"@I2@"});
     AddFamily(L"@F3@", L"@I4@", L"", {L"@I3@"});
@@ -140,8 +134,9 @@ TEST_F(TreeViewTest, ACommonAncestorThroughTwoLinesIsShownAndCountedTwice)
 TEST_F(TreeViewTest, PatriarchsNeedTheGenerationsOfTheSetting)
 {
     ThreeGenerations();
-    Named(L"@I7@", L"Methuselah //", L"@F3@", {L"@F4@"});
-    Named(L"@I8@", L"Lamech //", L"@F4@");
+    AddPerson({.m_strId = L"@I7@", .m_strName = L"Methuselah //", .m_strFamc = L"@F3@",
+               .m_astrFams = {L"@F4@"}});
+    AddPerson({.m_strId = L"@I8@", .m_strName = L"Lamech //", .m_strFamc = L"@F4@"});
     AddFamily(L"@F4@", L"@I7@", L"", {L"@I8@"});
     theFamilies[2].m_astrChildren.Append(L"@I7@");
     CTreeContent content;
@@ -158,9 +153,9 @@ TEST_F(TreeViewTest, PatriarchsNeedTheGenerationsOfTheSetting)
 
 TEST_F(TreeViewTest, SharedIdsWalkTheFirstRecordAndMissingIdsAreToldOnce)
 {
-    Named(L"@I1@", L"First //", L"", {L"@F1@"});
-    Named(L"@I1@", L"Second //", L"", {L"@F9@", L"@F9@", L"@F2@"});
-    Named(L"@I2@", L"Child //");
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"First //", .m_astrFams = {L"@F1@"}});
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Second //", .m_astrFams = {L"@F9@", L"@F9@", L"@F2@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Child //"});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@I8@", L"@I8@"});
     AddFamily(L"@F2@", L"@I1@", L"", {L"@I2@"});
     CRecordingSink sink;
@@ -176,8 +171,8 @@ TEST_F(TreeViewTest, SharedIdsWalkTheFirstRecordAndMissingIdsAreToldOnce)
 
 TEST_F(TreeViewTest, ACycleIsShownOnceAroundAndStopsThere)
 {
-    Named(L"@I1@", L"Ann //", L"@F2@", {L"@F1@"});
-    Named(L"@I2@", L"Bob //", L"@F1@", {L"@F2@"});
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Ann //", .m_strFamc = L"@F2@", .m_astrFams = {L"@F1@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Bob //", .m_strFamc = L"@F1@", .m_astrFams = {L"@F2@"}});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@"});
     AddFamily(L"@F2@", L"@I2@", L"", {L"@I1@"});
     EXPECT_EQ(Render(Descendants, 0), L"Descendants (2 persons in total)\nAnn\n  Bob\n    Ann\n");
@@ -208,7 +203,7 @@ TEST_F(TreeViewTest, KeptCountsMatchThePlainWalkOnTangledFiles)
         ClearTables();
         const int nPersons = 12;
         for (int i = 0; i < nPersons; ++i)
-            AddPerson(L"@I" + std::to_wstring(i) + L"@", L"", {}).m_astrFams.Append(L"@F" + std::to_wstring(i) + L"@");
+            AddPerson({.m_strId = L"@I" + std::to_wstring(i) + L"@", .m_astrFams = {L"@F" + std::to_wstring(i) + L"@"}});
         for (int i = 0; i < nPersons; ++i) {
             CFamily& family = AddFamily(L"@F" + std::to_wstring(i) + L"@", L"", L"");
             for (int j = 0; j < 3; ++j)
@@ -230,8 +225,8 @@ TEST_F(TreeViewTest, CountsOfDeepAndIntermarriedLinesStayFinite)
     const int nGenerations = 80;
     for (int g = 0; g < nGenerations; ++g)
         for (const wchar_t* pszSide : {L"A", L"B"})
-            AddPerson(L"@" + std::wstring(pszSide) + std::to_wstring(g) + L"@",
-                      L"@F" + std::to_wstring(g + 1) + L"@", {});
+            AddPerson({.m_strId = L"@" + std::wstring(pszSide) + std::to_wstring(g) + L"@",
+                       .m_strFamc = L"@F" + std::to_wstring(g + 1) + L"@"});
     for (int g = 1; g <= nGenerations; ++g)
         AddFamily(L"@F" + std::to_wstring(g) + L"@", L"@A" + std::to_wstring(g) + L"@",
                   L"@B" + std::to_wstring(g) + L"@");
@@ -240,7 +235,8 @@ TEST_F(TreeViewTest, CountsOfDeepAndIntermarriedLinesStayFinite)
     ClearTables();
     const int nLine = 200000;
     for (int i = 0; i < nLine; ++i)
-        AddPerson(L"@I" + std::to_wstring(i) + L"@", L"@F" + std::to_wstring(i + 1) + L"@", {});
+        AddPerson({.m_strId = L"@I" + std::to_wstring(i) + L"@",
+                   .m_strFamc = L"@F" + std::to_wstring(i + 1) + L"@"});
     for (int i = 1; i < nLine; ++i)
         AddFamily(L"@F" + std::to_wstring(i) + L"@", L"@I" + std::to_wstring(i) + L"@", L"");
     EXPECT_EQ(CTreeWalker(Ancestors).CollectAncestors(0), nLine - 1);
@@ -249,8 +245,9 @@ TEST_F(TreeViewTest, CountsOfDeepAndIntermarriedLinesStayFinite)
 // Person 0 has a family whose children are missing and two missing families.
 TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
 {
-    Named(L"@I1@", L"Root //", L"", {L"@F1@", L"@F8@", L"@F9@", L"@F9@"});
-    Named(L"@I2@", L"Child //", L"@F1@", {L"@F7@"});
+    AddPerson({.m_strId = L"@I1@", .m_strName = L"Root //",
+               .m_astrFams = {L"@F1@", L"@F8@", L"@F9@", L"@F9@"}});
+    AddPerson({.m_strId = L"@I2@", .m_strName = L"Child //", .m_strFamc = L"@F1@", .m_astrFams = {L"@F7@"}});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@X1@", L"@X2@", L"@X1@", L"@X3@"});
     CRecordingSink sink;
     CTreeWalker walker(Descendants);
@@ -275,8 +272,9 @@ TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
 void Knot(int nPersons)
 {
     for (int i = 0; i < nPersons; ++i)
-        Named((L"@I" + std::to_wstring(i) + L"@").c_str(), (L"P" + std::to_wstring(i) + L" //").c_str(), L"",
-              {(L"@F" + std::to_wstring(i) + L"@").c_str()});
+        AddPerson({.m_strId = (L"@I" + std::to_wstring(i) + L"@").c_str(),
+                   .m_strName = (L"P" + std::to_wstring(i) + L" //").c_str(),
+                   .m_astrFams = {(L"@F" + std::to_wstring(i) + L"@").c_str()}});
     for (int i = 0; i < nPersons; ++i) {
         CFamily& family = AddFamily(L"@F" + std::to_wstring(i) + L"@", L"@I" + std::to_wstring(i) + L"@", L"");
         for (int j = 0; j < nPersons; ++j)
@@ -332,7 +330,7 @@ TEST_F(TreeViewTest, ThePatriarchSearchAsAWholeHasABudget)
     for (int i = 0; i < 100; ++i) {
         const std::wstring strId = L"@E" + std::to_wstring(i) + L"@";
         const std::wstring strFamily = L"@G" + std::to_wstring(i) + L"@";
-        Named(strId.c_str(), L"Outer //", L"", {strFamily.c_str()});
+        AddPerson({.m_strId = strId.c_str(), .m_strName = L"Outer //", .m_astrFams = {strFamily.c_str()}});
         AddFamily(strFamily, strId, L"", {L"@I0@"});
     }
     Settings.LevForPatr = 3;

@@ -1,4 +1,4 @@
-#include "GedcomTestSupport.h"
+#include "TestSupport.h"
 
 namespace {
 
