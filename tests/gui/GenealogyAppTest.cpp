@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(ToQString(sink.m_astrTexts[0]), text.replace(QStringLiteral("%1"), strPath));
         QCOMPARE(ToQString(sink.m_astrCaptions[0]), caption);
         QCOMPARE(static_cast<int>(sink.m_aIcons[0]), icon);
-        QCOMPARE(sink.m_aOwners[0], static_cast<CWindowHandle>(app.MainFrame()));
+        QCOMPARE(sink.m_aOwners[0], static_cast<QWidget*>(app.MainFrame()));
     }
 
     // The start screen paints the new file line as soon as a reading ends,

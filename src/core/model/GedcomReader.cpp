@@ -6,7 +6,6 @@
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
-#include "core/platform/Message.h"
 #include "core/platform/WaitCursor.h"
 #include "core/text/WideText.h"
 
@@ -107,7 +106,7 @@ std::wstring FolderOf(const std::wstring& strPath)
 class CGedcomReading {
 public:
     explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce) {}
-    bool Read(const std::wstring& strPath);
+    CReadResult Read(const std::wstring& strPath);
 
 private:
     enum class CStep { Go, End, Stop };
@@ -142,7 +141,7 @@ private:
     std::wstring m_strNoteText;
 };
 
-bool CGedcomReading::Read(const std::wstring& strPath)
+CReadResult CGedcomReading::Read(const std::wstring& strPath)
 {
     CWaitCursor waitCursor;
     ClearTables();
@@ -153,7 +152,7 @@ bool CGedcomReading::Read(const std::wstring& strPath)
         theReadFailureText = Utf8ToWide(std::strerror(m_file.OpenError()));
         WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
                  LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
-        return false;
+        return {};
     }
     while (m_file.ReadLine(m_strLine)) {
         NormaliseGedcomLine(m_strLine, m_strNormal);
@@ -161,13 +160,15 @@ bool CGedcomReading::Read(const std::wstring& strPath)
             continue;
         const CStep step = HandleLine(m_strNormal);
         if (step == CStep::Stop)
-            return false;
+            return {false,
+                    {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
+                      CMessageIcon::Exclamation}}};
         if (step == CStep::End)
             break;
     }
     Flush();
     StoreNoteRecord();
-    return true;
+    return {true, {}};
 }
 
 CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
@@ -190,8 +191,6 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
     }
     if (parts.m_nLevel > kMaxLevel) {
         Flush();
-        ShowMessage(nullptr, LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
-                    CMessageIcon::Exclamation);
         return CStep::Stop;
     }
     if (parts.m_nLevel < 0 || parts.m_tag == L"CONC" || parts.m_tag == L"CONT") {
@@ -323,7 +322,7 @@ void CGedcomReading::Flush()
 
 } // namespace
 
-bool ReadGedcomFile(const std::wstring& strPath)
+CReadResult ReadGedcomFile(const std::wstring& strPath)
 {
     return CGedcomReading(true).Read(strPath);
 }
@@ -333,7 +332,7 @@ const std::wstring& GetReadFailureText()
     return theReadFailureText;
 }
 
-bool ReadGedcomFileLineByLine(const std::wstring& strPath)
+CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath)
 {
     return CGedcomReading(false).Read(strPath);
 }

@@ -57,7 +57,7 @@ class DataFileTest : public CGedcomTest, public testing::WithParamInterface<Data
 
 TEST_P(DataFileTest, ReadsTheFile)
 {
-    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)));
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)).m_bRead);
     EXPECT_EQ(theLastPersonIndex + 1, GetParam().persons);
     EXPECT_EQ(theLastFamilyIndex + 1, GetParam().families);
     ASSERT_GE(theLastPersonIndex, 0);
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Files, DataFileTest, testing::Values(
 
 TEST_F(GedcomEncodingTest, AnselPlacesComposeToo)
 {
-    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(STEMMARK_TEST_DATA "/ansel-accents.ged")));
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(STEMMARK_TEST_DATA "/ansel-accents.ged")).m_bRead);
     EXPECT_EQ(thePersons[0].m_birth->m_strPlace, L"K\u00F8benhavn, Danmark.");
 }
 

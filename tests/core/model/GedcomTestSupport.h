@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 /// Reads GEDCOM text from a file of its own into the tables.
 class CGedcomTest : public testing::Test {
@@ -21,10 +22,14 @@ protected:
 public:
     std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
 
+    /// Keeps the reading's boxes in m_messages.
     bool Read(const std::string& bytes, bool bLineByLine = false)
     {
         WriteFileBytes(PathOf("test.ged"), bytes);
-        return bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        CReadResult read =
+            bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        m_messages = std::move(read.m_messages);
+        return read.m_bRead;
     }
 
     /// Reads the lines of one person record.
@@ -38,7 +43,7 @@ public:
     }
 
     CTempFolder m_folder;
-    CRecordingSink m_boxes;
+    CMessages m_messages;
 };
 
 /// Everything the reader stores, one field a line, to compare whole models.

@@ -10,35 +10,16 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
-/// Records the boxes the code raises instead of showing them.
-class CRecordingSink : public CMessageSink {
-public:
-    struct CBox {
-        CWindowHandle m_owner;
-        std::wstring m_strText;
-        std::wstring m_strCaption;
-        CMessageIcon m_icon;
-    };
-
-    CRecordingSink() { m_pPrevious = SetMessageSink(this); }
-    ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
-    CRecordingSink(const CRecordingSink&) = delete;
-    CRecordingSink& operator=(const CRecordingSink&) = delete;
-
-    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
-              CMessageIcon icon) override
-    {
-        m_boxes.push_back({owner, strText, strCaption, icon});
-    }
-
-    std::vector<CBox> m_boxes;
-
-private:
-    CMessageSink* m_pPrevious = nullptr;
-};
+/// A box as gtest prints it in a failure.
+inline void PrintTo(const CMessageBox& box, std::ostream* pOut)
+{
+    *pOut << '{' << WideToUtf8(box.m_strCaption) << ": " << WideToUtf8(box.m_strText) << ", icon "
+          << static_cast<int>(box.m_icon) << '}';
+}
 
 /// Pins "today" for the life of the object.
 class CPinnedClock : public CClock {
