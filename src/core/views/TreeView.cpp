@@ -7,6 +7,7 @@
 #include "core/platform/Collator.h"
 
 #include <algorithm>
+#include <utility>
 #include <limits>
 
 namespace {
@@ -87,6 +88,11 @@ CTreeMessages CTreeWalker::EndMessages()
                                           LoadLangString(IDS_MORE_NOT_SHOWN));
     BeginMessages();
     return messages;
+}
+
+CMessages CTreeWalker::TakeBoxes()
+{
+    return std::exchange(m_messages.m_boxes, {});
 }
 
 // A file that links to hundreds of records it does not hold would otherwise

@@ -102,6 +102,9 @@ public:
     /// not shown, naming its id, then a line per message with their number,
     /// for the caller to log.
     CTreeMessages EndMessages();
+    /// The boxes raised so far, for a caller that shows each step's boxes
+    /// before the step's items; the build goes on.
+    CMessages TakeBoxes();
 
 private:
     struct CCount {

@@ -168,9 +168,11 @@ void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
     for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
         anPath.push_back(PersonOf(pAbove));
     std::reverse(anPath.begin(), anPath.end());
+    // A box comes before the items it speaks of appear.
     m_pWalker->BeginMessages();
-    AddChildren(pItem, m_pWalker->Children(anPath));
+    const std::vector<CTreeNode> children = m_pWalker->Children(anPath);
     ShowWalkMessages(m_pWalker->EndMessages());
+    AddChildren(pItem, children);
 }
 
 // Depth first in the order shown, so that a cut leaves the top of the subtree
@@ -197,7 +199,9 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
         if (!IsFilled(pNext)) {
             bCut = nMade >= kExpandLimit;
             if (!bCut) {
-                AddChildren(pNext, m_pWalker->ChildrenOfEntered());
+                const std::vector<CTreeNode> children = m_pWalker->ChildrenOfEntered();
+                ShowMessages(theTopWindow, m_pWalker->TakeBoxes());
+                AddChildren(pNext, children);
                 nMade += pNext->childCount();
             }
         }

@@ -281,6 +281,17 @@ TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
     const CTreeMessages again = walker.EndMessages();
     EXPECT_TRUE(again.m_boxes.empty());
     EXPECT_TRUE(again.m_astrNotShown.empty());
+    // Boxes taken step by step keep the build's rule.
+    CTreeWalker stepped(Descendants);
+    stepped.BeginMessages();
+    stepped.Enter(1);
+    EXPECT_EQ(stepped.ChildrenOfEntered().size(), 0U);
+    EXPECT_EQ(stepped.TakeBoxes().size(), 1U) << "@F7@";
+    stepped.Leave();
+    stepped.Enter(0);
+    stepped.ChildrenOfEntered();
+    EXPECT_EQ(stepped.TakeBoxes().size(), 1U) << "@X1@ only: @F8@ and @F9@ are held like @F7@'s message";
+    EXPECT_EQ(stepped.EndMessages().m_astrNotShown.size(), 6U);
 }
 
 // Every person a child of every other's family: the paths from one of them
