@@ -37,9 +37,9 @@ void ReadFile(const std::string& strFile, CCommandCall& call)
 {
     const auto start = std::chrono::steady_clock::now();
     const CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
-    PrintMessages(read.m_messages);
-    call.m_bRead = read.m_bRead;
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    call.m_bRead = read.m_bRead;
+    PrintMessages(read.m_messages);
 }
 
 // The program's box for a file that cannot be opened, with the system's
