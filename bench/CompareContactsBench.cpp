@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     }
     SetLanguage(L"En");
     auto start = std::chrono::steady_clock::now();
-    if (!ReadGedcomFile(gedcom.wstring())) {
+    if (!ReadGedcomFile(gedcom.wstring()).m_bRead) {
         std::fprintf(stderr, "cannot read %s\n", gedcom.c_str());
         return 1;
     }

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     }
     SetLanguage(L"En");
     const auto start = std::chrono::steady_clock::now();
-    if (!ReadGedcomFile(path.wstring())) {
+    if (!ReadGedcomFile(path.wstring()).m_bRead) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return 1;
     }

@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         return 1;
     }
     SetLanguage(L"En");
-    if (!ReadGedcomFile(path.wstring()))
+    if (!ReadGedcomFile(path.wstring()).m_bRead)
         return 1;
     std::printf("knot of %d persons, step budget %lld\n", nPersons, static_cast<long long>(kTreeStepBudget));
     Report("descendants of the first:", Descendants);

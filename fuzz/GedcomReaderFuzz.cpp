@@ -2,7 +2,6 @@
 #include "core/model/GedcomReader.h"
 #include "core/model/Tables.h"
 #include "core/options/Language.h"
-#include "core/platform/Message.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,12 +10,6 @@
 
 namespace {
 
-class CSilentSink : public CMessageSink {
-public:
-    void Show(CWindowHandle, const std::wstring&, const std::wstring&, CMessageIcon) override {}
-};
-
-CSilentSink theSilentSink;
 std::string thePath;
 
 } // namespace
@@ -24,7 +17,6 @@ std::string thePath;
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SetLanguage(L"En");
-    SetMessageSink(&theSilentSink);
     thePath = "/tmp/stemmark-fuzz-" + std::to_string(::getpid()) + ".ged";
     return 0;
 }

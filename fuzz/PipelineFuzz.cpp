@@ -1,7 +1,6 @@
 // libFuzzer target: every input is read as a GEDCOM file and every view of its
 // first persons is opened. A tree count beyond its step budget is a finding.
 #include "core/options/Language.h"
-#include "core/platform/Message.h"
 #include "FileBytes.h"
 #include "ViewPipeline.h"
 
@@ -13,12 +12,6 @@
 
 namespace {
 
-class CSilentSink : public CMessageSink {
-public:
-    void Show(CWindowHandle, const std::wstring&, const std::wstring&, CMessageIcon) override {}
-};
-
-CSilentSink theSilentSink;
 std::filesystem::path thePath;
 
 } // namespace
@@ -26,7 +19,6 @@ std::filesystem::path thePath;
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SetLanguage(L"En");
-    SetMessageSink(&theSilentSink);
     thePath = std::filesystem::temp_directory_path() /
               ("stemmark-fuzz-pipeline-" + std::to_string(::getpid()) + ".ged");
     return 0;

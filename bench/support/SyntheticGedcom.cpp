@@ -370,5 +370,5 @@ bool ReadSyntheticGedcom(int nPersons)
 {
     const std::filesystem::path path = SyntheticGedcomFile(nPersons);
     SetLanguage(L"En");
-    return !path.empty() && ReadGedcomFile(path.wstring());
+    return !path.empty() && ReadGedcomFile(path.wstring()).m_bRead;
 }

@@ -38,8 +38,10 @@ int ApplySettings(const CCliArguments& arguments)
 void ReadFile(const std::string& strFile, CCommandCall& call)
 {
     const auto start = std::chrono::steady_clock::now();
-    call.m_bRead = ReadGedcomFile(Utf8ToWide(strFile));
+    const CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    call.m_bRead = read.m_bRead;
+    PrintMessages(read.m_messages);
 }
 
 // The program's box for a file that cannot be opened, with the system's
@@ -50,7 +52,7 @@ bool ShowCantOpen(const std::string& strFile)
     const COpeningMessage message = GetOpeningMessage(Utf8ToWide(strFile), false);
     if (message.m_strText.empty())
         return false;
-    ShowMessage(nullptr, message.m_strText, message.m_strCaption, message.m_icon);
+    PrintMessages({{message.m_strText, message.m_strCaption, message.m_icon}});
     return true;
 }
 

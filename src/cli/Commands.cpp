@@ -1,9 +1,6 @@
 #include "cli/Commands.h"
 
 #include "core/model/Tables.h"
-#include "core/options/Language.h"
-#include "core/options/StringIds.h"
-#include "core/platform/Message.h"
 #include "core/text/WideText.h"
 
 #include <cstdio>
@@ -69,19 +66,26 @@ int FindPersonByRef(const std::wstring& strRef, int& nPerson)
     return kExitEmpty;
 }
 
-void ShowContentMessage(int nMessageId, bool bWarning)
+// A box is a line of its own, after its caption, whatever its icon.
+void PrintMessages(const CMessages& messages)
 {
-    ShowMessage(theTopWindow, LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE),
-                bWarning ? CMessageIcon::Exclamation : CMessageIcon::Information);
+    for (const CMessageBox& box : messages)
+        std::fprintf(stderr, "%s: %s\n", WideToUtf8(box.m_strCaption).c_str(),
+                     WideToUtf8(box.m_strText).c_str());
 }
 
-void WriteMessage(CJsonWriter& writer, int nMessageId)
+const CMessageBox* FirstOf(const CMessages& messages)
+{
+    return messages.empty() ? nullptr : &messages.front();
+}
+
+void WriteMessage(CJsonWriter& writer, const CMessageBox* pBox)
 {
     writer.Key("message");
-    if (nMessageId < 0)
-        writer.Null();
+    if (pBox)
+        writer.String(pBox->m_strText);
     else
-        writer.String(LoadLangString(nMessageId));
+        writer.Null();
 }
 
 void FinishDocument(const CJsonWriter& writer, std::string& strOut)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/JsonWriter.h"
+#include "core/platform/Message.h"
 
 #include <map>
 #include <string>
@@ -71,10 +72,12 @@ int ReportUsageError(const std::string& strText);
 /// line on stderr) when it names nobody in the file.
 int FindPersonByRef(const std::wstring& strRef, int& nPerson);
 
-/// Raises the box the program would show instead of the content.
-void ShowContentMessage(int nMessageId, bool bWarning);
+/// Prints the boxes the program would show, in order, to standard error.
+void PrintMessages(const CMessages& messages);
+/// The first of the boxes, nullptr when there are none.
+const CMessageBox* FirstOf(const CMessages& messages);
 /// The "message" member of a document: the box's text, or null when none.
-void WriteMessage(CJsonWriter& writer, int nMessageId);
+void WriteMessage(CJsonWriter& writer, const CMessageBox* pBox);
 /// Ends a document with a line end, as every output does.
 void FinishDocument(const CJsonWriter& writer, std::string& strOut);
 /// Writes the output so far to stdout and empties `strOut`, so that an output

@@ -22,7 +22,7 @@ int RunCompare(const CCommandCall& call, std::string& strOut)
 {
     const CContactsComparison result = CompareWithContacts(call.m_astrOperands[0]);
     if (!result.m_strMessage.empty())
-        ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
+        PrintMessages({{result.m_strMessage, result.m_strCaption, result.m_icon}});
     if (call.m_bJson) {
         CJsonWriter writer;
         writer.BeginObject();

@@ -52,7 +52,7 @@ std::string FamilyJson(int nPerson, const CFamilyContent& content)
         writer.Key("birth").String(row.m_strBirthDate).Key("name").String(row.m_strName).EndObject();
     }
     writer.EndArray().Key("notesHtml").String(content.m_strNotesHtml);
-    WriteMessage(writer, content.m_nMessageId);
+    WriteMessage(writer, FirstOf(content.m_messages));
     writer.EndObject();
     std::string strOut;
     FinishDocument(writer, strOut);
@@ -65,9 +65,8 @@ int RunFamily(const CCommandCall& call, std::string& strOut)
     if (const int nStatus = FindPersonByRef(call.m_astrOperands[0], nPerson); nStatus != kExitDone)
         return nStatus;
     const CFamilyContent content = BuildFamilyView(nPerson);
-    const bool bEmpty = content.m_nMessageId >= 0;
-    if (bEmpty)
-        ShowContentMessage(content.m_nMessageId, false);
+    const bool bEmpty = content.m_bClose;
+    PrintMessages(content.m_messages);
     if (call.m_bJson)
         strOut = FamilyJson(nPerson, content);
     else if (!bEmpty)

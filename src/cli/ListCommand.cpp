@@ -13,8 +13,11 @@ bool TakeCriteria(const CCommandCall& call, CPersonListCriteria& criteria)
     criteria.m_strLastFilter = call.Value("--last");
     criteria.m_strFullFilter = call.Value("--full");
     criteria.m_bNoBirthYear = call.Has("--no-birth-year");
-    return TakeBirthBound(nullptr, call.Value("--born-from"), criteria.m_strBirthFrom) &&
-           TakeBirthBound(nullptr, call.Value("--born-to"), criteria.m_strBirthTo);
+    CMessages messages;
+    const bool bTaken = TakeBirthBound(call.Value("--born-from"), criteria.m_strBirthFrom, messages) &&
+                        TakeBirthBound(call.Value("--born-to"), criteria.m_strBirthTo, messages);
+    PrintMessages(messages);
+    return bTaken;
 }
 
 std::string ListText(const CPersonListContent& content)
@@ -33,7 +36,7 @@ std::string ListJson(const CPersonListContent& content)
 {
     CJsonWriter writer;
     writer.BeginObject().Key("caption").String(content.m_strCaption);
-    WriteMessage(writer, content.m_nMessageId);
+    WriteMessage(writer, FirstOf(content.m_messages));
     writer.Key("entries").BeginArray();
     for (const CPersonListEntry& entry : content.m_entries)
         writer.BeginObject().Key("person").Int(entry.m_nPerson).Key("text").String(entry.m_strText).EndObject();
@@ -49,8 +52,7 @@ int RunList(const CCommandCall& call, std::string& strOut)
     if (!TakeCriteria(call, criteria))
         return ReportUsageError("a birth date must read as a date");
     const CPersonListContent content = BuildPersonList(criteria);
-    if (content.m_entries.empty())
-        ShowContentMessage(content.m_nMessageId, true);
+    PrintMessages(content.m_messages);
     if (call.m_bJson)
         strOut = ListJson(content);
     else if (!content.m_entries.empty())

@@ -113,7 +113,7 @@ void WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, 
     CJsonWriter writer;
     writer.BeginObject().Key("caption").String(content.m_strCaption);
     writer.Key("countText").String(content.m_strCountText);
-    WriteMessage(writer, content.m_nMessageId);
+    WriteMessage(writer, OwnMessage(content));
     CJsonItemWriter items(writer, strOut);
     if (mode == Patriarchs) {
         writer.Key("roots").BeginArray();
@@ -156,9 +156,12 @@ int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::stri
 {
     CTreeWalker walker(mode);
     const CTreeContent content = walker.Build(nPerson);
+    // The program logs the boxes held back before it shows the view's own word.
+    const CMessageBox* pOwn = OwnMessage(content);
+    PrintMessages(CMessages(content.m_messages.begin(), content.m_messages.end() - (pOwn ? 1 : 0)));
     PrintNotShown(content.m_astrNotShown);
-    if (content.m_nMessageId >= 0)
-        ShowContentMessage(content.m_nMessageId, content.m_messageIcon != CMessageIcon::Information);
+    if (pOwn)
+        PrintMessages({*pOwn});
     const bool bShown = !content.m_bClose && !content.m_roots.empty();
     // Every item expanded is one Expand of the whole tree.
     walker.BeginMessages();
@@ -166,6 +169,8 @@ int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::stri
         WriteJson(walker, content, mode, nMaxDepth, strOut);
     else if (bShown)
         WriteText(walker, content, nMaxDepth, strOut);
-    PrintNotShown(walker.EndMessages());
+    const CTreeMessages messages = walker.EndMessages();
+    PrintMessages(messages.m_boxes);
+    PrintNotShown(messages.m_astrNotShown);
     return bShown ? kExitDone : kExitEmpty;
 }

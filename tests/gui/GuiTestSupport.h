@@ -2,8 +2,8 @@
 
 #include "core/app/Help.h"
 #include "core/model/Tables.h"
-#include "core/platform/Message.h"
 #include "gui/platform/MenuBar.h"
+#include "gui/platform/Messages.h"
 
 #include <QAction>
 #include <QMenu>
@@ -38,16 +38,15 @@ public:
     ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
     CRecordingSink(const CRecordingSink&) = delete;
     CRecordingSink& operator=(const CRecordingSink&) = delete;
-    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
-              CMessageIcon icon) override
+    void Show(QWidget* pOwner, const CMessageBox& box) override
     {
-        m_aOwners.push_back(owner);
-        m_astrTexts.push_back(strText);
-        m_astrCaptions.push_back(strCaption);
-        m_aIcons.push_back(icon);
+        m_aOwners.push_back(pOwner);
+        m_astrTexts.push_back(box.m_strText);
+        m_astrCaptions.push_back(box.m_strCaption);
+        m_aIcons.push_back(box.m_icon);
     }
 
-    std::vector<CWindowHandle> m_aOwners;
+    std::vector<QWidget*> m_aOwners;
     std::vector<std::wstring> m_astrTexts;
     std::vector<std::wstring> m_astrCaptions;
     std::vector<CMessageIcon> m_aIcons;

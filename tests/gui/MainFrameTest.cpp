@@ -175,7 +175,7 @@ private slots:
         CMainFrame frame;
         int nOpened = 0;
         frame.m_fnOpenPersonList = [&] {
-            QCOMPARE(theTopWindow, static_cast<void*>(&frame));
+            QCOMPARE(theTopWindow, static_cast<QWidget*>(&frame));
             ++nOpened;
         };
         theTopWindow = nullptr;

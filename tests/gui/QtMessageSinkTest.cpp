@@ -1,4 +1,3 @@
-#include "core/platform/Message.h"
 #include "gui/platform/QtMessageSink.h"
 
 #include <QMessageBox>
@@ -34,7 +33,7 @@ private slots:
             pBox->accept();
         });
         CQtMessageSink sink;
-        sink.Show(bOwnerNamed ? &owner : nullptr, L"text", L"caption", CMessageIcon::Information);
+        sink.Show(bOwnerNamed ? &owner : nullptr, {L"text", L"caption", CMessageIcon::Information});
         theTopWindow = nullptr;
         QCOMPARE(pParent, bOwnerNamed ? &owner : &front);
     }

@@ -66,7 +66,7 @@ private slots:
         };
         QCOMPARE(outer.RunModal(), int(QDialog::Accepted));
         QCOMPARE(seen, (QList<bool>{true, true, true, false, false, true, true}));
-        QCOMPARE(theTopWindow, static_cast<void*>(&frame));
+        QCOMPARE(theTopWindow, static_cast<QWidget*>(&frame));
     }
 
     void aViewOpensAtTheSizeOfTheWindowInFront()

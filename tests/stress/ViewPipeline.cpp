@@ -38,7 +38,8 @@ void OpenFamilyViews(int nPerson)
     bool bNoOwnFamily = false;
     FamilySidePersons(nPerson, L"M", bNoOwnFamily);
     FamilySidePersons(nPerson, L"F", bNoOwnFamily);
-    if (const int nParent = FindParentIndex(nPerson); nParent >= 0)
+    CMessages messages;
+    if (const int nParent = FindParentIndex(nPerson, messages); nParent >= 0)
         BuildFamilyView(nParent);
 }
 
@@ -80,7 +81,7 @@ CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst, std::int
     TurnEveryOptionOn();
     CPipelineSteps steps;
     steps.m_nStepBudget = nStepBudget;
-    steps.m_bRead = ReadGedcomFile(strPath);
+    steps.m_bRead = ReadGedcomFile(strPath).m_bRead;
     steps.m_nPersons = theLastPersonIndex + 1;
     const int nSample = std::min(nFirst, steps.m_nPersons);
     for (int i = 0; i < nSample; ++i)

@@ -108,7 +108,7 @@ std::wstring FolderOf(const std::wstring& strPath)
 class CGedcomReading {
 public:
     explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce), m_progress(IDS_READING_FILE) {}
-    bool Read(const std::wstring& strPath);
+    CReadResult Read(const std::wstring& strPath);
 
 private:
     enum class CStep { Go, End, Stop };
@@ -146,7 +146,7 @@ private:
     std::wstring m_strNoteText;
 };
 
-bool CGedcomReading::Read(const std::wstring& strPath)
+CReadResult CGedcomReading::Read(const std::wstring& strPath)
 {
     CWaitCursor waitCursor;
     ClearTables();
@@ -157,7 +157,7 @@ bool CGedcomReading::Read(const std::wstring& strPath)
         theReadFailureText = Utf8ToWide(std::strerror(m_file.OpenError()));
         WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
                  LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
-        return false;
+        return {};
     }
     while (m_file.ReadLine(m_strLine)) {
         if (--m_nLinesToReport <= 0)
@@ -167,14 +167,16 @@ bool CGedcomReading::Read(const std::wstring& strPath)
             continue;
         const CStep step = HandleLine(m_strNormal);
         if (step == CStep::Stop)
-            return false;
+            return {false,
+                    {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
+                      CMessageIcon::Exclamation}}};
         if (step == CStep::End)
             break;
     }
     Flush();
     StoreNoteRecord();
     m_progress.Report(m_file.Size(), m_file.Size());
-    return true;
+    return {true, {}};
 }
 
 // Every few thousand lines only, so that a line costs one count more.
@@ -205,9 +207,6 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
     }
     if (parts.m_nLevel > kMaxLevel) {
         Flush();
-        m_progress.End();
-        ShowMessage(nullptr, LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
-                    CMessageIcon::Exclamation);
         return CStep::Stop;
     }
     if (parts.m_nLevel < 0 || parts.m_tag == L"CONC" || parts.m_tag == L"CONT") {
@@ -339,7 +338,7 @@ void CGedcomReading::Flush()
 
 } // namespace
 
-bool ReadGedcomFile(const std::wstring& strPath)
+CReadResult ReadGedcomFile(const std::wstring& strPath)
 {
     return CGedcomReading(true).Read(strPath);
 }
@@ -349,7 +348,7 @@ const std::wstring& GetReadFailureText()
     return theReadFailureText;
 }
 
-bool ReadGedcomFileLineByLine(const std::wstring& strPath)
+CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath)
 {
     return CGedcomReading(false).Read(strPath);
 }

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "core/platform/Message.h"
+
 #include <string>
 #include <string_view>
 
+/// How a reading went: false when the file cannot be opened (a log entry) or a
+/// level above 9 in a person or family record stopped it (a box to show).
+struct CReadResult {
+    bool m_bRead = false;
+    CMessages m_messages;
+};
+
 /// Reads a GEDCOM file into thePersons and theFamilies, which it empties first,
-/// and sets theFileFolder. False when the file cannot be opened (a log entry)
-/// or a level above 9 in a person or family record stops the reading (a box);
-/// what was read until then stays.
-bool ReadGedcomFile(const std::wstring& strPath);
+/// and sets theFileFolder. What was read before a failure stays.
+CReadResult ReadGedcomFile(const std::wstring& strPath);
 
 /// Why the last reading could not open its file, in the system's words ("No
 /// such file or directory", "Is a directory"); empty when it opened it.
@@ -16,7 +23,7 @@ const std::wstring& GetReadFailureText();
 /// As ReadGedcomFile, but a continued line reaches the parser again after each
 /// continuation line, with its text so far. Costs time with the square of a
 /// value's continuation lines; kept to check ReadGedcomFile against it.
-bool ReadGedcomFileLineByLine(const std::wstring& strPath);
+CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath);
 
 /// A physical line as the reader sees it: trimmed, a blank put before the
 /// first slash and before opening parentheses that follow a non-blank, runs of

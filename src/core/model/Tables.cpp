@@ -2,7 +2,6 @@
 
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
-#include "core/platform/Message.h"
 #include "core/text/WideText.h"
 
 #include <optional>
@@ -15,10 +14,10 @@ CNoteRecordTable theNoteRecords;
 
 namespace {
 
-int WarnNoParents()
+int WarnNoParents(CMessages& messages)
 {
-    ShowMessage(theTopWindow, LoadLangString(IDS_NO_INFORMATION_ABOUT_PARENTS_FAMILY),
-                LoadLangString(IDS_DIRECTION), CMessageIcon::Exclamation);
+    messages.push_back({LoadLangString(IDS_NO_INFORMATION_ABOUT_PARENTS_FAMILY),
+                        LoadLangString(IDS_DIRECTION), CMessageIcon::Exclamation});
     return -1;
 }
 
@@ -46,22 +45,22 @@ int FindFamilyById(const std::wstring& strId)
     return theFamilies.FindById(strId);
 }
 
-int FindParentIndex(int nPerson)
+int FindParentIndex(int nPerson, CMessages& messages)
 {
     if (!thePersons.IsIndex(nPerson))
         return -1;
     const std::wstring& strFamc = thePersons[nPerson].m_strFamc;
     if (strFamc.empty())
-        return WarnNoParents();
+        return WarnNoParents(messages);
     const int nFamily = FindFamilyById(strFamc);
     if (nFamily < 0)
-        return WarnNoParents();
+        return WarnNoParents(messages);
     const CFamily& family = theFamilies[nFamily];
     const std::wstring& strParent = family.m_strHusband.empty() ? family.m_strWife : family.m_strHusband;
     if (strParent.empty())
-        return WarnNoParents();
+        return WarnNoParents(messages);
     const int nParent = FindPersonById(strParent);
-    return nParent < 0 ? WarnNoParents() : nParent;
+    return nParent < 0 ? WarnNoParents(messages) : nParent;
 }
 
 std::wstring_view ResolveNoteText(const std::wstring& strText)

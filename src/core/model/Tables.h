@@ -5,6 +5,7 @@
 #include "core/model/Person.h"
 #include "core/model/RecordTable.h"
 #include "core/platform/Log.h" // theFileFolder, which the reader sets
+#include "core/platform/Message.h"
 
 #include <string>
 #include <string_view>
@@ -25,9 +26,9 @@ int FindPersonById(const std::wstring& strId);
 /// The first family with the id, or -1; an empty id finds a family without one.
 int FindFamilyById(const std::wstring& strId);
 
-/// The person's father, else mother. A missing link of any kind is reported
-/// with one warning owned by theTopWindow, and gives -1.
-int FindParentIndex(int nPerson);
+/// The person's father, else mother. A missing link of any kind gives -1 and
+/// one warning added to `messages`.
+int FindParentIndex(int nPerson, CMessages& messages);
 
 /// What a note shows: the text of the note record that its whole value points
 /// to, else the value as written.

@@ -81,6 +81,13 @@ std::vector<CChildRow> ListChildren(const CPerson& person)
     return rows;
 }
 
+void CloseWith(CFamilyContent& content, int nMessageId)
+{
+    content.m_messages.push_back(
+        {LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Information});
+    content.m_bClose = true;
+}
+
 } // namespace
 
 CFamilyContent BuildFamilyView(int nPerson)
@@ -100,7 +107,7 @@ CFamilyContent BuildFamilyView(int nPerson)
 
     const int nLastFams = person.m_astrFams.GetLast();
     if (nLastFams < 0) {
-        content.m_nMessageId = IDS_NO_INFORMATION_ABOUT_OWN_FAMILY;
+        CloseWith(content, IDS_NO_INFORMATION_ABOUT_OWN_FAMILY);
         return content;
     }
 
@@ -140,7 +147,7 @@ CFamilyContent BuildFamilyView(int nPerson)
     if (!content.m_bChildrenListed) {
         content.m_children.push_back({2, L" ", LoadLangString(IDS_NO_INFORMATION), -1});
         if (!bSpouseFound)
-            content.m_nMessageId = IDS_NO_INFORMATION_ABOUT_FAMILY_MEMBERS;
+            CloseWith(content, IDS_NO_INFORMATION_ABOUT_FAMILY_MEMBERS);
     }
     SortChildRows(content.m_children, 1, true);
     return content;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/Message.h"
+
 #include <string>
 #include <vector>
 
@@ -21,7 +23,8 @@ struct CFamilyContent {
     std::wstring m_strNotesHtml;         ///< the family notes page body; empty: "No family notes"
     bool m_bChildrenListed = false;
     std::vector<CChildRow> m_children; ///< sorted by birth date, ascending
-    int m_nMessageId = -1;             ///< set when the view says so and closes instead
+    CMessages m_messages;              ///< what the view says when it closes instead
+    bool m_bClose = false;
 };
 
 /// The family view of person `nPerson`, an index of thePersons.

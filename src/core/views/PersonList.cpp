@@ -220,14 +220,14 @@ std::wstring_view WithoutYearPoint(std::wstring_view typed)
 
 } // namespace
 
-bool TakeBirthBound(CWindowHandle owner, const std::wstring& strTyped, std::wstring& strBound)
+bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages)
 {
     if (strTyped.empty())
         return true;
     const CDateKey key(WithoutYearPoint(strTyped));
     if (key.GetText() == L"*") {
-        ShowMessage(owner, LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
-                    CMessageIcon::Exclamation);
+        messages.push_back({LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
+                            CMessageIcon::Exclamation});
         return false;
     }
     strBound = key.GetText();
@@ -258,7 +258,10 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
         content.m_entries.push_back({std::move(strText), i});
     }
     if (content.m_entries.empty()) {
-        content.m_nMessageId = bAnyNamed && filter.IsSearch() ? IDS_DATA_NOT_FOUND : IDS_INPUT_FILE_EMPTY;
+        const int nMessageId = bAnyNamed && filter.IsSearch() ? IDS_DATA_NOT_FOUND : IDS_INPUT_FILE_EMPTY;
+        content.m_messages.push_back(
+            {LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation});
+        content.m_bClose = true;
         return content;
     }
     SortEntries(content.m_entries);
@@ -273,11 +276,11 @@ std::wstring FormatPersonListEntry(const CPerson& person)
     return text;
 }
 
-int SelectedPerson(int nSelected)
+int SelectedPerson(int nSelected, CMessages& messages)
 {
     if (nSelected >= 0)
         return nSelected;
-    ShowMessage(theTopWindow, LoadLangString(IDS_PLEASE_SELECT_A_PERSON), LoadLangString(IDS_DIRECTION),
-                CMessageIcon::Exclamation);
+    messages.push_back({LoadLangString(IDS_PLEASE_SELECT_A_PERSON), LoadLangString(IDS_DIRECTION),
+                        CMessageIcon::Exclamation});
     return -1;
 }

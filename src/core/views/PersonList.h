@@ -20,9 +20,9 @@ struct CPersonListCriteria {
 };
 
 /// The normal form of a typed birth-date bound into `strBound`, nothing for an
-/// empty text; false, after the formats message owned by `owner`, when the
+/// empty text; false, with the formats message added to `messages`, when the
 /// text is not a date. The search form checks its bounds with it.
-bool TakeBirthBound(CWindowHandle owner, const std::wstring& strTyped, std::wstring& strBound);
+bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages);
 
 struct CPersonListEntry {
     std::wstring m_strText;
@@ -34,7 +34,8 @@ struct CPersonListEntry {
 struct CPersonListContent {
     std::vector<CPersonListEntry> m_entries;
     std::wstring m_strCaption; ///< empty when nothing is listed
-    int m_nMessageId = -1;     ///< "Data not found" or "Input file is empty..." when nothing is listed
+    CMessages m_messages;      ///< "Data not found" or "Input file is empty..." when nothing is listed
+    bool m_bClose = false;     ///< nothing is listed: the view ends after the box
 };
 
 /// Lists the persons of the tables that meet the criteria, each with its
@@ -45,6 +46,7 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria);
 /// a bracket with the dates, the death mark or the age.
 std::wstring FormatPersonListEntry(const CPerson& person);
 
-/// Turns a list-box selection into a person: the index itself, or -1 after
-/// the "Please select a person" warning when nothing (-1) is selected.
-int SelectedPerson(int nSelected);
+/// Turns a list-box selection into a person: the index itself, or -1 with
+/// the "Please select a person" warning added to `messages` when nothing (-1)
+/// is selected.
+int SelectedPerson(int nSelected, CMessages& messages);

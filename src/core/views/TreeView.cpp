@@ -8,6 +8,7 @@
 #include "core/platform/Progress.h"
 
 #include <algorithm>
+#include <utility>
 #include <limits>
 
 namespace {
@@ -85,17 +86,23 @@ void CTreeWalker::BeginMessages()
 {
     m_shownInBuild.clear();
     m_held.clear();
-    m_astrNotShown.clear();
+    m_messages = {};
 }
 
-std::vector<std::wstring> CTreeWalker::EndMessages()
+CTreeMessages CTreeWalker::EndMessages()
 {
-    std::vector<std::wstring> astrLines = std::move(m_astrNotShown);
+    CTreeMessages messages = std::move(m_messages);
     for (const CHeldBoxes& held : m_held)
-        astrLines.push_back(LoadLangString(held.m_nStringId) + L": " + std::to_wstring(held.m_nCount) + L" " +
-                            LoadLangString(IDS_MORE_NOT_SHOWN));
+        messages.m_astrNotShown.push_back(LoadLangString(held.m_nStringId) + L": " +
+                                          std::to_wstring(held.m_nCount) + L" " +
+                                          LoadLangString(IDS_MORE_NOT_SHOWN));
     BeginMessages();
-    return astrLines;
+    return messages;
+}
+
+CMessages CTreeWalker::TakeBoxes()
+{
+    return std::exchange(m_messages.m_boxes, {});
 }
 
 // A file that links to hundreds of records it does not hold would otherwise
@@ -105,10 +112,10 @@ void CTreeWalker::Report(int nStringId, CMessageIcon icon, const std::wstring& s
     if (!m_reported.emplace(nStringId, strId).second)
         return;
     if (m_shownInBuild.insert(nStringId).second) {
-        ShowMessage(theTopWindow, LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon);
+        m_messages.m_boxes.push_back({LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon});
         return;
     }
-    m_astrNotShown.push_back(LoadLangString(nStringId) + L": " + strId);
+    m_messages.m_astrNotShown.push_back(LoadLangString(nStringId) + L": " + strId);
     const auto held = std::find_if(m_held.begin(), m_held.end(),
                                    [&](const CHeldBoxes& boxes) { return boxes.m_nStringId == nStringId; });
     if (held == m_held.end())
@@ -397,8 +404,8 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
     progress.Report(nCandidates, nCandidates);
     content.m_nCount = static_cast<std::int64_t>(content.m_roots.size());
     if (content.m_roots.empty()) {
-        content.m_nMessageId = IDS_INPUT_FILE_EMPTY;
-        content.m_messageIcon = CMessageIcon::Exclamation;
+        m_messages.m_boxes.push_back(
+            {LoadLangString(IDS_INPUT_FILE_EMPTY), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation});
         content.m_bClose = true;
     }
 }
@@ -411,9 +418,10 @@ void CTreeWalker::BuildPersonTree(int nPerson, CTreeContent& content)
     content.m_nCount = m_mode == Ancestors ? CollectAncestors(nPerson) : CollectDescendants(nPerson, nDepth);
     content.m_bCountStopped = m_bCountStopped;
     if (content.m_nCount == 0) {
-        content.m_nMessageId =
+        const int nMessageId =
             m_mode == Ancestors ? IDS_NO_INFORMATION_ABOUT_ANCESTORS : IDS_NO_INFORMATION_ABOUT_DESCENDANTS;
-        content.m_messageIcon = CMessageIcon::Information;
+        m_messages.m_boxes.push_back(
+            {LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Information});
     }
     content.m_bClose = content.m_nCount <= 0;
     if (!content.m_bClose)
@@ -433,6 +441,17 @@ CTreeContent CTreeWalker::Build(int nPerson)
         SortByText(content.m_roots);
         content.m_strCountText = MakeTreeCountText(content.m_strCaption, content.m_nCount, content.m_bCountStopped);
     }
-    content.m_astrNotShown = EndMessages();
+    CTreeMessages messages = EndMessages();
+    content.m_messages = std::move(messages.m_boxes);
+    content.m_astrNotShown = std::move(messages.m_astrNotShown);
     return content;
+}
+
+// Only a view closed for want of entries has a word of its own; one closed
+// because its person's id finds no one (a count of -1) closes on that box.
+const CMessageBox* OwnMessage(const CTreeContent& content)
+{
+    if (!content.m_bClose || content.m_nCount != 0 || content.m_messages.empty())
+        return nullptr;
+    return &content.m_messages.back();
 }

@@ -34,11 +34,23 @@ struct CTreeContent {
     std::wstring m_strCountText;
     std::vector<CTreeNode> m_roots; ///< the top level, in text order
     std::int64_t m_nCount = 0;      ///< entries below the root, or patriarchs
-    int m_nMessageId = -1;          ///< the box the view shows before it closes
-    CMessageIcon m_messageIcon = CMessageIcon::Information;
-    bool m_bClose = false; ///< the view ends at once, after the box if any
+    /// The boxes of the build: a missing record's, then the view's own word
+    /// when it closes for want of entries (see OwnMessage).
+    CMessages m_messages;
+    bool m_bClose = false;        ///< the view ends at once, after the boxes
     bool m_bCountStopped = false; ///< a count ran out of steps: what it reached is shown with "+"
     std::vector<std::wstring> m_astrNotShown; ///< log lines for the boxes of the build not shown
+};
+
+/// The view's own word as it closes ("No information about ancestors", ...),
+/// the last of its boxes; nullptr when it has none.
+const CMessageBox* OwnMessage(const CTreeContent& content);
+
+/// What one build of a tree view tells the user: the boxes to show in order,
+/// and the log lines for those held back.
+struct CTreeMessages {
+    CMessages m_boxes;
+    std::vector<std::wstring> m_astrNotShown;
 };
 
 /// Walks the family links of thePersons for one tree view: the counts of the
@@ -54,7 +66,7 @@ struct CTreeContent {
 /// A failed lookup is reported once per view for each missing id, however
 /// many lines lead to it. Within one build (Build, or the walk of one Expand
 /// between BeginMessages and EndMessages) only the first box of each message
-/// shows; the later ones become log lines.
+/// is given; the later ones become log lines.
 class CTreeWalker {
 public:
     explicit CTreeWalker(ViewMode mode, std::int64_t nStepBudget = kTreeStepBudget);
@@ -76,7 +88,7 @@ public:
     /// Ancestor entries of the person; -1 when its own id does not find it.
     std::int64_t CollectAncestors(int nPerson);
     /// Descendant entries of the person, and in `nDepth` the generations below
-    /// it; -1 (with a box) when its own id does not find it.
+    /// it; -1 (with a box for EndMessages) when its own id does not find it.
     std::int64_t CollectDescendants(int nPerson, int& nDepth);
 
     /// Whether the last count ran out of steps: it is then what was reached.
@@ -84,11 +96,15 @@ public:
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
 
-    /// Starts one build's messages: the first box of each message shows.
+    /// Starts one build's messages: the first box of each message is given.
     void BeginMessages();
-    /// Ends them: a line per box not shown, naming its id, then a line per
-    /// message with their number. The caller logs them.
-    std::vector<std::wstring> EndMessages();
+    /// Ends them: the boxes to show in the order raised; and a line per box
+    /// not shown, naming its id, then a line per message with their number,
+    /// for the caller to log.
+    CTreeMessages EndMessages();
+    /// The boxes raised so far, for a caller that shows each step's boxes
+    /// before the step's items; the build goes on.
+    CMessages TakeBoxes();
 
 private:
     struct CCount {
@@ -134,7 +150,7 @@ private:
     std::set<std::pair<int, std::wstring>> m_reported;
     std::set<int> m_shownInBuild; ///< messages whose box this build has shown
     std::vector<CHeldBoxes> m_held; ///< per message, the boxes of this build not shown
-    std::vector<std::wstring> m_astrNotShown;
+    CTreeMessages m_messages;       ///< of this build
     std::vector<int> m_anEnteredNodes; ///< per person entered, its node, or -1
     std::vector<int> m_anTimesEntered; ///< per node; sized at the first Enter
     std::int64_t m_nStepsTaken = 0;

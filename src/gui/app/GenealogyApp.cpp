@@ -169,11 +169,14 @@ bool CGenealogyApp::OpenFile(const QString& strPath)
     return ReadFile(theLastFileName);
 }
 
-// The remembered name keeps its own rules; the start screen names only a file
-// that was opened, and says so at once, before any box.
+// The remembered name keeps its own rules. The reader's box, which stopped the
+// reading, comes first; the start screen names only a file that was opened,
+// and says so at once, before the opening message.
 bool CGenealogyApp::ReadFile(const std::wstring& strPath)
 {
-    const bool bRead = ReadGedcomFile(strPath);
+    const CReadResult read = ReadGedcomFile(strPath);
+    ShowMessages(nullptr, read.m_messages);
+    const bool bRead = read.m_bRead;
     if (m_pMainWnd)
         m_pMainWnd->StartView()->SetLoadedFile(GetReadFailureText().empty() ? strPath : std::wstring());
     const COpeningMessage message = GetOpeningMessage(strPath, bRead);

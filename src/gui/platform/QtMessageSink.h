@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/platform/Message.h"
+#include "gui/platform/Messages.h"
 
-/// Shows the core's message boxes as QMessageBox, owned by the given window,
-/// or by the window in front when none is given.
+/// Shows message boxes as QMessageBox, owned by the given window, or by the
+/// window in front when none is given.
 class CQtMessageSink : public CMessageSink {
 public:
-    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
-              CMessageIcon icon) override;
+    void Show(QWidget* pOwner, const CMessageBox& box) override;
 };

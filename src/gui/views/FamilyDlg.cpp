@@ -65,11 +65,9 @@ bool CFamilyDlg::OnInitDialog()
         return true;
     CEventInfo::LoadEventLabels();
     CFamilyContent content = BuildFamilyView(m_nPerson);
-    if (content.m_nMessageId >= 0) {
-        ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE),
-                    CMessageIcon::Information);
+    ShowMessages(this, content.m_messages);
+    if (content.m_bClose)
         return false;
-    }
     m_husbandBox->setPlainText(ToQString(content.m_strHusbandBox));
     m_wifeBox->setPlainText(ToQString(content.m_strWifeBox));
     // Living persons are drawn on a text field's background, the deceased on the dialog's colour.

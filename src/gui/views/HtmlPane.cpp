@@ -1,5 +1,6 @@
 #include "gui/views/HtmlPane.h"
 
+#include "gui/platform/Messages.h"
 #include "qtcore/platform/QtText.h"
 
 #include <QAbstractTextDocumentLayout>

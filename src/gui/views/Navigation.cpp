@@ -2,6 +2,7 @@
 
 #include "core/model/Tables.h"
 #include "core/views/PersonList.h"
+#include "gui/platform/Messages.h"
 #include "gui/views/FamilyDlg.h"
 #include "gui/views/PersonInfoDlg.h"
 #include "gui/views/TreeDlg.h"
@@ -33,6 +34,14 @@ protected:
 private:
     std::function<void()> m_fnEnter;
 };
+
+int SelectedPersonOrWarn(int nSelected)
+{
+    CMessages messages;
+    const int nPerson = SelectedPerson(nSelected, messages);
+    ShowMessages(theTopWindow, messages);
+    return nPerson;
+}
 
 } // namespace
 
@@ -73,7 +82,9 @@ void OpenParentsFamily(int nPerson)
 {
     if (nPerson < 0)
         return;
-    const int nParent = FindParentIndex(nPerson);
+    CMessages messages;
+    const int nParent = FindParentIndex(nPerson, messages);
+    ShowMessages(theTopWindow, messages);
     if (nParent >= 0)
         OpenFamilyView(nParent);
 }
@@ -82,13 +93,13 @@ int SelectedListBoxPerson(const QListView* pList)
 {
     const QModelIndex current = pList->currentIndex();
     const bool bSelected = current.isValid() && pList->selectionModel()->isSelected(current);
-    return SelectedPerson(bSelected ? current.data(Qt::UserRole).toInt() : -1);
+    return SelectedPersonOrWarn(bSelected ? current.data(Qt::UserRole).toInt() : -1);
 }
 
 int SelectedListPerson(const QTreeWidget* pList)
 {
     const QList<QTreeWidgetItem*> selected = pList->selectedItems();
-    return SelectedPerson(selected.isEmpty() ? -1 : selected.front()->data(0, Qt::UserRole).toInt());
+    return SelectedPersonOrWarn(selected.isEmpty() ? -1 : selected.front()->data(0, Qt::UserRole).toInt());
 }
 
 int SelectedTreePerson(const QTreeWidget* pTree)

@@ -133,10 +133,9 @@ bool CPersonListDlg::OnInitDialog()
     if (!AddMenus({IDM_VIEW, IDM_HELP}))
         return false;
     CPersonListContent content = BuildPersonList(m_criteria);
-    if (content.m_entries.empty()) {
-        ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation);
+    ShowMessages(this, content.m_messages);
+    if (content.m_bClose)
         return false;
-    }
     // The margins of the item's text, as the style draws them.
     const int nMargins = 4 * m_listPersons->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listPersons) + 8;
     m_pDelegate->m_nRowWidth =

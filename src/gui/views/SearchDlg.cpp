@@ -87,7 +87,10 @@ bool CSearchDlg::OnInitDialog()
 
 bool CSearchDlg::TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound)
 {
-    return TakeBirthBound(this, FromQString(pEdit->text()), strBound);
+    CMessages messages;
+    const bool bTaken = TakeBirthBound(FromQString(pEdit->text()), strBound, messages);
+    ShowMessages(this, messages);
+    return bTaken;
 }
 
 // The names go to the list as typed; the list does the matching.

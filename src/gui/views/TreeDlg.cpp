@@ -58,6 +58,13 @@ void LogNotShown(const std::vector<std::wstring>& astrLines)
         WriteLog(strLine + L"\r\n");
 }
 
+// An expanded item's boxes belong to the window in front, as a look-up's do.
+void ShowWalkMessages(const CTreeMessages& messages)
+{
+    ShowMessages(theTopWindow, messages.m_boxes);
+    LogNotShown(messages.m_astrNotShown);
+}
+
 } // namespace
 
 CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
@@ -113,8 +120,7 @@ bool CTreeDlg::OnInitDialog()
     m_pWalker = std::make_unique<CTreeWalker>(static_cast<ViewMode>(m_nMode));
     const CTreeContent content = m_pWalker->Build(m_nPerson);
     LogNotShown(content.m_astrNotShown);
-    if (content.m_nMessageId >= 0)
-        ShowMessage(this, LoadLangString(content.m_nMessageId), LoadLangString(IDS_MESSAGE), content.m_messageIcon);
+    ShowMessages(this, content.m_messages);
     if (content.m_bClose)
         return false;
     if (content.m_roots.empty())
@@ -162,9 +168,11 @@ void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
     for (QTreeWidgetItem* pAbove = pItem; pAbove; pAbove = pAbove->parent())
         anPath.push_back(PersonOf(pAbove));
     std::reverse(anPath.begin(), anPath.end());
+    // A box comes before the items it speaks of appear.
     m_pWalker->BeginMessages();
-    AddChildren(pItem, m_pWalker->Children(anPath));
-    LogNotShown(m_pWalker->EndMessages());
+    const std::vector<CTreeNode> children = m_pWalker->Children(anPath);
+    ShowWalkMessages(m_pWalker->EndMessages());
+    AddChildren(pItem, children);
 }
 
 // Depth first in the order shown, so that a cut leaves the top of the subtree
@@ -191,7 +199,9 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
         if (!IsFilled(pNext)) {
             bCut = nMade >= kExpandLimit;
             if (!bCut) {
-                AddChildren(pNext, m_pWalker->ChildrenOfEntered());
+                const std::vector<CTreeNode> children = m_pWalker->ChildrenOfEntered();
+                ShowMessages(theTopWindow, m_pWalker->TakeBoxes());
+                AddChildren(pNext, children);
                 nMade += pNext->childCount();
             }
         }
@@ -211,7 +221,7 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
     }
     for (std::size_t i = 0; i < above.size(); ++i)
         m_pWalker->Leave();
-    LogNotShown(m_pWalker->EndMessages());
+    ShowWalkMessages(m_pWalker->EndMessages());
     if (bCut)
         ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE), CMessageIcon::Information);
 }

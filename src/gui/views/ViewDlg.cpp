@@ -29,7 +29,7 @@ int CViewDlg::RunModal()
 {
     int nResult = QDialog::Rejected;
     if (OnInitDialog()) {
-        auto* pFront = static_cast<QWidget*>(m_hPrevTopWindow);
+        auto* pFront = m_pPrevTopWindow;
         if (!RestoreWindowPlace(this, GetPlaceKind()) && pFront)
             setGeometry(pFront->geometry());
         nResult = exec();
@@ -38,13 +38,13 @@ int CViewDlg::RunModal()
     // The window below takes the front again: a handle left on this view
     // would outlive it, and the next box or view would be given a dead owner.
     if (theTopWindow == this)
-        theTopWindow = m_hPrevTopWindow;
+        theTopWindow = m_pPrevTopWindow;
     return nResult;
 }
 
 bool CViewDlg::OnInitDialog()
 {
-    m_hPrevTopWindow = theTopWindow;
+    m_pPrevTopWindow = theTopWindow;
     theTopWindow = this;
     // The colour of a text field's own background: a box drawn on it reads as
     // a live entry, one on the dialog's colour as a closed record.
@@ -111,10 +111,10 @@ constexpr int kSettleMs = 250;
 std::vector<QWidget*> CViewDlg::WindowStack()
 {
     std::vector<QWidget*> windows;
-    for (auto* pWindow = static_cast<QWidget*>(theTopWindow); pWindow;) {
+    for (auto* pWindow = theTopWindow; pWindow;) {
         windows.insert(windows.begin(), pWindow);
         const auto* pView = qobject_cast<CViewDlg*>(pWindow);
-        pWindow = pView ? static_cast<QWidget*>(pView->m_hPrevTopWindow) : nullptr;
+        pWindow = pView ? pView->m_pPrevTopWindow : nullptr;
     }
     return windows;
 }

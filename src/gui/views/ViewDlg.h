@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Message.h"
+#include "gui/platform/Messages.h"
 
 #include <QBrush>
 #include <QColor>
@@ -55,7 +55,7 @@ protected:
 
     void changeEvent(QEvent* pEvent) override;
 
-    CWindowHandle m_hPrevTopWindow = nullptr;
+    QWidget* m_pPrevTopWindow = nullptr;
     QColor m_crBack;
     QBrush m_brBack;
 

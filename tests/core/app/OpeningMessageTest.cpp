@@ -16,11 +16,10 @@ TEST(OpeningMessageTest, AReadingStoppedByItsLevelGetsNoFurtherBox)
     const CTempFolder folder;
     const std::filesystem::path path = folder.Path() / "deep.ged";
     ASSERT_TRUE(WriteFileBytes(path, "0 @I1@ INDI\n10 X\n"));
-    const CRecordingSink boxes;
-    const bool bRead = ReadGedcomFile(path.wstring());
-    EXPECT_FALSE(bRead);
-    EXPECT_EQ(boxes.m_boxes.size(), 1U);
-    EXPECT_EQ(GetOpeningMessage(path.wstring(), bRead).m_strText, L"");
+    const CReadResult read = ReadGedcomFile(path.wstring());
+    EXPECT_FALSE(read.m_bRead);
+    EXPECT_EQ(read.m_messages.size(), 1U);
+    EXPECT_EQ(GetOpeningMessage(path.wstring(), read.m_bRead).m_strText, L"");
     ClearTables();
     theFileFolder.clear();
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 // Persons: 0 father, 1 mother, 2..7 children whose FAMC link breaks in a
@@ -28,59 +30,49 @@ protected:
         AddFamily(L"@NOPARENTS@", L"", L"");
         AddFamily(L"@LOSTHUSBAND@", L"@NOBODY@", L"@MUM@");
     }
-    void TearDown() override
-    {
-        ClearTables();
-        theTopWindow = nullptr;
-    }
+    void TearDown() override { ClearTables(); }
 };
 
-TEST_F(FindParentIndexTest, FindsTheFatherElseTheMotherSilently)
+struct ParentCase {
+    const char* m_pszName;
+    int m_nPerson;
+    int m_nParent;
+    bool m_bWarned; ///< one "No information about parents' family"
+};
+
+class FindParentTest : public FindParentIndexTest, public testing::WithParamInterface<ParentCase> {};
+
+TEST_P(FindParentTest, GivesTheParentOrOneWarning)
 {
-    CRecordingSink sink;
-    EXPECT_EQ(FindParentIndex(2), 0);
-    EXPECT_EQ(FindParentIndex(3), 1) << "no husband: the wife";
-    EXPECT_TRUE(sink.m_boxes.empty());
+    CMessages messages;
+    EXPECT_EQ(FindParentIndex(GetParam().m_nPerson, messages), GetParam().m_nParent);
+    CMessages expected;
+    if (GetParam().m_bWarned)
+        expected.push_back(
+            {L"No information about parents' family", L"Direction", CMessageIcon::Exclamation});
+    EXPECT_EQ(messages, expected);
 }
 
-TEST_F(FindParentIndexTest, EveryBrokenLinkGivesOneWarning)
-{
-    int aBroken[] = {
-        4, // no FAMC
-        5, // FAMC names no family
-        6, // the family has neither husband nor wife
-        7, // the husband is no person, although there is a wife
-    };
-    static int theOwner = 0;
-    theTopWindow = &theOwner;
-    for (const int nPerson : aBroken) {
-        CRecordingSink sink;
-        EXPECT_EQ(FindParentIndex(nPerson), -1) << nPerson;
-        ASSERT_EQ(sink.m_boxes.size(), 1u) << nPerson;
-        EXPECT_EQ(sink.m_boxes[0].m_strText, L"No information about parents' family");
-        EXPECT_EQ(sink.m_boxes[0].m_strCaption, L"Direction");
-        EXPECT_EQ(sink.m_boxes[0].m_icon, CMessageIcon::Exclamation);
-        EXPECT_EQ(sink.m_boxes[0].m_owner, &theOwner);
-    }
-}
-
-TEST_F(FindParentIndexTest, NoPersonGivesMinusOneWithoutAWord)
-{
-    CRecordingSink sink;
-    EXPECT_EQ(FindParentIndex(-1), -1);
-    EXPECT_EQ(FindParentIndex(theLastPersonIndex + 1), -1);
-    EXPECT_TRUE(sink.m_boxes.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Links, FindParentTest, testing::Values(
+    ParentCase{"TheFather", 2, 0, false},
+    ParentCase{"TheMotherWithoutAHusband", 3, 1, false},
+    ParentCase{"NoFamc", 4, -1, true},
+    ParentCase{"FamcNamesNoFamily", 5, -1, true},
+    ParentCase{"FamilyWithNeitherParent", 6, -1, true},
+    ParentCase{"HusbandIsNoPersonThoughAWifeIs", 7, -1, true},
+    ParentCase{"NoPersonBelow", -1, -1, false},
+    ParentCase{"NoPersonAbove", 8, -1, false}),
+    [](const testing::TestParamInfo<ParentCase>& param) { return std::string(param.param.m_pszName); });
 
 TEST_F(FindParentIndexTest, TheWarningSpeaksTheCurrentLanguage)
 {
-    CRecordingSink sink;
+    CMessages messages;
     SetLanguage(L"Ru");
-    FindParentIndex(4);
+    FindParentIndex(4, messages);
     SetLanguage(L"En");
-    ASSERT_EQ(sink.m_boxes.size(), 1u);
-    EXPECT_EQ(sink.m_boxes[0].m_strText, L"Нет информации о семье родителей");
-    EXPECT_EQ(sink.m_boxes[0].m_strCaption, L"Указание");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].m_strText, L"Нет информации о семье родителей");
+    EXPECT_EQ(messages[0].m_strCaption, L"Указание");
 }
 
 } // namespace

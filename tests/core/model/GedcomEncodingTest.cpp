@@ -57,7 +57,7 @@ class DataFileTest : public CGedcomTest, public testing::WithParamInterface<Data
 
 TEST_P(DataFileTest, ReadsTheFile)
 {
-    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)));
+    ASSERT_TRUE(ReadGedcomFile(Utf8ToWide(std::string(STEMMARK_TEST_DATA "/") + GetParam().file)).m_bRead);
     EXPECT_EQ(theLastPersonIndex + 1, GetParam().persons);
     EXPECT_EQ(theLastFamilyIndex + 1, GetParam().families);
     ASSERT_GE(theLastPersonIndex, 0);

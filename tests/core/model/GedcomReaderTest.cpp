@@ -139,20 +139,17 @@ TEST_F(GedcomReaderTest, EmptyFilesAndLoneTrailersReadAsNothing)
         EXPECT_TRUE(Read(pszText));
         EXPECT_EQ(theLastPersonIndex, -1);
         EXPECT_EQ(theLastFamilyIndex, -1);
+        EXPECT_TRUE(m_messages.empty());
     }
-    EXPECT_TRUE(m_boxes.m_boxes.empty());
 }
 
 TEST_F(GedcomReaderTest, ALevelAboveNineStopsAPersonButNotAnotherRecord)
 {
     ASSERT_TRUE(Read("0 @S1@ SOUR\n10 DEEP\n0 @I1@ INDI\n1 NAME A\n"));
-    EXPECT_TRUE(m_boxes.m_boxes.empty());
+    EXPECT_TRUE(m_messages.empty());
     EXPECT_FALSE(Read("0 @I1@ INDI\n1 NAME A\n1 NOTE x\n2 CONC y\n10 DEEP\n0 @I2@ INDI\n"));
-    ASSERT_EQ(m_boxes.m_boxes.size(), 1u);
-    EXPECT_EQ(m_boxes.m_boxes[0].m_owner, nullptr);
-    EXPECT_EQ(m_boxes.m_boxes[0].m_strCaption, L"Direction");
-    EXPECT_EQ(m_boxes.m_boxes[0].m_strText, LoadLangString(IDS_LEVEL_TOO_BIG));
-    EXPECT_EQ(m_boxes.m_boxes[0].m_icon, CMessageIcon::Exclamation);
+    const CMessages expected = {{LoadLangString(IDS_LEVEL_TOO_BIG), L"Direction", CMessageIcon::Exclamation}};
+    EXPECT_EQ(m_messages, expected);
     ASSERT_EQ(theLastPersonIndex, 0) << "what was read stays";
     EXPECT_EQ(thePersons[0].m_notes[0].m_strText, L"xy");
 }
@@ -179,11 +176,12 @@ TEST_P(CantOpenTest, LogsTheReasonAndEmptiesTheTables)
         std::filesystem::permissions(path, std::filesystem::perms::none);
     }
     ReadPerson("1 NAME A");
-    EXPECT_FALSE(ReadGedcomFile(path.wstring()));
+    const CReadResult read = ReadGedcomFile(path.wstring());
+    EXPECT_FALSE(read.m_bRead);
+    EXPECT_TRUE(read.m_messages.empty()) << "the program says it, not the reader";
     EXPECT_EQ(theLastPersonIndex, -1);
     EXPECT_EQ(theFileFolder, m_folder.Path().wstring() + L"/");
     EXPECT_EQ(GetReadFailureText(), Utf8ToWide(GetParam().m_pszReason));
-    EXPECT_TRUE(m_boxes.m_boxes.empty());
     EXPECT_EQ(ReadFileBytes(m_folder.Path() / "Stemmark.log"), "Can't open source file " + path.string() +
               ".\r\nFor the reason see below.\r\n" + GetParam().m_pszReason + "\r\n");
     EXPECT_TRUE(Read("0 @I1@ INDI\n"));

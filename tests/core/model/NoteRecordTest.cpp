@@ -28,7 +28,7 @@ TEST_P(NoteRecordTest, ShowsTheTextPointedTo)
     EXPECT_EQ(theLastPersonIndex, 1) << "note records make no person";
     EXPECT_EQ(theLastFamilyIndex, 0) << "note records make no family";
     EXPECT_EQ(thePersons[1].m_strName, L"After");
-    EXPECT_TRUE(m_boxes.m_boxes.empty());
+    EXPECT_TRUE(m_messages.empty());
     std::wstring strShown;
     AppendShown(thePersons[0].m_notes, strShown);
     AppendShown(thePersons[0].m_birth->m_notes, strShown);

@@ -14,8 +14,10 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 /// A text as a test name: its letters and digits, each word begun in capitals
@@ -31,32 +33,12 @@ struct CByName {
     }
 };
 
-/// Records the boxes the code raises instead of showing them.
-class CRecordingSink : public CMessageSink {
-public:
-    struct CBox {
-        CWindowHandle m_owner;
-        std::wstring m_strText;
-        std::wstring m_strCaption;
-        CMessageIcon m_icon;
-    };
-
-    CRecordingSink() { m_pPrevious = SetMessageSink(this); }
-    ~CRecordingSink() override { SetMessageSink(m_pPrevious); }
-    CRecordingSink(const CRecordingSink&) = delete;
-    CRecordingSink& operator=(const CRecordingSink&) = delete;
-
-    void Show(CWindowHandle owner, const std::wstring& strText, const std::wstring& strCaption,
-              CMessageIcon icon) override
-    {
-        m_boxes.push_back({owner, strText, strCaption, icon});
-    }
-
-    std::vector<CBox> m_boxes;
-
-private:
-    CMessageSink* m_pPrevious = nullptr;
-};
+/// A box as gtest prints it in a failure.
+inline void PrintTo(const CMessageBox& box, std::ostream* pOut)
+{
+    *pOut << '{' << WideToUtf8(box.m_strCaption) << ": " << WideToUtf8(box.m_strText) << ", icon "
+          << static_cast<int>(box.m_icon) << '}';
+}
 
 /// Records the command lines the help viewer would be started with.
 class CRecordingLauncher : public CHelpLauncher {
@@ -178,17 +160,21 @@ class CGedcomTest : public CViewBuilderTest {
 public:
     std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
 
+    /// Keeps the reading's boxes in m_messages.
     bool Read(const std::string& bytes, bool bLineByLine = false)
     {
         WriteFileBytes(PathOf("test.ged"), bytes);
-        return bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        CReadResult read =
+            bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        m_messages = std::move(read.m_messages);
+        return read.m_bRead;
     }
 
     /// Reads the lines of one person record.
     const CPerson& ReadPerson(const std::string& lines);
 
     CTempFolder m_folder;
-    CRecordingSink m_boxes;
+    CMessages m_messages;
 };
 
 /// Everything the reader stores, one field a line, to compare whole models.

@@ -136,7 +136,11 @@ TEST_P(BuildTest, ShowsTheFamily)
     EXPECT_EQ(content.m_strNotesHtml, test.m_pszNotes);
     EXPECT_EQ(Rows(content.m_children), test.m_pszRows);
     EXPECT_EQ(content.m_bChildrenListed, !content.m_children.empty() && content.m_children[0].m_nPerson >= 0);
-    EXPECT_EQ(content.m_nMessageId, test.m_nMessageId);
+    CMessages expected;
+    if (test.m_nMessageId >= 0)
+        expected.push_back({LoadLangString(test.m_nMessageId), L"Message", CMessageIcon::Information});
+    EXPECT_EQ(content.m_messages, expected);
+    EXPECT_EQ(content.m_bClose, test.m_nMessageId >= 0);
     EXPECT_EQ(content.m_bSpousesDeceased, test.m_bSpousesDeceased);
 }
 
@@ -194,7 +198,7 @@ TEST_F(FamilyViewTest, MarksThePersonDeceasedByDeathOrBurial)
 TEST_F(FamilyViewTest, BuildsNothingForAnIndexOutsideTheTable)
 {
     AddPerson({.m_strId = L"@I1@", .m_strName = L"Lone /Wolf/", .m_strSex = L"M"});
-    EXPECT_EQ(BuildFamilyView(1).m_nMessageId, -1);
+    EXPECT_TRUE(BuildFamilyView(1).m_messages.empty());
     EXPECT_TRUE(BuildFamilyView(-1).m_children.empty());
 }
 

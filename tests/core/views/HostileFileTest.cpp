@@ -36,7 +36,6 @@ TEST_P(HostileFileTest, EveryViewOpensWithBoundedWork)
     const CTempFolder folder;
     const std::filesystem::path path = folder.Path() / "hostile.ged";
     ASSERT_TRUE(WriteFileBytes(path, GetParam().make()));
-    const CRecordingSink boxes;
     const CPipelineSteps steps = RunViewPipeline(path.wstring(), GetParam().nFirst, GetParam().nStepBudget);
     if (GetParam().nPersons >= 0) {
         EXPECT_EQ(steps.m_nPersons, GetParam().nPersons);

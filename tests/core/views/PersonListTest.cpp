@@ -157,7 +157,8 @@ TEST_F(PersonListTest, CaptionCountsTheEntriesInTheLanguage)
     const CPersonListContent content = BuildPersonList({});
     EXPECT_EQ(content.m_strCaption, L"Выберите лицо (всего: 2)") << "one blank before the count";
     EXPECT_EQ(content.m_entries[1].m_strText, L"Smith Mary [У]");
-    EXPECT_EQ(content.m_nMessageId, -1);
+    EXPECT_TRUE(content.m_messages.empty());
+    EXPECT_FALSE(content.m_bClose);
 }
 
 struct CEmptyCase {
@@ -176,7 +177,10 @@ TEST_P(EmptyListTest, NamesTheMessage)
     const CPersonListContent content =
         BuildPersonList(Names(L"", GetParam().m_bCriteria ? L"nobody" : L""));
     EXPECT_TRUE(content.m_entries.empty() && content.m_strCaption.empty());
-    EXPECT_EQ(content.m_nMessageId, GetParam().m_nMessageId);
+    const CMessages expected = {
+        {LoadLangString(GetParam().m_nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation}};
+    EXPECT_EQ(content.m_messages, expected);
+    EXPECT_TRUE(content.m_bClose);
 }
 
 INSTANTIATE_TEST_SUITE_P(Messages, EmptyListTest, testing::Values(
@@ -196,18 +200,20 @@ class BirthBoundTest : public PersonListTest, public testing::WithParamInterface
 TEST_P(BirthBoundTest, TakesEveryListedFormat)
 {
     UseLanguage(L"En");
-    CRecordingSink sink;
+    CMessages messages;
     std::wstring strBound = L"unchanged";
-    const bool bTaken = TakeBirthBound(nullptr, GetParam().m_pszTyped, strBound);
+    const bool bTaken = TakeBirthBound(GetParam().m_pszTyped, strBound, messages);
     if (GetParam().m_pszBound) {
         EXPECT_TRUE(bTaken);
         EXPECT_EQ(strBound, GetParam().m_pszBound);
-        EXPECT_TRUE(sink.m_boxes.empty());
+        EXPECT_TRUE(messages.empty());
     } else {
         EXPECT_FALSE(bTaken);
         EXPECT_EQ(strBound, L"unchanged");
-        ASSERT_EQ(sink.m_boxes.size(), 1U);
-        EXPECT_EQ(sink.m_boxes[0].m_strText.rfind(L"Possible formats of birth date:", 0), 0U);
+        ASSERT_EQ(messages.size(), 1U);
+        EXPECT_EQ(messages[0].m_strText.rfind(L"Possible formats of birth date:", 0), 0U);
+        EXPECT_EQ(messages[0].m_strCaption, L"Direction");
+        EXPECT_EQ(messages[0].m_icon, CMessageIcon::Exclamation);
     }
 }
 
@@ -226,17 +232,11 @@ INSTANTIATE_TEST_SUITE_P(Formats, BirthBoundTest, testing::Values(
 
 TEST_F(PersonListTest, SelectedPersonWarnsWhenNothingIsSelected)
 {
-    CRecordingSink sink;
-    int nOwner = 0;
-    theTopWindow = &nOwner;
-    EXPECT_EQ(SelectedPerson(3), 3);
-    EXPECT_EQ(SelectedPerson(-1), -1);
-    theTopWindow = nullptr;
-    ASSERT_EQ(sink.m_boxes.size(), 1U);
-    EXPECT_EQ(sink.m_boxes[0].m_owner, &nOwner);
-    EXPECT_EQ(sink.m_boxes[0].m_strText, L"Please select a person");
-    EXPECT_EQ(sink.m_boxes[0].m_strCaption, L"Direction");
-    EXPECT_EQ(sink.m_boxes[0].m_icon, CMessageIcon::Exclamation);
+    CMessages messages;
+    EXPECT_EQ(SelectedPerson(3, messages), 3);
+    EXPECT_EQ(SelectedPerson(-1, messages), -1);
+    const CMessages expected = {{L"Please select a person", L"Direction", CMessageIcon::Exclamation}};
+    EXPECT_EQ(messages, expected);
 }
 
 } // namespace

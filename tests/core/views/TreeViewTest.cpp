@@ -1,6 +1,7 @@
 #include "core/views/TreeView.h"
 
 #include "core/model/Tables.h"
+#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
@@ -38,16 +39,23 @@ void Render(CTreeWalker& walker, std::vector<int>& path, const CTreeNode& node, 
     path.pop_back();
 }
 
-std::wstring Render(ViewMode mode, int nPerson, CTreeContent* pContent = nullptr)
+// The boxes of the build and then of the walk go to `pBoxes`.
+std::wstring Render(ViewMode mode, int nPerson, CTreeContent* pContent = nullptr, CMessages* pBoxes = nullptr)
 {
     CTreeWalker walker(mode);
     const CTreeContent content = walker.Build(nPerson);
     std::wstring out = content.m_strCountText + L"\n";
     std::vector<int> path;
+    walker.BeginMessages();
     for (const CTreeNode& root : content.m_roots)
         Render(walker, path, root, 0, out);
     if (pContent)
         *pContent = content;
+    if (pBoxes) {
+        *pBoxes = content.m_messages;
+        const CMessages walked = walker.EndMessages().m_boxes;
+        pBoxes->insert(pBoxes->end(), walked.begin(), walked.end());
+    }
     return out;
 }
 
@@ -85,26 +93,30 @@ TEST_F(TreeViewTest, EmptyOutcomesTellWhyAndClose)
     AddPerson({.m_strId = L"@I1@", .m_strName = L"Alone //"});
     AddPerson({.m_strId = L"", .m_strName = L"No id //", .m_strFamc = L"@F1@", .m_astrFams = {L"@F1@"}});
     AddFamily(L"@F1@", L"@I1@", L"");
-    CRecordingSink sink;
     const struct {
         ViewMode m_mode;
         int m_nPerson;
-        int m_nMessage;
-        std::size_t m_nBoxes; ///< raised by the collection itself
+        int m_nMessage; ///< the view's own word, last
+        CMessageIcon m_icon;
+        std::size_t m_nBoxes; ///< with the view's own
     } cases[] = {
-        {Ancestors, 0, IDS_NO_INFORMATION_ABOUT_ANCESTORS, 0},   // no FAMC
-        {Descendants, 0, IDS_NO_INFORMATION_ABOUT_DESCENDANTS, 0}, // no FAMS
-        {Ancestors, 1, -1, 0},   // its own id finds nobody: closes without a word
-        {Descendants, 1, -1, 1}, // ... but descendants say so
-        {Patriarchs, 0, IDS_INPUT_FILE_EMPTY, 1},
+        {Ancestors, 0, IDS_NO_INFORMATION_ABOUT_ANCESTORS, CMessageIcon::Information, 1}, // no FAMC
+        {Descendants, 0, IDS_NO_INFORMATION_ABOUT_DESCENDANTS, CMessageIcon::Information, 1}, // no FAMS
+        {Ancestors, 1, -1, CMessageIcon::Stop, 0},          // its own id finds nobody: closes without a word
+        {Descendants, 1, -1, CMessageIcon::Stop, 1},        // ... but descendants say so
+        {Patriarchs, 0, IDS_INPUT_FILE_EMPTY, CMessageIcon::Exclamation, 2}, // after the missing id's box
     };
     for (const auto& c : cases) {
-        sink.m_boxes.clear();
         CTreeWalker walker(c.m_mode);
         const CTreeContent content = walker.Build(c.m_nPerson);
-        EXPECT_TRUE(content.m_bClose) << c.m_mode << c.m_nPerson;
-        EXPECT_EQ(content.m_nMessageId, c.m_nMessage);
-        EXPECT_EQ(sink.m_boxes.size(), c.m_nBoxes);
+        SCOPED_TRACE(testing::Message() << c.m_mode << c.m_nPerson);
+        EXPECT_TRUE(content.m_bClose);
+        EXPECT_EQ(content.m_messages.size(), c.m_nBoxes);
+        const CMessageBox* pOwn = OwnMessage(content);
+        ASSERT_EQ(pOwn != nullptr, c.m_nMessage >= 0);
+        if (pOwn) {
+            EXPECT_EQ(*pOwn, (CMessageBox{LoadLangString(c.m_nMessage), L"Message", c.m_icon}));
+        }
     }
 }
 
@@ -158,15 +170,16 @@ TEST_F(TreeViewTest, SharedIdsWalkTheFirstRecordAndMissingIdsAreToldOnce)
     AddPerson({.m_strId = L"@I2@", .m_strName = L"Child //"});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@I8@", L"@I8@"});
     AddFamily(L"@F2@", L"@I1@", L"", {L"@I2@"});
-    CRecordingSink sink;
+    CMessages boxes;
     // The second record's own id finds the first, whose family is the one shown.
-    EXPECT_EQ(Render(Descendants, 1), L"Descendants (1 persons in total)\nSecond\n  Child\n");
-    EXPECT_EQ(sink.m_boxes.size(), 1U) << "one box for @I8@";
-    sink.m_boxes.clear();
+    EXPECT_EQ(Render(Descendants, 1, nullptr, &boxes),
+              L"Descendants (1 persons in total)\nSecond\n  Child\n");
+    EXPECT_EQ(boxes.size(), 1U) << "one box for @I8@";
     CTreeWalker walker(Patriarchs);
     Settings.LevForPatr = 1;
-    EXPECT_EQ(walker.Build(0).m_roots.size(), 2U);
-    EXPECT_EQ(sink.m_boxes.size(), 1U);
+    const CTreeContent content = walker.Build(0);
+    EXPECT_EQ(content.m_roots.size(), 2U);
+    EXPECT_EQ(content.m_messages.size(), 1U);
 }
 
 TEST_F(TreeViewTest, ACycleIsShownOnceAroundAndStopsThere)
@@ -249,12 +262,11 @@ TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
                .m_astrFams = {L"@F1@", L"@F8@", L"@F9@", L"@F9@"}});
     AddPerson({.m_strId = L"@I2@", .m_strName = L"Child //", .m_strFamc = L"@F1@", .m_astrFams = {L"@F7@"}});
     AddFamily(L"@F1@", L"@I1@", L"", {L"@I2@", L"@X1@", L"@X2@", L"@X1@", L"@X3@"});
-    CRecordingSink sink;
     CTreeWalker walker(Descendants);
     const CTreeContent content = walker.Build(0);
-    ASSERT_EQ(sink.m_boxes.size(), 2U);
-    EXPECT_EQ(sink.m_boxes[0].m_strText, L"Error: Negative person index");
-    EXPECT_EQ(sink.m_boxes[1].m_strText, L"Error: negative family index");
+    EXPECT_EQ(content.m_messages,
+              (CMessages{{L"Error: Negative person index", L"Message", CMessageIcon::Exclamation},
+                         {L"Error: negative family index", L"Message", CMessageIcon::Exclamation}}));
     EXPECT_EQ(content.m_astrNotShown,
               (std::vector<std::wstring>{L"Error: Negative person index: @X2@", L"Error: Negative person index: @X3@",
                                          L"Error: negative family index: @F9@", L"Error: negative family index: @F7@",
@@ -263,8 +275,20 @@ TEST_F(TreeViewTest, ABuildShowsOneBoxPerMessageAndListsTheRest)
     // An id told once stays told for the view; a new build starts afresh.
     walker.BeginMessages();
     EXPECT_EQ(Texts(walker.Children({0})), std::vector<std::wstring>{L"Child"});
-    EXPECT_TRUE(walker.EndMessages().empty());
-    EXPECT_EQ(sink.m_boxes.size(), 2U);
+    const CTreeMessages again = walker.EndMessages();
+    EXPECT_TRUE(again.m_boxes.empty());
+    EXPECT_TRUE(again.m_astrNotShown.empty());
+    // Boxes taken step by step keep the build's rule.
+    CTreeWalker stepped(Descendants);
+    stepped.BeginMessages();
+    stepped.Enter(1);
+    EXPECT_EQ(stepped.ChildrenOfEntered().size(), 0U);
+    EXPECT_EQ(stepped.TakeBoxes().size(), 1U) << "@F7@";
+    stepped.Leave();
+    stepped.Enter(0);
+    stepped.ChildrenOfEntered();
+    EXPECT_EQ(stepped.TakeBoxes().size(), 1U) << "@X1@ only: @F8@ and @F9@ are held like @F7@'s message";
+    EXPECT_EQ(stepped.EndMessages().m_astrNotShown.size(), 6U);
 }
 
 // Every person a child of every other's family: the paths from one of them
