@@ -2,7 +2,7 @@
 
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
-#include "core/platform/Message.h"
+#include "gui/platform/Messages.h"
 #include "qtcore/platform/QtText.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@ namespace {
 QWidget* OwnerInFront()
 {
     if (theTopWindow)
-        return static_cast<QWidget*>(theTopWindow);
+        return theTopWindow;
     if (QWidget* pActive = QApplication::activeWindow())
         return pActive;
     for (QWidget* pWidget : QApplication::topLevelWidgets()) {

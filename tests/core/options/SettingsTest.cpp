@@ -4,6 +4,7 @@
 #include "core/options/OptionTable.h"
 #include "core/platform/SettingsStore.h"
 #include "core/text/WideText.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -128,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Values, SettingsNumberTest, testing::Values(
     CNumberCase{0, 0, L"", "0 is the empty string, which reads as 0"},
     CNumberCase{65535, 65535, L"\xFFFF", "the largest that fits"},
     CNumberCase{65536 + 7, 7, L"\x0007", "above 65535 it is kept modulo 65536"},
-    CNumberCase{65536, 0, L"", "a multiple of 65536 is stored as 0"}));
+    CNumberCase{65536, 0, L"", "a multiple of 65536 is stored as 0"}),
+    [](const auto& row) { return TestName(row.param.m_pszWhy); });
 
 struct CLangCase {
     const wchar_t* m_pszStored;
@@ -156,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, SettingsLangTest, testing::Values(
     CLangCase{L"Enx", L"En", 0, "only two characters are read"},
     CLangCase{L"", L"", 200, "an empty code selects Russian"},
     CLangCase{L"De", L"De", 200, "an unknown code selects Russian"},
-    CLangCase{L"en", L"en", 200, "codes are compared exactly"}));
+    CLangCase{L"en", L"en", 200, "codes are compared exactly"}),
+    [](const auto& row) { return TestName(row.param.m_pszWhy); });
 
 TEST_F(SettingsTest, TheLastFileIsKeptWholeOnlyWhileLastFileIsOn)
 {
@@ -285,4 +288,8 @@ INSTANTIATE_TEST_SUITE_P(Values, SetSettingFromTextTest, testing::Values(
     SettingTextCase{L"PutAge", L"yes", false}, SettingTextCase{L"PutAge", L"", false},   // flags are 0 or 1
     SettingTextCase{L"LevForPatr", L"65535", true}, SettingTextCase{L"LevForPatr", L"65536", false},
     SettingTextCase{L"LevForPatr", L"-1", false}, SettingTextCase{L"LevForPatr", L" 4", false},
-    SettingTextCase{L"1name1", L"1", false}));   // names as stored
+    SettingTextCase{L"1name1", L"1", false}),   // names as stored
+    [](const auto& row) {
+        return TestName(WideToUtf8(row.param.name) + " " + WideToUtf8(row.param.text)) + "_" +
+               std::to_string(row.index);
+    });
