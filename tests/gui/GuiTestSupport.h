@@ -135,7 +135,8 @@ template <class TWidget> TWidget* Child(const QObject& parent, const char* pszNa
     return pChild;
 }
 
-/// The kind of a view and its person: "info 3", "tree 3", "family 1", "list".
+/// The kind of a view and its person ("info 3", "tree 3", "family 1"), or its
+/// object name ("personList").
 inline QString Describe(const QWidget& view)
 {
     if (auto* pPage = qobject_cast<const CPersonInfoDlg*>(&view))
