@@ -33,9 +33,10 @@ int main(int argc, char** argv)
             shown = SecondsSince(start);
             // Paging through the list paints only the rows in sight.
             const auto scrollStart = std::chrono::steady_clock::now();
+            auto* pPersons = list.findChild<QListView*>(QStringLiteral("persons"));
             for (int nPage = 0; nPage < 200; ++nPage) {
-                list.m_listPersons->scrollTo(list.m_listPersons->model()->index(nPage * 5000, 0));
-                list.m_listPersons->grab();
+                pPersons->scrollTo(pPersons->model()->index(nPage * 5000, 0));
+                pPersons->grab();
             }
             scrolled = SecondsSince(scrollStart) / 200;
             list.accept();

@@ -29,7 +29,7 @@ double TimeView(int nPerson, int nMode, QString& strCount)
     tree.m_nMode = nMode;
     QTimer::singleShot(0, &tree, [&] {
         shown = SecondsSince(start);
-        strCount = tree.m_countEdit->text();
+        strCount = tree.findChild<QLineEdit*>(QStringLiteral("count"))->text();
         tree.accept();
     });
     tree.RunModal();

@@ -3,11 +3,9 @@
 #include "gui/app/GenealogyApp.h"
 #include "gui/views/FamilyDlg.h"
 #include "gui/views/Navigation.h"
-#include "gui/views/PersonInfoDlg.h"
 
 #include "GuiTestSupport.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -15,37 +13,31 @@
 
 namespace {
 
-/// Closes every view that opens while it lives and records what it was:
-/// the person of an information page, or the person of a family view.
-class CViewWatcher : public QObject {
-public:
-    CViewWatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget* pModal = QApplication::activeModalWidget();
-            if (auto* pPage = qobject_cast<CPersonInfoDlg*>(pModal)) {
-                m_pages << pPage->m_nPerson;
-                pPage->reject();
-            } else if (auto* pFamily = qobject_cast<CFamilyDlg*>(pModal); pFamily && pFamily != m_pKeep) {
-                m_families << pFamily->m_nPerson;
-                pFamily->reject();
-            }
-        });
-        m_timer.start(5);
-    }
-
-    QTimer m_timer;
-    QList<int> m_pages;
-    QList<int> m_families;
-    CFamilyDlg* m_pKeep = nullptr; ///< the view under test, left open
-};
-
 QStringList Column(const QTreeWidget* pList, int nColumn)
 {
     QStringList texts;
     for (int i = 0; i < pList->topLevelItemCount(); ++i)
         texts << pList->topLevelItem(i)->text(nColumn);
     return texts;
+}
+
+void SelectChild(QTreeWidget* pList, const QString& strName)
+{
+    pList->setCurrentItem(pList->findItems(strName, Qt::MatchContains, 2).value(0));
+}
+
+// Runs Tom's family view with `fnWhileOpen`, and gives the views it opened.
+QStringList RunTomsFamily(std::function<void(CFamilyDlg&)> fnWhileOpen)
+{
+    QStringList views;
+    CFamilyDlg family;
+    family.m_nPerson = 0;
+    RunWhileOpen<CFamilyDlg>(family, [&](CFamilyDlg& view) {
+        CViewRecorder recorder;
+        fnWhileOpen(view);
+        views = recorder.m_views;
+    });
+    return views;
 }
 
 } // namespace
@@ -76,17 +68,14 @@ private slots:
     {
         CGenealogyApp app;
         QList<QStringList> orders;
-        CFamilyDlg family;
-        family.m_nPerson = 0;
-        QTimer::singleShot(0, &family, [&] {
-            orders << Column(family.m_childList, 1);
+        RunTomsFamily([&](CFamilyDlg& family) {
+            auto* pList = Child<QTreeWidget>(family, "children");
+            orders << Column(pList, 1);
             family.SortByColumn(1);
-            orders << Column(family.m_childList, 1);
+            orders << Column(pList, 1);
             family.SortByColumn(2);
-            orders << Column(family.m_childList, 2);
-            family.reject();
+            orders << Column(pList, 2);
         });
-        family.RunModal();
         QCOMPARE(orders.size(), 3);
         // Undated first, ascending on opening; the first tap on Birthdate sorts
         // descending, the first on Children Names ascending.
@@ -113,93 +102,64 @@ private slots:
         QFETCH(int, order);
         CGenealogyApp app;
         CRecordingSink sink;
-        CViewWatcher watcher;
-        CFamilyDlg family;
-        watcher.m_pKeep = &family;
-        family.m_nPerson = 0;
-        QString strSelected;
-        int nIndicator = -1;
-        int nOrder = -1;
-        QTimer::singleShot(0, &family, [&] {
+        const QStringList views = RunTomsFamily([&](CFamilyDlg& family) {
             QVERIFY(QTest::qWaitForWindowExposed(&family));
-            QTreeWidget* pList = family.m_childList;
-            pList->setCurrentItem(pList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0));
+            auto* pList = Child<QTreeWidget>(family, "children");
+            SelectChild(pList, QStringLiteral("Bob"));
             QHeaderView* pHeader = pList->header();
             const QPoint at(pHeader->sectionViewportPosition(column) + pHeader->sectionSize(column) / 2,
                             pHeader->height() / 2);
             QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, at);
-            strSelected = pList->selectedItems().value(0) ? pList->selectedItems().value(0)->text(2) : QString();
-            nIndicator = pHeader->sortIndicatorSection();
-            nOrder = int(pHeader->sortIndicatorOrder());
-            family.RunCommand(32798);
-            family.reject();
+            QCOMPARE(pHeader->sortIndicatorSection(), indicator);
+            QCOMPARE(int(pHeader->sortIndicatorOrder()), order);
+            family.RunCommand(ID_INFO_CHILD);
         });
-        family.RunModal();
-        QVERIFY2(strSelected.contains(QStringLiteral("Bob")), qPrintable(strSelected));
-        QCOMPARE(nIndicator, indicator);
-        QCOMPARE(nOrder, order);
-        QCOMPARE(watcher.m_pages, (QList<int>{3}));
+        QCOMPARE(views, QStringList{"info 3"});
+    }
+
+    // The child's page opens on Enter and on Child; Wife opens each wife in
+    // turn, Husband the man himself; Child without a selection only warns.
+    void theChildAndSpouseCommandsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<QList<int>>("commands"); // 0 presses Enter
+        QTest::addColumn<QStringList>("views");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("Enter") << "Bob" << QList<int>{0} << QStringList{"info 3"} << 0;
+        QTest::newRow("spouses") << "" << QList<int>{ID_INFO_WIFE, ID_INFO_HUSBAND}
+                                 << QStringList{"info 1", "info 2", "info 0"} << 0;
+        QTest::newRow("no child selected") << "" << QList<int>{ID_INFO_CHILD} << QStringList{} << 1;
+    }
+    void theChildAndSpouseCommandsOpenTheirPages()
+    {
+        QFETCH(QString, child);
+        QFETCH(QList<int>, commands);
+        QFETCH(QStringList, views);
+        QFETCH(int, warnings);
+        CGenealogyApp app;
+        CRecordingSink sink;
+        const QStringList seen = RunTomsFamily([&](CFamilyDlg& family) {
+            auto* pList = Child<QTreeWidget>(family, "children");
+            if (!child.isEmpty())
+                SelectChild(pList, child);
+            for (const int nCommand : commands) {
+                if (nCommand == 0)
+                    QTest::keyClick(pList, Qt::Key_Enter);
+                else
+                    family.RunCommand(nCommand);
+            }
+        });
+        QCOMPARE(seen, views);
+        QCOMPARE(sink.m_astrTexts,
+                 std::vector<std::wstring>(std::size_t(warnings), L"Please select a person"));
     }
 
     void tabGoesThroughTheBoxesAndTheChildren()
     {
         CGenealogyApp app;
-        CFamilyDlg family;
-        family.m_nPerson = 0;
         QStringList chain;
-        QTimer::singleShot(0, &family, [&] {
-            chain = TabChain(family.m_husbandBox);
-            family.reject();
-        });
-        family.RunModal();
+        RunTomsFamily([&](CFamilyDlg& family) { chain = TabChain(Child<QWidget>(family, "husbandBox")); });
         QCOMPARE(chain, (QStringList{"husbandBox", "wifeBox", "children"}));
-    }
-
-    void childWithoutASelectionWarns()
-    {
-        CGenealogyApp app;
-        CRecordingSink sink;
-        CFamilyDlg family;
-        family.m_nPerson = 0;
-        QTimer::singleShot(0, &family, [&] {
-            family.RunCommand(32798);
-            family.reject();
-        });
-        family.RunModal();
-        QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"Please select a person"}));
-    }
-
-    void enterOnAChildOpensItsPage()
-    {
-        CGenealogyApp app;
-        CViewWatcher watcher;
-        CFamilyDlg family;
-        watcher.m_pKeep = &family;
-        family.m_nPerson = 0;
-        QTimer::singleShot(0, &family, [&] {
-            QTreeWidgetItem* pBob = family.m_childList->findItems(QStringLiteral("Bob"), Qt::MatchContains, 2).value(0);
-            family.m_childList->setCurrentItem(pBob);
-            QTest::keyClick(family.m_childList, Qt::Key_Enter);
-            family.reject();
-        });
-        family.RunModal();
-        QCOMPARE(watcher.m_pages, (QList<int>{3}));
-    }
-
-    void wifeOpensEachWifeInTurnAndHusbandHimself()
-    {
-        CGenealogyApp app;
-        CViewWatcher watcher;
-        CFamilyDlg family;
-        watcher.m_pKeep = &family;
-        family.m_nPerson = 0;
-        QTimer::singleShot(0, &family, [&] {
-            family.RunCommand(32797);
-            family.RunCommand(32796);
-            family.reject();
-        });
-        family.RunModal();
-        QCOMPARE(watcher.m_pages, (QList<int>{1, 2, 0}));
     }
 
     void livingBoxesOnTheFieldColourDeceasedOnTheDialogColour()
@@ -212,14 +172,12 @@ private slots:
         for (int nPerson : {1, 0}) {
             CFamilyDlg family;
             family.m_nPerson = nPerson;
-            QTimer::singleShot(0, &family, [&] {
-                crField = family.palette().color(QPalette::Base);
-                crDialog = family.palette().color(QPalette::Window);
-                colours << family.m_husbandBox->palette().color(QPalette::Base)
-                        << family.m_wifeBox->palette().color(QPalette::Base);
-                family.reject();
+            RunWhileOpen<CFamilyDlg>(family, [&](CFamilyDlg& view) {
+                crField = view.palette().color(QPalette::Base);
+                crDialog = view.palette().color(QPalette::Window);
+                for (const char* pszBox : {"husbandBox", "wifeBox"})
+                    colours << Child<QWidget>(view, pszBox)->palette().color(QPalette::Base);
             });
-            family.RunModal();
         }
         QVERIFY(crField != crDialog);
         // Ann is living and her husband is not; Tom's wives are both living.
@@ -229,9 +187,9 @@ private slots:
     void parentsFamilyOfAMotherlessFatherOpensTheMothersFamily()
     {
         CGenealogyApp app;
-        CViewWatcher watcher;
+        CViewRecorder recorder;
         OpenParentsFamily(7);
-        QCOMPARE(watcher.m_families, (QList<int>{6}));
+        QCOMPARE(recorder.m_views, QStringList{"family 6"});
     }
 };
 

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -70,10 +69,30 @@ private slots:
         ClearTables();
     }
 
-    void bothFlagsAskForAFileAndLeaveTheLastOneUnread()
+    // Open File at start asks for a file before the last one is read; the
+    // last file alone is read without asking; a file named on the command
+    // line comes first.
+    void theStartUpChoices_data()
     {
+        QTest::addColumn<bool>("fileOpen");
+        QTest::addColumn<bool>("lastFile");
+        QTest::addColumn<bool>("argument");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("lastPerson");
+        QTest::newRow("both flags") << true << true << false << 1 << -1;
+        QTest::newRow("the last file") << false << true << false << 0 << 1;
+        QTest::newRow("neither flag") << false << false << false << 0 << -1;
+        QTest::newRow("a file on the command line") << true << false << true << 0 << 1;
+    }
+    void theStartUpChoices()
+    {
+        QFETCH(bool, fileOpen);
+        QFETCH(bool, lastFile);
+        QFETCH(bool, argument);
+        QFETCH(int, asked);
+        QFETCH(int, lastPerson);
         CGenealogyApp app;
-        Store(true, true, m_strFile);
+        Store(fileOpen, lastFile, argument ? QString() : m_strFile);
         int nAsked = 0;
         app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString&, const QString& filter) {
             ++nAsked;
@@ -84,22 +103,11 @@ private slots:
             }();
             return QString();
         };
-        app.InitInstance();
-        QCOMPARE(nAsked, 1);
-        QCOMPARE(theLastPersonIndex, -1);
-    }
-
-    void theLastFileIsReadWithoutAsking()
-    {
-        CGenealogyApp app;
-        Store(false, true, m_strFile);
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) -> QString {
-            QTest::qFail("no dialog expected", __FILE__, __LINE__);
-            return {};
-        };
-        app.InitInstance();
-        QCOMPARE(theLastPersonIndex, 1);
-        QCOMPARE(app.MainFrame()->StartView()->FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
+        app.InitInstance(argument ? QStringList{m_strFile} : QStringList{});
+        QCOMPARE(nAsked, asked);
+        QCOMPARE(theLastPersonIndex, lastPerson);
+        QCOMPARE(app.MainFrame()->StartView()->FileLine(),
+                 lastPerson < 0 ? QString() : QStringLiteral("GEDCOM-file: family.ged"));
     }
 
     // A deleted last file: a log entry, the dialog, and after a cancel empty
@@ -134,61 +142,13 @@ private slots:
         QVERIFY(log.readAll().contains("gone.ged"));
     }
 
-    void neitherFlagOpensNothing()
+    // Open starts in the folder of the file last opened (left to the dialog
+    // before any was), and stores the chosen path at once when the last file
+    // is remembered.
+    void openStartsInTheLastFolderAndStoresThePath()
     {
         CGenealogyApp app;
-        Store(false, false, m_strFile);
-        int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
-            ++nAsked;
-            return QString();
-        };
-        app.InitInstance();
-        QCOMPARE(nAsked, 0);
-        QCOMPARE(theLastPersonIndex, -1);
-        QCOMPARE(app.MainFrame()->StartView()->FileLine(), QString());
-    }
-
-    void aFileOnTheCommandLineComesFirst()
-    {
-        CGenealogyApp app;
-        Store(true, false, QString());
-        int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
-            ++nAsked;
-            return QString();
-        };
-        app.InitInstance({m_strFile});
-        QCOMPARE(nAsked, 0);
-        QCOMPARE(theLastPersonIndex, 1);
-    }
-
-    // Open stores the chosen path at once when the last file is remembered,
-    // and replaces the tables.
-    void openStoresThePathAtOnce()
-    {
-        CGenealogyApp app;
-        Store(false, true, QString());
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString();
-        };
-        app.InitInstance();
-        app.m_fnChooseFile = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return m_strFile;
-        };
-        app.MainFrame()->OnCommand(57601);
-        QCOMPARE(theLastPersonIndex, 1);
-        std::wstring strStored;
-        QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
-        QCOMPARE(ToQString(strStored), m_strFile);
-    }
-
-    // The Open dialog starts in the folder of the file last opened, and
-    // leaves the folder to itself before any file was.
-    void openStartsInTheLastFilesFolder()
-    {
-        CGenealogyApp app;
-        Store(false, false, QString());
+        Store(false, true, QString()); // asks for a file at once: none is chosen
         app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
             return QString();
         };
@@ -198,8 +158,12 @@ private slots:
             folders << folder;
             return folders.size() == 1 ? m_strFile : QString();
         };
-        app.MainFrame()->OnCommand(57601);
-        app.MainFrame()->OnCommand(57601);
+        app.MainFrame()->OnCommand(ID_FILE_OPEN);
+        QCOMPARE(theLastPersonIndex, 1);
+        std::wstring strStored;
+        QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
+        QCOMPARE(ToQString(strStored), m_strFile);
+        app.MainFrame()->OnCommand(ID_FILE_OPEN);
         QCOMPARE(folders, (QStringList{QString(), QFileInfo(m_strFile).absolutePath()}));
     }
 
@@ -209,18 +173,19 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes"); // null: no file made
-        QTest::addColumn<QString>("text"); // %1 stands for the path
+        QTest::addColumn<QString>("text");     // %1 stands for the path
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("icon");
         QTest::addColumn<bool>("named");
         const QString strCantOpen = QStringLiteral("Can't open source file %1.\n");
-        const QString strEmpty = QStringLiteral("Input file is empty or is not specified. Please use File / Open.");
+        const QString strEmpty =
+            QStringLiteral("Input file is empty or is not specified. Please use File / Open.");
         const int nStop = static_cast<int>(CMessageIcon::Stop);
         const int nExclamation = static_cast<int>(CMessageIcon::Exclamation);
         QTest::newRow("missing") << "gone.ged" << QByteArray() << strCantOpen + "No such file or directory"
                                  << "Stemmark" << nStop << false;
-        QTest::newRow("folder") << "trees" << QByteArray() << strCantOpen + "Is a directory" << "Stemmark" << nStop
-                                << false;
+        QTest::newRow("folder") << "trees" << QByteArray() << strCantOpen + "Is a directory"
+                                << "Stemmark" << nStop << false;
         QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n", 8) << strEmpty << "Message"
                                  << nExclamation << true;
         QTest::newRow("family") << "family.ged" << QByteArray() << QString() << QString() << 0 << true;
@@ -253,7 +218,7 @@ private slots:
         app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             return strPath;
         };
-        QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 57601));
+        QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), ID_FILE_OPEN));
         QCOMPARE(ToQString(theLastFileName), strPath);
         QCOMPARE(pStart->FileLine().isEmpty(), !named);
         if (text.isEmpty()) {
@@ -291,37 +256,42 @@ private slots:
         QTRY_COMPARE(painted.m_strLine, QString());
     }
 
+    // The program's own name stays in every language; OK closes the box.
+    void aboutShowsTheVersionInTheLanguageAndTheOwnName_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("English") << "En"
+                                 << QStringList{
+                                        "About Stemmark", "Stemmark", "Version 1.10",
+                                        "Stemmark is free software under the GNU General Public License, "
+                                        "version 3 or later."};
+        QTest::newRow("Russian") << "Ru"
+                                 << QStringList{"О Stemmark", "Stemmark", "Версия 1.10",
+                                                "свободная программа"};
+    }
     void aboutShowsTheVersionInTheLanguageAndTheOwnName()
     {
-        for (const wchar_t* pszLang : {L"En", L"Ru"}) {
-            CGenealogyApp app;
-            SetLanguage(pszLang);
-            QString strCaption, strName, strVersion, strLicence;
-            int nResult = -1;
-            app.m_fnRunDialog = [&](QDialog& dialog) {
-                auto& about = static_cast<CAboutDlg&>(dialog);
-                strCaption = about.windowTitle();
-                strName = about.m_pName->text();
-                strVersion = about.m_pVersion->text();
-                strLicence = about.m_pLicence->text();
-                QTimer::singleShot(0, &about,
-                                   [&about] { about.m_pButtons->button(QDialogButtonBox::Ok)->click(); });
-                nResult = about.exec();
-            };
-            app.OnAppAbout();
-            QCOMPARE(nResult, int(QDialog::Accepted));
-            QCOMPARE(strName, QStringLiteral("Stemmark"));
-            if (std::wstring(pszLang) == L"En") {
-                QCOMPARE(strCaption, QStringLiteral("About Stemmark"));
-                QCOMPARE(strVersion, QStringLiteral("Version 1.10"));
-                QCOMPARE(strLicence, QStringLiteral("Stemmark is free software under the GNU General Public "
-                                                    "License, version 3 or later."));
-            } else {
-                QCOMPARE(strCaption, QStringLiteral("О Stemmark"));
-                QCOMPARE(strVersion, QStringLiteral("Версия 1.10"));
-                QVERIFY(strLicence.contains(QStringLiteral("свободная программа")));
-            }
-        }
+        QFETCH(QString, language);
+        QFETCH(QStringList, texts);
+        CGenealogyApp app;
+        SetLanguage(language.toStdWString());
+        QStringList seen;
+        int nResult = -1;
+        app.m_fnRunDialog = [&](QDialog& about) {
+            AnswerNextModal([&](QDialog& box) {
+                seen << box.windowTitle();
+                for (const char* pszLabel : {"name", "version", "licence"})
+                    seen << Child<QLabel>(box, pszLabel)->text();
+                Child<QDialogButtonBox>(box, "buttons")->button(QDialogButtonBox::Ok)->click();
+            });
+            nResult = about.exec();
+        };
+        app.OnAppAbout();
+        QCOMPARE(nResult, int(QDialog::Accepted));
+        QCOMPARE(seen.size(), 4);
+        QCOMPARE(seen.mid(0, 3), texts.mid(0, 3));
+        QVERIFY2(seen[3].contains(texts[3]), qPrintable(seen[3]));
     }
 
     // The address book is asked for at every run, starting at the stored one;
@@ -333,7 +303,8 @@ private slots:
         const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
         const QString strOther = m_folder.filePath(QStringLiteral("other.vcf"));
         const std::pair<QString, QByteArray> books[] = {
-            {strBook, "BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n"},
+            {strBook,
+             "BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n"},
             {strOther, "BEGIN:VCARD\nN:Lee;Bob\nBDAY:1985\nEND:VCARD\nBEGIN:VCARD\nN:Ray;Cy\nEND:VCARD\n"}};
         for (const auto& [strPath, bytes] : books) {
             QFile book(strPath);
@@ -344,16 +315,18 @@ private slots:
         QStringList starts;
         QStringList answers{strBook, strBook, strOther, QString()};
         QStringList reports;
-        app.m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter, const QString& start) {
+        app.m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter,
+                                        const QString& start) {
             starts << start;
             return filter.contains(QStringLiteral("*.vcf")) ? answers.takeFirst() : QString();
         };
         app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
         for (int nRun = 0; nRun < 2; ++nRun)
-            QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), 32828));
+            QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), ID_COMPARE_WITH_CONTACTS));
         QCOMPARE(starts, (QStringList{QString(), strBook}));
         QCOMPARE(reports.size(), 4);
-        QVERIFY2(reports[0].contains(QStringLiteral("Ann Lee<br>&nbsp;- Contacts: 05.03.1950")), qPrintable(reports[0]));
+        QVERIFY2(reports[0].contains(QStringLiteral("Ann Lee<br>&nbsp;- Contacts: 05.03.1950")),
+                 qPrintable(reports[0]));
         QVERIFY2(reports[1].endsWith(QStringLiteral("<br>Ann Lee<br>Bob Lee")), qPrintable(reports[1]));
 
         app.OnCompareWithContacts();
@@ -385,23 +358,15 @@ private slots:
         QStringList reports;
         app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
         CRecordingSink sink;
-        int nTries = 0;
-        QTimer pressEnter;
-        QObject::connect(&pressEnter, &QTimer::timeout, [&] {
-            QWidget* pDialog = QApplication::activeModalWidget();
-            if (!pDialog)
-                return;
-            if (++nTries > 100) // never hang on a dialog that ignores the key
-                static_cast<QDialog*>(pDialog)->reject();
-            else
-                QTest::keyClick(pDialog->focusWidget() ? pDialog->focusWidget() : pDialog, Qt::Key_Return);
+        AnswerNextModal([](QDialog& dialog) {
+            QTRY_VERIFY(dialog.focusWidget()); // the dialog reads its folder first
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
-        pressEnter.start(50);
         app.OnCompareWithContacts();
-        pressEnter.stop();
         QCOMPARE(ToQString(Settings.ContactsPath), strBook);
-        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{
-            L"All the persons from Contacts, which match persons from Stemmark by full name, have the same data."});
+        QCOMPARE(sink.m_astrTexts,
+                 std::vector<std::wstring>{L"All the persons from Contacts, which match persons from "
+                                           L"Stemmark by full name, have the same data."});
     }
 
 private:

@@ -2,15 +2,23 @@
 
 #include "core/app/Help.h"
 #include "core/model/Tables.h"
+#include "core/options/StringIds.h"
 #include "gui/platform/MenuBar.h"
 #include "gui/platform/Messages.h"
+#include "gui/views/FamilyDlg.h"
+#include "gui/views/PersonInfoDlg.h"
+#include "gui/views/TreeDlg.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -53,6 +61,98 @@ public:
 
 private:
     CMessageSink* m_pPrevious = nullptr;
+};
+
+/// Answers modal dialogs as they come up: a dialog's exec() has started its
+/// loop before the answer runs, so the answer may close it, and one the
+/// answer left open is closed after it, so that no test hangs on a dialog.
+class CModalAnswer : public QObject {
+public:
+    using CAnswer = std::function<void(QDialog&)>;
+
+    /// `bEvery`: every modal dialog while this lives, else only the next one.
+    explicit CModalAnswer(CAnswer fnAnswer, bool bEvery = true)
+        : m_fnAnswer(std::move(fnAnswer)), m_bEvery(bEvery)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~CModalAnswer() override { qApp->removeEventFilter(this); }
+    CModalAnswer(const CModalAnswer&) = delete;
+    CModalAnswer& operator=(const CModalAnswer&) = delete;
+
+    bool Answered() const { return m_nAnswered > 0; }
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        auto* pDialog = qobject_cast<QDialog*>(pWatched);
+        if (pEvent->type() != QEvent::Show || !pDialog || !pDialog->isModal() || (!m_bEvery && Answered()))
+            return false;
+        ++m_nAnswered;
+        QMetaObject::invokeMethod(
+            pDialog,
+            [pDialog = QPointer<QDialog>(pDialog), fnAnswer = m_fnAnswer] {
+                fnAnswer(*pDialog);
+                if (pDialog && pDialog->isVisible())
+                    pDialog->reject();
+            },
+            Qt::QueuedConnection);
+        if (parent() == qApp && !m_bEvery)
+            deleteLater();
+        return false;
+    }
+
+private:
+    CAnswer m_fnAnswer;
+    bool m_bEvery;
+    int m_nAnswered = 0;
+};
+
+/// Acts on the next modal dialog when it is up, then closes it if still open.
+inline void AnswerNextModal(CModalAnswer::CAnswer fnAnswer)
+{
+    (new CModalAnswer(std::move(fnAnswer), false))->setParent(qApp); // ends itself once it answered
+}
+
+/// Runs a view with `fnWhileOpen` acting on it once it is up, and closes it
+/// after; a view that never came up fails the test.
+template <class TView> int RunWhileOpen(TView& view, std::function<void(TView&)> fnWhileOpen)
+{
+    CModalAnswer answer([fnWhileOpen](QDialog& dialog) { fnWhileOpen(static_cast<TView&>(dialog)); }, false);
+    const int nResult = view.RunModal();
+    if (!answer.Answered())
+        QTest::qFail("the view did not open", __FILE__, __LINE__);
+    return nResult;
+}
+
+/// A widget of a dialog by its object name; a missing one ends the run, as
+/// every test would crash on it.
+template <class TWidget> TWidget* Child(const QObject& parent, const char* pszName)
+{
+    auto* pChild = parent.findChild<TWidget*>(QLatin1String(pszName));
+    if (!pChild)
+        qFatal("no %s named %s", TWidget::staticMetaObject.className(), pszName);
+    return pChild;
+}
+
+/// The kind of a view and its person ("info 3", "tree 3", "family 1"), or its
+/// object name ("personList").
+inline QString Describe(const QWidget& view)
+{
+    if (auto* pPage = qobject_cast<const CPersonInfoDlg*>(&view))
+        return QStringLiteral("info %1").arg(pPage->m_nPerson);
+    if (auto* pTree = qobject_cast<const CTreeDlg*>(&view))
+        return QStringLiteral("tree %1").arg(pTree->m_nPerson);
+    if (auto* pFamily = qobject_cast<const CFamilyDlg*>(&view))
+        return QStringLiteral("family %1").arg(pFamily->m_nPerson);
+    return view.objectName();
+}
+
+/// Every view that opens while it lives, described and closed at once.
+class CViewRecorder : public CModalAnswer {
+public:
+    CViewRecorder() : CModalAnswer([this](QDialog& view) { m_views << Describe(view); }) {}
+
+    QStringList m_views;
 };
 
 /// The titles of a menu bar's drop-downs as the resources store them, without

@@ -3,14 +3,14 @@
 
 #include "core/options/Language.h"
 
+#include "GuiTestSupport.h"
+
 #include <QAbstractTextDocumentLayout>
-#include <QDialog>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -51,9 +51,11 @@ private slots:
                                                  {"Ge", "StemmarkLangDeu.htm"},
                                                  {"It", "StemmarkLangIta.htm"}};
         for (const auto& apszLanguage : aapszLanguages) {
-            for (const char* pszTopic : {"overview", "Main_Contents", "selperson", "info", "family", "ancest",
-                                         "descend", "patriarh", "search", "option", "option_dspl", "option_gen"})
-                QTest::addRow("%s %s", apszLanguage[0], pszTopic) << apszLanguage[0] << pszTopic << apszLanguage[1];
+            for (const char* pszTopic :
+                 {"overview", "Main_Contents", "selperson", "info", "family", "ancest", "descend", "patriarh",
+                  "search", "option", "option_dspl", "option_gen"})
+                QTest::addRow("%s %s", apszLanguage[0], pszTopic)
+                    << apszLanguage[0] << pszTopic << apszLanguage[1];
         }
     }
 
@@ -74,7 +76,8 @@ private slots:
         const int nTop = AnchorTop(pBrowser, topic);
         QVERIFY(nTop >= 0);
         QScrollBar* pBar = pBrowser->verticalScrollBar();
-        QVERIFY2(pBar->value() == nTop || pBar->value() == pBar->maximum(), qPrintable(QString::number(pBar->value())));
+        QVERIFY2(pBar->value() == nTop || pBar->value() == pBar->maximum(),
+                 qPrintable(QString::number(pBar->value())));
     }
 
     void aSecondRequestReusesTheWindow()
@@ -120,10 +123,9 @@ private slots:
         CQtHelpLauncher launcher;
         QDialog view;
         QWindow* pOwner = nullptr;
-        QTimer::singleShot(0, &view, [&] {
+        AnswerNextModal([&](QDialog&) {
             launcher.Launch(L"Stemmark.htm#info");
             pOwner = launcher.Window()->windowHandle()->transientParent();
-            view.reject();
         });
         view.exec();
         QVERIFY(pOwner);

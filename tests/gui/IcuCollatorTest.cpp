@@ -4,47 +4,42 @@
 
 #include <algorithm>
 
-namespace {
-
-std::vector<std::wstring> Sorted(const CCollator& collator, std::vector<std::wstring> texts)
-{
-    std::stable_sort(texts.begin(), texts.end(), [&](const std::wstring& a, const std::wstring& b) {
-        std::string keyA, keyB;
-        collator.AppendSortKey(a, keyA);
-        collator.AppendSortKey(b, keyB);
-        return keyA < keyB;
-    });
-    return texts;
-}
-
-} // namespace
+using CTexts = std::vector<std::wstring>;
+Q_DECLARE_METATYPE(CTexts)
 
 class IcuCollatorTest : public QObject {
     Q_OBJECT
 private slots:
-    // Accented letters sit beside their base letters, not after Z; case is
-    // ignored, so texts that differ only in case keep their order.
+    void ordersAsAReaderExpects_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<CTexts>("texts");
+        QTest::addColumn<CTexts>("sorted");
+        // Accented letters sit beside their base letters, not after Z; case is
+        // ignored, so texts that differ only in case keep their order.
+        QTest::newRow("accents and case")
+            << QByteArray("en_US") << CTexts{L"Emma", L"\u00C9mile", L"eli", L"Zo\u00EB", L"anna", L"Anna"}
+            << CTexts{L"anna", L"Anna", L"eli", L"\u00C9mile", L"Emma", L"Zo\u00EB"};
+        QTest::newRow("Cyrillic by the alphabet")
+            << QByteArray("ru_RU")
+            << CTexts{L"\u042F\u043A", L"\u0401\u0436", L"\u0415\u0433", L"\u0436\u0443"}
+            << CTexts{L"\u0415\u0433", L"\u0401\u0436", L"\u0436\u0443", L"\u042F\u043A"};
+        QTest::newRow("a shorter text first") << QByteArray() << CTexts{L"Anna", L"Ann", L"Ann \U0001F333"}
+                                              << CTexts{L"Ann", L"Ann \U0001F333", L"Anna"};
+    }
     void ordersAsAReaderExpects()
     {
-        const CIcuCollator collator("en_US");
-        QCOMPARE(Sorted(collator, {L"Emma", L"\u00C9mile", L"eli", L"Zo\u00EB", L"anna", L"Anna"}),
-                 (std::vector<std::wstring>{L"anna", L"Anna", L"eli", L"\u00C9mile", L"Emma", L"Zo\u00EB"}));
-    }
-
-    void ordersCyrillicByTheAlphabet()
-    {
-        const CIcuCollator collator("ru_RU");
-        QCOMPARE(Sorted(collator, {L"\u042F\u043A\u043E\u0432", L"\u0401\u0436\u043E\u0432", L"\u0415\u0433\u043E\u0440",
-                                   L"\u0436\u0443\u043A\u043E\u0432"}),
-                 (std::vector<std::wstring>{L"\u0415\u0433\u043E\u0440", L"\u0401\u0436\u043E\u0432",
-                                            L"\u0436\u0443\u043A\u043E\u0432", L"\u042F\u043A\u043E\u0432"}));
-    }
-
-    void aShorterTextComesBeforeItsLongerForms()
-    {
-        const CIcuCollator collator("");
-        QCOMPARE(Sorted(collator, {L"Anna", L"Ann", L"Ann \U0001F333"}),
-                 (std::vector<std::wstring>{L"Ann", L"Ann \U0001F333", L"Anna"}));
+        QFETCH(QByteArray, locale);
+        QFETCH(CTexts, texts);
+        QFETCH(CTexts, sorted);
+        const CIcuCollator collator(locale.constData());
+        std::stable_sort(texts.begin(), texts.end(), [&](const std::wstring& a, const std::wstring& b) {
+            std::string keyA, keyB;
+            collator.AppendSortKey(a, keyA);
+            collator.AppendSortKey(b, keyB);
+            return keyA < keyB;
+        });
+        QCOMPARE(texts, sorted);
     }
 };
 

@@ -15,38 +15,40 @@ private slots:
     void init() { SetLanguage(L"En"); }
     void cleanup() { SetLanguage(L"En"); }
 
-    void menusSpeakEnglishWithTheirCommands()
+    // Options rebuild the bar in the language chosen, even when cancelled.
+    void optionsRebuildTheMenus_data()
     {
-        CGenealogyApp app;
-        CMainFrame frame;
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Stemmark"));
-        QCOMPARE(MenuTitles(frame.menuBar()), (QStringList{"File", "View", "Help"}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 0), (QList<int>{57601, 32828, 0, 32773, 57665}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 1), (QList<int>{32844, 0, 32774, 32775}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 2), (QList<int>{32820, 57666, 0, 57664}));
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("options");
+        QTest::newRow("cancelled") << "En" << QStringList{"File", "View", "Help"} << "Options";
+        QTest::newRow("Russian") << "Ru" << QStringList{"Файл", "Просмотр", "Помощь"} << "&Режимы";
     }
-
-    void optionsRebuildTheMenusInTheNewLanguage()
+    void optionsRebuildTheMenus()
     {
-        CGenealogyApp app;
-        CMainFrame frame;
-        frame.m_fnOpenOptions = [] { SetLanguage(L"Ru"); };
-        frame.OnCommand(32773);
-        QCOMPARE(MenuTitles(frame.menuBar()), (QStringList{"Файл", "Просмотр", "Помощь"}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 0), (QList<int>{57601, 32828, 0, 32773, 57665}));
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Stemmark"));
-        QCOMPARE(frame.menuBar()->actions().at(0)->menu()->actions().at(3)->text(), QStringLiteral("&Режимы"));
-    }
-
-    void optionsCancelledStillRebuildTheMenus()
-    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, options);
         CGenealogyApp app;
         CMainFrame frame;
         QMenuBar* pBefore = frame.menuBar();
-        frame.m_fnOpenOptions = [] {};
-        frame.OnCommand(32773);
+        frame.m_fnOpenOptions = [&] { SetLanguage(language.toStdWString()); };
+        frame.OnCommand(ID_OPTIONS);
         QVERIFY(frame.menuBar() != pBefore);
-        QCOMPARE(MenuTitles(frame.menuBar()), (QStringList{"File", "View", "Help"}));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Stemmark"));
+        QCOMPARE(MenuTitles(frame.menuBar()), titles);
+        QCOMPARE(MenuCommands(frame.menuBar(), 0),
+                 (QList<int>{ID_FILE_OPEN, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS, ID_APP_EXIT}));
+        QCOMPARE(MenuCommands(frame.menuBar(), 1), (QList<int>{ID_SEARCH, 0, ID_PERSON_LIST, ID_PATRIARCHY}));
+        QCOMPARE(MenuCommands(frame.menuBar(), 2),
+                 (QList<int>{ID_HELP_TOPIC, ID_HELP_CONTENTS, 0, ID_APP_ABOUT}));
+        const QList<QAction*> file = frame.menuBar()->actions().at(0)->menu()->actions();
+        QCOMPARE(file.at(3)->text(), options);
+        // Items show their keys.
+        QCOMPARE(file.at(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(file.at(1)->shortcut(), QKeySequence());
+        QCOMPARE(frame.menuBar()->actions().at(2)->menu()->actions().at(0)->shortcut(),
+                 QKeySequence(Qt::Key_F1));
     }
 
     void exitAndTheCloseButtonEmptyTheTables()
@@ -59,7 +61,7 @@ private slots:
             thePersons.Append(std::make_unique<CPerson>());
             theFamilies.Append(std::make_unique<CFamily>());
             if (nWay == 0)
-                QVERIFY(TriggerCommand(frame.menuBar(), 57665));
+                QVERIFY(TriggerCommand(frame.menuBar(), ID_APP_EXIT));
             else
                 frame.close();
             QCOMPARE(theLastPersonIndex, -1);
@@ -80,7 +82,7 @@ private slots:
         {
             CMainFrame frame;
             frame.setGeometry(placed);
-            QVERIFY(TriggerCommand(frame.menuBar(), 57665));
+            QVERIFY(TriggerCommand(frame.menuBar(), ID_APP_EXIT));
         }
         CMainFrame next;
         QCOMPARE(next.geometry(), placed);
@@ -91,26 +93,28 @@ private slots:
         CGenealogyApp app;
         CMainFrame frame;
         CRecordingLauncher launcher;
-        QVERIFY(TriggerCommand(frame.menuBar(), 32820));
-        QVERIFY(TriggerCommand(frame.menuBar(), 57666));
+        QVERIFY(TriggerCommand(frame.menuBar(), ID_HELP_TOPIC));
+        QVERIFY(TriggerCommand(frame.menuBar(), ID_HELP_CONTENTS));
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QTest::keyClick(&frame, Qt::Key_F1);
-        QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#overview", L"Stemmark.htm#Main_Contents",
-                                                                   L"Stemmark.htm#overview"}));
+        QCOMPARE(launcher.m_astrLines,
+                 (std::vector<std::wstring>{L"Stemmark.htm#overview", L"Stemmark.htm#Main_Contents",
+                                            L"Stemmark.htm#overview"}));
     }
 
     void barCaptionsGetTheirAltLetters_data()
     {
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("marked");
-        QTest::newRow("first letters") << QStringList{"File", "View", "Help"} << QStringList{"&File", "&View", "&Help"};
+        QTest::newRow("first letters")
+            << QStringList{"File", "View", "Help"} << QStringList{"&File", "&View", "&Help"};
         QTest::newRow("a first letter taken")
             << QStringList{"Файл", "Просмотр", "Помощь"} << QStringList{"&Файл", "&Просмотр", "П&омощь"};
         QTest::newRow("an own letter is kept and taken")
             << QStringList{"Row", "&Redo", "Rare"} << QStringList{"R&ow", "&Redo", "R&are"};
-        QTest::newRow("a literal ampersand")
-            << QStringList{"&&and", "Salt && pepper", "Spice"} << QStringList{"&&&and", "&Salt && pepper", "S&pice"};
+        QTest::newRow("a literal ampersand") << QStringList{"&&and", "Salt && pepper", "Spice"}
+                                             << QStringList{"&&&and", "&Salt && pepper", "S&pice"};
         QTest::newRow("no letter left") << QStringList{"A", "a", "1"} << QStringList{"&A", "a", "1"};
     }
     void barCaptionsGetTheirAltLetters()
@@ -118,19 +122,6 @@ private slots:
         QFETCH(QStringList, captions);
         QFETCH(QStringList, marked);
         QCOMPARE(WithMnemonics(captions), marked);
-    }
-
-    void itemsShowTheirKeys()
-    {
-        CGenealogyApp app;
-        CMainFrame frame;
-        const auto keyOf = [&](int nMenu, int nItem) {
-            return frame.menuBar()->actions().at(nMenu)->menu()->actions().at(nItem)->shortcut();
-        };
-        QCOMPARE(keyOf(0, 0), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(keyOf(2, 0), QKeySequence(Qt::Key_F1));
-        QCOMPARE(keyOf(0, 1), QKeySequence());
-        QCOMPARE(frame.menuBar()->actions().at(0)->menu()->actions().at(0)->text(), QStringLiteral("&Open"));
     }
 
     void keysOpenTheirMenu_data()
@@ -179,7 +170,7 @@ private slots:
             ++nOpened;
         };
         theTopWindow = nullptr;
-        QVERIFY(TriggerCommand(frame.menuBar(), 32774));
+        QVERIFY(TriggerCommand(frame.menuBar(), ID_PERSON_LIST));
         QCOMPARE(nOpened, 1);
     }
 };

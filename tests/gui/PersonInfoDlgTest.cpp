@@ -6,23 +6,8 @@
 
 #include "GuiTestSupport.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// Runs `fnWhileOpen` on the page once it is up, then closes it.
-void WhileOpen(CPersonInfoDlg& page, std::function<void(CPersonInfoDlg&)> fnWhileOpen)
-{
-    QTimer::singleShot(0, &page, [&page, fnWhileOpen] {
-        fnWhileOpen(page);
-        page.reject();
-    });
-    page.RunModal();
-}
-
-} // namespace
 
 class PersonInfoDlgTest : public QObject {
     Q_OBJECT
@@ -40,7 +25,8 @@ private slots:
         CRecordingSink sink;
         CPersonInfoDlg page;
         page.m_strHtml = L"<a href=\"@I7@\">Ann</a>";
-        WhileOpen(page, [](CPersonInfoDlg& p) { emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("@I7@"))); });
+        RunWhileOpen<CPersonInfoDlg>(
+            page, [](CPersonInfoDlg& p) { emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("@I7@"))); });
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"@I7@"}));
         QCOMPARE(sink.m_astrCaptions, (std::vector<std::wstring>{L"Link is clicked"}));
     }
@@ -54,90 +40,91 @@ private slots:
         const QString strFile = folder.filePath(QStringLiteral("real.png"));
         QImage(4, 4, QImage::Format_RGB32).save(strFile);
         CPersonInfoDlg page;
-        page.m_strHtml = FromQString(QStringLiteral("<img src=\"%1\"><img src=\"file://%1\"><img src=\"held\">"
-                                                    "<img src=\"http://127.0.0.1:9/x.png\">")
-                                         .arg(strFile));
+        page.m_strHtml =
+            FromQString(QStringLiteral("<img src=\"%1\"><img src=\"file://%1\"><img src=\"held\">"
+                                       "<img src=\"http://127.0.0.1:9/x.png\">")
+                            .arg(strFile));
         page.SetImage(L"held", QImage(2, 2, QImage::Format_RGB32));
-        WhileOpen(page, [&](CPersonInfoDlg& p) {
+        RunWhileOpen<CPersonInfoDlg>(page, [&](CPersonInfoDlg& p) {
             p.Viewer()->grab();
             QTextDocument* pDocument = p.Viewer()->document();
             QVERIFY(pDocument->resource(QTextDocument::ImageResource, QUrl(strFile)).isNull());
             QVERIFY(pDocument->resource(QTextDocument::ImageResource, QUrl::fromLocalFile(strFile)).isNull());
-            QVERIFY(!pDocument->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("held"))).isNull());
+            QVERIFY(
+                !pDocument->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("held"))).isNull());
         });
     }
 
-    void setHtmlTwiceShowsTheSecondText()
+    // Notes are markup: a broken one (a comment never closed, a body ended
+    // early, a tag left open) must not cut the page short; a second text
+    // handed in replaces the first.
+    void thePageShowsTheWholeText_data()
     {
-        CGenealogyApp app;
-        CPersonInfoDlg page;
-        page.m_strHtml = L"first";
-        WhileOpen(page, [](CPersonInfoDlg& p) {
-            p.SetHtml(L"<html><body>second</body></html>");
-            QCOMPARE(p.Viewer()->toPlainText(), QStringLiteral("second"));
-        });
+        QTest::addColumn<QString>("html"); // empty: Ann's page with broken notes
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("broken markup") << "Before</body></html>After <b>unclosed <i>and more" << QString()
+                                       << QStringList{"Before", "After", "and more"};
+        QTest::newRow("broken notes") << QString() << QString() << QStringList{"Ann", "two", "three"};
+        QTest::newRow("a second text") << "first"
+                                       << "<html><body>second</body></html>" << QStringList{"second"};
     }
-
-    // Notes are markup; a broken one must not cut the page short.
-    void brokenMarkupStillShowsTheWholePage()
+    void thePageShowsTheWholeText()
     {
+        QFETCH(QString, html);
+        QFETCH(QString, second);
+        QFETCH(QStringList, shown);
         CGenealogyApp app;
-        CPersonInfoDlg page;
-        page.m_strHtml = L"Before</body></html>After <b>unclosed <i>and more";
-        WhileOpen(page, [](CPersonInfoDlg& p) {
-            const QString text = p.Viewer()->toPlainText();
-            QVERIFY2(text.contains(QStringLiteral("Before")) && text.contains(QStringLiteral("After")) &&
-                         text.contains(QStringLiteral("and more")),
-                     qPrintable(text));
-        });
-    }
-
-    // A note that opens a comment, a tag or ends the body early must not hide
-    // the notes after it.
-    void aBrokenNoteDoesNotHideTheRest()
-    {
-        CGenealogyApp app;
-        auto pPerson = std::make_unique<CPerson>();
-        pPerson->m_strName = L"Ann /Lee/";
+        CPerson& ann = AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
         for (const wchar_t* pszNote : {L"one <!-- never closed", L"two </body></html> <b>open", L"three"})
-            pPerson->m_notes.Append(std::make_unique<CNote>(pszNote));
-        thePersons.Append(std::move(pPerson));
+            ann.m_notes.Append(std::make_unique<CNote>(pszNote));
         CPersonInfoDlg page;
-        page.m_nPerson = 0;
-        WhileOpen(page, [](CPersonInfoDlg& p) {
-            const QString text = p.Viewer()->toPlainText();
-            QVERIFY2(text.contains(QStringLiteral("two")) && text.contains(QStringLiteral("three")), qPrintable(text));
+        page.m_strHtml = FromQString(html);
+        page.m_nPerson = html.isEmpty() ? 0 : -1;
+        QString strText;
+        RunWhileOpen<CPersonInfoDlg>(page, [&](CPersonInfoDlg& p) {
+            if (!second.isEmpty())
+                p.SetHtml(FromQString(second));
+            strText = p.Viewer()->toPlainText();
         });
+        for (const QString& strPart : shown)
+            QVERIFY2(strText.contains(strPart), qPrintable(strText));
+        if (!second.isEmpty())
+            QCOMPARE(strText, QStringLiteral("second"));
     }
 
-    void aPersonPageKeepsOnlyTheRoadsOnward()
+    // A person's page keeps only the roads onward and its help; a text page
+    // has neither menus nor help.
+    void theMenusAndHelpOfAPage_data()
     {
-        CGenealogyApp app;
-        auto pPerson = std::make_unique<CPerson>();
-        pPerson->m_strName = L"Ann /Lee/";
-        thePersons.Append(std::move(pPerson));
-        CRecordingLauncher launcher;
-        CPersonInfoDlg page;
-        page.m_nPerson = 0;
-        WhileOpen(page, [](CPersonInfoDlg& p) {
-            QCOMPARE(MenuCommands(p.MenuBar(), 0), (QList<int>{32772, 32771, 32786, 32808}));
-            QVERIFY(TriggerCommand(p.MenuBar(), 32820));
-            QVERIFY(p.Viewer()->toPlainText().contains(QStringLiteral("Ann")));
-        });
-        QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#info"}));
+        QTest::addColumn<int>("person");
+        QTest::addColumn<QList<int>>("commands");
+        QTest::addColumn<int>("helpLines");
+        QTest::newRow("a person") << 0
+                                  << QList<int>{ID_VIEW_ANCESTORS, ID_VIEW_DESCENDANTS, ID_VIEW_OWN_FAMILY,
+                                                ID_VIEW_PARENTS_FAMILY}
+                                  << 2;
+        QTest::newRow("a text") << -1 << QList<int>{} << 0;
     }
-
-    void aTextPageHasNoMenusAndNoHelp()
+    void theMenusAndHelpOfAPage()
     {
+        QFETCH(int, person);
+        QFETCH(QList<int>, commands);
+        QFETCH(int, helpLines);
         CGenealogyApp app;
+        AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
         CRecordingLauncher launcher;
         CPersonInfoDlg page;
         page.m_strHtml = L"notes";
-        WhileOpen(page, [](CPersonInfoDlg& p) {
-            QVERIFY(p.MenuBar()->actions().isEmpty());
-            p.RunCommand(32820);
+        page.m_nPerson = person;
+        RunWhileOpen<CPersonInfoDlg>(page, [&](CPersonInfoDlg& p) {
+            QCOMPARE(p.MenuBar()->actions().isEmpty() ? QList<int>{} : MenuCommands(p.MenuBar(), 0),
+                     commands);
+            QCOMPARE(TriggerCommand(p.MenuBar(), ID_HELP_TOPIC), helpLines > 0);
+            p.RunCommand(ID_HELP_TOPIC);
         });
-        QVERIFY(launcher.m_astrLines.empty());
+        QCOMPARE(launcher.m_astrLines,
+                 std::vector<std::wstring>(std::size_t(helpLines), L"Stemmark.htm#info"));
     }
 };
 

@@ -1,7 +1,8 @@
 #include "gui/platform/QtMessageSink.h"
 
+#include "GuiTestSupport.h"
+
 #include <QMessageBox>
-#include <QWidget>
 #include <QtTest>
 
 // A box is the child of the window it belongs to, so it opens centred over it.
@@ -26,11 +27,9 @@ private slots:
         front.show();
         theTopWindow = &front;
         QWidget* pParent = nullptr;
-        QTimer::singleShot(0, this, [&pParent] {
-            auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(pBox);
-            pParent = pBox->parentWidget();
-            pBox->accept();
+        AnswerNextModal([&pParent](QDialog& box) {
+            QVERIFY(qobject_cast<QMessageBox*>(&box));
+            pParent = box.parentWidget();
         });
         CQtMessageSink sink;
         sink.Show(bOwnerNamed ? &owner : nullptr, {L"text", L"caption", CMessageIcon::Information});

@@ -3,67 +3,22 @@
 #include "core/options/Settings.h"
 #include "core/platform/Log.h"
 #include "gui/app/GenealogyApp.h"
-#include "gui/views/FamilyDlg.h"
-#include "gui/views/PersonInfoDlg.h"
 #include "gui/views/PersonListDlg.h"
 #include "gui/views/TreeDlg.h"
 
 #include "GuiTestSupport.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 namespace {
-
-// "info 3", "tree 3", "family 1", "list"
-QString Describe(QWidget* pView)
-{
-    if (auto* pPage = qobject_cast<CPersonInfoDlg*>(pView))
-        return QStringLiteral("info %1").arg(pPage->m_nPerson);
-    if (auto* pTree = qobject_cast<CTreeDlg*>(pView))
-        return QStringLiteral("tree %1").arg(pTree->m_nPerson);
-    if (auto* pFamily = qobject_cast<CFamilyDlg*>(pView))
-        return QStringLiteral("family %1").arg(pFamily->m_nPerson);
-    return QStringLiteral("list");
-}
-
-/// Each time a view comes to the front (opened, or back after the one above
-/// it closed), writes it down and hands it to the next step of the road.
-class CRoad : public QObject {
-public:
-    using CStep = std::function<void(CViewDlg&)>;
-
-    explicit CRoad(QList<CStep> steps) : m_steps(std::move(steps))
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* pFront = qobject_cast<CViewDlg*>(QApplication::activeModalWidget());
-            if (!pFront || pFront == m_pLast)
-                return;
-            m_pLast = pFront;
-            m_fronts << Describe(pFront);
-            CStep step = m_steps.isEmpty() ? CStep([](CViewDlg& view) { view.reject(); }) : m_steps.takeFirst();
-            QTimer::singleShot(0, pFront, [pFront, step] { step(*pFront); });
-        });
-        m_timer.start(5);
-    }
-
-    QStringList m_fronts;
-
-private:
-    QTimer m_timer;
-    QList<CStep> m_steps;
-    QPointer<CViewDlg> m_pLast;
-};
 
 std::string ReadLog()
 {
@@ -73,27 +28,14 @@ std::string ReadLog()
     return text.str();
 }
 
-/// Closes each information page that comes up and writes down its person.
-class CPageCloser : public QObject {
-public:
-    CPageCloser()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* pPage = qobject_cast<CPersonInfoDlg*>(QApplication::activeModalWidget())) {
-                m_pages << pPage->m_nPerson;
-                pPage->reject();
-            }
-        });
-        m_timer.start(5);
-    }
-
-    QTimer m_timer;
-    QList<int> m_pages;
-};
-
-QTreeWidget* TreeOf(CViewDlg& view)
+// Runs the tree of a mode for Zed with `fnWhileOpen` acting on its tree widget.
+void RunTree(int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
 {
-    return view.findChild<QTreeWidget*>(QStringLiteral("tree"));
+    CTreeDlg tree;
+    tree.m_nPerson = 0;
+    tree.m_nMode = nMode;
+    RunWhileOpen<CTreeDlg>(tree,
+                           [&](CTreeDlg& view) { fnWhileOpen(view, *Child<QTreeWidget>(view, "tree")); });
 }
 
 } // namespace
@@ -116,71 +58,77 @@ private slots:
     }
     void cleanup() { ClearTables(); }
 
+    // Each view is written down when it comes to the front: opened, or back
+    // after the one above it closed.
     void aRoadThroughEveryKindOfViewClosesBackStepByStep()
     {
         CGenealogyApp app;
-        const auto run = [](int nCommand) { return [nCommand](CViewDlg& view) { view.RunCommand(nCommand); }; };
-        const auto close = [](CViewDlg& view) { view.reject(); };
-        CRoad road({
-            [](CViewDlg& view) { // the list: Bob, then Information
-                auto* pList = view.findChild<QListView*>(QStringLiteral("persons"));
-                for (int i = 0; i < pList->model()->rowCount(); ++i)
-                    if (pList->model()->index(i, 0).data().toString().contains(QStringLiteral("Bob")))
-                        pList->setCurrentIndex(pList->model()->index(i, 0));
-                view.RunCommand(32804);
-            },
-            run(32772), // Bob's page: Ancestors
-            [](CViewDlg& view) { // the tree: Una, then Information
-                QTreeWidget* pTree = TreeOf(view);
-                QTreeWidgetItem* pRoot = pTree->topLevelItem(0);
-                QCOMPARE(pRoot->childCount(), 2);
-                pTree->setCurrentItem(pRoot->child(0)); // "Elm Una" before "Oak Zed"
-                view.RunCommand(32804);
-            },
-            run(32786), // Una's page: Own family
-            [](CViewDlg& view) { // the family: Amy, then Child
-                auto* pChildren = view.findChild<QTreeWidget*>(QStringLiteral("children"));
-                pChildren->setCurrentItem(pChildren->findItems(QStringLiteral("Amy"), Qt::MatchContains, 2).value(0));
-                view.RunCommand(32798);
-            },
-            close, // Amy's page
-            close, // the family
-            close, // Una's page
-            run(32804), // the tree again: its selection still names Una
-            close,
-            close,
-            close, // Bob's page
-            close, // the list
+        QStringList fronts;
+        const auto front = [&](QDialog& view) { fronts << Describe(view); };
+        // Opens the next view with `nCommand`, `fnThere` acting on it, and
+        // writes this one down again once it is back.
+        const auto step = [&](QDialog& view, int nCommand, CModalAnswer::CAnswer fnThere) {
+            AnswerNextModal([&, fnThere](QDialog& next) {
+                front(next);
+                fnThere(next);
+            });
+            static_cast<CViewDlg&>(view).RunCommand(nCommand);
+            front(view);
+        };
+        AnswerNextModal([&](QDialog& list) {
+            front(list);
+            auto* pList = Child<QListView>(list, "persons");
+            for (int i = 0; i < pList->model()->rowCount(); ++i)
+                if (pList->model()->index(i, 0).data().toString().contains(QStringLiteral("Bob")))
+                    pList->setCurrentIndex(pList->model()->index(i, 0));
+            step(list, ID_VIEW_INFORMATION, [&](QDialog& bob) {
+                step(bob, ID_VIEW_ANCESTORS, [&](QDialog& tree) {
+                    auto* pTree = Child<QTreeWidget>(tree, "tree");
+                    QTreeWidgetItem* pRoot = pTree->topLevelItem(0);
+                    QCOMPARE(pRoot->childCount(), 2);
+                    pTree->setCurrentItem(pRoot->child(0)); // "Elm Una" before "Oak Zed"
+                    step(tree, ID_VIEW_INFORMATION, [&](QDialog& una) {
+                        step(una, ID_VIEW_OWN_FAMILY, [&](QDialog& family) {
+                            auto* pChildren = Child<QTreeWidget>(family, "children");
+                            pChildren->setCurrentItem(
+                                pChildren->findItems(QStringLiteral("Amy"), Qt::MatchContains, 2).value(0));
+                            step(family, ID_INFO_CHILD, [](QDialog&) {});
+                        });
+                    });
+                    step(tree, ID_VIEW_INFORMATION, [](QDialog&) {}); // the selection still names Una
+                });
+            });
         });
         CPersonListDlg list;
         list.RunModal();
-        QCOMPARE(road.m_fronts, QStringList({"list", "info 2", "tree 2", "info 1", "family 1", "info 3", "family 1",
-                                             "info 1", "tree 2", "info 1", "tree 2", "info 2", "list"}));
+        QCOMPARE(fronts,
+                 QStringList({"personList", "info 2", "tree 2", "info 1", "family 1", "info 3", "family 1",
+                              "info 1", "tree 2", "info 1", "tree 2", "info 2", "personList"}));
     }
 
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
         CGenealogyApp app;
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
         QStringList texts;
-        QTimer::singleShot(0, &tree, [&] {
-            QTreeWidgetItem* pRoot = tree.m_tree->topLevelItem(0);
-            texts << tree.windowTitle() << tree.m_countEdit->text() << pRoot->text(0)
+        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+            auto* pCount = Child<QLineEdit>(view, "count");
+            QTreeWidgetItem* pRoot = tree.topLevelItem(0);
+            texts << view.windowTitle() << pCount->text() << pRoot->text(0)
                   << QString::number(pRoot->isExpanded()) << pRoot->child(0)->text(0)
                   << QString::number(pRoot->child(1)->isExpanded());
-            texts << MenuTitles(tree.MenuBar());
+            texts << MenuTitles(view.MenuBar());
             // The count box reads as a text field, not as the dialog behind it.
-            texts << QString::number(tree.m_countEdit->palette().color(QPalette::Base) ==
-                                     tree.palette().color(QPalette::Base));
-            for (const int nCommand : MenuCommands(tree.MenuBar(), 0))
+            texts << QString::number(pCount->palette().color(QPalette::Base) ==
+                                     view.palette().color(QPalette::Base));
+            for (const int nCommand : MenuCommands(view.MenuBar(), 0))
                 texts << QString::number(nCommand);
-            tree.reject();
+            texts << TabChain(pCount);
         });
-        tree.RunModal();
-        QCOMPARE(texts, QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
-                                     "0", "View", "Row", "Help", "1", "32786", "32808", "32804"}));
+        QCOMPARE(texts,
+                 QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
+                              "0", "View", "Row", "Help", "1", QString::number(ID_VIEW_OWN_FAMILY),
+                              QString::number(ID_VIEW_PARENTS_FAMILY), QString::number(ID_VIEW_INFORMATION),
+                              "count", "tree"}));
     }
 
     // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.
@@ -188,41 +136,34 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("doubleClick");
-        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<QStringList>("views");
         QTest::addColumn<bool>("expanded");
-        QTest::newRow("Enter on a leaf") << 0 << false << QList<int>{3} << false;
-        QTest::newRow("Enter on a branch") << 1 << false << QList<int>{2} << false;
-        QTest::newRow("double click on a leaf") << 0 << true << QList<int>{3} << false;
-        QTest::newRow("double click on a branch") << 1 << true << QList<int>{} << true;
+        QTest::newRow("Enter on a leaf") << 0 << false << QStringList{"info 3"} << false;
+        QTest::newRow("Enter on a branch") << 1 << false << QStringList{"info 2"} << false;
+        QTest::newRow("double click on a leaf") << 0 << true << QStringList{"info 3"} << false;
+        QTest::newRow("double click on a branch") << 1 << true << QStringList{} << true;
     }
     void enterAndDoubleClickOnAnItem()
     {
         QFETCH(int, row);
         QFETCH(bool, doubleClick);
-        QFETCH(QList<int>, pages);
+        QFETCH(QStringList, views);
         QFETCH(bool, expanded);
         CGenealogyApp app;
-        CPageCloser closer;
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
-        bool bExpanded = false;
-        QTimer::singleShot(0, &tree, [&] {
-            QVERIFY(QTest::qWaitForWindowExposed(&tree));
-            QTreeWidgetItem* pItem = tree.m_tree->topLevelItem(0)->child(row);
-            tree.m_tree->setCurrentItem(pItem);
-            const QPoint at = tree.m_tree->visualItemRect(pItem).center();
+        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            CViewRecorder recorder;
+            QTreeWidgetItem* pItem = tree.topLevelItem(0)->child(row);
+            tree.setCurrentItem(pItem);
+            const QPoint at = tree.visualItemRect(pItem).center();
             if (doubleClick) { // a widget's double click comes after its first press
-                QTest::mouseClick(tree.m_tree->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseDClick(tree.m_tree->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
             } else
-                QTest::keyClick(tree.m_tree, Qt::Key_Return);
-            bExpanded = pItem->isExpanded();
-            tree.reject();
+                QTest::keyClick(&tree, Qt::Key_Return);
+            QCOMPARE(pItem->isExpanded(), expanded);
+            QCOMPARE(recorder.m_views, views);
         });
-        tree.RunModal();
-        QCOMPARE(closer.m_pages, pages);
-        QCOMPARE(bExpanded, expanded);
     }
 
     // A long name two levels down can be scrolled to its end.
@@ -230,41 +171,19 @@ private slots:
     {
         CGenealogyApp app;
         thePersons[4].m_strName = L"Kid /" + std::wstring(300, L'W') + L"/";
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
-        int nReach = 0;
-        int nNeeded = 0;
-        QTimer::singleShot(0, &tree, [&] {
-            QVERIFY(QTest::qWaitForWindowExposed(&tree));
-            tree.resize(360, 600);
-            QTreeWidgetItem* pBob = tree.m_tree->topLevelItem(0)->child(1);
-            tree.m_tree->expandItem(pBob);
+        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            view.resize(360, 600);
+            QTreeWidgetItem* pBob = tree.topLevelItem(0)->child(1);
+            tree.expandItem(pBob);
             QTreeWidgetItem* pKid = pBob->child(0);
-            QScrollBar* pBar = tree.m_tree->horizontalScrollBar();
+            QScrollBar* pBar = tree.horizontalScrollBar();
             QTRY_VERIFY(pBar->maximum() > 0);
-            nReach = pBar->maximum() + tree.m_tree->viewport()->width();
-            nNeeded = tree.m_tree->visualItemRect(pKid).left() + pBar->value() +
-                      tree.m_tree->fontMetrics().horizontalAdvance(pKid->text(0));
-            tree.reject();
+            const int nReach = pBar->maximum() + tree.viewport()->width();
+            const int nNeeded = tree.visualItemRect(pKid).left() + pBar->value() +
+                                tree.fontMetrics().horizontalAdvance(pKid->text(0));
+            QVERIFY2(nReach >= nNeeded, qPrintable(QStringLiteral("%1 < %2").arg(nReach).arg(nNeeded)));
         });
-        tree.RunModal();
-        QVERIFY2(nReach >= nNeeded, qPrintable(QStringLiteral("%1 < %2").arg(nReach).arg(nNeeded)));
-    }
-
-    void tabGoesFromTheCountToTheTree()
-    {
-        CGenealogyApp app;
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
-        QStringList chain;
-        QTimer::singleShot(0, &tree, [&] {
-            chain = TabChain(tree.m_countEdit);
-            tree.reject();
-        });
-        tree.RunModal();
-        QCOMPARE(chain, (QStringList{"count", "tree"}));
     }
 
     void expandAndCollapseWithoutASelection()
@@ -273,21 +192,16 @@ private slots:
         Settings.LevForPatr = 2;
         QList<bool> states;
         for (const int nMode : {Descendants, Patriarchs}) {
-            CTreeDlg tree;
-            tree.m_nPerson = 0;
-            tree.m_nMode = nMode;
-            QTimer::singleShot(0, &tree, [&] {
-                QTreeWidgetItem* pTop = tree.m_tree->topLevelItem(0);
-                tree.m_tree->collapseItem(pTop);
-                tree.RunCommand(32826);
+            RunTree(nMode, [&](CTreeDlg& view, QTreeWidget& tree) {
+                QTreeWidgetItem* pTop = tree.topLevelItem(0);
+                tree.collapseItem(pTop);
+                view.RunCommand(ID_ROW_EXPAND);
                 states << pTop->isExpanded();
-                tree.m_tree->expandItem(pTop);
-                tree.RunCommand(32826);
-                tree.RunCommand(32827);
+                tree.expandItem(pTop);
+                view.RunCommand(ID_ROW_EXPAND);
+                view.RunCommand(ID_ROW_COLLAPSE);
                 states << pTop->isExpanded() << pTop->child(1)->isExpanded();
-                tree.reject();
             });
-            tree.RunModal();
         }
         Settings.LevForPatr = 3;
         // Descendants: Expand opens the whole tree, Collapse folds the root's
@@ -306,18 +220,15 @@ private slots:
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
         CRecordingSink sink;
         const std::string strBefore = ReadLog();
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
-        QTimer::singleShot(0, &tree, [&] { tree.reject(); });
-        tree.RunModal();
+        RunTree(Descendants, [](CTreeDlg&, QTreeWidget&) {});
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
         // The run's separator falls before the first or the second line,
         // as the log had lines before or not.
         QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
         strAdded.remove(QStringLiteral("--------\r\n"));
-        QCOMPARE(strAdded, QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
-                                          "Error: Negative person index: 2 more not shown, listed above\r\n"));
+        QCOMPARE(strAdded,
+                 QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
+                                "Error: Negative person index: 2 more not shown, listed above\r\n"));
     }
 
     // Expand follows a line thousands of generations deep to its end, each
@@ -327,33 +238,26 @@ private slots:
         CGenealogyApp app;
         ClearTables();
         const int nGenerations = 3000;
-        std::vector<std::wstring> ids;
-        for (int i = 0; i <= nGenerations; ++i)
-            ids.push_back(L"@" + std::to_wstring(i) + L"@");
         for (int i = 0; i <= nGenerations; ++i) {
+            const std::wstring strId = L"@" + std::to_wstring(i) + L"@";
             const std::wstring strOwn = L"@F" + std::to_wstring(i) + L"@";
             const std::wstring strParents = L"@F" + std::to_wstring(i - 1) + L"@";
-            CPerson& heir = AddTestPerson(ids[static_cast<std::size_t>(i)].c_str(), L"Heir //", L"", nullptr,
-                                          i > 0 ? strParents.c_str() : L"");
+            CPerson& heir =
+                AddTestPerson(strId.c_str(), L"Heir //", L"", nullptr, i > 0 ? strParents.c_str() : L"");
             if (i < nGenerations) {
                 heir.m_astrFams.Append(strOwn);
-                AddTestFamily(strOwn.c_str(), ids[static_cast<std::size_t>(i)].c_str(), L"",
-                              {ids[static_cast<std::size_t>(i) + 1].c_str()});
+                const std::wstring strChild = L"@" + std::to_wstring(i + 1) + L"@";
+                AddTestFamily(strOwn.c_str(), strId.c_str(), L"", {strChild.c_str()});
             }
         }
         CRecordingSink sink;
-        CTreeDlg tree;
-        tree.m_nPerson = 0;
-        tree.m_nMode = Descendants;
         int nDepth = 0;
-        QTimer::singleShot(0, &tree, [&] {
-            tree.RunCommand(32826);
-            for (QTreeWidgetItem* pItem = tree.m_tree->topLevelItem(0); pItem->childCount() > 0;
+        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+            view.RunCommand(ID_ROW_EXPAND);
+            for (QTreeWidgetItem* pItem = tree.topLevelItem(0); pItem->childCount() > 0;
                  pItem = pItem->child(0))
                 nDepth += pItem->isExpanded() ? 1 : 0;
-            tree.reject();
         });
-        tree.RunModal();
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{});
         QCOMPARE(nDepth, nGenerations);
     }

@@ -14,21 +14,20 @@ namespace {
 // A view with the Help menu and a topic of its own.
 class CTestView : public CViewDlg {
 public:
-    using CViewDlg::CViewDlg;
-    std::function<void(CTestView&)> m_fnWhileOpen;
-    std::wstring m_strKind;
+    explicit CTestView(std::wstring strKind = {}) : m_strKind(std::move(strKind)) {}
 
 protected:
     bool OnInitDialog() override
     {
         CViewDlg::OnInitDialog();
         AddMenus({IDM_HELP});
-        if (m_fnWhileOpen)
-            QTimer::singleShot(0, this, [this] { m_fnWhileOpen(*this); });
         return true;
     }
     std::wstring GetHelpTopic() const override { return L"family"; }
     std::wstring GetPlaceKind() const override { return m_strKind; }
+
+private:
+    std::wstring m_strKind;
 };
 
 } // namespace
@@ -49,45 +48,28 @@ private slots:
         theTopWindow = &frame;
         QList<bool> seen;
         CTestView outer;
-        outer.m_fnWhileOpen = [&](CTestView& view) {
-            view.showMaximized();
-            CTestView inner;
-            inner.m_fnWhileOpen = [&](CTestView& innerView) {
-                innerView.setWindowState(Qt::WindowMinimized);
-                QTest::qWait(400); // the window system's reports settle
-                seen << frame.isMinimized() << view.isMinimized() << innerView.isVisible();
-                frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
-                QTest::qWait(400);
-                seen << innerView.isMinimized() << view.isMinimized() << view.isMaximized();
-                innerView.accept();
-            };
-            seen << (inner.RunModal() == QDialog::Accepted);
-            view.accept();
+        CTestView inner;
+        const auto minimiseInner = [&](CTestView& innerView) {
+            innerView.setWindowState(Qt::WindowMinimized);
+            QTest::qWait(400); // the window system's reports settle
+            seen << frame.isMinimized() << outer.isMinimized() << innerView.isVisible();
+            frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+            QTest::qWait(400);
+            seen << innerView.isMinimized() << outer.isMinimized() << outer.isMaximized();
+            innerView.accept();
         };
-        QCOMPARE(outer.RunModal(), int(QDialog::Accepted));
+        const int nOuter = RunWhileOpen<CTestView>(outer, [&](CTestView& view) {
+            view.showMaximized();
+            seen << (RunWhileOpen<CTestView>(inner, minimiseInner) == QDialog::Accepted);
+            view.accept();
+        });
+        QCOMPARE(nOuter, int(QDialog::Accepted));
         QCOMPARE(seen, (QList<bool>{true, true, true, false, false, true, true}));
         QCOMPARE(theTopWindow, static_cast<QWidget*>(&frame));
     }
 
-    void aViewOpensAtTheSizeOfTheWindowInFront()
-    {
-        CGenealogyApp app;
-        CMainFrame frame;
-        frame.resize(333, 555);
-        frame.show();
-        theTopWindow = &frame;
-        QSize seen;
-        CTestView view;
-        view.m_fnWhileOpen = [&](CTestView& v) {
-            seen = v.size();
-            v.reject();
-        };
-        view.RunModal();
-        QCOMPARE(seen, frame.size());
-    }
-
     // A view opens where the last view of its kind closed; another kind
-    // still opens over the window in front.
+    // opens over the window in front, at its size.
     void aViewOpensWhereTheLastOfItsKindClosed()
     {
         CGenealogyApp app;
@@ -98,76 +80,51 @@ private slots:
         frame.show();
         theTopWindow = &frame;
         const QRect placed(40, 50, 420, 310);
-        CTestView first;
-        first.m_strKind = L"List";
-        first.m_fnWhileOpen = [&](CTestView& v) {
-            v.setGeometry(placed);
-            v.reject();
-        };
-        first.RunModal();
+        CTestView first(L"List");
+        RunWhileOpen<CTestView>(first, [&](CTestView& v) { v.setGeometry(placed); });
         QVERIFY(store.m_values.count(L"ListPlace") == 1);
-
         QRect seen;
-        QSize seenOther;
-        CTestView second;
-        second.m_strKind = L"List";
-        second.m_fnWhileOpen = [&](CTestView& v) {
-            seen = v.geometry();
-            v.reject();
-        };
-        second.RunModal();
-        CTestView other;
-        other.m_strKind = L"Tree";
-        other.m_fnWhileOpen = [&](CTestView& v) {
-            seenOther = v.size();
-            v.reject();
-        };
-        other.RunModal();
+        CTestView second(L"List");
+        RunWhileOpen<CTestView>(second, [&](CTestView& v) { seen = v.geometry(); });
         QCOMPARE(seen, placed);
-        QCOMPARE(seenOther, frame.size());
+        CTestView other(L"Tree");
+        RunWhileOpen<CTestView>(other, [&](CTestView& v) { seen = v.geometry(); });
+        QCOMPARE(seen.size(), frame.size());
     }
 
     void escapeClosesAView()
     {
         CGenealogyApp app;
+        bool bOpen = true;
         CTestView view;
-        view.m_fnWhileOpen = [](CTestView& v) { QTest::keyClick(&v, Qt::Key_Escape); };
-        QCOMPARE(view.RunModal(), int(QDialog::Rejected));
+        RunWhileOpen<CTestView>(view, [&](CTestView& v) {
+            QTest::keyClick(&v, Qt::Key_Escape);
+            bOpen = v.isVisible();
+        });
+        QVERIFY(!bOpen);
     }
 
-    void helpTopicAndF1OpenTheViewsTopic()
+    // Help Topic and F1 open the view's topic; F10 opens its first menu.
+    void helpTopicF1AndF10()
     {
         CGenealogyApp app;
         CRecordingLauncher launcher;
+        bool bMenuOpened = false;
         CTestView view;
-        view.m_fnWhileOpen = [](CTestView& v) {
-            QVERIFY(TriggerCommand(v.MenuBar(), 32820));
+        RunWhileOpen<CTestView>(view, [&](CTestView& v) {
+            QVERIFY(TriggerCommand(v.MenuBar(), ID_HELP_TOPIC));
             v.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&v));
             QTest::keyClick(&v, Qt::Key_F1);
-            v.reject();
-        };
-        view.RunModal();
-        QCOMPARE(launcher.m_astrLines, (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
-    }
-
-    void f10OpensTheViewsFirstMenu()
-    {
-        CGenealogyApp app;
-        bool bOpened = false;
-        CTestView view;
-        view.m_fnWhileOpen = [&](CTestView& v) {
-            v.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&v));
             QTest::keyClick(&v, Qt::Key_F10);
             QMenu* pMenu = v.MenuBar()->actions().at(0)->menu();
             QTRY_VERIFY(pMenu->isVisible());
-            bOpened = true;
+            bMenuOpened = true;
             pMenu->close();
-            v.reject();
-        };
-        view.RunModal();
-        QVERIFY(bOpened);
+        });
+        QCOMPARE(launcher.m_astrLines,
+                 (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
+        QVERIFY(bMenuOpened);
     }
 };
 

@@ -77,7 +77,6 @@ bool CFamilyDlg::OnInitDialog()
     ColourBox(pOtherBox, !content.m_bSpousesDeceased);
     m_strNotesHtml = std::move(content.m_strNotesHtml);
     m_bChildrenListed = content.m_bChildrenListed;
-    m_bSpousesDeceased = content.m_bSpousesDeceased;
     m_rows = std::move(content.m_children);
 
     m_childList->setHeaderLabels({QString(), ToQString(LoadLangString(IDS_BIRTHDATE)),

@@ -15,10 +15,6 @@ public:
     /// The person the view is for; set before it runs.
     int m_nPerson = -1;
 
-    QPlainTextEdit* m_husbandBox = nullptr;
-    QPlainTextEdit* m_wifeBox = nullptr;
-    QTreeWidget* m_childList = nullptr;
-
     /// A tap on a column's header: 1 birth date, 2 name; 0 does nothing.
     void SortByColumn(int nColumn);
 
@@ -36,9 +32,11 @@ private:
     void ColourBox(QWidget* pBox, bool bLiving) const;
     void ShowSortIndicator();
 
+    QPlainTextEdit* m_husbandBox = nullptr;
+    QPlainTextEdit* m_wifeBox = nullptr;
+    QTreeWidget* m_childList = nullptr;
     std::wstring m_strNotesHtml;
     bool m_bChildrenListed = false;
-    bool m_bSpousesDeceased = true;
     int m_nSortColumn = 1;
     bool m_bSortAscending = true;
     bool m_abNextAscending[2] = {false, true};

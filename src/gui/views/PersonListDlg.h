@@ -18,9 +18,6 @@ public:
     /// Set by the search form before the list runs; empty lists everyone.
     CPersonListCriteria m_criteria;
 
-    QLineEdit* m_editCaption = nullptr;
-    QListView* m_listPersons = nullptr;
-
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
@@ -28,6 +25,8 @@ protected:
     std::wstring GetPlaceKind() const override { return L"PersonList"; }
 
 private:
+    QLineEdit* m_editCaption = nullptr;
+    QListView* m_listPersons = nullptr;
     CPersonListModel* m_pModel = nullptr;
     CWideRowDelegate* m_pDelegate = nullptr;
 };

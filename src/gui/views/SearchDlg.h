@@ -21,15 +21,6 @@ public:
     /// Runs the list Find made; tests look at it instead.
     std::function<void(CPersonListDlg&)> m_fnRunList;
 
-    QLineEdit* m_editFirstName = nullptr;
-    QLineEdit* m_editLastName = nullptr;
-    QLineEdit* m_editFullName = nullptr;
-    QLineEdit* m_editBirthFrom = nullptr;
-    QLineEdit* m_editBirthTo = nullptr;
-    QCheckBox* m_checkNoBirthYear = nullptr;
-    QPushButton* m_buttonFind = nullptr;
-    QPushButton* m_buttonCancel = nullptr;
-
 protected:
     bool OnInitDialog() override;
     std::wstring GetHelpTopic() const override { return L"search"; }
@@ -39,4 +30,13 @@ private:
     /// The normal form of a typed bound into `strBound`; false, after the
     /// formats message, when the text is not a date.
     bool TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound);
+
+    QLineEdit* m_editFirstName = nullptr;
+    QLineEdit* m_editLastName = nullptr;
+    QLineEdit* m_editFullName = nullptr;
+    QLineEdit* m_editBirthFrom = nullptr;
+    QLineEdit* m_editBirthTo = nullptr;
+    QCheckBox* m_checkNoBirthYear = nullptr;
+    QPushButton* m_buttonFind = nullptr;
+    QPushButton* m_buttonCancel = nullptr;
 };

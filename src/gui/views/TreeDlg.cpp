@@ -132,10 +132,8 @@ bool CTreeDlg::OnInitDialog()
     for (const CTreeNode& node : content.m_roots)
         roots.append(MakeItem(node));
     m_tree->addTopLevelItems(roots);
-    if (m_nMode != Patriarchs) {
-        m_hRootItem = roots.front();
-        m_tree->expandItem(m_hRootItem);
-    }
+    if (m_nMode != Patriarchs)
+        m_tree->expandItem(roots.front());
     return true;
 }
 
@@ -241,7 +239,9 @@ QTreeWidgetItem* CTreeDlg::SelectedItem() const
 bool CTreeDlg::OnCommand(int nCommand)
 {
     QTreeWidgetItem* pSelected = SelectedItem();
-    QTreeWidgetItem* pItem = pSelected ? pSelected : m_hRootItem;
+    // Without a selection the rows act on the one root; the patriarchs have none.
+    QTreeWidgetItem* pRoot = m_nMode == Patriarchs ? nullptr : m_tree->topLevelItem(0);
+    QTreeWidgetItem* pItem = pSelected ? pSelected : pRoot;
     switch (nCommand) {
     case ID_VIEW_OWN_FAMILY:
         OpenFamilyView(SelectedTreePerson(m_tree));

@@ -20,10 +20,6 @@ public:
     int m_nPerson = -1;
     int m_nMode = Ancestors;
 
-    QLineEdit* m_countEdit = nullptr;
-    QTreeWidget* m_tree = nullptr;
-    QTreeWidgetItem* m_hRootItem = nullptr;
-
     /// Expand stops making items after this many, so that one tap cannot
     /// freeze the program on a subtree of millions.
     static constexpr int kExpandLimit = 50000;
@@ -42,5 +38,7 @@ private:
     void CollapseChildren(QTreeWidgetItem* pItem);
     QTreeWidgetItem* SelectedItem() const;
 
+    QLineEdit* m_countEdit = nullptr;
+    QTreeWidget* m_tree = nullptr;
     std::unique_ptr<CTreeWalker> m_pWalker;
 };

@@ -48,8 +48,7 @@ bool CViewDlg::OnInitDialog()
     theTopWindow = this;
     // The colour of a text field's own background: a box drawn on it reads as
     // a live entry, one on the dialog's colour as a closed record.
-    m_crBack = palette().color(QPalette::Base);
-    m_brBack = QBrush(m_crBack);
+    m_brBack = QBrush(palette().color(QPalette::Base));
     return true;
 }
 

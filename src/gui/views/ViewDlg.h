@@ -3,7 +3,6 @@
 #include "gui/platform/Messages.h"
 
 #include <QBrush>
-#include <QColor>
 #include <QDialog>
 
 #include <string>
@@ -56,7 +55,6 @@ protected:
     void changeEvent(QEvent* pEvent) override;
 
     QWidget* m_pPrevTopWindow = nullptr;
-    QColor m_crBack;
     QBrush m_brBack;
 
 private:
