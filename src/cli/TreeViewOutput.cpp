@@ -1,5 +1,7 @@
 #include "cli/TreeViewOutput.h"
 
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
 #include "core/text/WideText.h"
 
 #include <algorithm>
@@ -69,7 +71,9 @@ private:
 // lines can be thousands of generations deep. The walker is told the path an
 // item at a time, so an item costs the same however deep it lies; only the
 // items beside the path are held, and the output goes out as it is made.
-void WalkTree(CTreeWalker& walker, std::vector<CTreeNode> roots, int nMaxDepth, CItemWriter& writer)
+// False when it stopped at the item limit; the levels open then are closed.
+bool WalkTree(CTreeWalker& walker, std::vector<CTreeNode> roots, int nMaxDepth, std::int64_t& nItemsLeft,
+              CItemWriter& writer)
 {
     struct CLevel {
         std::vector<CTreeNode> m_items;
@@ -77,17 +81,23 @@ void WalkTree(CTreeWalker& walker, std::vector<CTreeNode> roots, int nMaxDepth, 
     };
     std::vector<CLevel> levels;
     levels.push_back({std::move(roots)});
+    bool bCut = false;
     for (;;) {
         CLevel& level = levels.back();
         const std::size_t nLevel = levels.size() - 1;
+        if (nItemsLeft <= 0 && level.m_nNext < level.m_items.size()) {
+            bCut = true;
+            level.m_nNext = level.m_items.size();
+        }
         if (level.m_nNext == level.m_items.size()) {
             levels.pop_back();
             if (levels.empty())
-                return;
+                return !bCut;
             walker.Leave();
             writer.Close();
             continue;
         }
+        --nItemsLeft;
         const CTreeNode& node = level.m_items[level.m_nNext++];
         writer.Open(node, nLevel);
         if (!node.m_bHasChildren || (nMaxDepth >= 0 && nLevel >= static_cast<std::size_t>(nMaxDepth))) {
@@ -99,17 +109,20 @@ void WalkTree(CTreeWalker& walker, std::vector<CTreeNode> roots, int nMaxDepth, 
     }
 }
 
-void WriteText(CTreeWalker& walker, const CTreeContent& content, int nMaxDepth, std::string& strOut)
+bool WriteText(CTreeWalker& walker, const CTreeContent& content, int nMaxDepth, std::int64_t& nItemsLeft,
+               std::string& strOut)
 {
     strOut += WideToUtf8(content.m_strCountText) + '\n';
     CTextItemWriter items(strOut);
-    WalkTree(walker, content.m_roots, nMaxDepth, items);
+    return WalkTree(walker, content.m_roots, nMaxDepth, nItemsLeft, items);
 }
 
 // `tree` has one root, or null when the view closes; `patriarchs` a list of
 // them, empty when it closes.
-void WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, int nMaxDepth, std::string& strOut)
+bool WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, int nMaxDepth,
+               std::int64_t& nItemsLeft, std::string& strOut)
 {
+    bool bWhole = true;
     CJsonWriter writer;
     writer.BeginObject().Key("caption").String(content.m_strCaption);
     writer.Key("countText").String(content.m_strCountText);
@@ -117,16 +130,17 @@ void WriteJson(CTreeWalker& walker, const CTreeContent& content, ViewMode mode, 
     CJsonItemWriter items(writer, strOut);
     if (mode == Patriarchs) {
         writer.Key("roots").BeginArray();
-        WalkTree(walker, content.m_roots, nMaxDepth, items);
+        bWhole = WalkTree(walker, content.m_roots, nMaxDepth, nItemsLeft, items);
         writer.EndArray();
     } else if (content.m_roots.empty()) {
         writer.Key("root").Null();
     } else {
         writer.Key("root");
-        WalkTree(walker, content.m_roots, nMaxDepth, items);
+        bWhole = WalkTree(walker, content.m_roots, nMaxDepth, nItemsLeft, items);
     }
     writer.EndObject();
     FinishDocument(writer, strOut);
+    return bWhole;
 }
 
 // Where the program logs the boxes it does not show, the tool prints them.
@@ -152,7 +166,7 @@ int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth)
     return kExitDone;
 }
 
-int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut)
+int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut, std::int64_t nItemLimit)
 {
     CTreeWalker walker(mode);
     const CTreeContent content = walker.Build(nPerson);
@@ -165,12 +179,16 @@ int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::stri
     const bool bShown = !content.m_bClose && !content.m_roots.empty();
     // Every item expanded is one Expand of the whole tree.
     walker.BeginMessages();
+    std::int64_t nItemsLeft = nItemLimit;
+    bool bWhole = true;
     if (bJson)
-        WriteJson(walker, content, mode, nMaxDepth, strOut);
+        bWhole = WriteJson(walker, content, mode, nMaxDepth, nItemsLeft, strOut);
     else if (bShown)
-        WriteText(walker, content, nMaxDepth, strOut);
+        bWhole = WriteText(walker, content, nMaxDepth, nItemsLeft, strOut);
     const CTreeMessages messages = walker.EndMessages();
     PrintMessages(messages.m_boxes);
     PrintNotShown(messages.m_astrNotShown);
+    if (!bWhole)
+        PrintMessages({{LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE), CMessageIcon::Information}});
     return bShown ? kExitDone : kExitEmpty;
 }

@@ -10,4 +10,8 @@ int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth);
 /// Opens the tree view of `mode` on the person, raises the box it shows, and
 /// writes the count line and the items indented by level, or the JSON
 /// document, as the walk goes. kExitEmpty when the view would close.
-int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut);
+/// A walk stops after `nItemLimit` items with the box the program shows for a
+/// branch too large to open: a knot of a few persons has more paths than any
+/// output could hold.
+int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut,
+                std::int64_t nItemLimit = kTreeStepBudget);
