@@ -58,9 +58,9 @@ private slots:
         AddTestPerson(L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
         AddTestPerson(L"@MUM@", L"Sue /Lane/", L"F", nullptr, L"", {L"@F3@"});
         AddTestPerson(L"@KID@", L"Max /Lane/", L"M", nullptr, L"@F3@");
-        AddTestFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
-        AddTestFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
-        AddTestFamily(L"@F3@", L"", L"@MUM@", {L"@KID@"});
+        AddFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
+        AddFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
+        AddFamily(L"@F3@", L"", L"@MUM@", {L"@KID@"});
     }
     void cleanup() { ClearTables(); }
 

@@ -8,6 +8,7 @@
 #include "gui/views/FamilyDlg.h"
 #include "gui/views/PersonInfoDlg.h"
 #include "gui/views/TreeDlg.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,21 +24,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-/// Records the help lines asked for instead of opening a viewer.
-class CRecordingLauncher : public CHelpLauncher {
-public:
-    CRecordingLauncher() { m_pPrevious = SetHelpLauncher(this); }
-    ~CRecordingLauncher() override { SetHelpLauncher(m_pPrevious); }
-    CRecordingLauncher(const CRecordingLauncher&) = delete;
-    CRecordingLauncher& operator=(const CRecordingLauncher&) = delete;
-    void Launch(const std::wstring& strCommandLine) override { m_astrLines.push_back(strCommandLine); }
-
-    std::vector<std::wstring> m_astrLines;
-
-private:
-    CHelpLauncher* m_pPrevious = nullptr;
-};
 
 /// Records the message boxes instead of showing them.
 class CRecordingSink : public CMessageSink {
@@ -205,35 +191,10 @@ inline QStringList TabChain(QWidget* pStart)
     return names;
 }
 
-// Small models for the views: append records to the global tables.
+// Small models for the views, made as the core's tests make them.
 inline CPerson& AddTestPerson(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex,
                               const wchar_t* pszBirth = nullptr, const wchar_t* pszFamc = L"",
                               std::initializer_list<const wchar_t*> fams = {})
 {
-    auto pPerson = std::make_unique<CPerson>();
-    pPerson->m_strId = pszId;
-    pPerson->m_strName = pszName;
-    pPerson->m_strSex = pszSex;
-    pPerson->m_strFamc = pszFamc;
-    for (const wchar_t* pszFams : fams)
-        pPerson->m_astrFams.Append(pszFams);
-    if (pszBirth) {
-        pPerson->m_birth.Edit().m_bPresent = true;
-        pPerson->m_birth.Edit().m_strDate = pszBirth;
-    }
-    CPerson& person = *pPerson;
-    thePersons.Append(std::move(pPerson));
-    return person;
-}
-
-inline void AddTestFamily(const wchar_t* pszId, const wchar_t* pszHusband, const wchar_t* pszWife,
-                          std::initializer_list<const wchar_t*> children)
-{
-    auto pFamily = std::make_unique<CFamily>();
-    pFamily->m_strId = pszId;
-    pFamily->m_strHusband = pszHusband;
-    pFamily->m_strWife = pszWife;
-    for (const wchar_t* pszChild : children)
-        pFamily->m_astrChildren.Append(pszChild);
-    theFamilies.Append(std::move(pFamily));
+    return AddPerson({pszId, pszName, pszSex, pszFamc, {fams.begin(), fams.end()}, pszBirth});
 }

@@ -53,8 +53,8 @@ private slots:
         AddTestPerson(L"@B@", L"Bob /Oak/", L"", nullptr, L"@F1@", {L"@F2@"});
         AddTestPerson(L"@A@", L"Amy /Oak/", L"", nullptr, L"@F1@");
         AddTestPerson(L"@K@", L"Kid /Oak/", L"", nullptr, L"@F2@");
-        AddTestFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
-        AddTestFamily(L"@F2@", L"@B@", L"", {L"@K@"});
+        AddFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
+        AddFamily(L"@F2@", L"@B@", L"", {L"@K@"});
     }
     void cleanup() { ClearTables(); }
 
@@ -247,7 +247,7 @@ private slots:
             if (i < nGenerations) {
                 heir.m_astrFams.Append(strOwn);
                 const std::wstring strChild = L"@" + std::to_wstring(i + 1) + L"@";
-                AddTestFamily(strOwn.c_str(), strId.c_str(), L"", {strChild.c_str()});
+                AddFamily(strOwn.c_str(), strId.c_str(), L"", {strChild.c_str()});
             }
         }
         CRecordingSink sink;
