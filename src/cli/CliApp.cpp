@@ -49,11 +49,9 @@ void ReadFile(const std::string& strFile, CCommandCall& call)
 // its own box).
 bool ShowCantOpen(const std::string& strFile)
 {
-    const COpeningMessage message = GetOpeningMessage(Utf8ToWide(strFile), false);
-    if (message.m_strText.empty())
-        return false;
-    PrintMessages({{message.m_strText, message.m_strCaption, message.m_icon}});
-    return true;
+    const CMessages messages = GetOpeningMessage(Utf8ToWide(strFile), false);
+    PrintMessages(messages);
+    return !messages.empty();
 }
 
 int RunCommand(CCliArguments& arguments)

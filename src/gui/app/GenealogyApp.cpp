@@ -179,9 +179,7 @@ bool CGenealogyApp::ReadFile(const std::wstring& strPath)
     const bool bRead = read.m_bRead;
     if (m_pMainWnd)
         m_pMainWnd->StartView()->SetLoadedFile(GetReadFailureText().empty() ? strPath : std::wstring());
-    const COpeningMessage message = GetOpeningMessage(strPath, bRead);
-    if (!message.m_strText.empty())
-        ShowMessage(m_pMainWnd.get(), message.m_strText, message.m_strCaption, message.m_icon);
+    ShowMessages(m_pMainWnd.get(), GetOpeningMessage(strPath, bRead));
     return bRead;
 }
 

@@ -19,7 +19,7 @@ TEST(OpeningMessageTest, AReadingStoppedByItsLevelGetsNoFurtherBox)
     const CReadResult read = ReadGedcomFile(path.wstring());
     EXPECT_FALSE(read.m_bRead);
     EXPECT_EQ(read.m_messages.size(), 1U);
-    EXPECT_EQ(GetOpeningMessage(path.wstring(), read.m_bRead).m_strText, L"");
+    EXPECT_TRUE(GetOpeningMessage(path.wstring(), read.m_bRead).empty());
     ClearTables();
     theFileFolder.clear();
 }
