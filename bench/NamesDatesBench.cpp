@@ -93,8 +93,7 @@ void BuildPersons()
     ClearTables();
     CRandom random;
     for (int i = 0; i < kPersons; ++i) {
-        auto pPerson = std::make_unique<CPerson>();
-        CPerson& person = *pPerson;
+        CPerson& person = thePersons.Append();
         person.m_strId = L"@I" + std::to_wstring(i + 1) + L"@";
         person.m_strName = MakeName(random);
         if (random.Below(10) == 0) {
@@ -107,12 +106,11 @@ void BuildPersons()
         if (random.Below(10) != 0)
             person.m_birth.Edit().m_strDate = MakeDate(random, nBirthYear);
         if (nBirthYear < 1930 || random.Below(5) == 0) {
-            CDeathEvent& death = person.m_death.Edit();
+            CEventInfo& death = person.m_death.Edit();
             death.m_bPresent = true;
             if (random.Below(5) != 0)
                 death.m_strDate = MakeDate(random, nBirthYear + static_cast<int>(random.Below(95)));
         }
-        thePersons.Append(std::move(pPerson));
     }
 }
 

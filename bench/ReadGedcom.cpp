@@ -56,7 +56,7 @@ void ContinuedNote(const std::filesystem::path& folder, const char* pszTag, int 
     const std::filesystem::path path = folder / (std::string("continued-") + pszTag + ".ged");
     WriteContinuedNoteGedcom(path, nLines, pszTag);
     const double seconds = ReadSeconds(path);
-    const auto nChars = theLastPersonIndex == 0 ? thePersons[0].m_notes[0].m_strText.size() : 0;
+    const auto nChars = theLastPersonIndex == 0 ? thePersons[0].m_notes[0].m_strText.Str().size() : 0;
     std::printf("one note of %7d %s lines: %8.4f s, %zu characters stored\n", nLines, pszTag, seconds, nChars);
     std::filesystem::remove(path);
 }

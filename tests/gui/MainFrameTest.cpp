@@ -58,8 +58,8 @@ private slots:
         app.m_fnQuit = [&codes](int nCode) { codes << nCode; };
         CMainFrame frame;
         for (int nWay = 0; nWay < 2; ++nWay) {
-            thePersons.Append(std::make_unique<CPerson>());
-            theFamilies.Append(std::make_unique<CFamily>());
+            thePersons.Append();
+            theFamilies.Append();
             if (nWay == 0)
                 QVERIFY(TriggerCommand(frame.menuBar(), ID_APP_EXIT));
             else

@@ -77,7 +77,7 @@ private slots:
         CGenealogyApp app;
         CPerson& ann = AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
         for (const wchar_t* pszNote : {L"one <!-- never closed", L"two </body></html> <b>open", L"three"})
-            ann.m_notes.Append(std::make_unique<CNote>(pszNote));
+            ann.m_notes.Append(CNote(pszNote));
         CPersonInfoDlg page;
         page.m_strHtml = FromQString(html);
         page.m_nPerson = html.isEmpty() ? 0 : -1;

@@ -323,7 +323,7 @@ std::wstring CEventInfo::GetDateText(DateTextMode mode) const
 {
     if (mode == DateTextMode::Raw || m_strDate.empty())
         return m_strDate;
-    return FormatGedcomDate(m_strDate, mode);
+    return FormatGedcomDate(m_strDate.Str(), mode);
 }
 
 std::wstring CPerson::GetBirthDateText(DateTextMode mode) const

@@ -4,6 +4,7 @@
 #include "core/options/StringIds.h"
 
 CEventLabels CEventInfo::theLabels;
+CEventStore theEvents;
 bool CEventInfo::theLabelsLoaded = false;
 
 CEventInfo::CEventInfo()
@@ -11,7 +12,8 @@ CEventInfo::CEventInfo()
     LoadEventLabels();
 }
 
-CEventInfo::CEventInfo(int nKind, int bDateShown) : m_nKind(nKind), m_bDateShown(bDateShown)
+CEventInfo::CEventInfo(int nKind, int bDateShown)
+    : m_nKind(static_cast<std::int8_t>(nKind)), m_bDateShown(static_cast<std::int8_t>(bDateShown))
 {
     LoadEventLabels();
 }
@@ -36,4 +38,22 @@ void CEventInfo::LoadEventLabels()
     theLabels.m_strDivorced = LoadLangString(IDS_DIVORCED);
     theLabels.m_strFuneral = LoadLangString(IDS_FUNERAL);
     theLabels.m_strWill = LoadLangString(IDS_WILL);
+}
+
+std::uint32_t CEventStore::Add(const CEventInfo& event)
+{
+    if (m_nCount == 0)
+        m_nCount = 1; // number 0 is no event
+    if ((m_nCount >> kBlockBits) == m_blocks.size())
+        m_blocks.push_back(std::make_unique<CEventInfo[]>(kBlockSize));
+    const std::uint32_t nEvent = m_nCount++;
+    (*this)[nEvent] = event;
+    return nEvent;
+}
+
+void CEventStore::Clear()
+{
+    m_blocks.clear();
+    m_blocks.shrink_to_fit();
+    m_nCount = 0;
 }

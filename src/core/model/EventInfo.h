@@ -2,9 +2,12 @@
 
 #include "core/model/CountedList.h"
 #include "core/model/Note.h"
+#include "core/model/Text.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 enum class DateTextMode;
 
@@ -40,25 +43,23 @@ struct CEventLabels {
 };
 
 /// One event or attribute of a person or a family, its values as the file
-/// wrote them. A generic EVEN event is a plain CEventInfo.
+/// wrote them. A generic EVEN event has no kind. The kinds below only give an
+/// event its kind and how its date shows; every event is a CEventInfo.
 class CEventInfo {
 public:
     CEventInfo();
-    virtual ~CEventInfo() = default;
-    CEventInfo(const CEventInfo&) = delete;
-    CEventInfo& operator=(const CEventInfo&) = delete;
 
-    int m_nKind = kEventKindNone;
+    std::int8_t m_nKind = kEventKindNone;
     bool m_bPresent = false; ///< the event's own tag line has been read
-    std::wstring m_strValue; ///< text on the tag line: DEAT Y, the occupation, ...
-    std::wstring m_strType;
-    std::wstring m_strDate; ///< raw GEDCOM date text
-    std::wstring m_strAge;
-    std::wstring m_strCause;
-    CNoteList m_notes;
-    std::wstring m_strPlace;
     /// 1 when the date is shown apart from the details, which then leave it out.
-    int m_bDateShown = 0;
+    std::int8_t m_bDateShown = 0;
+    CText m_strValue; ///< text on the tag line: DEAT Y, the occupation, ...
+    CText m_strType;
+    CText m_strDate; ///< raw GEDCOM date text
+    CText m_strAge;
+    CText m_strCause;
+    CText m_strPlace;
+    CNoteList m_notes;
 
     /// The date as text; the stored value itself when it is empty or the mode is Raw.
     std::wstring GetDateText(DateTextMode mode) const;
@@ -117,7 +118,49 @@ public:
     CWillEvent() : CEventInfo(kEventWill, 1) {}
 };
 
-using CEventList = COwningList<CEventInfo>;
+/// Every event of the loaded file, in blocks that never move, so that an
+/// event stays where it is while more are read. Number 0 is no event.
+class CEventStore {
+public:
+    /// Stores a copy of the event; returns its number.
+    std::uint32_t Add(const CEventInfo& event);
+    CEventInfo& operator[](std::uint32_t nEvent) const
+    {
+        return m_blocks[nEvent >> kBlockBits][nEvent & (kBlockSize - 1)];
+    }
+    void Clear();
+
+private:
+    static constexpr unsigned kBlockBits = 14;
+    static constexpr std::uint32_t kBlockSize = 1u << kBlockBits;
+
+    std::vector<std::unique_ptr<CEventInfo[]>> m_blocks;
+    std::uint32_t m_nCount = 0;
+};
+
+/// The events of the loaded file; ClearTables empties it.
+extern CEventStore theEvents;
+
+/// The OCCU, RELI or EVEN events of a record, in file order.
+class CEventList {
+public:
+    int GetLast() const { return m_events.GetLast(); }
+    int GetCount() const { return m_events.GetCount(); }
+    bool IsEmpty() const { return m_events.IsEmpty(); }
+
+    /// Adds a copy of the event; returns the added event.
+    CEventInfo& Append(const CEventInfo& event)
+    {
+        const std::uint32_t nEvent = theEvents.Add(event);
+        m_events.Append(nEvent);
+        return theEvents[nEvent];
+    }
+
+    CEventInfo& operator[](int nIndex) const { return theEvents[m_events[nIndex]]; }
+
+private:
+    CCompactList<std::uint32_t> m_events;
+};
 
 /// An event that every person (or family) has, such as its birth. Most records
 /// mention few of them, so one is only made when the file mentions it; until
@@ -126,28 +169,28 @@ using CEventList = COwningList<CEventInfo>;
 template <class TEvent>
 class CEventSlot {
 public:
-    const TEvent& operator*() const { return m_pEvent ? *m_pEvent : Empty(); }
-    const TEvent* operator->() const { return &**this; }
+    const CEventInfo& operator*() const { return m_nEvent != 0 ? theEvents[m_nEvent] : Empty(); }
+    const CEventInfo* operator->() const { return &**this; }
 
     /// Whether the event has been made; a view that marks events asks first,
     /// so that showing a record does not make its absent events.
-    bool IsMade() const { return m_pEvent != nullptr; }
+    bool IsMade() const { return m_nEvent != 0; }
 
     /// The event itself, made on first use, for the reader and for the marks
     /// the views set.
-    TEvent& Edit()
+    CEventInfo& Edit()
     {
-        if (!m_pEvent)
-            m_pEvent = std::make_unique<TEvent>();
-        return *m_pEvent;
+        if (m_nEvent == 0)
+            m_nEvent = theEvents.Add(TEvent());
+        return theEvents[m_nEvent];
     }
 
 private:
-    static const TEvent& Empty()
+    static const CEventInfo& Empty()
     {
         static const TEvent theEmpty;
         return theEmpty;
     }
 
-    std::unique_ptr<TEvent> m_pEvent;
+    std::uint32_t m_nEvent = 0;
 };

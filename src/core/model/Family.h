@@ -3,7 +3,9 @@
 #include "core/model/CountedList.h"
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
+#include "core/model/Text.h"
 
+#include <cstdint>
 #include <string>
 
 /// One FAM record. Spouses and children are person ids as the file wrote them.
@@ -13,13 +15,13 @@ public:
     CFamily(const CFamily&) = delete;
     CFamily& operator=(const CFamily&) = delete;
 
-    std::wstring m_strId; ///< @F3@
-    std::wstring m_strHusband;
-    std::wstring m_strWife;
-    CStringList m_astrChildren; ///< in file order
+    CText m_strId; ///< @F3@
+    CText m_strHusband;
+    CText m_strWife;
+    CTextList m_astrChildren; ///< in file order
     CEventSlot<CMarriageEvent> m_marriage;
     CEventSlot<CDivorceEvent> m_divorce;
     CEventList m_events;
     CNoteList m_notes;
-    int m_bDivorced = 0; ///< 1 once a DIV line has been read
+    std::int8_t m_bDivorced = 0; ///< 1 once a DIV line has been read
 };

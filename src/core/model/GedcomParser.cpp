@@ -4,7 +4,6 @@
 #include "core/text/WideText.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace {
 
@@ -62,8 +61,7 @@ CTag ClassifyTag(std::wstring_view tag)
     }
 }
 
-template <class TEvent>
-void OpenFixedEvent(TEvent& event, const std::wstring& strValue)
+void OpenFixedEvent(CEventInfo& event, const std::wstring& strValue)
 {
     theGedcomState.m_pCurrentEvent = &event;
     event.m_bPresent = true;
@@ -75,7 +73,7 @@ template <class TEvent>
 void OpenListedEvent(CEventList& events, const std::wstring& strValue)
 {
     if (!theGedcomState.m_bContinuation) {
-        CEventInfo& event = events.Append(std::make_unique<TEvent>());
+        CEventInfo& event = events.Append(TEvent());
         event.m_bPresent = true;
         theGedcomState.m_pCurrentEvent = &event;
     }
@@ -130,7 +128,7 @@ void StoreNote(CNoteList& notes, const std::wstring& strValue)
     if (theGedcomState.m_bContinuation && !notes.IsEmpty())
         notes[notes.GetLast()].m_strText = strValue;
     else
-        notes.Append(std::make_unique<CNote>(strValue));
+        notes.Append(CNote(strValue));
 }
 
 void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::wstring& strValue)
@@ -160,15 +158,10 @@ void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::wstring& str
 
 void AppendRecord(int nRecordKind, const std::wstring& strId)
 {
-    if (nRecordKind == kRecordPerson) {
-        auto pPerson = std::make_unique<CPerson>();
-        pPerson->m_strId = strId;
-        thePersons.Append(std::move(pPerson));
-    } else if (nRecordKind == kRecordFamily) {
-        auto pFamily = std::make_unique<CFamily>();
-        pFamily->m_strId = strId;
-        theFamilies.Append(std::move(pFamily));
-    }
+    if (nRecordKind == kRecordPerson)
+        thePersons.Append().m_strId = strId;
+    else if (nRecordKind == kRecordFamily)
+        theFamilies.Append().m_strId = strId;
 }
 
 } // namespace

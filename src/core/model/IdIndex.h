@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-/// An index of the ids of records that a table keeps in file order, answering
+/// An index of the ids (texts, or handles of stored texts) of records that a table keeps in file order, answering
 /// exactly as a scan from the first record would (the first record with an id
 /// wins) in constant time. Records are indexed as they are first looked up,
 /// so their ids must not change after that.
@@ -13,8 +13,8 @@ class CIdIndex {
 public:
     /// The index of the first of the table's nCount records whose id equals
     /// `id` exactly, or -1; idOf(i) gives the id of record i.
-    template <class TIdOf>
-    int Find(std::wstring_view id, std::size_t nCount, const TIdOf& idOf) const
+    template <class TId, class TIdOf>
+    int Find(TId id, std::size_t nCount, const TIdOf& idOf) const
     {
         CatchUp(nCount, idOf);
         if (m_slots.empty())
@@ -46,6 +46,8 @@ private:
     {
         return static_cast<std::uint32_t>(std::hash<std::wstring_view>()(id));
     }
+    // Text handles are numbers that grow with the file: spread them.
+    static std::uint32_t Hash(std::uint32_t id) { return id * 0x9E3779B1u; }
     std::size_t Mask() const { return m_slots.size() - 1; }
 
     template <class TIdOf>
@@ -75,7 +77,7 @@ private:
     template <class TIdOf>
     void Insert(std::size_t nRecord, const TIdOf& idOf) const
     {
-        const std::wstring_view id = idOf(nRecord);
+        const auto id = idOf(nRecord);
         const std::uint32_t hash = Hash(id);
         for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
             CSlot& entry = m_slots[slot];

@@ -15,6 +15,17 @@ namespace {
 using CPos = std::ptrdiff_t;
 constexpr CPos kNone = -1;
 
+// The stored name fields of a person as wide text, read once for a name.
+struct CNameParts {
+    explicit CNameParts(const CPerson& person)
+        : m_strName(person.m_strName), m_strGiven(person.m_strGiven), m_strSurname(person.m_strSurname)
+    {
+    }
+    std::wstring m_strName;
+    std::wstring m_strGiven;
+    std::wstring m_strSurname;
+};
+
 CPos Find(std::wstring_view text, wchar_t c, CPos from = 0)
 {
     if (from >= static_cast<CPos>(text.size()))
@@ -45,7 +56,7 @@ bool ParenthesisEnd(std::wstring_view name, CPos open, CPos& end)
     return true;
 }
 
-std::wstring_view FirstNameOf(const CPerson& person)
+std::wstring_view FirstNameOf(const CNameParts& person)
 {
     if (!person.m_strGiven.empty())
         return person.m_strGiven;
@@ -71,7 +82,7 @@ std::wstring_view FirstNameOf(const CPerson& person)
 
 // Only the second word before the surname, with a parenthesised part right
 // after it, is the middle name.
-std::wstring_view MiddleNameOf(const CPerson& person)
+std::wstring_view MiddleNameOf(const CNameParts& person)
 {
     const std::wstring_view name = person.m_strName;
     const CPos slash = Find(name, L'/');
@@ -104,7 +115,7 @@ std::wstring_view DropLast(std::wstring_view text)
 
 // The surname between the slashes; with MaidNam1, Married (Maiden) becomes
 // Maiden (Married), composed in `strStorage`.
-std::wstring_view LastNameOf(const CPerson& person, std::wstring& strStorage)
+std::wstring_view LastNameOf(const CNameParts& person, std::wstring& strStorage)
 {
     if (!person.m_strSurname.empty())
         return person.m_strSurname;
@@ -133,7 +144,7 @@ void AppendInitial(std::wstring& strText, std::wstring_view name)
 }
 
 // The first name and, as the options say, the middle name, shortened or not.
-void AppendGivenNames(std::wstring& strText, const CPerson& person)
+void AppendGivenNames(std::wstring& strText, const CNameParts& person)
 {
     const std::wstring_view first = FirstNameOf(person);
     if (!first.empty() && !theNoShortening && Settings.Sh1Nam)
@@ -161,14 +172,13 @@ void AppendNick(std::wstring& strText, const CPerson& person)
     if (!strText.empty())
         strText += L' ';
     strText += L'[';
-    strText += person.m_strNick;
+    person.m_strNick.AppendTo(strText);
     strText += L']';
 }
 
-std::size_t NameCapacity(const CPerson& person)
+std::size_t NameCapacity(const CNameParts& parts)
 {
-    return person.m_strName.size() + person.m_strGiven.size() + person.m_strSurname.size() +
-           person.m_strNick.size() + 8;
+    return parts.m_strName.size() + parts.m_strGiven.size() + parts.m_strSurname.size() + 8;
 }
 
 /// Gives a variable a value for the life of the object and then its old one
@@ -190,23 +200,24 @@ private:
 
 std::wstring CPerson::GetFirstName() const
 {
-    return std::wstring(FirstNameOf(*this));
+    return std::wstring(FirstNameOf(CNameParts(*this)));
 }
 
 std::wstring CPerson::GetMiddleName() const
 {
-    return std::wstring(MiddleNameOf(*this));
+    return std::wstring(MiddleNameOf(CNameParts(*this)));
 }
 
 std::wstring CPerson::GetLastName() const
 {
     std::wstring strStorage;
-    return std::wstring(LastNameOf(*this, strStorage));
+    return std::wstring(LastNameOf(CNameParts(*this), strStorage));
 }
 
 std::wstring CPerson::GetNameAsInTag() const
 {
-    std::wstring strName(TrimRightBlanks(m_strName));
+    std::wstring strName = m_strName;
+    strName.resize(TrimRightBlanks(strName).size());
     for (wchar_t& c : strName) {
         if (c == L'/')
             c = L' ';
@@ -225,14 +236,15 @@ std::wstring CPerson::GetTagNameWithNick() const
 
 std::wstring CPerson::GetDisplayName() const
 {
+    const CNameParts parts(*this);
     std::wstring strStorage;
-    const std::wstring_view last = LastNameOf(*this, strStorage);
+    const std::wstring_view last = LastNameOf(parts, strStorage);
     std::wstring strName;
-    strName.reserve(NameCapacity(*this));
+    strName.reserve(NameCapacity(parts));
     // The blank depends on the first part only, so a surname alone keeps a
     // blank after it.
     if (Settings._1Name1) {
-        AppendGivenNames(strName, *this);
+        AppendGivenNames(strName, parts);
         if (!strName.empty())
             strName += L' ';
         strName += last;
@@ -240,7 +252,7 @@ std::wstring CPerson::GetDisplayName() const
         strName += last;
         if (!strName.empty())
             strName += L' ';
-        AppendGivenNames(strName, *this);
+        AppendGivenNames(strName, parts);
     }
     AppendNick(strName, *this);
     return strName;
@@ -262,13 +274,14 @@ std::wstring CPerson::GetFullNameFirstFirst() const
 
 std::wstring CPerson::GetShortName() const
 {
+    const CNameParts parts(*this);
     std::wstring strStorage;
-    const std::wstring_view first = FirstNameOf(*this);
-    const std::wstring_view last = LastNameOf(*this, strStorage);
+    const std::wstring_view first = FirstNameOf(parts);
+    const std::wstring_view last = LastNameOf(parts, strStorage);
     const std::wstring_view a = Settings._1Name1 ? first : last;
     const std::wstring_view b = Settings._1Name1 ? last : first;
     std::wstring strName;
-    strName.reserve(NameCapacity(*this));
+    strName.reserve(NameCapacity(parts));
     strName += a;
     // Here the blank depends on the second part, so a first name alone, last
     // name first, gets a blank before it.

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "core/model/CountedList.h"
+#include "core/model/Text.h"
 
 #include <string>
 
 /// One NOTE line with its continuation lines joined, or the id of a NOTE record.
 class CNote {
 public:
-    explicit CNote(std::wstring strText);
+    CNote() = default;
+    explicit CNote(std::wstring_view text);
 
-    std::wstring m_strText;
+    CText m_strText;
 
     /// The "Notes" label in the current language, shared by all notes.
     static std::wstring theLabel;
@@ -18,4 +20,4 @@ public:
     static void LoadNoteLabel();
 };
 
-using CNoteList = COwningList<CNote>;
+using CNoteList = CCompactList<CNote>;

@@ -3,6 +3,7 @@
 #include "core/model/CountedList.h"
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
+#include "core/model/Text.h"
 
 #include <string>
 
@@ -15,14 +16,14 @@ public:
     CPerson(const CPerson&) = delete;
     CPerson& operator=(const CPerson&) = delete;
 
-    std::wstring m_strId; ///< @I12@; empty when the record line has none
-    std::wstring m_strName; ///< NAME as written, surname between slashes
-    std::wstring m_strGiven;
-    std::wstring m_strSurname;
-    std::wstring m_strNick;
-    std::wstring m_strSex;
-    std::wstring m_strFamc; ///< the family in which the person is a child
-    CStringList m_astrFams; ///< families in which the person is a spouse, in file order
+    CText m_strId; ///< @I12@; empty when the record line has none
+    CText m_strName; ///< NAME as written, surname between slashes
+    CText m_strGiven;
+    CText m_strSurname;
+    CText m_strNick;
+    CText m_strSex;
+    CText m_strFamc; ///< the family in which the person is a child
+    CTextList m_astrFams; ///< families in which the person is a spouse, in file order
     CEventSlot<CBirthEvent> m_birth;
     CEventSlot<CDeathEvent> m_death;
     CEventSlot<CWillEvent> m_will;

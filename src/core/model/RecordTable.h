@@ -1,31 +1,36 @@
 #pragma once
 
 #include "core/model/IdIndex.h"
+#include "core/model/Text.h"
 
 #include <cassert>
+#include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
-/// A table of owned records in file order, with their last index (-1 when
-/// empty) and a lookup by id that answers exactly as a scan from the first
-/// record would (the first record with the id wins) in constant time.
+/// A table of records in file order, with their last index (-1 when empty)
+/// and a lookup by id that answers exactly as a scan from the first record
+/// would (the first record with the id wins) in constant time. Records lie in
+/// blocks that never move, so a record stays where it is while more are read.
 template <class TRecord>
 class CRecordTable {
 public:
-    /// Takes ownership; returns the new record's index.
-    int Append(std::unique_ptr<TRecord> pRecord)
+    /// A new empty record at the end.
+    TRecord& Append()
     {
-        m_records.push_back(std::move(pRecord));
-        m_nLast = static_cast<int>(m_records.size()) - 1;
-        return m_nLast;
+        const auto nRecord = static_cast<std::size_t>(m_nLast + 1);
+        if ((nRecord >> kBlockBits) == m_blocks.size())
+            m_blocks.push_back(std::make_unique<TRecord[]>(kBlockSize));
+        ++m_nLast;
+        return (*this)[m_nLast];
     }
 
     TRecord& operator[](int nIndex) const
     {
         assert(IsIndex(nIndex));
-        return *m_records[static_cast<std::size_t>(nIndex)];
+        const auto nRecord = static_cast<std::size_t>(nIndex);
+        return m_blocks[nRecord >> kBlockBits][nRecord & (kBlockSize - 1)];
     }
 
     bool IsIndex(int nIndex) const { return nIndex >= 0 && nIndex <= m_nLast; }
@@ -33,28 +38,32 @@ public:
     /// The last index itself, for the names the rest of the program reads it by.
     const int& LastIndex() const { return m_nLast; }
 
-    /// Removes and deletes the records from the last to the first.
     void Clear()
     {
-        while (!m_records.empty()) {
-            std::unique_ptr<TRecord> pRecord = std::move(m_records.back());
-            m_records.pop_back();
-            m_nLast = static_cast<int>(m_records.size()) - 1;
-        }
+        m_blocks.clear();
+        m_blocks.shrink_to_fit();
+        m_nLast = -1;
         m_index.Clear();
     }
 
-    /// The index of the first record whose m_strId equals `id` exactly, or -1.
-    /// Records are indexed as they are first looked up, so ids must not change
-    /// after that.
+    /// The index of the first record whose m_strId is `id`, or -1. Records are
+    /// indexed as they are first looked up, so ids must not change after that.
+    int FindById(CText id) const
+    {
+        return m_index.Find(id.Handle(), static_cast<std::size_t>(m_nLast + 1),
+                            [this](std::size_t nRecord) { return (*this)[static_cast<int>(nRecord)].m_strId.Handle(); });
+    }
     int FindById(std::wstring_view id) const
     {
-        return m_index.Find(id, m_records.size(),
-                            [this](std::size_t nRecord) { return std::wstring_view(m_records[nRecord]->m_strId); });
+        const std::uint32_t nHandle = theTextStore.Find(id);
+        return nHandle == CTextStore::kNotStored ? -1 : FindById(CText::FromHandle(nHandle));
     }
 
 private:
-    std::vector<std::unique_ptr<TRecord>> m_records;
+    static constexpr unsigned kBlockBits = 12;
+    static constexpr std::size_t kBlockSize = std::size_t(1) << kBlockBits;
+
+    std::vector<std::unique_ptr<TRecord[]>> m_blocks;
     int m_nLast = -1;
     CIdIndex m_index;
 };

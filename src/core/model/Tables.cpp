@@ -35,40 +35,52 @@ std::optional<std::wstring_view> PointerOf(std::wstring_view text)
 
 } // namespace
 
-int FindPersonById(const std::wstring& strId)
+int FindPersonById(const CText& id)
 {
-    return strId.empty() ? -1 : thePersons.FindById(strId);
+    return id.empty() ? -1 : thePersons.FindById(id);
 }
 
-int FindFamilyById(const std::wstring& strId)
+int FindPersonById(std::wstring_view id)
 {
-    return theFamilies.FindById(strId);
+    return id.empty() ? -1 : thePersons.FindById(id);
+}
+
+int FindFamilyById(const CText& id)
+{
+    return theFamilies.FindById(id);
+}
+
+int FindFamilyById(std::wstring_view id)
+{
+    return theFamilies.FindById(id);
 }
 
 int FindParentIndex(int nPerson, CMessages& messages)
 {
     if (!thePersons.IsIndex(nPerson))
         return -1;
-    const std::wstring& strFamc = thePersons[nPerson].m_strFamc;
-    if (strFamc.empty())
+    const CText famc = thePersons[nPerson].m_strFamc;
+    if (famc.empty())
         return WarnNoParents(messages);
-    const int nFamily = FindFamilyById(strFamc);
+    const int nFamily = FindFamilyById(famc);
     if (nFamily < 0)
         return WarnNoParents(messages);
     const CFamily& family = theFamilies[nFamily];
-    const std::wstring& strParent = family.m_strHusband.empty() ? family.m_strWife : family.m_strHusband;
-    if (strParent.empty())
+    const CText parent = family.m_strHusband.empty() ? family.m_strWife : family.m_strHusband;
+    if (parent.empty())
         return WarnNoParents(messages);
-    const int nParent = FindPersonById(strParent);
+    const int nParent = FindPersonById(parent);
     return nParent < 0 ? WarnNoParents(messages) : nParent;
 }
 
-std::wstring_view ResolveNoteText(const std::wstring& strText)
+std::wstring ResolveNoteText(const CText& text)
 {
+    std::wstring strText = text.Str();
     const std::optional<std::wstring_view> pointer = PointerOf(strText);
     if (!pointer)
         return strText;
-    return theNoteRecords.FindText(*pointer).value_or(strText);
+    const std::optional<std::wstring_view> recordText = theNoteRecords.FindText(*pointer);
+    return recordText ? std::wstring(*recordText) : strText;
 }
 
 void ClearTables()
@@ -76,4 +88,9 @@ void ClearTables()
     thePersons.Clear();
     theFamilies.Clear();
     theNoteRecords.Clear();
+    theEvents.Clear();
+    CTextList::ClearPool();
+    CNoteList::ClearPool();
+    CCompactList<std::uint32_t>::ClearPool();
+    theTextStore.Clear();
 }

@@ -21,10 +21,16 @@ extern const int& theLastFamilyIndex;
 extern CNoteRecordTable theNoteRecords;
 
 /// The first person with the id, or -1; an empty id is never looked up.
-int FindPersonById(const std::wstring& strId);
+int FindPersonById(const CText& id);
+int FindPersonById(std::wstring_view id);
+inline int FindPersonById(const std::wstring& strId) { return FindPersonById(std::wstring_view(strId)); }
+inline int FindPersonById(const wchar_t* pszId) { return FindPersonById(std::wstring_view(pszId)); }
 
 /// The first family with the id, or -1; an empty id finds a family without one.
-int FindFamilyById(const std::wstring& strId);
+int FindFamilyById(const CText& id);
+int FindFamilyById(std::wstring_view id);
+inline int FindFamilyById(const std::wstring& strId) { return FindFamilyById(std::wstring_view(strId)); }
+inline int FindFamilyById(const wchar_t* pszId) { return FindFamilyById(std::wstring_view(pszId)); }
 
 /// The person's father, else mother. A missing link of any kind gives -1 and
 /// one warning added to `messages`.
@@ -32,7 +38,7 @@ int FindParentIndex(int nPerson, CMessages& messages);
 
 /// What a note shows: the text of the note record that its whole value points
 /// to, else the value as written.
-std::wstring_view ResolveNoteText(const std::wstring& strText);
+std::wstring ResolveNoteText(const CText& text);
 
-/// Deletes every person, then every family, then the note records.
+/// Empties the model: persons, families, note records, events and texts.
 void ClearTables();

@@ -145,13 +145,13 @@ CTreeWalker::CRange CTreeWalker::MembersOf(int nFamily)
     members.m_nFirst = m_anMemberPool.size();
     const CFamily& family = theFamilies[nFamily];
     if (m_mode == Ancestors) {
-        for (const std::wstring* pId : {&family.m_strHusband, &family.m_strWife}) {
+        for (const CText* pId : {&family.m_strHusband, &family.m_strWife}) {
             const int nParent = FindPersonById(*pId);
             if (nParent >= 0)
                 m_anMemberPool.push_back(nParent);
         }
     } else {
-        const CStringList& children = family.m_astrChildren;
+        const CTextList& children = family.m_astrChildren;
         for (int j = 0; j <= children.GetLast(); ++j) {
             const int nChild = FindPersonById(children[j]);
             if (nChild < 0)

@@ -58,7 +58,7 @@ TEST_F(GedcomRobustnessTest, BadInputIsReadWithoutHarm)
     }
     Read("0 @" + longId + "@ INDI\n1 FAMS @" + longId + "@\n");
     ASSERT_EQ(theLastPersonIndex, 0);
-    EXPECT_EQ(thePersons[0].m_strId.size(), longId.size() + 2);
+    EXPECT_EQ(thePersons[0].m_strId.Str().size(), longId.size() + 2);
 
     std::string deep = "0 @I1@ INDI\n";
     for (int i = 0; i < 100000; ++i)

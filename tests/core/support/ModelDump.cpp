@@ -34,7 +34,7 @@ std::wstring DumpTables()
         out += L"INDI " + person.m_strId + L" name " + person.m_strName + L" givn " + person.m_strGiven +
                L" surn " + person.m_strSurname + L" nick " + person.m_strNick + L" sex " + person.m_strSex +
                L" famc " + person.m_strFamc + L"\n";
-        for (const std::wstring& strFams : person.m_astrFams)
+        for (const CText& strFams : person.m_astrFams)
             out += L" fams " + strFams + L"\n";
         DumpEvent(L"birt", *person.m_birth, out);
         DumpEvent(L"deat", *person.m_death, out);
@@ -50,7 +50,7 @@ std::wstring DumpTables()
         const CFamily& family = theFamilies[i];
         out += L"FAM " + family.m_strId + L" husb " + family.m_strHusband + L" wife " + family.m_strWife +
                L" divorced " + std::to_wstring(family.m_bDivorced) + L"\n";
-        for (const std::wstring& strChild : family.m_astrChildren)
+        for (const CText& strChild : family.m_astrChildren)
             out += L" chil " + strChild + L"\n";
         DumpEvent(L"marr", *family.m_marriage, out);
         DumpEvent(L"div", *family.m_divorce, out);

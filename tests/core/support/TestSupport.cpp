@@ -41,9 +41,7 @@ CTempFolder::~CTempFolder()
 
 CPerson& AddPerson(const CTestPerson& test)
 {
-    auto pPerson = std::make_unique<CPerson>();
-    CPerson& person = *pPerson;
-    thePersons.Append(std::move(pPerson));
+    CPerson& person = thePersons.Append();
     person.m_strId = test.m_strId;
     person.m_strFamc = test.m_strFamc;
     for (const std::wstring& strFams : test.m_astrFams)
@@ -62,14 +60,12 @@ CPerson& AddPerson(const CTestPerson& test)
 CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children)
 {
-    auto pFamily = std::make_unique<CFamily>();
-    pFamily->m_strId = strId;
-    pFamily->m_strHusband = strHusband;
-    pFamily->m_strWife = strWife;
+    CFamily& family = theFamilies.Append();
+    family.m_strId = strId;
+    family.m_strHusband = strHusband;
+    family.m_strWife = strWife;
     for (const wchar_t* pszChild : children)
-        pFamily->m_astrChildren.Append(pszChild);
-    CFamily& family = *pFamily;
-    theFamilies.Append(std::move(pFamily));
+        family.m_astrChildren.Append(pszChild);
     return family;
 }
 

@@ -39,7 +39,7 @@ void ManWithTwoWives()
     CFamily& first = AddFamily(L"@F1@", L"@I1@", L"@I2@");
     first.m_marriage.Edit().m_bPresent = true;
     first.m_marriage.Edit().m_strDate = L"1925";
-    first.m_notes.Append(std::make_unique<CNote>(L"Met in Kiev"));
+    first.m_notes.Append(CNote(L"Met in Kiev"));
     AddFamily(L"@F2@", L"@I1@", L"@I3@");
 }
 
@@ -101,7 +101,7 @@ void FamilyNotePointingToRecord()
     theNoteRecords.Append(L"@N1@", L"Met in Kiev");
     AddPerson({.m_strId = L"@I1@", .m_strName = L"Ivan /Petrov/", .m_strSex = L"M", .m_astrFams = {L"@F1@"}});
     AddPerson({.m_strId = L"@I2@", .m_strName = L"Anna /Ivanova/", .m_strSex = L"F"});
-    AddFamily(L"@F1@", L"@I1@", L"@I2@").m_notes.Append(std::make_unique<CNote>(L"@N1@"));
+    AddFamily(L"@F1@", L"@I1@", L"@I2@").m_notes.Append(CNote(L"@N1@"));
 }
 
 // The person is its family's husband too, so taking the wrong side shows.

@@ -21,7 +21,7 @@ class PersonPageTest : public CViewBuilderTest {};
 template <class TEvent = CEventInfo>
 CEventInfo& AddEvent(CEventList& list, const wchar_t* pszValue)
 {
-    CEventInfo& event = list.Append(std::make_unique<TEvent>());
+    CEventInfo& event = list.Append(TEvent());
     event.m_strValue = pszValue;
     return event;
 }
@@ -29,7 +29,7 @@ CEventInfo& AddEvent(CEventList& list, const wchar_t* pszValue)
 void AddNotes(CNoteList& notes, std::initializer_list<const wchar_t*> texts)
 {
     for (const wchar_t* pszText : texts)
-        notes.Append(std::make_unique<CNote>(pszText));
+        notes.Append(CNote(pszText));
 }
 
 void OnlyName() { AddPerson({.m_strId = L"@I1@", .m_strName = L"John /Smith/"}); }
@@ -88,13 +88,13 @@ void NotesUnderEvents()
 {
     CPerson& person = AddPerson({.m_strId = L"@I1@", .m_strName = L"Olga /Ivanova/", .m_strSex = L"F"});
     person.m_christening.Edit().m_bPresent = true;
-    CDeathEvent& death = person.m_death.Edit();
+    CEventInfo& death = person.m_death.Edit();
     death.m_bPresent = true;
     death.m_strDate = L"3 MAR 1980";
     death.m_strAge = L"80";
     death.m_strCause = L"Fever";
     AddNotes(death.m_notes, {L"Quiet"});
-    CBurialEvent& burial = person.m_burial.Edit();
+    CEventInfo& burial = person.m_burial.Edit();
     burial.m_strDate = L"1980";
     burial.m_strPlace = L"Novgorod";
     AddNotes(burial.m_notes, {L"a", L"b"});
@@ -106,7 +106,7 @@ void NotesPointingToRecords()
 {
     theNoteRecords.Append(L"@N1@", L"Shared<br>text");
     CPerson& person = AddPerson({.m_strId = L"@I1@", .m_strName = L"Eva /Berg/", .m_strSex = L"F"});
-    CBirthEvent& birth = person.m_birth.Edit();
+    CEventInfo& birth = person.m_birth.Edit();
     birth.m_strDate = L"1900";
     AddNotes(birth.m_notes, {L"@N1@"});
     AddNotes(person.m_notes, {L"@N1@", L"@N2@"});

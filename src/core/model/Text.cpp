@@ -1,0 +1,247 @@
+#include "core/model/Text.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+CTextStore theTextStore;
+
+namespace {
+
+// A handle is a block number and an offset in that block. A text starts
+// within the first kBlockBytes of its block; a longer one gets a block of
+// its own size.
+constexpr unsigned kOffsetBits = 22;
+constexpr std::size_t kBlockBytes = std::size_t(1) << kOffsetBits;
+constexpr std::size_t kMaxBlocks = std::size_t(1) << (32 - kOffsetBits);
+
+// Characters are kept as UTF-8 for every unit below 0x200000, surrogates
+// included, and any other 32-bit unit as a marker byte and its four bytes,
+// so that every wide text comes back unit for unit.
+constexpr unsigned char kWideMarker = 0xF8;
+
+void Encode(std::wstring_view text, std::string& out)
+{
+    out.clear();
+    for (const wchar_t c : text) {
+        const auto u = static_cast<std::uint32_t>(c);
+        if (u < 0x80) {
+            out.push_back(static_cast<char>(u));
+        } else if (u < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        } else if (u < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        } else if (u < 0x200000) {
+            out.push_back(static_cast<char>(0xF0 | (u >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(kWideMarker));
+            for (int nShift = 24; nShift >= 0; nShift -= 8)
+                out.push_back(static_cast<char>((u >> nShift) & 0xFF));
+        }
+    }
+}
+
+void Decode(std::string_view bytes, std::wstring& out)
+{
+    out.reserve(out.size() + bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* const pEnd = p + bytes.size();
+    while (p < pEnd) {
+        const unsigned char lead = *p++;
+        std::uint32_t u = lead;
+        int nMore = 0;
+        if (lead == kWideMarker) {
+            u = 0;
+            nMore = 4;
+            for (; nMore > 0 && p < pEnd; --nMore)
+                u = u << 8 | *p++;
+        } else if (lead >= 0xF0) {
+            u = lead & 0x07;
+            nMore = 3;
+        } else if (lead >= 0xE0) {
+            u = lead & 0x0F;
+            nMore = 2;
+        } else if (lead >= 0xC0) {
+            u = lead & 0x1F;
+            nMore = 1;
+        }
+        for (; nMore > 0 && p < pEnd; --nMore)
+            u = u << 6 | (*p++ & 0x3F);
+        out.push_back(static_cast<wchar_t>(u));
+    }
+}
+
+// The length before the bytes, seven bits to a byte.
+std::size_t PutLength(std::size_t nLength, char* pOut)
+{
+    std::size_t n = 0;
+    do {
+        const auto bits = static_cast<unsigned char>(nLength & 0x7F);
+        nLength >>= 7;
+        pOut[n++] = static_cast<char>(nLength ? bits | 0x80 : bits);
+    } while (nLength);
+    return n;
+}
+
+std::size_t LengthSize(std::size_t nLength)
+{
+    std::size_t n = 1;
+    while (nLength >>= 7)
+        ++n;
+    return n;
+}
+
+std::size_t Hash(std::string_view bytes)
+{
+    return std::hash<std::string_view>()(bytes);
+}
+
+} // namespace
+
+std::uint32_t CTextStore::Store(std::wstring_view text)
+{
+    if (text.empty())
+        return 0;
+    Encode(text, m_strBytes);
+    if (m_slots.empty() || 2 * (m_nCount + 1) > m_slots.size())
+        Grow();
+    const std::size_t nSlot = Slot(m_strBytes, Hash(m_strBytes));
+    if (m_slots[nSlot] != 0)
+        return m_slots[nSlot];
+    const std::uint32_t nHandle = Place(m_strBytes);
+    if (nHandle != 0) {
+        m_slots[nSlot] = nHandle;
+        ++m_nCount;
+    }
+    return nHandle;
+}
+
+std::uint32_t CTextStore::Find(std::wstring_view text) const
+{
+    if (text.empty())
+        return 0;
+    if (m_slots.empty())
+        return kNotStored;
+    std::string bytes;
+    Encode(text, bytes);
+    const std::uint32_t nHandle = m_slots[Slot(bytes, Hash(bytes))];
+    return nHandle != 0 ? nHandle : kNotStored;
+}
+
+std::string_view CTextStore::Bytes(std::uint32_t nHandle) const
+{
+    if (nHandle == 0)
+        return {};
+    const char* p = m_blocks[nHandle >> kOffsetBits].get() + (nHandle & (kBlockBytes - 1));
+    std::size_t nLength = 0;
+    for (unsigned nShift = 0;; nShift += 7) {
+        const auto byte = static_cast<unsigned char>(*p++);
+        nLength |= static_cast<std::size_t>(byte & 0x7F) << nShift;
+        if (!(byte & 0x80))
+            break;
+    }
+    return {p, nLength};
+}
+
+std::wstring CTextStore::Read(std::uint32_t nHandle) const
+{
+    std::wstring text;
+    AppendTo(nHandle, text);
+    return text;
+}
+
+void CTextStore::AppendTo(std::uint32_t nHandle, std::wstring& out) const
+{
+    Decode(Bytes(nHandle), out);
+}
+
+
+void CTextStore::Clear()
+{
+    m_blocks.clear();
+    m_blocks.shrink_to_fit();
+    m_nUsed = m_nLastSize = m_nBytes = 0;
+    m_slots.clear();
+    m_slots.shrink_to_fit();
+    m_nCount = 0;
+    m_bFull = false;
+}
+
+// Linear probing from the text's hash: the slot that holds it, or the free
+// slot where it belongs.
+std::size_t CTextStore::Slot(std::string_view bytes, std::size_t nHash) const
+{
+    const std::size_t nMask = m_slots.size() - 1;
+    for (std::size_t nSlot = nHash & nMask;; nSlot = (nSlot + 1) & nMask) {
+        const std::uint32_t nHandle = m_slots[nSlot];
+        if (nHandle == 0 || Bytes(nHandle) == bytes)
+            return nSlot;
+    }
+}
+
+void CTextStore::Grow()
+{
+    std::vector<std::uint32_t> old(std::max<std::size_t>(1024, 2 * m_slots.size()), 0);
+    old.swap(m_slots);
+    for (const std::uint32_t nHandle : old) {
+        if (nHandle == 0)
+            continue;
+        const std::string_view bytes = Bytes(nHandle);
+        m_slots[Slot(bytes, Hash(bytes))] = nHandle;
+    }
+}
+
+std::uint32_t CTextStore::Place(std::string_view bytes)
+{
+    const std::size_t nEntry = LengthSize(bytes.size()) + bytes.size();
+    // The first block starts with an unused byte, so that no text gets handle 0.
+    if (m_blocks.empty() || m_nUsed >= kBlockBytes || m_nUsed + nEntry > m_nLastSize) {
+        if (m_blocks.size() == kMaxBlocks) {
+            m_bFull = true;
+            return 0;
+        }
+        m_nLastSize = std::max(kBlockBytes, nEntry + 1);
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nLastSize));
+        m_nBytes += m_nLastSize;
+        m_nUsed = m_blocks.size() == 1 ? 1 : 0;
+    }
+    char* pEntry = m_blocks.back().get() + m_nUsed;
+    const std::size_t nLengthSize = PutLength(bytes.size(), pEntry);
+    std::memcpy(pEntry + nLengthSize, bytes.data(), bytes.size());
+    const auto nHandle = static_cast<std::uint32_t>((m_blocks.size() - 1) << kOffsetBits | m_nUsed);
+    m_nUsed += nEntry;
+    return nHandle;
+}
+
+bool CText::operator==(std::wstring_view text) const
+{
+    const std::uint32_t nHandle = theTextStore.Find(text);
+    return nHandle == m_nHandle;
+}
+
+std::wstring operator+(const std::wstring& left, const CText& right)
+{
+    std::wstring text = left;
+    right.AppendTo(text);
+    return text;
+}
+
+std::wstring operator+(const CText& left, std::wstring_view right)
+{
+    std::wstring text = left.Str();
+    text += right;
+    return text;
+}
+
+std::wstring operator+(const wchar_t* pszLeft, const CText& right)
+{
+    std::wstring text = pszLeft;
+    right.AppendTo(text);
+    return text;
+}
