@@ -1,5 +1,6 @@
 #include "core/model/GedcomFile.h"
 
+#include "core/model/Text.h"
 #include "core/text/Ansel.h"
 #include "core/text/WideText.h"
 
@@ -191,6 +192,18 @@ bool CGedcomFile::ReadLine(std::wstring& line)
     if (!ReadByteLine(bytes))
         return false;
     Decode(bytes, line);
+    return true;
+}
+
+bool CGedcomFile::ReadTextLine(std::string_view& line)
+{
+    if (!ReadByteLine(line))
+        return false;
+    if (IsAscii(line) || (!m_bAnsel && IsUtf8(line)))
+        return true;
+    Decode(line, m_strWide);
+    EncodeText(m_strWide, m_strEncoded);
+    line = m_strEncoded;
     return true;
 }
 

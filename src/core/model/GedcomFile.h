@@ -30,6 +30,9 @@ public:
 
     /// The next line that is not empty, without its line end; false at the end.
     bool ReadLine(std::wstring& line);
+    /// The same line in the model's encoding of text (EncodeText): valid
+    /// UTF-8 and ASCII lines are that already and are not copied.
+    bool ReadTextLine(std::string_view& line);
 
     /// The header's CHAR line said ANSEL. A byte-order mark outweighs it.
     void SetAnsel(bool bAnsel) { m_bAnsel = bAnsel && !m_bByteOrderMark; }
@@ -69,4 +72,6 @@ private:
     std::optional<CUtf16ToUtf8> m_utf16;
     std::vector<char> m_raw; ///< UTF-16 bytes before they become UTF-8
     bool m_bAnsel = false;
+    std::wstring m_strWide; ///< a line in another encoding, decoded
+    std::string m_strEncoded; ///< and encoded again as the model's text
 };

@@ -14,63 +14,74 @@ enum class CTag {
 
 // A tag of three to five characters as one number, so that a line costs one
 // switch rather than a chain of string comparisons.
-constexpr std::uint64_t TagKey(std::wstring_view tag)
+constexpr std::uint64_t TagKey(std::string_view tag)
 {
     if (tag.size() < 3 || tag.size() > 5)
         return 0;
     std::uint64_t key = 0;
-    for (const wchar_t c : tag) {
-        if (c <= 0 || c > 0x7F)
+    for (const char c : tag) {
+        if (c <= 0)
             return 0;
         key = key << 8 | static_cast<std::uint64_t>(c);
     }
     return key;
 }
 
-CTag ClassifyTag(std::wstring_view tag)
+CTag ClassifyTag(std::string_view tag)
 {
     switch (TagKey(tag)) {
-    case TagKey(L"NAME"): return CTag::Name;
-    case TagKey(L"NICK"): return CTag::Nick;
-    case TagKey(L"GIVN"): return CTag::Givn;
-    case TagKey(L"SURN"): return CTag::Surn;
-    case TagKey(L"SEX"): return CTag::Sex;
-    case TagKey(L"FAMS"): return CTag::Fams;
-    case TagKey(L"FAMC"): return CTag::Famc;
-    case TagKey(L"BIRT"): return CTag::Birt;
-    case TagKey(L"CHR"): return CTag::Chr;
-    case TagKey(L"DEAT"): return CTag::Deat;
-    case TagKey(L"WILL"): return CTag::Will;
-    case TagKey(L"BURI"): return CTag::Buri;
-    case TagKey(L"OCCU"): return CTag::Occu;
-    case TagKey(L"RELI"): return CTag::Reli;
-    case TagKey(L"EVEN"): return CTag::Even;
-    case TagKey(L"HUSB"): return CTag::Husb;
-    case TagKey(L"WIFE"): return CTag::Wife;
-    case TagKey(L"CHIL"): return CTag::Chil;
-    case TagKey(L"MARR"): return CTag::Marr;
-    case TagKey(L"DIV"): return CTag::Div;
-    case TagKey(L"NOTE"): return CTag::Note;
-    case TagKey(L"SNOTE"): return CTag::Note; // GEDCOM 7's pointer to a shared note
-    case TagKey(L"TYPE"): return CTag::Type;
-    case TagKey(L"DATE"): return CTag::Date;
-    case TagKey(L"AGE"): return CTag::Age;
-    case TagKey(L"CAUS"): return CTag::Caus;
-    case TagKey(L"PLAC"): return CTag::Plac;
+    case TagKey("NAME"): return CTag::Name;
+    case TagKey("NICK"): return CTag::Nick;
+    case TagKey("GIVN"): return CTag::Givn;
+    case TagKey("SURN"): return CTag::Surn;
+    case TagKey("SEX"): return CTag::Sex;
+    case TagKey("FAMS"): return CTag::Fams;
+    case TagKey("FAMC"): return CTag::Famc;
+    case TagKey("BIRT"): return CTag::Birt;
+    case TagKey("CHR"): return CTag::Chr;
+    case TagKey("DEAT"): return CTag::Deat;
+    case TagKey("WILL"): return CTag::Will;
+    case TagKey("BURI"): return CTag::Buri;
+    case TagKey("OCCU"): return CTag::Occu;
+    case TagKey("RELI"): return CTag::Reli;
+    case TagKey("EVEN"): return CTag::Even;
+    case TagKey("HUSB"): return CTag::Husb;
+    case TagKey("WIFE"): return CTag::Wife;
+    case TagKey("CHIL"): return CTag::Chil;
+    case TagKey("MARR"): return CTag::Marr;
+    case TagKey("DIV"): return CTag::Div;
+    case TagKey("NOTE"): return CTag::Note;
+    case TagKey("SNOTE"): return CTag::Note; // GEDCOM 7's pointer to a shared note
+    case TagKey("TYPE"): return CTag::Type;
+    case TagKey("DATE"): return CTag::Date;
+    case TagKey("AGE"): return CTag::Age;
+    case TagKey("CAUS"): return CTag::Caus;
+    case TagKey("PLAC"): return CTag::Plac;
     default: return CTag::Other;
     }
 }
 
-void OpenFixedEvent(CEventInfo& event, const std::wstring& strValue)
+// Values that many records repeat are kept once; see CTextStore.
+CText Shared(std::string_view value)
+{
+    return CText::Shared(value);
+}
+
+CText Added(std::string_view value)
+{
+    return CText::Added(value);
+}
+
+void OpenFixedEvent(CEventInfo& event, std::string_view value)
 {
     theGedcomState.m_pCurrentEvent = &event;
     event.m_bPresent = true;
-    event.m_strValue = strValue;
+    event.m_strValue = Shared(value);
 }
 
 // OCCU, RELI and EVEN: a continued line rewrites the event it opened.
 template <class TEvent>
-void OpenListedEvent(CEventList& events, const std::wstring& strValue)
+void OpenListedEvent(CEventList& events, std::string_view value)
 {
     if (!theGedcomState.m_bContinuation) {
         CEventInfo& event = events.Append(TEvent());
@@ -78,19 +89,19 @@ void OpenListedEvent(CEventList& events, const std::wstring& strValue)
         theGedcomState.m_pCurrentEvent = &event;
     }
     if (theGedcomState.m_pCurrentEvent)
-        theGedcomState.m_pCurrentEvent->m_strValue = strValue;
+        theGedcomState.m_pCurrentEvent->m_strValue = Shared(value);
 }
 
-bool ParsePersonTag(CPerson& person, CTag tag, const std::wstring& strValue)
+bool ParsePersonTag(CPerson& person, CTag tag, std::string_view strValue)
 {
     switch (tag) {
-    case CTag::Name: person.m_strName = strValue; break;
-    case CTag::Nick: person.m_strNick = strValue; break;
-    case CTag::Givn: person.m_strGiven = strValue; break;
-    case CTag::Surn: person.m_strSurname = strValue; break;
-    case CTag::Sex: person.m_strSex = strValue; break;
-    case CTag::Fams: person.m_astrFams.Append(strValue); break;
-    case CTag::Famc: person.m_strFamc = strValue; break;
+    case CTag::Name: person.m_strName = Added(strValue); break;
+    case CTag::Nick: person.m_strNick = Added(strValue); break;
+    case CTag::Givn: person.m_strGiven = Shared(strValue); break;
+    case CTag::Surn: person.m_strSurname = Shared(strValue); break;
+    case CTag::Sex: person.m_strSex = Shared(strValue); break;
+    case CTag::Fams: person.m_astrFams.Append(Added(strValue)); break;
+    case CTag::Famc: person.m_strFamc = Added(strValue); break;
     case CTag::Birt: OpenFixedEvent(person.m_birth.Edit(), strValue); break;
     case CTag::Chr: OpenFixedEvent(person.m_christening.Edit(), strValue); break;
     case CTag::Deat: OpenFixedEvent(person.m_death.Edit(), strValue); break;
@@ -104,12 +115,12 @@ bool ParsePersonTag(CPerson& person, CTag tag, const std::wstring& strValue)
     return true;
 }
 
-bool ParseFamilyTag(CFamily& family, CTag tag, const std::wstring& strValue)
+bool ParseFamilyTag(CFamily& family, CTag tag, std::string_view strValue)
 {
     switch (tag) {
-    case CTag::Husb: family.m_strHusband = strValue; break;
-    case CTag::Wife: family.m_strWife = strValue; break;
-    case CTag::Chil: family.m_astrChildren.Append(strValue); break;
+    case CTag::Husb: family.m_strHusband = Added(strValue); break;
+    case CTag::Wife: family.m_strWife = Added(strValue); break;
+    case CTag::Chil: family.m_astrChildren.Append(Added(strValue)); break;
     case CTag::Marr: OpenFixedEvent(family.m_marriage.Edit(), strValue); break;
     case CTag::Div:
         family.m_bDivorced = 1;
@@ -123,15 +134,19 @@ bool ParseFamilyTag(CFamily& family, CTag tag, const std::wstring& strValue)
 
 // A continued note arrives again with more text and takes the place of the
 // note it made before.
-void StoreNote(CNoteList& notes, const std::wstring& strValue)
+void StoreNote(CNoteList& notes, std::string_view value)
 {
-    if (theGedcomState.m_bContinuation && !notes.IsEmpty())
-        notes[notes.GetLast()].m_strText = strValue;
-    else
-        notes.Append(CNote(strValue));
+    if (theGedcomState.m_bContinuation && !notes.IsEmpty()) {
+        notes[notes.GetLast()].m_strText = Added(value);
+    } else {
+        CNote::LoadNoteLabel();
+        CNote note;
+        note.m_strText = Added(value);
+        notes.Append(note);
+    }
 }
 
-void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::wstring& strValue)
+void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::string& strValue)
 {
     CEventInfo* pEvent = theGedcomState.m_pCurrentEvent;
     if (tag == CTag::Note) {
@@ -144,29 +159,29 @@ void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::wstring& str
     if (!pEvent)
         return;
     switch (tag) {
-    case CTag::Type: pEvent->m_strType = strValue; break;
-    case CTag::Date: pEvent->m_strDate = strValue; break;
-    case CTag::Age: pEvent->m_strAge = strValue; break;
-    case CTag::Caus: pEvent->m_strCause = strValue; break;
+    case CTag::Type: pEvent->m_strType = Shared(strValue); break;
+    case CTag::Date: pEvent->m_strDate = Shared(strValue); break;
+    case CTag::Age: pEvent->m_strAge = Shared(strValue); break;
+    case CTag::Caus: pEvent->m_strCause = Shared(strValue); break;
     case CTag::Plac:
         NormalisePlace(strValue);
-        pEvent->m_strPlace = strValue;
+        pEvent->m_strPlace = Shared(strValue);
         break;
     default: break;
     }
 }
 
-void AppendRecord(int nRecordKind, const std::wstring& strId)
+void AppendRecord(int nRecordKind, std::string_view id)
 {
     if (nRecordKind == kRecordPerson)
-        thePersons.Append().m_strId = strId;
+        thePersons.Append().m_strId = Added(id);
     else if (nRecordKind == kRecordFamily)
-        theFamilies.Append().m_strId = strId;
+        theFamilies.Append().m_strId = Added(id);
 }
 
 } // namespace
 
-void ParseGedcomLine(int nRecordKind, int nLevel, const std::wstring& strTag, std::wstring& strValue)
+void ParseGedcomLine(int nRecordKind, int nLevel, std::string_view strTag, std::string& strValue)
 {
     if (nLevel == 0 && strTag.empty()) {
         AppendRecord(nRecordKind, strValue);
@@ -186,39 +201,51 @@ void ParseGedcomLine(int nRecordKind, int nLevel, const std::wstring& strTag, st
     }
 }
 
-void NormalisePlace(std::wstring& strPlace)
+template <class TChar>
+void NormalisePlace(std::basic_string<TChar>& strPlace)
 {
-    if (!strPlace.empty() && strPlace.back() == L',')
+    if (!strPlace.empty() && strPlace.back() == ',')
         strPlace.pop_back();
-    if (strPlace.empty() || strPlace.back() != L'.')
-        strPlace.push_back(L'.');
-    if (strPlace.find(L',') == std::wstring::npos && strPlace.find(L"  ") == std::wstring::npos)
+    if (strPlace.empty() || strPlace.back() != '.')
+        strPlace.push_back('.');
+    const TChar twoBlanks[] = {' ', ' ', 0};
+    if (strPlace.find(TChar(',')) == strPlace.npos && strPlace.find(twoBlanks) == strPlace.npos)
         return;
     // One buffer for every place: a new string per place would churn the heap.
-    static thread_local std::wstring theNormal;
+    static thread_local std::basic_string<TChar> theNormal;
     theNormal.clear();
     for (std::size_t i = 0; i < strPlace.size(); ++i) {
-        if (strPlace[i] != L',')
+        if (strPlace[i] != ',')
             theNormal.push_back(strPlace[i]);
-        else if (i == 0 || strPlace[i - 1] != L',') // a run of commas is one comma
-            theNormal.append(L", ");
+        else if (i == 0 || strPlace[i - 1] != ',') // a run of commas is one comma
+            theNormal.append({TChar(','), TChar(' ')});
     }
-    CollapseBlanks(theNormal);
+    // Then a run of blanks is one blank.
+    std::size_t nOut = 0;
+    for (std::size_t nIn = 0; nIn < theNormal.size(); ++nIn) {
+        if (theNormal[nIn] == ' ' && nOut > 0 && theNormal[nOut - 1] == ' ')
+            continue;
+        theNormal[nOut++] = theNormal[nIn];
+    }
+    theNormal.resize(nOut);
     strPlace.assign(theNormal);
 }
+
+template void NormalisePlace(std::string& strPlace);
+template void NormalisePlace(std::wstring& strPlace);
 
 // A normalised place ends with a period, so normalising it with more text
 // after it changes only the new text, and in the same way as that text alone;
 // a lone comma is removed as the last character.
-void AppendContinuation(const std::wstring& strTag, std::wstring& strValue, std::wstring_view piece)
+void AppendContinuation(std::string_view strTag, std::string& strValue, std::string_view piece)
 {
-    if (strTag != L"PLAC" || !theGedcomState.m_pCurrentEvent) {
+    if (strTag != "PLAC" || !theGedcomState.m_pCurrentEvent) {
         strValue.append(piece);
         return;
     }
-    if (piece.empty() || piece == L",")
+    if (piece.empty() || piece == ",")
         return;
-    std::wstring normal(piece);
+    std::string normal(piece);
     NormalisePlace(normal);
     strValue += normal;
 }

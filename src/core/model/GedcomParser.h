@@ -10,13 +10,16 @@
 /// SNOTE, read as NOTE) in
 /// the record appended last or in the current event. PLAC values are
 /// normalised in `strValue` itself.
-void ParseGedcomLine(int nRecordKind, int nLevel, const std::wstring& strTag, std::wstring& strValue);
+/// Takes the line in the model's encoding of text (see EncodeText).
+void ParseGedcomLine(int nRecordKind, int nLevel, std::string_view strTag, std::string& strValue);
 
-/// Moscow,Russia becomes "Moscow, Russia." and an empty place a lone period.
-void NormalisePlace(std::wstring& strPlace);
+/// Moscow,Russia becomes "Moscow, Russia." and an empty place a lone period;
+/// for wide text and for the model's encoding of it.
+template <class TChar>
+void NormalisePlace(std::basic_string<TChar>& strPlace);
 
 /// Appends a continuation line's text to a value that ParseGedcomLine will
 /// receive once with all its continuation lines, so that it stores what it
 /// would have stored had it received the value after each of them. Only a
 /// place changes: it is normalised at every line.
-void AppendContinuation(const std::wstring& strTag, std::wstring& strValue, std::wstring_view piece);
+void AppendContinuation(std::string_view strTag, std::string& strValue, std::string_view piece);

@@ -3,6 +3,7 @@
 #include "core/model/GedcomFile.h"
 #include "core/model/GedcomParser.h"
 #include "core/model/Tables.h"
+#include "core/model/Text.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
@@ -11,6 +12,7 @@
 #include "core/platform/WaitCursor.h"
 #include "core/text/WideText.h"
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -20,7 +22,7 @@ void CGedcomState::Reset()
 {
     m_nPrevLevel = 0;
     m_bContinuation = false;
-    for (std::wstring& strTag : m_astrLevelTags)
+    for (std::string& strTag : m_astrLevelTags)
         strTag.clear();
     m_nRecordKind = kRecordOther;
     m_pCurrentEvent = nullptr;
@@ -32,29 +34,35 @@ constexpr int kMaxLevel = 9;
 
 std::wstring theReadFailureText;
 
+// Lines are read in the model's encoding of text, in which every character
+// the reader looks for (digits, blanks, slashes, tags) is the one byte it is
+// in ASCII and no byte of another character looks like one.
+
 // One physical line cut into its parts. Level -1: the line has no level.
 struct CLineParts {
     int m_nLevel = -1;
     std::size_t m_nTagStart = 0; ///< after the level's digits and one character
-    std::wstring_view m_tag;
-    std::wstring_view m_value;
+    std::string_view m_tag;
+    std::string_view m_value;
 };
 
 // A level written with leading zeros counts as its value, and its tag starts
 // after all its digits, so 01 NAME reads as 1 NAME.
-CLineParts SplitLine(std::wstring_view line)
+CLineParts SplitLine(std::string_view line)
 {
     CLineParts parts;
     std::size_t nDigits = 0;
-    while (nDigits < line.size() && line[nDigits] >= L'0' && line[nDigits] <= L'9')
+    int nLevel = 0;
+    while (nDigits < line.size() && line[nDigits] >= '0' && line[nDigits] <= '9') {
+        nLevel = std::min(nLevel * 10 + (line[nDigits] - '0'), kMaxLevel + 1);
         ++nDigits;
+    }
     if (nDigits == 0)
         return parts;
-    const long long level = LeadingNumber(line.substr(0, nDigits));
-    parts.m_nLevel = level > kMaxLevel ? kMaxLevel + 1 : static_cast<int>(level);
+    parts.m_nLevel = nLevel;
     parts.m_nTagStart = std::min(nDigits + 1, line.size());
-    const std::size_t nBlank = line.find(L' ', parts.m_nTagStart);
-    if (nBlank == std::wstring_view::npos) {
+    const std::size_t nBlank = line.find(' ', parts.m_nTagStart);
+    if (nBlank == std::string_view::npos) {
         parts.m_tag = line.substr(parts.m_nTagStart);
     } else {
         parts.m_tag = line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart);
@@ -65,36 +73,36 @@ CLineParts SplitLine(std::wstring_view line)
 
 // The text of a line 0 @N1@ NOTE text, or 0 @N1@ SNOTE text in GEDCOM 7,
 // given what follows the id; nothing for a line that starts another record.
-std::optional<std::wstring_view> NoteRecordText(std::wstring_view rest)
+std::optional<std::string_view> NoteRecordText(std::string_view rest)
 {
-    for (const std::wstring_view tag : {std::wstring_view(L"NOTE"), std::wstring_view(L"SNOTE")}) {
+    for (const std::string_view tag : {std::string_view("NOTE"), std::string_view("SNOTE")}) {
         if (rest == tag)
-            return std::wstring_view();
-        if (rest.starts_with(tag) && rest.size() > tag.size() && rest[tag.size()] == L' ')
+            return std::string_view();
+        if (rest.starts_with(tag) && rest.size() > tag.size() && rest[tag.size()] == ' ')
             return rest.substr(tag.size() + 1);
     }
     return std::nullopt;
 }
 
-int RecordKindOf(std::wstring_view line, std::size_t nFrom)
+int RecordKindOf(std::string_view line, std::size_t nFrom)
 {
-    const std::size_t nIndi = line.find(L"INDI", nFrom);
-    if (nIndi != std::wstring_view::npos && nIndi + 4 == line.size())
+    const std::size_t nIndi = line.find("INDI", nFrom);
+    if (nIndi != std::string_view::npos && nIndi + 4 == line.size())
         return kRecordPerson;
-    const std::size_t nFam = line.find(L"FAM", nFrom);
-    if (nFam != std::wstring_view::npos && nFam + 3 == line.size())
+    const std::size_t nFam = line.find("FAM", nFrom);
+    if (nFam != std::string_view::npos && nFam + 3 == line.size())
         return kRecordFamily;
     return kRecordOther;
 }
 
 // What a continuation line adds to the value it continues: CONT starts a new
 // line of text, CONC joins directly, a line without a level joins with a blank.
-void AppendContinuationPiece(std::wstring_view line, const CLineParts& parts, std::wstring& strPiece)
+void AppendContinuationPiece(std::string_view line, const CLineParts& parts, std::string& strPiece)
 {
     if (parts.m_nLevel < 0)
-        strPiece.append(L" ").append(line);
-    else if (parts.m_tag == L"CONT")
-        strPiece.append(L"<br>").append(parts.m_value);
+        strPiece.append(" ").append(line);
+    else if (parts.m_tag == "CONT")
+        strPiece.append("<br>").append(parts.m_value);
     else
         strPiece.append(parts.m_value);
 }
@@ -113,27 +121,27 @@ public:
 private:
     enum class CStep { Go, End, Stop };
 
-    CStep HandleLine(std::wstring_view line);
-    void HandleRecordLine(std::wstring_view line, const CLineParts& parts);
+    CStep HandleLine(std::string_view line);
+    void HandleRecordLine(std::string_view line, const CLineParts& parts);
     void HandleOtherRecordLine(const CLineParts& parts);
-    void HandleNoteRecordLine(std::wstring_view line, const CLineParts& parts);
+    void HandleNoteRecordLine(std::string_view line, const CLineParts& parts);
     void StoreNoteRecord();
-    void HandleContinuation(std::wstring_view line, const CLineParts& parts);
+    void HandleContinuation(std::string_view line, const CLineParts& parts);
     void Deliver(const CLineParts& parts);
     void ApplyResets(int nLevel);
     void Flush();
     void ReportProgress();
+    CReadResult TooMuchText(const std::wstring& strPath);
 
     bool m_bCoalesce;
     CGedcomFile m_file;
     CProgress m_progress;
     int m_nLinesToReport = 0; ///< lines left until the progress is told again
-    std::wstring m_strLine;
-    std::wstring m_strNormal;
-    std::wstring m_strCurrentTag; ///< tag of the last line that was not a continuation
-    std::wstring m_strBase; ///< the value that continuation lines extend
-    std::wstring m_strPiece;
-    std::wstring m_strRecordId;
+    std::string m_strNormal;
+    std::string m_strCurrentTag; ///< tag of the last line that was not a continuation
+    std::string m_strBase; ///< the value that continuation lines extend
+    std::string m_strPiece;
+    std::string m_strRecordId;
     // A continued value waits here until its last continuation line, so that
     // the parser does not copy the growing text once per line.
     bool m_bPending = false;
@@ -142,8 +150,8 @@ private:
     // The note record being read; its text is stored when the record ends.
     bool m_bInNoteRecord = false;
     bool m_bNoteTextOpen = false; ///< continuation lines still extend the text
-    std::wstring m_strNoteId;
-    std::wstring m_strNoteText;
+    std::string m_strNoteId;
+    std::string m_strNoteText;
 };
 
 CReadResult CGedcomReading::Read(const std::wstring& strPath)
@@ -159,10 +167,13 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
                  LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
         return {};
     }
-    while (m_file.ReadLine(m_strLine)) {
+    std::string_view line;
+    while (m_file.ReadTextLine(line)) {
         if (--m_nLinesToReport <= 0)
             ReportProgress();
-        NormaliseGedcomLine(m_strLine, m_strNormal);
+        if (theTextStore.IsFull())
+            return TooMuchText(strPath);
+        NormaliseGedcomLine(line, m_strNormal);
         if (m_strNormal.empty())
             continue;
         const CStep step = HandleLine(m_strNormal);
@@ -179,6 +190,15 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
     return {true, {}};
 }
 
+// The texts of a file fill the store only when they pass four gigabytes.
+CReadResult CGedcomReading::TooMuchText(const std::wstring& strPath)
+{
+    theReadFailureText = Utf8ToWide(std::strerror(ENOMEM));
+    WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
+             LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
+    return {};
+}
+
 // Every few thousand lines only, so that a line costs one count more.
 void CGedcomReading::ReportProgress()
 {
@@ -187,9 +207,9 @@ void CGedcomReading::ReportProgress()
     m_progress.Report(m_file.BytesDone(), m_file.Size());
 }
 
-CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
+CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
 {
-    if (line.starts_with(L"0 TRLR"))
+    if (line.starts_with("0 TRLR"))
         return CStep::End;
     const CLineParts parts = SplitLine(line);
     if (parts.m_nLevel == 0) {
@@ -209,7 +229,7 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
         Flush();
         return CStep::Stop;
     }
-    if (parts.m_nLevel < 0 || parts.m_tag == L"CONC" || parts.m_tag == L"CONT") {
+    if (parts.m_nLevel < 0 || parts.m_tag == "CONC" || parts.m_tag == "CONT") {
         HandleContinuation(line, parts);
         return CStep::Go;
     }
@@ -219,17 +239,17 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::wstring_view line)
     return CStep::Go;
 }
 
-void CGedcomReading::HandleRecordLine(std::wstring_view line, const CLineParts& parts)
+void CGedcomReading::HandleRecordLine(std::string_view line, const CLineParts& parts)
 {
     StoreNoteRecord();
     theGedcomState.m_pCurrentEvent = nullptr;
-    const std::size_t nBlank = line.find(L' ', parts.m_nTagStart);
-    const bool bBlank = nBlank != std::wstring_view::npos;
+    const std::size_t nBlank = line.find(' ', parts.m_nTagStart);
+    const bool bBlank = nBlank != std::string_view::npos;
     // A note's text may end in INDI or FAM; it makes no record all the same.
-    const std::optional<std::wstring_view> noteText = NoteRecordText(parts.m_value);
+    const std::optional<std::string_view> noteText = NoteRecordText(parts.m_value);
     const int nKind = noteText ? kRecordNote : RecordKindOf(line, bBlank ? nBlank + 1 : 0);
     theGedcomState.m_nRecordKind = nKind;
-    m_bInHeader = nKind == kRecordOther && parts.m_tag == L"HEAD" && parts.m_value.empty();
+    m_bInHeader = nKind == kRecordOther && parts.m_tag == "HEAD" && parts.m_value.empty();
     if (nKind == kRecordNote) {
         m_bInNoteRecord = m_bNoteTextOpen = true;
         m_strNoteId.assign(parts.m_tag);
@@ -241,7 +261,7 @@ void CGedcomReading::HandleRecordLine(std::wstring_view line, const CLineParts& 
     for (int nLevel = 1; nLevel <= kMaxLevel; ++nLevel)
         theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)].clear();
     m_strCurrentTag.clear();
-    m_strRecordId.assign(bBlank ? line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart) : std::wstring_view());
+    m_strRecordId.assign(bBlank ? line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart) : std::string_view());
     ParseGedcomLine(nKind, 0, m_strCurrentTag, m_strRecordId);
 }
 
@@ -249,17 +269,17 @@ void CGedcomReading::HandleRecordLine(std::wstring_view line, const CLineParts& 
 // rest of the file.
 void CGedcomReading::HandleOtherRecordLine(const CLineParts& parts)
 {
-    if (m_bInHeader && parts.m_nLevel == 1 && parts.m_tag == L"CHAR")
-        m_file.SetAnsel(parts.m_value == L"ANSEL");
+    if (m_bInHeader && parts.m_nLevel == 1 && parts.m_tag == "CHAR")
+        m_file.SetAnsel(parts.m_value == "ANSEL");
 }
 
 // Only the record's own text is read: level-1 CONC and CONT lines and lines
 // without a level extend it until any other line comes, which is skipped as
 // the lines of other records are, whatever its level.
-void CGedcomReading::HandleNoteRecordLine(std::wstring_view line, const CLineParts& parts)
+void CGedcomReading::HandleNoteRecordLine(std::string_view line, const CLineParts& parts)
 {
     const bool bContinues =
-        parts.m_nLevel < 0 || (parts.m_nLevel == 1 && (parts.m_tag == L"CONC" || parts.m_tag == L"CONT"));
+        parts.m_nLevel < 0 || (parts.m_nLevel == 1 && (parts.m_tag == "CONC" || parts.m_tag == "CONT"));
     if (!bContinues)
         m_bNoteTextOpen = false;
     else if (m_bNoteTextOpen)
@@ -271,10 +291,14 @@ void CGedcomReading::StoreNoteRecord()
     if (!m_bInNoteRecord)
         return;
     m_bInNoteRecord = m_bNoteTextOpen = false;
-    theNoteRecords.Append(m_strNoteId, m_strNoteText);
+    std::wstring strId;
+    std::wstring strText;
+    DecodeText(m_strNoteId, strId);
+    DecodeText(m_strNoteText, strText);
+    theNoteRecords.Append(strId, strText);
 }
 
-void CGedcomReading::HandleContinuation(std::wstring_view line, const CLineParts& parts)
+void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts& parts)
 {
     // Right under a record line there is nothing to continue; delivered, the
     // line would look like a record line to the parser and make a record.
@@ -283,7 +307,7 @@ void CGedcomReading::HandleContinuation(std::wstring_view line, const CLineParts
     const bool bText = parts.m_nLevel < 0;
     const int nLineLevel = bText ? theGedcomState.m_nPrevLevel + 1 : parts.m_nLevel;
     if (nLineLevel <= kMaxLevel)
-        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLineLevel)] = bText ? L"CONC" : parts.m_tag;
+        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLineLevel)] = bText ? "CONC" : parts.m_tag;
     const int nLevel = nLineLevel - 1;
     if (!(m_bCoalesce && m_bPending && nLevel == m_nPendingLevel)) {
         Flush();
@@ -353,20 +377,28 @@ CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath)
     return CGedcomReading(false).Read(strPath);
 }
 
-void NormaliseGedcomLine(std::wstring_view line, std::wstring& out)
+template <class TChar>
+void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out)
 {
-    line = TrimWhite(line);
+    const auto isWhite = [](TChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!line.empty() && isWhite(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && isWhite(line.back()))
+        line.remove_suffix(1);
     out.clear();
     if (line.empty())
         return;
-    const std::size_t nFirstSlash = line.find(L'/');
-    const bool bParentheses = line[0] != L'('; // the scan stops at a leading one
+    const std::size_t nFirstSlash = line.find(TChar('/'));
+    const bool bParentheses = line[0] != '('; // the scan stops at a leading one
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const wchar_t c = line[i];
-        if (i > 0 && line[i - 1] != L' ' && (i == nFirstSlash || (c == L'(' && bParentheses)))
-            out.push_back(L' ');
-        else if (c == L' ' && out.back() == L' ')
+        const TChar c = line[i];
+        if (i > 0 && line[i - 1] != ' ' && (i == nFirstSlash || (c == '(' && bParentheses)))
+            out.push_back(' ');
+        else if (c == ' ' && out.back() == ' ')
             continue;
         out.push_back(c);
     }
 }
+
+template void NormaliseGedcomLine(std::string_view line, std::string& out);
+template void NormaliseGedcomLine(std::wstring_view line, std::wstring& out);

@@ -27,5 +27,11 @@ CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath);
 
 /// A physical line as the reader sees it: trimmed, a blank put before the
 /// first slash and before opening parentheses that follow a non-blank, runs of
-/// blanks collapsed. Empty for a blank line.
-void NormaliseGedcomLine(std::wstring_view line, std::wstring& out);
+/// blanks collapsed. Empty for a blank line. For wide text and for the
+/// model's encoding of it.
+template <class TChar>
+void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out);
+inline void NormaliseGedcomLine(const wchar_t* pszLine, std::wstring& out)
+{
+    NormaliseGedcomLine(std::wstring_view(pszLine), out);
+}

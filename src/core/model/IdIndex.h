@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-/// An index of the ids (texts, or handles of stored texts) of records that a table keeps in file order, answering
+/// An index of the ids (wide or encoded texts) of records that a table keeps in file order, answering
 /// exactly as a scan from the first record would (the first record with an id
 /// wins) in constant time. Records are indexed as they are first looked up,
 /// so their ids must not change after that.
@@ -46,8 +46,10 @@ private:
     {
         return static_cast<std::uint32_t>(std::hash<std::wstring_view>()(id));
     }
-    // Text handles are numbers that grow with the file: spread them.
-    static std::uint32_t Hash(std::uint32_t id) { return id * 0x9E3779B1u; }
+    static std::uint32_t Hash(std::string_view id)
+    {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>()(id));
+    }
     std::size_t Mask() const { return m_slots.size() - 1; }
 
     template <class TIdOf>

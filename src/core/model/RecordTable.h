@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,18 +49,21 @@ public:
 
     /// The index of the first record whose m_strId is `id`, or -1. Records are
     /// indexed as they are first looked up, so ids must not change after that.
-    int FindById(CText id) const
-    {
-        return m_index.Find(id.Handle(), static_cast<std::size_t>(m_nLast + 1),
-                            [this](std::size_t nRecord) { return (*this)[static_cast<int>(nRecord)].m_strId.Handle(); });
-    }
+    int FindById(const CText& id) const { return FindByBytes(id.Bytes()); }
     int FindById(std::wstring_view id) const
     {
-        const std::uint32_t nHandle = theTextStore.Find(id);
-        return nHandle == CTextStore::kNotStored ? -1 : FindById(CText::FromHandle(nHandle));
+        std::string bytes;
+        EncodeText(id, bytes);
+        return FindByBytes(bytes);
     }
 
 private:
+    int FindByBytes(std::string_view id) const
+    {
+        return m_index.Find(id, static_cast<std::size_t>(m_nLast + 1),
+                            [this](std::size_t nRecord) { return (*this)[static_cast<int>(nRecord)].m_strId.Bytes(); });
+    }
+
     static constexpr unsigned kBlockBits = 12;
     static constexpr std::size_t kBlockSize = std::size_t(1) << kBlockBits;
 

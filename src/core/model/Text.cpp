@@ -15,12 +15,11 @@ constexpr unsigned kOffsetBits = 22;
 constexpr std::size_t kBlockBytes = std::size_t(1) << kOffsetBits;
 constexpr std::size_t kMaxBlocks = std::size_t(1) << (32 - kOffsetBits);
 
-// Characters are kept as UTF-8 for every unit below 0x200000, surrogates
-// included, and any other 32-bit unit as a marker byte and its four bytes,
-// so that every wide text comes back unit for unit.
 constexpr unsigned char kWideMarker = 0xF8;
 
-void Encode(std::wstring_view text, std::string& out)
+} // namespace
+
+void EncodeText(std::wstring_view text, std::string& out)
 {
     out.clear();
     for (const wchar_t c : text) {
@@ -47,7 +46,7 @@ void Encode(std::wstring_view text, std::string& out)
     }
 }
 
-void Decode(std::string_view bytes, std::wstring& out)
+void DecodeText(std::string_view bytes, std::wstring& out)
 {
     out.reserve(out.size() + bytes.size());
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -77,6 +76,8 @@ void Decode(std::string_view bytes, std::wstring& out)
     }
 }
 
+namespace {
+
 // The length before the bytes, seven bits to a byte.
 std::size_t PutLength(std::size_t nLength, char* pOut)
 {
@@ -97,41 +98,35 @@ std::size_t LengthSize(std::size_t nLength)
     return n;
 }
 
-std::size_t Hash(std::string_view bytes)
+std::uint32_t Hash(std::string_view bytes)
 {
-    return std::hash<std::string_view>()(bytes);
+    return static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes));
 }
 
 } // namespace
 
-std::uint32_t CTextStore::Store(std::wstring_view text)
+std::uint32_t CTextStore::Add(std::string_view bytes)
 {
-    if (text.empty())
+    return bytes.empty() ? 0 : Place(bytes);
+}
+
+std::uint32_t CTextStore::Share(std::string_view bytes)
+{
+    if (bytes.empty())
         return 0;
-    Encode(text, m_strBytes);
-    if (m_slots.empty() || 2 * (m_nCount + 1) > m_slots.size())
+    // At most three quarters full, so that a search meets few others.
+    if (4 * (m_nCount + 1) > 3 * m_slots.size())
         Grow();
-    const std::size_t nSlot = Slot(m_strBytes, Hash(m_strBytes));
-    if (m_slots[nSlot] != 0)
-        return m_slots[nSlot];
-    const std::uint32_t nHandle = Place(m_strBytes);
+    const std::uint32_t nHash = Hash(bytes);
+    CSlot& slot = m_slots[Slot(bytes, nHash)];
+    if (slot.m_nHandle != 0)
+        return slot.m_nHandle;
+    const std::uint32_t nHandle = Place(bytes);
     if (nHandle != 0) {
-        m_slots[nSlot] = nHandle;
+        slot = {nHandle, nHash};
         ++m_nCount;
     }
     return nHandle;
-}
-
-std::uint32_t CTextStore::Find(std::wstring_view text) const
-{
-    if (text.empty())
-        return 0;
-    if (m_slots.empty())
-        return kNotStored;
-    std::string bytes;
-    Encode(text, bytes);
-    const std::uint32_t nHandle = m_slots[Slot(bytes, Hash(bytes))];
-    return nHandle != 0 ? nHandle : kNotStored;
 }
 
 std::string_view CTextStore::Bytes(std::uint32_t nHandle) const
@@ -158,7 +153,7 @@ std::wstring CTextStore::Read(std::uint32_t nHandle) const
 
 void CTextStore::AppendTo(std::uint32_t nHandle, std::wstring& out) const
 {
-    Decode(Bytes(nHandle), out);
+    DecodeText(Bytes(nHandle), out);
 }
 
 
@@ -175,25 +170,30 @@ void CTextStore::Clear()
 
 // Linear probing from the text's hash: the slot that holds it, or the free
 // slot where it belongs.
-std::size_t CTextStore::Slot(std::string_view bytes, std::size_t nHash) const
+// The slots keep each text's hash, so that a search reads the text itself
+// only when the hash matches.
+std::size_t CTextStore::Slot(std::string_view bytes, std::uint32_t nHash) const
 {
     const std::size_t nMask = m_slots.size() - 1;
     for (std::size_t nSlot = nHash & nMask;; nSlot = (nSlot + 1) & nMask) {
-        const std::uint32_t nHandle = m_slots[nSlot];
-        if (nHandle == 0 || Bytes(nHandle) == bytes)
+        const CSlot& slot = m_slots[nSlot];
+        if (slot.m_nHandle == 0 || (slot.m_nHash == nHash && Bytes(slot.m_nHandle) == bytes))
             return nSlot;
     }
 }
 
 void CTextStore::Grow()
 {
-    std::vector<std::uint32_t> old(std::max<std::size_t>(1024, 2 * m_slots.size()), 0);
+    std::vector<CSlot> old(std::max<std::size_t>(1024, 2 * m_slots.size()));
     old.swap(m_slots);
-    for (const std::uint32_t nHandle : old) {
-        if (nHandle == 0)
+    const std::size_t nMask = m_slots.size() - 1;
+    for (const CSlot& slot : old) {
+        if (slot.m_nHandle == 0)
             continue;
-        const std::string_view bytes = Bytes(nHandle);
-        m_slots[Slot(bytes, Hash(bytes))] = nHandle;
+        std::size_t nSlot = slot.m_nHash & nMask;
+        while (m_slots[nSlot].m_nHandle != 0)
+            nSlot = (nSlot + 1) & nMask;
+        m_slots[nSlot] = slot;
     }
 }
 
@@ -219,10 +219,18 @@ std::uint32_t CTextStore::Place(std::string_view bytes)
     return nHandle;
 }
 
+CText::CText(std::wstring_view text)
+{
+    std::string bytes;
+    EncodeText(text, bytes);
+    m_nHandle = theTextStore.Add(bytes);
+}
+
 bool CText::operator==(std::wstring_view text) const
 {
-    const std::uint32_t nHandle = theTextStore.Find(text);
-    return nHandle == m_nHandle;
+    std::string bytes;
+    EncodeText(text, bytes);
+    return Bytes() == bytes;
 }
 
 std::wstring operator+(const std::wstring& left, const CText& right)

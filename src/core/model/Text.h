@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
-/// Every text of the loaded file, each kept once, compactly (one byte for an
-/// ASCII character) in large blocks. A million persons share a few thousand
-/// dates, places and given names, and links repeat their records' ids, so a
-/// text is stored only the first time it is met. A text is named by a 32-bit
+/// Every text of the loaded file, compactly (one byte for an ASCII character,
+/// as UTF-8) in large blocks. A million persons share a few thousand dates,
+/// places and given names: such a text is shared, kept once however often it
+/// is met. A text that is seldom met twice, such as a name, an id or a note,
+/// is simply added, which costs no search. A text is named by a 32-bit
 /// handle; 0 is the empty text.
 class CTextStore {
 public:
@@ -19,12 +20,11 @@ public:
     CTextStore(const CTextStore&) = delete;
     CTextStore& operator=(const CTextStore&) = delete;
 
-    /// The handle of the text, stored now unless it is stored already.
-    /// 0 when the store is full, which IsFull() then tells.
-    std::uint32_t Store(std::wstring_view text);
-    /// The handle of the text if it is stored, else kNotStored.
-    std::uint32_t Find(std::wstring_view text) const;
-    static constexpr std::uint32_t kNotStored = 0xFFFFFFFF;
+    /// The handle of a new copy of the encoded text (see EncodeText), or of
+    /// the shared one, stored now unless it is stored already. Both give 0
+    /// when the store is full, which IsFull() then tells.
+    std::uint32_t Add(std::string_view bytes);
+    std::uint32_t Share(std::string_view bytes);
 
     std::wstring Read(std::uint32_t nHandle) const;
     void AppendTo(std::uint32_t nHandle, std::wstring& out) const;
@@ -32,7 +32,7 @@ public:
     std::string_view Bytes(std::uint32_t nHandle) const;
 
     bool IsFull() const { return m_bFull; }
-    /// How many different texts are stored, and the bytes of the blocks that hold them.
+    /// How many texts are shared, and the bytes of the blocks that hold all texts.
     std::size_t GetCount() const { return m_nCount; }
     std::size_t GetBytes() const { return m_nBytes; }
 
@@ -40,28 +40,37 @@ public:
 
 private:
     std::uint32_t Place(std::string_view bytes);
-    std::size_t Slot(std::string_view bytes, std::size_t nHash) const;
+    struct CSlot {
+        std::uint32_t m_nHandle = 0; ///< 0: a free slot
+        std::uint32_t m_nHash = 0;
+    };
+    std::size_t Slot(std::string_view bytes, std::uint32_t nHash) const;
     void Grow();
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
     std::size_t m_nUsed = 0; ///< bytes used in the last block
     std::size_t m_nLastSize = 0; ///< the last block's size
     std::size_t m_nBytes = 0;
-    std::vector<std::uint32_t> m_slots; ///< handles by hash; 0 is a free slot
+    std::vector<CSlot> m_slots; ///< the texts by their hash
     std::size_t m_nCount = 0;
-    std::string m_strBytes; ///< the text being stored or looked for, encoded
     bool m_bFull = false;
 };
 
 /// The texts of the loaded file; ClearTables empties it.
 extern CTextStore theTextStore;
 
+/// The store's form of a wide text: UTF-8 for every unit below 0x200000,
+/// surrogates included, and a marker byte and four bytes for any other unit,
+/// so that every wide text comes back unit for unit.
+void EncodeText(std::wstring_view text, std::string& out);
+void DecodeText(std::string_view bytes, std::wstring& out);
+
 /// One text field of a record: a handle into theTextStore. It reads back as
 /// the wide text that was put in.
 class CText {
 public:
     CText() = default;
-    CText(std::wstring_view text) : m_nHandle(theTextStore.Store(text)) {}
+    CText(std::wstring_view text);
     CText(const std::wstring& text) : CText(std::wstring_view(text)) {}
     CText(const wchar_t* pszText) : CText(std::wstring_view(pszText)) {}
 
@@ -71,20 +80,19 @@ public:
 
     bool empty() const { return m_nHandle == 0; }
     std::uint32_t Handle() const { return m_nHandle; }
-    static CText FromHandle(std::uint32_t nHandle)
-    {
-        CText text;
-        text.m_nHandle = nHandle;
-        return text;
-    }
+    /// A text from its encoded form, added, or shared with its equals.
+    static CText Added(std::string_view bytes) { return CText(theTextStore.Add(bytes)); }
+    static CText Shared(std::string_view bytes) { return CText(theTextStore.Share(bytes)); }
+    std::string_view Bytes() const { return theTextStore.Bytes(m_nHandle); }
 
-    /// Equal texts have equal handles, since each text is stored once.
-    bool operator==(const CText& other) const { return m_nHandle == other.m_nHandle; }
+    bool operator==(const CText& other) const { return m_nHandle == other.m_nHandle || Bytes() == other.Bytes(); }
     bool operator==(std::wstring_view text) const;
     bool operator==(const wchar_t* pszText) const { return *this == std::wstring_view(pszText); }
     bool operator==(const std::wstring& strText) const { return *this == std::wstring_view(strText); }
 
 private:
+    explicit CText(std::uint32_t nHandle) : m_nHandle(nHandle) {}
+
     std::uint32_t m_nHandle = 0;
 };
 

@@ -66,6 +66,18 @@ bool DecodeUtf8(std::string_view bytes, std::wstring& out)
     return true;
 }
 
+bool IsUtf8(std::string_view bytes)
+{
+    char32_t c = 0;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = ReadUtf8(bytes, pos, c);
+        if (length == 0)
+            return false;
+        pos += length;
+    }
+    return true;
+}
+
 std::wstring Utf8ToWide(std::string_view bytes)
 {
     std::wstring out;

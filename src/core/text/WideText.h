@@ -9,6 +9,9 @@
 /// Decodes strict UTF-8; false (and `out` unspecified) on any invalid sequence.
 bool DecodeUtf8(std::string_view bytes, std::wstring& out);
 
+/// Whether the bytes are strict UTF-8, as DecodeUtf8 accepts them.
+bool IsUtf8(std::string_view bytes);
+
 /// Decodes UTF-8, putting U+FFFD in place of each invalid sequence.
 std::wstring Utf8ToWide(std::string_view bytes);
 
