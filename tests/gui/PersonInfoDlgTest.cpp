@@ -1,27 +1,15 @@
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
-#include "gui/app/GenealogyApp.h"
 #include "gui/views/PersonInfoDlg.h"
-#include "qtcore/platform/QtText.h"
 
 #include "GuiTestSupport.h"
-
-#include <QTemporaryDir>
-#include <QtTest>
 
 class PersonInfoDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        ClearTables();
-        SetLanguage(L"En");
-    }
-    void cleanup() { ClearTables(); }
+    void init() { StartApp(m_app); }
+    void cleanup() { m_app.reset(); }
 
     void aLinkShowsItsTarget()
     {
-        CGenealogyApp app;
         CRecordingSink sink;
         CPersonInfoDlg page;
         page.m_strHtml = L"<a href=\"@I7@\">Ann</a>";
@@ -35,7 +23,6 @@ private slots:
     // is there; only an image the pane holds is shown.
     void aPageGetsOnlyTheImagesThePaneHolds()
     {
-        CGenealogyApp app;
         QTemporaryDir folder;
         const QString strFile = folder.filePath(QStringLiteral("real.png"));
         QImage(4, 4, QImage::Format_RGB32).save(strFile);
@@ -74,7 +61,6 @@ private slots:
         QFETCH(QString, html);
         QFETCH(QString, second);
         QFETCH(QStringList, shown);
-        CGenealogyApp app;
         CPerson& ann = AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
         for (const wchar_t* pszNote : {L"one <!-- never closed", L"two </body></html> <b>open", L"three"})
             ann.m_notes.Append(std::make_unique<CNote>(pszNote));
@@ -111,7 +97,6 @@ private slots:
         QFETCH(int, person);
         QFETCH(QList<int>, commands);
         QFETCH(int, helpLines);
-        CGenealogyApp app;
         AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
         CRecordingLauncher launcher;
         CPersonInfoDlg page;
@@ -126,6 +111,9 @@ private slots:
         QCOMPARE(launcher.m_astrLines,
                  std::vector<std::wstring>(std::size_t(helpLines), L"Stemmark.htm#info"));
     }
+
+private:
+    std::optional<CGenealogyApp> m_app;
 };
 
 QTEST_MAIN(PersonInfoDlgTest)
