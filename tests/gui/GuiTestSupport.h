@@ -7,6 +7,7 @@
 #include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
+#include "core/platform/Log.h"
 #include "core/platform/SettingsStore.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/MainFrame.h"
@@ -42,6 +43,13 @@ inline void StartApp(std::optional<CGenealogyApp>& app)
     app.reset();
     ResetState();
     app.emplace();
+}
+
+/// The log as it stands, empty when there is none.
+inline QByteArray LogText()
+{
+    QFile log(QString::fromStdString(GetLogPath().string()));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 /// Writes a file whole; one that cannot be written fails the test.

@@ -1,22 +1,10 @@
 #include "gui/views/TreeDlg.h"
 
-#include "core/platform/Log.h"
 #include "gui/views/PersonListDlg.h"
 
 #include "GuiTestSupport.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace {
-
-std::string ReadLog()
-{
-    std::ifstream file(GetLogPath(), std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs the tree of a mode for Zed with `fnWhileOpen` acting on its tree widget.
 void RunTree(int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
@@ -201,12 +189,12 @@ private slots:
         QTemporaryDir state; // a log of the test's own
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
         CRecordingSink sink;
-        const std::string strBefore = ReadLog();
+        const QByteArray before = LogText();
         RunTree(Descendants, [](CTreeDlg&, QTreeWidget&) {});
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
         // The run's separator falls before the first or the second line,
         // as the log had lines before or not.
-        QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
+        QString strAdded = QString::fromUtf8(LogText().mid(before.size()));
         strAdded.remove(QStringLiteral("--------\r\n"));
         QCOMPARE(strAdded,
                  QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
