@@ -1,21 +1,8 @@
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
-#include "core/options/Settings.h"
-#include "core/platform/Log.h"
-#include "gui/app/AboutDlg.h"
 #include "gui/app/GenealogyApp.h"
-#include "gui/app/MainFrame.h"
+
 #include "gui/app/StartView.h"
-#include "qtcore/platform/QtText.h"
 
 #include "GuiTestSupport.h"
-
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QPushButton>
-#include <QLabel>
-#include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 
@@ -42,6 +29,19 @@ private:
     CStartView* m_pView;
 };
 
+// The value the store holds under a name.
+QString Stored(const wchar_t* pszName)
+{
+    std::wstring strValue;
+    return ReadRegString(pszName, strValue) == 0 ? ToQString(strValue) : QStringLiteral("(unread)");
+}
+
+// The Open dialog, answered with `strPath` each time.
+decltype(CGenealogyApp::m_fnChooseFile) Choosing(const QString& strPath)
+{
+    return [strPath](QWidget*, const QString&, const QString&, const QString&) { return strPath; };
+}
+
 } // namespace
 
 // The start-up choices, with the file dialog answered by the test.
@@ -52,21 +52,15 @@ private slots:
     {
         QVERIFY(m_folder.isValid());
         m_strFile = m_folder.filePath(QStringLiteral("family.ged"));
-        QFile file(m_strFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(theSmallFile);
-        file.close();
-        Settings = CSettings();
-        SetLanguage(L"En");
-        ClearTables();
+        WriteFile(m_strFile, theSmallFile);
         theFileFolder.clear();
+        StartApp(m_app);
     }
     void cleanup()
     {
+        m_app.reset();
         QFile::remove(CQtSettingsStore().FileName());
-        Settings = CSettings();
-        SetLanguage(L"En");
-        ClearTables();
+        ResetState();
     }
 
     // Open File at start asks for a file before the last one is read; the
@@ -91,10 +85,9 @@ private slots:
         QFETCH(bool, argument);
         QFETCH(int, asked);
         QFETCH(int, lastPerson);
-        CGenealogyApp app;
         Store(fileOpen, lastFile, argument ? QString() : m_strFile);
         int nAsked = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString& title, const QString&, const QString& filter) {
+        m_app->m_fnChooseFile = [&](QWidget*, const QString& title, const QString&, const QString& filter) {
             ++nAsked;
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
@@ -103,10 +96,10 @@ private slots:
             }();
             return QString();
         };
-        app.InitInstance(argument ? QStringList{m_strFile} : QStringList{});
+        m_app->InitInstance(argument ? QStringList{m_strFile} : QStringList{});
         QCOMPARE(nAsked, asked);
         QCOMPARE(theLastPersonIndex, lastPerson);
-        QCOMPARE(app.MainFrame()->StartView()->FileLine(),
+        QCOMPARE(m_app->MainFrame()->StartView()->FileLine(),
                  lastPerson < 0 ? QString() : QStringLiteral("GEDCOM-file: family.ged"));
     }
 
@@ -114,7 +107,6 @@ private slots:
     // tables, while the store still names the file for the next start.
     void aDeletedLastFileAsksAndKeepsTheStoredName()
     {
-        CGenealogyApp app;
         const QString strGone = m_folder.filePath(QStringLiteral("gone.ged"));
         Store(false, true, strGone);
         QTemporaryDir state;
@@ -122,24 +114,20 @@ private slots:
         CRecordingSink sink;
         int nAsked = 0;
         std::size_t nBoxesBeforeAsking = 0;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+        m_app->m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
             ++nAsked;
             nBoxesBeforeAsking = sink.m_astrTexts.size();
             return QString();
         };
-        app.InitInstance();
+        m_app->InitInstance();
         QCOMPARE(nAsked, 1);
         QCOMPARE(nBoxesBeforeAsking, std::size_t(1));
         QCOMPARE(sink.m_aIcons, std::vector<CMessageIcon>{CMessageIcon::Stop});
-        QCOMPARE(app.MainFrame()->StartView()->FileLine(), QString());
+        QCOMPARE(m_app->MainFrame()->StartView()->FileLine(), QString());
         QCOMPARE(theLastPersonIndex, -1);
         QVERIFY(theLastFileName.empty());
-        std::wstring strStored;
-        QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
-        QCOMPARE(ToQString(strStored), strGone);
-        QFile log(QString::fromStdString(GetLogPath().string()));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().contains("gone.ged"));
+        QCOMPARE(Stored(L"LastFileName"), strGone);
+        QVERIFY(LogText().contains("gone.ged"));
     }
 
     // Open starts in the folder of the file last opened (left to the dialog
@@ -147,23 +135,18 @@ private slots:
     // is remembered.
     void openStartsInTheLastFolderAndStoresThePath()
     {
-        CGenealogyApp app;
         Store(false, true, QString()); // asks for a file at once: none is chosen
-        app.m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString();
-        };
-        app.InitInstance();
+        m_app->m_fnChooseFile = Choosing(QString());
+        m_app->InitInstance();
         QStringList folders;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString& folder, const QString&) {
+        m_app->m_fnChooseFile = [&](QWidget*, const QString&, const QString& folder, const QString&) {
             folders << folder;
             return folders.size() == 1 ? m_strFile : QString();
         };
-        app.MainFrame()->OnCommand(ID_FILE_OPEN);
+        m_app->MainFrame()->OnCommand(ID_FILE_OPEN);
         QCOMPARE(theLastPersonIndex, 1);
-        std::wstring strStored;
-        QCOMPARE(ReadRegString(L"LastFileName", strStored), 0);
-        QCOMPARE(ToQString(strStored), m_strFile);
-        app.MainFrame()->OnCommand(ID_FILE_OPEN);
+        QCOMPARE(Stored(L"LastFileName"), m_strFile);
+        m_app->MainFrame()->OnCommand(ID_FILE_OPEN);
         QCOMPARE(folders, (QStringList{QString(), QFileInfo(m_strFile).absolutePath()}));
     }
 
@@ -205,20 +188,14 @@ private slots:
         const QString strPath = m_folder.filePath(name);
         if (name == QStringLiteral("trees"))
             QVERIFY(QDir(m_folder.path()).mkpath(name));
-        if (!bytes.isNull()) {
-            QFile file(strPath);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
-        CGenealogyApp app;
-        app.InitInstance({m_strFile});
-        CStartView* pStart = app.MainFrame()->StartView();
+        if (!bytes.isNull())
+            WriteFile(strPath, bytes);
+        m_app->InitInstance({m_strFile});
+        CStartView* pStart = m_app->MainFrame()->StartView();
         QCOMPARE(pStart->FileLine(), QStringLiteral("GEDCOM-file: family.ged"));
         CRecordingSink sink;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
-            return strPath;
-        };
-        QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), ID_FILE_OPEN));
+        m_app->m_fnChooseFile = Choosing(strPath);
+        QVERIFY(TriggerCommand(m_app->MainFrame()->menuBar(), ID_FILE_OPEN));
         QCOMPARE(ToQString(theLastFileName), strPath);
         QCOMPARE(pStart->FileLine().isEmpty(), !named);
         if (text.isEmpty()) {
@@ -231,28 +208,24 @@ private slots:
         QCOMPARE(static_cast<int>(sink.m_aIcons[0]), icon);
         // The reader's box belongs to whichever window is in front.
         const bool bReaders = name == QStringLiteral("deep.ged");
-        QCOMPARE(sink.m_aOwners[0], bReaders ? nullptr : static_cast<QWidget*>(app.MainFrame()));
+        QCOMPARE(sink.m_aOwners[0], bReaders ? nullptr : static_cast<QWidget*>(m_app->MainFrame()));
     }
 
     // The start screen paints the new file line as soon as a reading ends,
     // without waiting for a resize.
     void theStartScreenIsRepaintedAfterEachOpening()
     {
-        CGenealogyApp app;
-        app.InitInstance();
-        CStartView* pStart = app.MainFrame()->StartView();
-        QVERIFY(QTest::qWaitForWindowExposed(app.MainFrame()));
+        m_app->InitInstance();
+        CStartView* pStart = m_app->MainFrame()->StartView();
+        QVERIFY(QTest::qWaitForWindowExposed(m_app->MainFrame()));
         QCoreApplication::processEvents(); // the paints of the start are done
         CPaintRecorder painted(pStart);
         CRecordingSink sink;
-        QString strChosen = m_strFile;
-        app.m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
-            return strChosen;
-        };
-        app.OnFileOpen();
+        m_app->m_fnChooseFile = Choosing(m_strFile);
+        m_app->OnFileOpen();
         QTRY_COMPARE(painted.m_strLine, QStringLiteral("GEDCOM-file: family.ged"));
-        strChosen = m_folder.filePath(QStringLiteral("gone.ged"));
-        app.OnFileOpen();
+        m_app->m_fnChooseFile = Choosing(m_folder.filePath(QStringLiteral("gone.ged")));
+        m_app->OnFileOpen();
         QTRY_COMPARE(painted.m_strLine, QString());
     }
 
@@ -274,11 +247,10 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QStringList, texts);
-        CGenealogyApp app;
         SetLanguage(language.toStdWString());
         QStringList seen;
         int nResult = -1;
-        app.m_fnRunDialog = [&](QDialog& about) {
+        m_app->m_fnRunDialog = [&](QDialog& about) {
             AnswerNextModal([&](QDialog& box) {
                 seen << box.windowTitle();
                 for (const char* pszLabel : {"name", "version", "licence"})
@@ -287,7 +259,7 @@ private slots:
             });
             nResult = about.exec();
         };
-        app.OnAppAbout();
+        m_app->OnAppAbout();
         QCOMPARE(nResult, int(QDialog::Accepted));
         QCOMPARE(seen.size(), 4);
         QCOMPARE(seen.mid(0, 3), texts.mid(0, 3));
@@ -298,46 +270,40 @@ private slots:
     // a new choice is stored, and cancelling is the logon failure that keeps it.
     void compareAsksForTheAddressBookEachTimeStartingAtTheStoredOne()
     {
-        CGenealogyApp app;
-        app.InitInstance({m_strFile});
+        m_app->InitInstance({m_strFile});
         const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
         const QString strOther = m_folder.filePath(QStringLiteral("other.vcf"));
         const std::pair<QString, QByteArray> books[] = {
             {strBook,
              "BEGIN:VCARD\nN:Lee;Ann\nBDAY:19500305\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n"},
             {strOther, "BEGIN:VCARD\nN:Lee;Bob\nBDAY:1985\nEND:VCARD\nBEGIN:VCARD\nN:Ray;Cy\nEND:VCARD\n"}};
-        for (const auto& [strPath, bytes] : books) {
-            QFile book(strPath);
-            QVERIFY(book.open(QIODevice::WriteOnly));
-            book.write(bytes);
-        }
+        for (const auto& [strPath, bytes] : books)
+            WriteFile(strPath, bytes);
         CRecordingSink sink;
         QStringList starts;
         QStringList answers{strBook, strBook, strOther, QString()};
         QStringList reports;
-        app.m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter,
-                                        const QString& start) {
+        m_app->m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter,
+                                           const QString& start) {
             starts << start;
             return filter.contains(QStringLiteral("*.vcf")) ? answers.takeFirst() : QString();
         };
-        app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        m_app->m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
         for (int nRun = 0; nRun < 2; ++nRun)
-            QVERIFY(TriggerCommand(app.MainFrame()->menuBar(), ID_COMPARE_WITH_CONTACTS));
+            QVERIFY(TriggerCommand(m_app->MainFrame()->menuBar(), ID_COMPARE_WITH_CONTACTS));
         QCOMPARE(starts, (QStringList{QString(), strBook}));
         QCOMPARE(reports.size(), 4);
         QVERIFY2(reports[0].contains(QStringLiteral("Ann Lee<br>&nbsp;- Contacts: 05.03.1950")),
                  qPrintable(reports[0]));
         QVERIFY2(reports[1].endsWith(QStringLiteral("<br>Ann Lee<br>Bob Lee")), qPrintable(reports[1]));
 
-        app.OnCompareWithContacts();
+        m_app->OnCompareWithContacts();
         QCOMPARE(starts.back(), strBook);
         QVERIFY2(reports.back().endsWith(QStringLiteral("<br>Bob Lee")), qPrintable(reports.back()));
-        std::wstring strStored;
-        QCOMPARE(ReadRegString(L"ContactsPath", strStored), 0);
-        QCOMPARE(ToQString(strStored), strOther);
+        QCOMPARE(Stored(L"ContactsPath"), strOther);
         QVERIFY(sink.m_astrTexts.empty());
 
-        app.OnCompareWithContacts();
+        m_app->OnCompareWithContacts();
         QCOMPARE(starts.back(), strOther);
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Failed to logon to Outlook"});
         QCOMPARE(sink.m_astrCaptions, std::vector<std::wstring>{L"Stemmark"});
@@ -347,22 +313,18 @@ private slots:
     // The real dialog opens with the stored book selected: Enter alone keeps it.
     void enterInTheDialogKeepsTheStoredBook()
     {
-        CGenealogyApp app;
-        app.InitInstance({m_strFile});
+        m_app->InitInstance({m_strFile});
         const QString strBook = m_folder.filePath(QStringLiteral("book.vcf"));
-        QFile book(strBook);
-        QVERIFY(book.open(QIODevice::WriteOnly));
-        book.write("BEGIN:VCARD\nN:Lee;Ann\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
-        book.close();
+        WriteFile(strBook, "BEGIN:VCARD\nN:Lee;Ann\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
         Settings.ContactsPath = FromQString(strBook);
         QStringList reports;
-        app.m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        m_app->m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
         CRecordingSink sink;
         AnswerNextModal([](QDialog& dialog) {
             QTRY_VERIFY(dialog.focusWidget()); // the dialog reads its folder first
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
-        app.OnCompareWithContacts();
+        m_app->OnCompareWithContacts();
         QCOMPARE(ToQString(Settings.ContactsPath), strBook);
         QCOMPARE(sink.m_astrTexts,
                  std::vector<std::wstring>{L"All the persons from Contacts, which match persons from "
@@ -377,6 +339,7 @@ private:
         WriteRegString(L"LastFileName", FromQString(strLastFileName));
     }
 
+    std::optional<CGenealogyApp> m_app;
     QTemporaryDir m_folder;
     QString m_strFile;
 };

@@ -1,29 +1,64 @@
 #pragma once
 
+// What every widget test stands on: the core tests' support, the app and its
+// frame, the options, and all of Qt's widgets and test tools.
 #include "core/app/Help.h"
 #include "core/model/Tables.h"
+#include "core/options/Language.h"
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
+#include "core/platform/Log.h"
+#include "core/platform/SettingsStore.h"
+#include "gui/app/GenealogyApp.h"
+#include "gui/app/MainFrame.h"
 #include "gui/platform/MenuBar.h"
 #include "gui/platform/Messages.h"
 #include "gui/views/FamilyDlg.h"
 #include "gui/views/PersonInfoDlg.h"
 #include "gui/views/TreeDlg.h"
+#include "qtcore/platform/QtText.h"
 #include "TestSupport.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QTest>
-#include <QWidget>
 
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <QtTest>
+#include <QtWidgets>
+
+/// Empty tables and default options in English, as each test starts.
+inline void ResetState()
+{
+    ClearTables();
+    Settings = CSettings();
+    SetLanguage(L"En");
+}
+
+/// A fresh application over empty tables and default options.
+inline void StartApp(std::optional<CGenealogyApp>& app)
+{
+    app.reset();
+    ResetState();
+    app.emplace();
+}
+
+/// The log as it stands, empty when there is none.
+inline QByteArray LogText()
+{
+    QFile log(QString::fromStdString(GetLogPath().string()));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+/// Writes a file whole; one that cannot be written fails the test.
+inline void WriteFile(const QString& strPath, const QByteArray& bytes)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(bytes) == bytes.size());
+}
 
 /// Records the message boxes instead of showing them.
 class CRecordingSink : public CMessageSink {
@@ -63,8 +98,6 @@ public:
         qApp->installEventFilter(this);
     }
     ~CModalAnswer() override { qApp->removeEventFilter(this); }
-    CModalAnswer(const CModalAnswer&) = delete;
-    CModalAnswer& operator=(const CModalAnswer&) = delete;
 
     bool Answered() const { return m_nAnswered > 0; }
 

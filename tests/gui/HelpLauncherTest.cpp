@@ -1,17 +1,8 @@
-#include "core/platform/DataFolders.h"
 #include "gui/platform/QtHelpLauncher.h"
 
-#include "core/options/Language.h"
+#include "core/platform/DataFolders.h"
 
 #include "GuiTestSupport.h"
-
-#include <QAbstractTextDocumentLayout>
-#include <QFileInfo>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QtTest>
 
 namespace {
 

@@ -1,18 +1,8 @@
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
-#include "core/options/Settings.h"
-#include "gui/app/GenealogyApp.h"
 #include "gui/views/PersonListDlg.h"
+
 #include "gui/views/SearchDlg.h"
 
 #include "GuiTestSupport.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QtTest>
 
 namespace {
 
@@ -35,17 +25,11 @@ void SetText(const QDialog& form, const char* pszName, const QString& strText)
 class PersonListDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        ClearTables();
-        Settings = CSettings();
-        SetLanguage(L"En");
-    }
-    void cleanup() { ClearTables(); }
+    void init() { StartApp(m_app); }
+    void cleanup() { m_app.reset(); }
 
     void opensSortedWithNothingSelected()
     {
-        CGenealogyApp app;
         for (const wchar_t* pszName : {L"Zoe /Stone/", L"Adam /Brook/", L"", L"Mia /Cole/"})
             AddTestPerson(L"", pszName, L"");
         CPersonListDlg list;
@@ -63,7 +47,6 @@ private slots:
     // Information opens the current entry's page, and only warns without one.
     void informationOpensTheCurrentEntry()
     {
-        CGenealogyApp app;
         AddTestPerson(L"", L"Zoe /Stone/", L"");
         AddTestPerson(L"", L"Adam /Brook/", L"");
         CRecordingSink sink;
@@ -94,7 +77,6 @@ private slots:
     {
         QFETCH(int, nameLength);
         QFETCH(int, rowWidth);
-        CGenealogyApp app;
         const std::wstring strLong =
             L"Bea /" + std::wstring(static_cast<std::size_t>(nameLength), L'W') + L"/";
         AddTestPerson(L"", L"Zoe /Stone/", L"");
@@ -115,7 +97,6 @@ private slots:
 
     void anEmptyFileSaysSoAndCloses()
     {
-        CGenealogyApp app;
         CRecordingSink sink;
         CPersonListDlg list;
         QCOMPARE(list.RunModal(), int(QDialog::Rejected));
@@ -126,7 +107,6 @@ private slots:
 
     void searchRefusesABadDateWithOneMessage()
     {
-        CGenealogyApp app;
         AddTestPerson(L"", L"Zoe /Stone/", L"");
         CRecordingSink sink;
         int nRuns = 0;
@@ -147,7 +127,6 @@ private slots:
     // form keeps its fields.
     void findRunsAListAndKeepsTheForm()
     {
-        CGenealogyApp app;
         AddTestPerson(L"", L"Zoe /Stone/", L"");
         CPersonListCriteria seen;
         QStringList fieldsAfter;
@@ -173,7 +152,6 @@ private slots:
 
     void findRunsTheListOnTopOfTheForm()
     {
-        CGenealogyApp app;
         AddTestPerson(L"", L"Zoe /Stone/", L"");
         AddTestPerson(L"", L"Adam /Brook/", L"");
         int nRows = -1;
@@ -189,7 +167,6 @@ private slots:
     // The form in reading order, in the language chosen.
     void tabGoesThroughTheSearchFormInReadingOrder()
     {
-        CGenealogyApp app;
         SetLanguage(L"Ru");
         QStringList chain;
         CSearchDlg search;
@@ -200,6 +177,9 @@ private slots:
         QCOMPARE(chain, (QStringList{"firstName", "lastName", "fullName", "birthFrom", "birthTo",
                                      "noBirthYear", "find", "cancel", "Поиск", "Найти"}));
     }
+
+private:
+    std::optional<CGenealogyApp> m_app;
 };
 
 QTEST_MAIN(PersonListDlgTest)

@@ -2,9 +2,6 @@
 
 #include "GuiTestSupport.h"
 
-#include <QMessageBox>
-#include <QtTest>
-
 // A box is the child of the window it belongs to, so it opens centred over it.
 class QtMessageSinkTest : public QObject {
     Q_OBJECT

@@ -1,12 +1,6 @@
 #include "qtcore/platform/QtSettingsStore.h"
 
-#include "core/options/Language.h"
-#include "core/options/Settings.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
+#include "GuiTestSupport.h"
 
 #include <map>
 #include <random>
@@ -73,13 +67,6 @@ void SaveChangedSettings(const QString& strPath)
     WithStoreAt(strPath, SaveSettings);
 }
 
-void WriteFile(const QString& strPath, const QByteArray& bytes)
-{
-    QFile file(strPath);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray Noise(int nSize)
 {
     std::mt19937 random(1923);
@@ -100,8 +87,7 @@ private slots:
     void cleanup()
     {
         SetSettingsStore(nullptr);
-        Settings = CSettings();
-        SetLanguage(L"En");
+        ResetState();
     }
 
     void theUsersFileLiesInTheConfigurationFolder()
@@ -117,17 +103,6 @@ private slots:
         LoadFrom(strPath);
         CompareSettings(ChangedSettings());
         QCOMPARE(theStringOffset, 200);
-    }
-
-    void aMissingOrUnreadableFileLeavesTheDefaults()
-    {
-        LoadFrom(m_folder.filePath("absent/Stemmark.ini"));
-        CompareSettings(CSettings());
-        const QString strFolder = m_folder.filePath("folder.ini");
-        QVERIFY(QDir().mkpath(strFolder)); // a folder in the file's place: unreadable even for root
-        LoadFrom(strFolder);
-        CompareSettings(CSettings());
-        SaveChangedSettings(strFolder); // fails silently
     }
 
     // At every cut, a value whose line is whole is read and one not begun keeps its default.
@@ -159,7 +134,9 @@ private slots:
 
     void junkLeavesTheDefaults_data()
     {
-        QTest::addColumn<QByteArray>("junk");
+        QTest::addColumn<QByteArray>("junk"); // null: no file; "/": a folder in its place
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("a folder") << QByteArray("/"); // unreadable even for root
         QTest::newRow("noise") << Noise(4096);
         QTest::newRow("nul bytes") << QByteArray(512, '\0');
         QTest::newRow("broken sections") << QByteArray("[General\n[[]]\n]\n1Name1\nLang\n\\x\n");
@@ -173,10 +150,15 @@ private slots:
     void junkLeavesTheDefaults()
     {
         QFETCH(QByteArray, junk);
-        const QString strPath = m_folder.filePath(QStringLiteral("junk-%1.ini").arg(QTest::currentDataTag()));
-        WriteFile(strPath, junk);
+        const QString strPath =
+            m_folder.filePath(QStringLiteral("junk/%1/Stemmark.ini").arg(QTest::currentDataTag()));
+        if (!junk.isNull())
+            QVERIFY(QDir().mkpath(junk == "/" ? strPath : QFileInfo(strPath).path()));
+        if (!junk.isNull() && junk != "/")
+            WriteFile(strPath, junk);
         LoadFrom(strPath);
         CompareSettings(CSettings());
+        SaveChangedSettings(strPath); // over junk, or where it cannot write: no harm
     }
 
 private:

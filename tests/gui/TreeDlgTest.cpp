@@ -1,32 +1,10 @@
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
-#include "core/options/Settings.h"
-#include "core/platform/Log.h"
-#include "gui/app/GenealogyApp.h"
-#include "gui/views/PersonListDlg.h"
 #include "gui/views/TreeDlg.h"
+
+#include "gui/views/PersonListDlg.h"
 
 #include "GuiTestSupport.h"
 
-#include <QLineEdit>
-#include <QListView>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
-
-#include <fstream>
-#include <sstream>
-
 namespace {
-
-std::string ReadLog()
-{
-    std::ifstream file(GetLogPath(), std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Runs the tree of a mode for Zed with `fnWhileOpen` acting on its tree widget.
 void RunTree(int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
@@ -46,8 +24,7 @@ private slots:
     // 0 Zed, 1 his wife Una, their children 2 Bob and 3 Amy; 4 Kid, Bob's son.
     void init()
     {
-        ClearTables();
-        SetLanguage(L"En");
+        StartApp(m_app);
         AddTestPerson(L"@Z@", L"Zed /Oak/", L"", nullptr, L"", {L"@F1@"});
         AddTestPerson(L"@U@", L"Una /Elm/", L"", nullptr, L"", {L"@F1@"});
         AddTestPerson(L"@B@", L"Bob /Oak/", L"", nullptr, L"@F1@", {L"@F2@"});
@@ -56,13 +33,12 @@ private slots:
         AddFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
         AddFamily(L"@F2@", L"@B@", L"", {L"@K@"});
     }
-    void cleanup() { ClearTables(); }
+    void cleanup() { m_app.reset(); }
 
     // Each view is written down when it comes to the front: opened, or back
     // after the one above it closed.
     void aRoadThroughEveryKindOfViewClosesBackStepByStep()
     {
-        CGenealogyApp app;
         QStringList fronts;
         const auto front = [&](QDialog& view) { fronts << Describe(view); };
         // Opens the next view with `nCommand`, `fnThere` acting on it, and
@@ -108,7 +84,6 @@ private slots:
 
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
-        CGenealogyApp app;
         QStringList texts;
         RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             auto* pCount = Child<QLineEdit>(view, "count");
@@ -149,7 +124,6 @@ private slots:
         QFETCH(bool, doubleClick);
         QFETCH(QStringList, views);
         QFETCH(bool, expanded);
-        CGenealogyApp app;
         RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             CViewRecorder recorder;
@@ -169,7 +143,6 @@ private slots:
     // A long name two levels down can be scrolled to its end.
     void aDeepLongItemCanBeScrolledTo()
     {
-        CGenealogyApp app;
         thePersons[4].m_strName = L"Kid /" + std::wstring(300, L'W') + L"/";
         RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -188,7 +161,6 @@ private slots:
 
     void expandAndCollapseWithoutASelection()
     {
-        CGenealogyApp app;
         Settings.LevForPatr = 2;
         QList<bool> states;
         for (const int nMode : {Descendants, Patriarchs}) {
@@ -203,7 +175,6 @@ private slots:
                 states << pTop->isExpanded() << pTop->child(1)->isExpanded();
             });
         }
-        Settings.LevForPatr = 3;
         // Descendants: Expand opens the whole tree, Collapse folds the root's
         // children and leaves the root open. Patriarchs: Expand needs a
         // selection, Collapse folds every patriarch.
@@ -213,18 +184,17 @@ private slots:
     // Bob's family lists three children the file does not hold.
     void missingIdsShowOneBoxAndGoOnInTheLog()
     {
-        CGenealogyApp app;
         for (const wchar_t* pszMissing : {L"@X1@", L"@X2@", L"@X3@"})
             theFamilies[1].m_astrChildren.Append(pszMissing);
         QTemporaryDir state; // a log of the test's own
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
         CRecordingSink sink;
-        const std::string strBefore = ReadLog();
+        const QByteArray before = LogText();
         RunTree(Descendants, [](CTreeDlg&, QTreeWidget&) {});
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
         // The run's separator falls before the first or the second line,
         // as the log had lines before or not.
-        QString strAdded = QString::fromStdString(ReadLog().substr(strBefore.size()));
+        QString strAdded = QString::fromUtf8(LogText().mid(before.size()));
         strAdded.remove(QStringLiteral("--------\r\n"));
         QCOMPARE(strAdded,
                  QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
@@ -235,7 +205,6 @@ private slots:
     // level costing the same however deep it lies.
     void expandReachesTheEndOfADeepLine()
     {
-        CGenealogyApp app;
         ClearTables();
         const int nGenerations = 3000;
         for (int i = 0; i <= nGenerations; ++i) {
@@ -261,6 +230,9 @@ private slots:
         QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{});
         QCOMPARE(nDepth, nGenerations);
     }
+
+private:
+    std::optional<CGenealogyApp> m_app;
 };
 
 QTEST_MAIN(TreeDlgTest)

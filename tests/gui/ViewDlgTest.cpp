@@ -1,13 +1,6 @@
-#include "core/options/Language.h"
-#include "core/options/StringIds.h"
-#include "core/platform/SettingsStore.h"
-#include "gui/app/GenealogyApp.h"
-#include "gui/app/MainFrame.h"
 #include "gui/views/ViewDlg.h"
 
 #include "GuiTestSupport.h"
-
-#include <QtTest>
 
 namespace {
 
@@ -35,14 +28,14 @@ private:
 class ViewDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { SetLanguage(L"En"); }
+    void init() { StartApp(m_app); }
+    void cleanup() { m_app.reset(); }
 
     // Frame -> outer view -> inner view: minimising the inner view takes
     // the whole program away and closes nothing; bringing the frame back
     // brings every view back, the maximised one still maximised.
     void minimisingAViewMinimisesTheProgramAndClosesNothing()
     {
-        CGenealogyApp app;
         CMainFrame frame;
         frame.show();
         theTopWindow = &frame;
@@ -72,7 +65,6 @@ private slots:
     // opens over the window in front, at its size.
     void aViewOpensWhereTheLastOfItsKindClosed()
     {
-        CGenealogyApp app;
         CMemorySettingsStore store;
         SetSettingsStore(&store);
         CMainFrame frame;
@@ -92,24 +84,13 @@ private slots:
         QCOMPARE(seen.size(), frame.size());
     }
 
-    void escapeClosesAView()
+    // Help Topic and F1 open the view's topic; F10 opens its first menu;
+    // Escape closes the view.
+    void helpTopicF1F10AndEscape()
     {
-        CGenealogyApp app;
-        bool bOpen = true;
-        CTestView view;
-        RunWhileOpen<CTestView>(view, [&](CTestView& v) {
-            QTest::keyClick(&v, Qt::Key_Escape);
-            bOpen = v.isVisible();
-        });
-        QVERIFY(!bOpen);
-    }
-
-    // Help Topic and F1 open the view's topic; F10 opens its first menu.
-    void helpTopicF1AndF10()
-    {
-        CGenealogyApp app;
         CRecordingLauncher launcher;
         bool bMenuOpened = false;
+        bool bOpen = true;
         CTestView view;
         RunWhileOpen<CTestView>(view, [&](CTestView& v) {
             QVERIFY(TriggerCommand(v.MenuBar(), ID_HELP_TOPIC));
@@ -121,11 +102,17 @@ private slots:
             QTRY_VERIFY(pMenu->isVisible());
             bMenuOpened = true;
             pMenu->close();
+            QTest::keyClick(&v, Qt::Key_Escape);
+            bOpen = v.isVisible();
         });
         QCOMPARE(launcher.m_astrLines,
                  (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
         QVERIFY(bMenuOpened);
+        QVERIFY(!bOpen);
     }
+
+private:
+    std::optional<CGenealogyApp> m_app;
 };
 
 QTEST_MAIN(ViewDlgTest)
