@@ -167,32 +167,24 @@ TEST(VCardTest, ReadsAFolderSortedByFirstNameKeepingFileOrderOfEqualNames)
 
 } // namespace
 
+// A one-card file among others stands for its folder, and a choice starts
+// where accepting it keeps the book.
 TEST(VCardTest, AOneCardFileAmongOthersStandsForItsFolder)
 {
-    CTempFolder synced;
-    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    CTempFolder exported;
-    WriteFileBytes(exported.Path() / "all.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\nBEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    WriteFileBytes(exported.Path() / "one.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    CTempFolder alone;
-    WriteFileBytes(alone.Path() / "me.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    const std::string strBob = "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n", strAnn = "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n";
+    CTempFolder synced, exported, alone;
+    WriteFileBytes(synced.Path() / "2.vcf", strAnn);
+    WriteFileBytes(synced.Path() / "1.vcf", strBob);
+    WriteFileBytes(synced.Path() / "0.txt", "not a card");
+    WriteFileBytes(exported.Path() / "all.vcf", strBob + strAnn);
+    WriteFileBytes(exported.Path() / "one.vcf", strBob);
+    WriteFileBytes(alone.Path() / "me.vcf", strBob);
     const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
     EXPECT_EQ(AddressBookOf(wide(synced.Path() / "1.vcf")), wide(synced.Path()));
     EXPECT_EQ(AddressBookOf(wide(exported.Path() / "all.vcf")), wide(exported.Path() / "all.vcf"));
     EXPECT_EQ(AddressBookOf(wide(alone.Path() / "me.vcf")), wide(alone.Path() / "me.vcf"));
-}
 
-TEST(VCardTest, AChoiceStartsWhereAcceptingItKeepsTheBook)
-{
-    CTempFolder synced;
-    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "0.txt", "not a card");
-    const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
-    const std::wstring strStart = AddressBookChoiceStart(wide(synced.Path()));
-    EXPECT_EQ(strStart, wide(synced.Path() / "1.vcf"));
-    EXPECT_EQ(AddressBookOf(strStart), wide(synced.Path()));
+    EXPECT_EQ(AddressBookChoiceStart(wide(synced.Path())), wide(synced.Path() / "1.vcf"));
     EXPECT_EQ(AddressBookChoiceStart(wide(synced.Path() / "2.vcf")), wide(synced.Path() / "2.vcf"));
     EXPECT_EQ(AddressBookChoiceStart(L"/no/such/book.vcf"), L"/no/such/book.vcf");
     EXPECT_EQ(AddressBookChoiceStart(L""), L"");

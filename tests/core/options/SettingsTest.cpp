@@ -60,19 +60,6 @@ protected:
     CSettingsStore* m_pPrevious = nullptr;
 };
 
-TEST_F(SettingsTest, AnEmptyStoreLeavesTheDefaults)
-{
-    LoadSettings();
-    EXPECT_TRUE(Settings.AsInNameTag) << "names as in the NAME tag";
-    EXPECT_TRUE(Settings.DatForPatr);
-    EXPECT_EQ(Settings.LevForPatr, 3);
-    EXPECT_EQ(Settings.DateFormat, 0);
-    EXPECT_EQ(Settings.Lang, L"En");
-    EXPECT_EQ(theStringOffset, 0);
-    EXPECT_FALSE(Settings.FileOpen || Settings.LastFile || Settings._1Name1 || Settings.PutAge);
-    EXPECT_TRUE(theLastFileName.empty());
-}
-
 TEST_F(SettingsTest, SavesAndLoadsInTheOrderOfTheStoredOptions)
 {
     Settings.LastFile = true;
@@ -157,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, SettingsLangTest, testing::Values(
     CLangCase{L"Ru", L"Ru", 200, "Russian"},
     CLangCase{L"Enx", L"En", 0, "only two characters are read"},
     CLangCase{L"", L"", 200, "an empty code selects Russian"},
-    CLangCase{L"De", L"De", 200, "an unknown code selects Russian"},
-    CLangCase{L"en", L"en", 200, "codes are compared exactly"}),
+    CLangCase{L"De", L"De", 200, "an unknown code selects Russian"}),
     [](const auto& row) { return TestName(row.param.m_pszWhy); });
 
 TEST_F(SettingsTest, TheLastFileIsKeptWholeOnlyWhileLastFileIsOn)
