@@ -72,16 +72,6 @@ TEST_F(LangModuleTest, AModuleGivesItsStringsAtTheOffset)
     EXPECT_TRUE(ReadFileBytes(GetLogPath()).empty()) << "a sound module leaves no log line";
 }
 
-TEST_F(LangModuleTest, SwitchingToRussianReleasesTheModule)
-{
-    WriteModule("StemmarkLangFra.lang", theFrenchModule);
-    SetLanguage(L"Fr");
-    SetLanguage(L"Ru");
-    EXPECT_FALSE(theLangModuleInUse);
-    EXPECT_EQ(theLangModule, nullptr);
-    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Английский");
-}
-
 TEST_F(LangModuleTest, AMissingModuleFallsBackToEnglishAndIsLogged)
 {
     SetLanguage(L"Ge");

@@ -134,6 +134,7 @@ TEST_P(SettingsLangTest, SelectsTheLanguageFromTheFirstTwoCharacters)
     LoadSettings();
     EXPECT_EQ(Settings.Lang, GetParam().m_pszLang) << GetParam().m_pszWhy;
     EXPECT_EQ(theStringOffset, GetParam().m_nStringOffset) << GetParam().m_pszWhy;
+    EXPECT_EQ(theMenuOffset, GetParam().m_nStringOffset / 10) << GetParam().m_pszWhy;
     EXPECT_FALSE(theLangModuleInUse) << GetParam().m_pszWhy;
     SaveSettings();
     EXPECT_EQ(m_store.m_values[L"Lang"], GetParam().m_pszLang) << "written as its two characters";
@@ -144,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, SettingsLangTest, testing::Values(
     CLangCase{L"Ru", L"Ru", 200, "Russian"},
     CLangCase{L"Enx", L"En", 0, "only two characters are read"},
     CLangCase{L"", L"", 200, "an empty code selects Russian"},
-    CLangCase{L"De", L"De", 200, "an unknown code selects Russian"}),
+    CLangCase{L"De", L"De", 200, "an unknown code selects Russian"},
+    CLangCase{L"en", L"en", 200, "codes are compared exactly"}),
     [](const auto& row) { return TestName(row.param.m_pszWhy); });
 
 TEST_F(SettingsTest, TheLastFileIsKeptWholeOnlyWhileLastFileIsOn)

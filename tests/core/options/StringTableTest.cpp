@@ -89,24 +89,6 @@ TEST_F(StringTableTest, BaseStringsIgnoreTheLanguage)
     EXPECT_EQ(LoadBaseString(IDS_ENGLISH), L"English");
 }
 
-// The offsets of each stored language; anything unknown reads as Russian.
-TEST_F(StringTableTest, StoredLanguagesSetTheOffsets)
-{
-    struct CCase { const wchar_t* m_pszLang; int m_nString; int m_nMenu; bool m_bModule; };
-    const CCase cases[] = {
-        {L"En", 0, 0, false}, {L"Ru", 200, 20, false}, {L"Fr", 400, 40, true},
-        {L"Ge", 600, 60, true}, {L"It", 800, 80, true}, {L"Xx", 200, 20, false},
-        {L"", 200, 20, false}, {L"en", 200, 20, false},
-    };
-    for (const CCase& c : cases) {
-        SetLanguage(c.m_pszLang);
-        EXPECT_EQ(theStringOffset, c.m_nString) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(theMenuOffset, c.m_nMenu) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(theLangModuleInUse, c.m_bModule) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(Settings.Lang, c.m_pszLang) << "the stored code is kept as it was";
-    }
-}
-
 struct CMenuFact {
     int m_nMenu;
     int m_nButton;
