@@ -9,15 +9,7 @@
 
 namespace {
 
-class TablesTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearTables();
-        SetLanguage(L"En");
-    }
-    void TearDown() override { ClearTables(); }
-};
+using TablesTest = CViewBuilderTest;
 
 int ScanPersons(const std::wstring& strId)
 {

@@ -14,11 +14,7 @@ namespace {
 // The two gaps in the numbering of the strings.
 constexpr int kUnusedIds[] = {29, 66};
 
-class StringTableTest : public testing::Test {
-protected:
-    void SetUp() override { SetLanguage(L"En"); }
-    void TearDown() override { SetLanguage(L"En"); }
-};
+using StringTableTest = CViewBuilderTest;
 
 TEST_F(StringTableTest, OwnResourcesHaveNoFaultyLine)
 {
@@ -53,10 +49,7 @@ struct CExactText {
     const wchar_t* m_pszRussian;
 };
 
-class ExactTextTest : public testing::TestWithParam<CExactText> {
-protected:
-    void TearDown() override { SetLanguage(L"En"); }
-};
+class ExactTextTest : public CViewBuilderTest, public testing::WithParamInterface<CExactText> {};
 
 TEST_P(ExactTextTest, BothLanguagesGiveTheTextToTheLetter)
 {
