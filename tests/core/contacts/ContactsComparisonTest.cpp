@@ -71,8 +71,7 @@ TEST_P(ContactsPartialBirthdayTest, ComparesOnlyThePartsGiven)
     EXPECT_EQ(result.m_strMessage, L"");
     EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
                                                test.m_pszContacts + L"<br>&nbsp;- Stemmark: " + test.m_pszStemmark +
-                                               L"<br>")
-       ;
+                                               L"<br>");
 }
 
 CContact Ann(CCalendarDate birthday, const wchar_t* pszText = L"")
