@@ -58,7 +58,7 @@ protected:
 struct CliCase {
     std::vector<std::string> args;
     int status;
-    const char* out; ///< the whole of stdout
+    const char* out; ///< the whole of stdout; nullptr: tests/data/expected/cli/<row>.txt
     const char* err; ///< a part of stderr
     const char* file = nullptr; ///< in tests/data, instead of the one family
 };
@@ -83,8 +83,11 @@ TEST_P(CliOutputTest, PrintsWhatTheViewShowsWithItsStatus)
         std::filesystem::copy_file(std::filesystem::path(STEMMARK_TEST_DATA) / GetParam().file, File(),
                                    std::filesystem::copy_options::overwrite_existing);
     const CRunResult result = Run(GetParam().args);
+    const std::string strRow = testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path golden = std::filesystem::path(STEMMARK_TEST_DATA) / "expected" / "cli" /
+                                         (strRow.substr(strRow.find('/') + 1) + ".txt");
     EXPECT_EQ(result.m_nStatus, GetParam().status);
-    EXPECT_EQ(result.m_strOut, GetParam().out);
+    EXPECT_EQ(result.m_strOut, GetParam().out ? GetParam().out : ReadFileBytes(golden));
     EXPECT_NE(result.m_strErr.find(GetParam().err), std::string::npos) << result.m_strErr;
 }
 
@@ -95,13 +98,10 @@ INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
     CliCase{{"list"}, 0,
             "Select person (5 persons in total)\n1\tJones Mary\n4\tQuiet Oleg\n2\tSmith Anna\n0\tSmith John\n"
             "3\tSmith Peter\n", ""},
-    CliCase{{"list", "--last", "SMI", "--json"}, 0,
-            R"j({"caption":"Select person (3 persons in total)","message":null,"entries":[{"person":2,"text":"Smith Anna"},)j"
-            R"j({"person":0,"text":"Smith John"},{"person":3,"text":"Smith Peter"}]})j" "\n", ""},
+    CliCase{{"list", "--last", "SMI", "--json"}, 0, nullptr, ""},
     // The bounds are checked and read as the search form reads them.
-    CliCase{{"list", "--born-from", "2.2.52", "--born-to", "12.1980", "--set", "PutBirthDate=1", "--date-format", "1"}, 0,
-            "Select person (3 persons in total)\n1\tJones Mary [02/02/1952]\n2\tSmith Anna [03/03/1980]\n"
-            "3\tSmith Peter [04/04/1975]\n", ""},
+    CliCase{{"list", "--born-from", "2.2.52", "--born-to", "12.1980", "--set", "PutBirthDate=1", "--date-format", "1"},
+            0, nullptr, ""},
     CliCase{{"list", "--born-from", "soon"}, 2, "", "Direction: Possible formats of birth date"},
     CliCase{{"list", "--first", "nobody"}, 1, "", "Message: Data not found"},
     CliCase{{"list", "--first", "nobody", "--json"}, 1,
@@ -112,13 +112,8 @@ INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
             "Select person (3 persons in total)\n2\tAnna Smith [19]\n0\tJohn Smith [50]\n3\tPeter Smith [24]\n", ""}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
-    CliCase{{"person", "@I4@", "--text"}, 0,
-            "Peter Smith\n\nBorn: 04.04.1975\n\nParents\nJohn Smith.\nMary Jones.\n\nNotes\n"
-            "Named after his \"uncle\" & godfather.\n", ""},
-    CliCase{{"person", "3", "--json"}, 0,
-            R"j({"person":3,"html":"<html><head></head><body><b>Peter Smith</b><br><br><font color=blue><b>Born: </b></font>)j"
-            R"j(04.04.1975<br><br><font color=blue><b>Parents</b></font><br>John Smith.<br>Mary Jones.<br><br><font )j"
-            R"j(color=blue><b>Notes</b></font><br>Named after his \"uncle\" &amp; godfather.<br></body></html>"})j" "\n", ""},
+    CliCase{{"person", "@I4@", "--text"}, 0, nullptr, ""},
+    CliCase{{"person", "3", "--json"}, 0, nullptr, ""},
     // A note that points to a note record shows the record's text.
     CliCase{{"person", "0", "--text"}, 0, "Ada Lind\n\nNotes\nKept in a note record,\nread through its pointer.\n", "",
             "cli-person-note-record.ged"},
@@ -129,35 +124,21 @@ INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
     // The children as the view first lists them: by birth date, not file order;
     // the notes from the side of the person asked for.
-    CliCase{{"family", "@I2@"}, 0,
-            "John Smith\n\nBorn 01.01.1950.\n----------\nMary Jones\n\nBorn 02.02.1952.\n----------\n"
-            "Birthdate\tChildren Names\n3\t04.04.1975\tSmith Peter\n2\t03.03.1980\tSmith Anna\n----------\n"
-            "Family\nMary Jones\n----------\n\nJohn Smith\n\nMarriage: 10.06.1974\n\nNotes\nMarried in Leeds.\n", ""},
-    CliCase{{"family", "0", "--json"}, 0,
-            R"j({"person":0,"husbandBox":"John Smith\r\n\r\nBorn 01.01.1950.\r\n","wifeBox":"Mary Jones\r\n\r\nBorn )j"
-            R"j(02.02.1952.\r\n","children":[{"person":3,"birth":"04.04.1975","name":"Smith Peter"},{"person":2,)j"
-            R"j("birth":"03.03.1980","name":"Smith Anna"}],"notesHtml":"<b><i>Family<br>John Smith</i></b><hr )j"
-            R"j(size=1><br><b>Mary Jones</b><br><br><font color=blue><b>Marriage</b></font>: 10.06.1974<br><br>)j"
-            R"j(<font color=blue><b>Notes</b></font><br>Married in Leeds.<br>","message":null})j" "\n", ""},
+    CliCase{{"family", "@I2@"}, 0, nullptr, ""},
+    CliCase{{"family", "0", "--json"}, 0, nullptr, ""},
     CliCase{{"family", "4"}, 1, "", "Message: No information about own family"}), RowName);
 
 constexpr char kLoop[] = "cli-line-back-to-its-root.ged";
 
 INSTANTIATE_TEST_SUITE_P(Tree, CliOutputTest, testing::Values(
     // Children in text order, not birth order as the family view has them.
-    CliCase{{"tree", "0", "--descendants", "--json"}, 0,
-            R"j({"caption":"Descendants","countText":"Descendants (2 persons in total)","message":null,"root":)j"
-            R"j({"person":0,"text":"Smith John","children":[{"person":2,"text":"Smith Anna","children":[]},)j"
-            R"j({"person":3,"text":"Smith Peter","children":[]}]}})j" "\n", ""},
+    CliCase{{"tree", "0", "--descendants", "--json"}, 0, nullptr, ""},
     CliCase{{"tree", "@I4@", "--ancestors"}, 0,
             "Ancestors (2 persons in total)\nSmith Peter\n  Jones Mary\n  Smith John\n", ""},
     // The count is the whole tree's, however little is shown.
     CliCase{{"tree", "0", "--descendants", "--depth", "0"}, 0, "Descendants (2 persons in total)\nSmith John\n", ""},
     CliCase{{"tree", "2", "--descendants"}, 1, "", "Message: No information about descendants"},
-    CliCase{{"tree", "2", "--descendants", "--json"}, 1,
-            R"j({"caption":"Descendants","countText":"","message":"No information about descendants",)j"
-            R"j("root":null})j" "\n",
-            "Message: No information about descendants"},
+    CliCase{{"tree", "2", "--descendants", "--json"}, 1, nullptr, "Message: No information about descendants"},
     CliCase{{"tree", "9", "--ancestors"}, 1, "", "no person 9"},
     // Back at the root the line stops; the siblings after it are walked from
     // their own path, below the same parent.
@@ -170,42 +151,22 @@ INSTANTIATE_TEST_SUITE_P(Tree, CliOutputTest, testing::Values(
             "Message: Error: Negative person index\nError: Negative person index: @X2@\n"
             "Error: Negative person index: @X3@\nError: Negative person index: 2 more not shown, listed above\n",
             "cli-dangling-children.ged"},
-    CliCase{{"tree", "@I1@", "--descendants", "--depth", "1", "--json"}, 0,
-            R"j({"caption":"Descendants","countText":"Descendants (5 persons in total)","message":null,"root":)j"
-            R"j({"person":0,"text":"Adam","children":[{"person":2,"text":"Abel","children":[]},)j"
-            R"j({"person":1,"text":"Cain","children":[]}]}})j" "\n", "", kLoop}), RowName);
+    CliCase{{"tree", "@I1@", "--descendants", "--depth", "1", "--json"}, 0, nullptr, "", kLoop}), RowName);
 
 INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
-    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=1"}, 0,
-            "Patriarchs (2 persons in total)\nJones Mary: 2/1\n  Smith Anna\n  Smith Peter\n"
-            "Smith John: 2/1\n  Smith Anna\n  Smith Peter\n", ""},
+    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=1"}, 0, nullptr, ""},
     // Each root's tree is walked afresh: what was on the path below the one
     // before no longer stops a line.
-    CliCase{{"patriarchs", "--set", "LevForPatr=3", "--set", "DatForPatr=0", "--depth", "3"}, 0,
-            "Patriarchs (3 persons in total)\nAdam\n  Abel\n    Seth\n  Cain\n    Enoch\n      Adam\n"
-            "Cain\n  Enoch\n    Adam\n      Abel\n      Cain\n"
-            "Enoch\n  Adam\n    Abel\n      Seth\n    Cain\n      Enoch\n",
-            "", kLoop},
-    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=0", "--depth", "0", "--json"}, 0,
-            R"j({"caption":"Patriarchs","countText":"Patriarchs (2 persons in total)","message":null,"roots":[)j"
-            R"j({"person":1,"text":"Jones Mary","children":[]},{"person":0,"text":"Smith John","children":[]}]})j"
-            "\n", ""},
-    CliCase{{"patriarchs", "--set", "LevForPatr=2", "--json"}, 1,
-            R"j({"caption":"Patriarchs","countText":"","message":"Input file is empty or is not specified. )j"
-            R"j(Please use File / Open.","roots":[]})j" "\n", "Message: Input file is empty"}), RowName);
+    CliCase{{"patriarchs", "--set", "LevForPatr=3", "--set", "DatForPatr=0", "--depth", "3"}, 0, nullptr, "", kLoop},
+    CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=0", "--depth", "0", "--json"}, 0, nullptr, ""},
+    CliCase{{"patriarchs", "--set", "LevForPatr=2", "--json"}, 1, nullptr, "Message: Input file is empty"}), RowName);
 
 const std::string theBook = std::string(STEMMARK_TEST_DATA) + "/cli-book.vcf";
 
 // Anna's card gives another year; John's the same day as the file.
 INSTANTIATE_TEST_SUITE_P(Compare, CliOutputTest, testing::Values(
-    CliCase{{"compare", theBook}, 0,
-            "Differences with Contacts\nAnna Smith\n - Contacts: 03.03.1981\n - Stemmark: 03.03.1980\n\n"
-            "Persons from Contacts that are found by full name in Stemmark\nAnna Smith\nJohn Smith\n", ""},
-    CliCase{{"compare", theBook, "--json"}, 0,
-            R"j({"differencesHtml":"<html><head></head><body><center><b>Differences with Contacts</b></center>)j"
-            R"j(<br>Anna Smith<br>&nbsp;- Contacts: 03.03.1981<br>&nbsp;- Stemmark: 03.03.1980<br></body></html>",)j"
-            R"j("matchesHtml":"<html><head></head><body><center><b>Persons from Contacts that are found by full )j"
-            R"j(name in Stemmark</b></center><br>Anna Smith<br>John Smith</body></html>","message":null})j" "\n", ""},
+    CliCase{{"compare", theBook}, 0, nullptr, ""},
+    CliCase{{"compare", theBook, "--json"}, 0, nullptr, ""},
     CliCase{{"compare", "/no/such/book.vcf", "--json"}, 1,
             R"j({"differencesHtml":null,"matchesHtml":null,"message":"Unable to access Contacts"})j" "\n",
             "Stemmark: Unable to access Contacts"}), RowName);

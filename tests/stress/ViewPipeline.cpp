@@ -16,19 +16,10 @@ namespace {
 // every shortening and the nickname run too.
 void TurnEveryOptionOn()
 {
-    Settings._1Name1 = true;
-    Settings.MaidNam1 = true;
-    Settings.Sh1Nam = true;
-    Settings.ShMidNam = true;
-    Settings.ShowMidNam = true;
-    Settings.InclNick = true;
-    Settings.DatForPatr = true;
+    Settings._1Name1 = Settings.MaidNam1 = Settings.Sh1Nam = Settings.ShMidNam = Settings.ShowMidNam = true;
+    Settings.InclNick = Settings.DatForPatr = Settings.PutSexLetter = Settings.PutAge = true;
+    Settings.PutBirthDate = Settings.PutDeathDate = Settings.YearOnly = true;
     Settings.AsInNameTag = false;
-    Settings.PutSexLetter = true;
-    Settings.PutAge = true;
-    Settings.PutBirthDate = true;
-    Settings.PutDeathDate = true;
-    Settings.YearOnly = true;
 }
 
 void OpenFamilyViews(int nPerson)

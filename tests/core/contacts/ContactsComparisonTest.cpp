@@ -62,17 +62,16 @@ TEST_P(ContactsPartialBirthdayTest, ComparesOnlyThePartsGiven)
     const CPartialCase& test = GetParam();
     AddPerson({.m_strName = L"Ann /Lee/", .m_pszBirth = test.m_pszPersonDate});
     const CContactsComparison result = CompareContacts({test.m_contact});
-    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee") << test.m_pszName;
+    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee");
     if (!test.m_pszContacts) {
-        EXPECT_EQ(result.m_strDifferencesBody, L"") << test.m_pszName;
-        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso") << test.m_pszName;
+        EXPECT_EQ(result.m_strDifferencesBody, L"");
+        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso");
         return;
     }
-    EXPECT_EQ(result.m_strMessage, L"") << test.m_pszName;
+    EXPECT_EQ(result.m_strMessage, L"");
     EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
                                                test.m_pszContacts + L"<br>&nbsp;- Stemmark: " + test.m_pszStemmark +
-                                               L"<br>")
-        << test.m_pszName;
+                                               L"<br>");
 }
 
 CContact Ann(CCalendarDate birthday, const wchar_t* pszText = L"")
@@ -117,11 +116,11 @@ TEST_P(ContactsBoxTest, ShowsItsBox)
     AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"5 MAR 1950"});
     AddPerson({.m_strName = L"Ann /Jones/"});
     const CContactsComparison result = CompareContacts(GetParam().m_contacts);
-    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText) << GetParam().m_pszName;
-    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption) << GetParam().m_pszName;
-    EXPECT_EQ(result.m_icon, GetParam().m_icon) << GetParam().m_pszName;
-    EXPECT_EQ(result.m_strDifferencesBody, L"") << GetParam().m_pszName;
-    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches) << GetParam().m_pszName;
+    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText);
+    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption);
+    EXPECT_EQ(result.m_icon, GetParam().m_icon);
+    EXPECT_EQ(result.m_strDifferencesBody, L"");
+    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches);
 }
 
 const wchar_t theSameData[] =

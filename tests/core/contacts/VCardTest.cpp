@@ -15,19 +15,23 @@ struct CFormCase {
     const wchar_t* m_pszLast;
 };
 
+// The one contact of a card of these lines.
+CContact ReadCard(const std::string& strLines)
+{
+    std::vector<CContact> contacts;
+    EXPECT_EQ(ReadVCardText("BEGIN:VCARD\r\n" + strLines + "\r\nEND:VCARD\r\n", contacts), CContactsFailure::None);
+    EXPECT_EQ(contacts.size(), 1u);
+    return contacts.empty() ? CContact{} : contacts[0];
+}
+
 class VCardFormTest : public testing::TestWithParam<CFormCase> {};
 
 TEST_P(VCardFormTest, ReadsTheName)
 {
-    const CFormCase& form = GetParam();
-    std::vector<CContact> contacts;
-    ASSERT_EQ(ReadVCardText(std::string("BEGIN:VCARD\r\n") + form.m_pszCard + "\r\nEND:VCARD\r\n", contacts),
-              CContactsFailure::None) << form.m_pszName;
-    ASSERT_EQ(contacts.size(), 1u);
-    const CContact& contact = contacts[0];
-    EXPECT_EQ(contact.m_strFirstName, form.m_pszFirst) << form.m_pszName;
-    EXPECT_EQ(contact.m_strMiddleName, form.m_pszMiddle) << form.m_pszName;
-    EXPECT_EQ(contact.m_strLastName, form.m_pszLast) << form.m_pszName;
+    const CContact contact = ReadCard(GetParam().m_pszCard);
+    EXPECT_EQ(contact.m_strFirstName, GetParam().m_pszFirst);
+    EXPECT_EQ(contact.m_strMiddleName, GetParam().m_pszMiddle);
+    EXPECT_EQ(contact.m_strLastName, GetParam().m_pszLast);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, VCardFormTest, testing::Values(
@@ -59,18 +63,12 @@ class VCardBirthdayTest : public testing::TestWithParam<CBirthdayCase> {};
 TEST_P(VCardBirthdayTest, KeepsThePartsGiven)
 {
     const CBirthdayCase& form = GetParam();
-    std::vector<CContact> contacts;
-    ASSERT_EQ(ReadVCardText(std::string("BEGIN:VCARD\r\nVERSION:4.0\r\nN:S;J\r\n") + form.m_pszLine +
-                                "\r\nEND:VCARD\r\n",
-                            contacts),
-              CContactsFailure::None) << form.m_pszName;
-    ASSERT_EQ(contacts.size(), 1u);
-    const CContact& contact = contacts[0];
-    EXPECT_EQ(contact.m_birthday.m_nYear, form.m_birthday.m_nYear) << form.m_pszName;
-    EXPECT_EQ(contact.m_birthday.m_nMonth, form.m_birthday.m_nMonth) << form.m_pszName;
-    EXPECT_EQ(contact.m_birthday.m_nDay, form.m_birthday.m_nDay) << form.m_pszName;
-    EXPECT_EQ(contact.m_strBirthdayText, form.m_pszText) << form.m_pszName;
-    EXPECT_EQ(contact.m_bBirthdayUnreadable, form.m_bUnreadable) << form.m_pszName;
+    const CContact contact = ReadCard(std::string("VERSION:4.0\r\nN:S;J\r\n") + form.m_pszLine);
+    EXPECT_EQ(contact.m_birthday.m_nYear, form.m_birthday.m_nYear);
+    EXPECT_EQ(contact.m_birthday.m_nMonth, form.m_birthday.m_nMonth);
+    EXPECT_EQ(contact.m_birthday.m_nDay, form.m_birthday.m_nDay);
+    EXPECT_EQ(contact.m_strBirthdayText, form.m_pszText);
+    EXPECT_EQ(contact.m_bBirthdayUnreadable, form.m_bUnreadable);
 }
 
 INSTANTIATE_TEST_SUITE_P(Birthdays, VCardBirthdayTest, testing::Values(
@@ -107,7 +105,7 @@ class VCardFailureTest : public testing::TestWithParam<CFailureCase> {};
 TEST_P(VCardFailureTest, StopsWhereTheSourceFails)
 {
     std::vector<CContact> contacts;
-    EXPECT_EQ(ReadVCardText(GetParam().m_pszText, contacts), GetParam().m_failure) << GetParam().m_pszName;
+    EXPECT_EQ(ReadVCardText(GetParam().m_pszText, contacts), GetParam().m_failure);
 }
 
 #define CARD(lines) "BEGIN:VCARD\r\nVERSION:2.1\r\n" lines "\r\nEND:VCARD\r\n"
@@ -167,32 +165,24 @@ TEST(VCardTest, ReadsAFolderSortedByFirstNameKeepingFileOrderOfEqualNames)
 
 } // namespace
 
+// A one-card file among others stands for its folder, and a choice starts
+// where accepting it keeps the book.
 TEST(VCardTest, AOneCardFileAmongOthersStandsForItsFolder)
 {
-    CTempFolder synced;
-    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    CTempFolder exported;
-    WriteFileBytes(exported.Path() / "all.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\nBEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    WriteFileBytes(exported.Path() / "one.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    CTempFolder alone;
-    WriteFileBytes(alone.Path() / "me.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
+    const std::string strBob = "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n", strAnn = "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n";
+    CTempFolder synced, exported, alone;
+    WriteFileBytes(synced.Path() / "2.vcf", strAnn);
+    WriteFileBytes(synced.Path() / "1.vcf", strBob);
+    WriteFileBytes(synced.Path() / "0.txt", "not a card");
+    WriteFileBytes(exported.Path() / "all.vcf", strBob + strAnn);
+    WriteFileBytes(exported.Path() / "one.vcf", strBob);
+    WriteFileBytes(alone.Path() / "me.vcf", strBob);
     const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
     EXPECT_EQ(AddressBookOf(wide(synced.Path() / "1.vcf")), wide(synced.Path()));
     EXPECT_EQ(AddressBookOf(wide(exported.Path() / "all.vcf")), wide(exported.Path() / "all.vcf"));
     EXPECT_EQ(AddressBookOf(wide(alone.Path() / "me.vcf")), wide(alone.Path() / "me.vcf"));
-}
 
-TEST(VCardTest, AChoiceStartsWhereAcceptingItKeepsTheBook)
-{
-    CTempFolder synced;
-    WriteFileBytes(synced.Path() / "2.vcf", "BEGIN:VCARD\nN:Z;Ann\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "1.vcf", "BEGIN:VCARD\nN:Y;Bob\nEND:VCARD\n");
-    WriteFileBytes(synced.Path() / "0.txt", "not a card");
-    const auto wide = [](const std::filesystem::path& path) { return Utf8ToWide(path.string()); };
-    const std::wstring strStart = AddressBookChoiceStart(wide(synced.Path()));
-    EXPECT_EQ(strStart, wide(synced.Path() / "1.vcf"));
-    EXPECT_EQ(AddressBookOf(strStart), wide(synced.Path()));
+    EXPECT_EQ(AddressBookChoiceStart(wide(synced.Path())), wide(synced.Path() / "1.vcf"));
     EXPECT_EQ(AddressBookChoiceStart(wide(synced.Path() / "2.vcf")), wide(synced.Path() / "2.vcf"));
     EXPECT_EQ(AddressBookChoiceStart(L"/no/such/book.vcf"), L"/no/such/book.vcf");
     EXPECT_EQ(AddressBookChoiceStart(L""), L"");

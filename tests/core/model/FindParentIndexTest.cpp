@@ -11,12 +11,11 @@ namespace {
 
 // Persons: 0 father, 1 mother, 2..7 children whose FAMC link breaks in a
 // different way each.
-class FindParentIndexTest : public testing::Test {
+class FindParentIndexTest : public CViewBuilderTest {
 protected:
     void SetUp() override
     {
-        ClearTables();
-        SetLanguage(L"En");
+        CViewBuilderTest::SetUp();
         AddPerson({.m_strId = L"@DAD@"});
         AddPerson({.m_strId = L"@MUM@"});
         AddPerson({.m_strId = L"@C1@", .m_strFamc = L"@BOTH@"});
@@ -30,7 +29,6 @@ protected:
         AddFamily(L"@NOPARENTS@", L"", L"");
         AddFamily(L"@LOSTHUSBAND@", L"@NOBODY@", L"@MUM@");
     }
-    void TearDown() override { ClearTables(); }
 };
 
 struct ParentCase {

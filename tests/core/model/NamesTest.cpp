@@ -30,18 +30,8 @@ void SetNameOptions(const std::string& strOptions)
     Settings = CSettings();
     Settings.AsInNameTag = false;
     std::istringstream words(strOptions);
-    for (std::string strWord; words >> strWord;) {
-        bool* pFlag = strWord == "1Name1"        ? &Settings._1Name1
-                      : strWord == "MaidNam1"    ? &Settings.MaidNam1
-                      : strWord == "Sh1Nam"      ? &Settings.Sh1Nam
-                      : strWord == "ShMidNam"    ? &Settings.ShMidNam
-                      : strWord == "ShowMidNam"  ? &Settings.ShowMidNam
-                      : strWord == "InclNick"    ? &Settings.InclNick
-                      : strWord == "AsInNameTag" ? &Settings.AsInNameTag
-                                                 : nullptr;
-        ASSERT_NE(pFlag, nullptr) << strWord;
-        *pFlag = true;
-    }
+    for (std::string strWord; words >> strWord;)
+        ASSERT_TRUE(SetSettingFromText(Utf8ToWide(strWord), L"1")) << strWord;
 }
 
 std::wstring NamePart(const CPerson& person, CNamePart part)

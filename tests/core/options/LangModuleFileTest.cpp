@@ -1,15 +1,11 @@
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 
-#include "core/model/Dates.h"
-#include "core/platform/DataFolders.h"
-#include "core/platform/Log.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace {
@@ -122,56 +118,5 @@ INSTANTIATE_TEST_SUITE_P(Shipped, LangModuleFileTest, testing::Values(
     CModuleFile{"StemmarkLangDeu.lang", 600, 60},
     CModuleFile{"StemmarkLangIta.lang", 800, 80}),
     [](const testing::TestParamInfo<CModuleFile>& row) { return TestName(row.param.m_pszFile); });
-
-// Changing the language while running takes texts, date words and menus from
-// the shipped module of each language, found where the program looks.
-class LanguageSwitchTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_savedFolders = theDataFolders;
-        theDataFolders = {theResources};
-        theFileFolder.clear(); // the log goes to the test's own state folder
-        ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1);
-    }
-    void TearDown() override
-    {
-        SetLanguage(L"En");
-        theDataFolders = m_savedFolders;
-    }
-
-    CTempFolder m_state;
-    std::vector<std::filesystem::path> m_savedFolders;
-};
-
-TEST_F(LanguageSwitchTest, EachLanguageGivesItsOwnTextsAndMenus)
-{
-    struct CStep {
-        const wchar_t* m_pszLang;
-        const wchar_t* m_pszAncestors;
-        const wchar_t* m_pszRange; // BET 1900 AND 1910 as shown
-        int m_nMenuId;
-        const wchar_t* m_pszViewCaption;
-    };
-    const CStep steps[] = {
-        {L"En", L"Ancestors", L"BET 1900 AND 1910", IDM_VIEW, L"View"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"},
-        {L"Ru", L"Предки", L"Между 1900 и 1910", IDM_VIEW + 20, L"Просмотр"},
-        {L"Ge", L"Vorfahren", L"zwischen 1900 und 1910", IDM_VIEW + 60, L"Ansicht"},
-        {L"It", L"Antenati", L"tra il 1900 e il 1910", IDM_VIEW + 80, L"Visualizza"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"}, // loaded again after Italian
-    };
-    for (const CStep& step : steps) {
-        SetLanguage(step.m_pszLang);
-        EXPECT_EQ(LoadLangString(IDS_ANCESTORS), step.m_pszAncestors) << WideToUtf8(step.m_pszLang);
-        EXPECT_EQ(FormatGedcomDate(L"BET 1900 AND 1910", DateTextMode::Display), step.m_pszRange);
-        std::vector<CMenuBarMenu> bar;
-        ASSERT_TRUE(BuildMenuBar({IDM_VIEW}, bar));
-        EXPECT_EQ(bar[0].m_nMenuId, step.m_nMenuId);
-        EXPECT_EQ(bar[0].m_strCaption, step.m_pszViewCaption);
-        EXPECT_EQ(bar[0].m_items[0].m_nCommand, ID_VIEW_ANCESTORS);
-    }
-    EXPECT_EQ(ReadFileBytes(GetLogPath()), "") << "every module was found and read without fault";
-}
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/options/StringIds.h"
 #include "core/views/OptionsPages.h"
 
+#include "core/model/Dates.h"
 #include "core/platform/DataFolders.h"
 #include "core/platform/Log.h"
 #include "TestSupport.h"
@@ -72,16 +73,6 @@ TEST_F(LangModuleTest, AModuleGivesItsStringsAtTheOffset)
     EXPECT_TRUE(ReadFileBytes(GetLogPath()).empty()) << "a sound module leaves no log line";
 }
 
-TEST_F(LangModuleTest, SwitchingToRussianReleasesTheModule)
-{
-    WriteModule("StemmarkLangFra.lang", theFrenchModule);
-    SetLanguage(L"Fr");
-    SetLanguage(L"Ru");
-    EXPECT_FALSE(theLangModuleInUse);
-    EXPECT_EQ(theLangModule, nullptr);
-    EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Английский");
-}
-
 TEST_F(LangModuleTest, AMissingModuleFallsBackToEnglishAndIsLogged)
 {
     SetLanguage(L"Ge");
@@ -149,6 +140,39 @@ TEST_F(LangModuleTest, BinaryJunkAsAModuleDoesNoHarm)
     EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"English");
     std::vector<CMenuBarMenu> bar;
     EXPECT_TRUE(BuildMenuBar({IDM_HELP}, bar));
+}
+
+// Changing the language while running takes texts, date words and menus from
+// the shipped module of each language, found where the program looks.
+TEST_F(LangModuleTest, EachShippedLanguageGivesItsOwnTextsAndMenus)
+{
+    theDataFolders = {STEMMARK_RESOURCES};
+    struct CStep {
+        const wchar_t* m_pszLang;
+        const wchar_t* m_pszAncestors;
+        const wchar_t* m_pszRange; // BET 1900 AND 1910 as shown
+        int m_nMenuId;
+        const wchar_t* m_pszViewCaption;
+    };
+    const CStep steps[] = {
+        {L"En", L"Ancestors", L"BET 1900 AND 1910", IDM_VIEW, L"View"},
+        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"},
+        {L"Ru", L"Предки", L"Между 1900 и 1910", IDM_VIEW + 20, L"Просмотр"},
+        {L"Ge", L"Vorfahren", L"zwischen 1900 und 1910", IDM_VIEW + 60, L"Ansicht"},
+        {L"It", L"Antenati", L"tra il 1900 e il 1910", IDM_VIEW + 80, L"Visualizza"},
+        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"}, // loaded again after Italian
+    };
+    for (const CStep& step : steps) {
+        SetLanguage(step.m_pszLang);
+        EXPECT_EQ(LoadLangString(IDS_ANCESTORS), step.m_pszAncestors) << WideToUtf8(step.m_pszLang);
+        EXPECT_EQ(FormatGedcomDate(L"BET 1900 AND 1910", DateTextMode::Display), step.m_pszRange);
+        std::vector<CMenuBarMenu> bar;
+        ASSERT_TRUE(BuildMenuBar({IDM_VIEW}, bar));
+        EXPECT_EQ(bar[0].m_nMenuId, step.m_nMenuId);
+        EXPECT_EQ(bar[0].m_strCaption, step.m_pszViewCaption);
+        EXPECT_EQ(bar[0].m_items[0].m_nCommand, ID_VIEW_ANCESTORS);
+    }
+    EXPECT_EQ(ReadFileBytes(GetLogPath()), "") << "every module was found and read without fault";
 }
 
 } // namespace

@@ -60,19 +60,6 @@ protected:
     CSettingsStore* m_pPrevious = nullptr;
 };
 
-TEST_F(SettingsTest, AnEmptyStoreLeavesTheDefaults)
-{
-    LoadSettings();
-    EXPECT_TRUE(Settings.AsInNameTag) << "names as in the NAME tag";
-    EXPECT_TRUE(Settings.DatForPatr);
-    EXPECT_EQ(Settings.LevForPatr, 3);
-    EXPECT_EQ(Settings.DateFormat, 0);
-    EXPECT_EQ(Settings.Lang, L"En");
-    EXPECT_EQ(theStringOffset, 0);
-    EXPECT_FALSE(Settings.FileOpen || Settings.LastFile || Settings._1Name1 || Settings.PutAge);
-    EXPECT_TRUE(theLastFileName.empty());
-}
-
 TEST_F(SettingsTest, SavesAndLoadsInTheOrderOfTheStoredOptions)
 {
     Settings.LastFile = true;
@@ -147,6 +134,7 @@ TEST_P(SettingsLangTest, SelectsTheLanguageFromTheFirstTwoCharacters)
     LoadSettings();
     EXPECT_EQ(Settings.Lang, GetParam().m_pszLang) << GetParam().m_pszWhy;
     EXPECT_EQ(theStringOffset, GetParam().m_nStringOffset) << GetParam().m_pszWhy;
+    EXPECT_EQ(theMenuOffset, GetParam().m_nStringOffset / 10) << GetParam().m_pszWhy;
     EXPECT_FALSE(theLangModuleInUse) << GetParam().m_pszWhy;
     SaveSettings();
     EXPECT_EQ(m_store.m_values[L"Lang"], GetParam().m_pszLang) << "written as its two characters";

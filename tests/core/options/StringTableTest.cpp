@@ -14,11 +14,7 @@ namespace {
 // The two gaps in the numbering of the strings.
 constexpr int kUnusedIds[] = {29, 66};
 
-class StringTableTest : public testing::Test {
-protected:
-    void SetUp() override { SetLanguage(L"En"); }
-    void TearDown() override { SetLanguage(L"En"); }
-};
+using StringTableTest = CViewBuilderTest;
 
 TEST_F(StringTableTest, OwnResourcesHaveNoFaultyLine)
 {
@@ -53,10 +49,7 @@ struct CExactText {
     const wchar_t* m_pszRussian;
 };
 
-class ExactTextTest : public testing::TestWithParam<CExactText> {
-protected:
-    void TearDown() override { SetLanguage(L"En"); }
-};
+class ExactTextTest : public CViewBuilderTest, public testing::WithParamInterface<CExactText> {};
 
 TEST_P(ExactTextTest, BothLanguagesGiveTheTextToTheLetter)
 {
@@ -87,24 +80,6 @@ TEST_F(StringTableTest, BaseStringsIgnoreTheLanguage)
     EXPECT_EQ(LoadBaseString(IDS_QUAL_AFT), L" AFT ");
     EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Английский");
     EXPECT_EQ(LoadBaseString(IDS_ENGLISH), L"English");
-}
-
-// The offsets of each stored language; anything unknown reads as Russian.
-TEST_F(StringTableTest, StoredLanguagesSetTheOffsets)
-{
-    struct CCase { const wchar_t* m_pszLang; int m_nString; int m_nMenu; bool m_bModule; };
-    const CCase cases[] = {
-        {L"En", 0, 0, false}, {L"Ru", 200, 20, false}, {L"Fr", 400, 40, true},
-        {L"Ge", 600, 60, true}, {L"It", 800, 80, true}, {L"Xx", 200, 20, false},
-        {L"", 200, 20, false}, {L"en", 200, 20, false},
-    };
-    for (const CCase& c : cases) {
-        SetLanguage(c.m_pszLang);
-        EXPECT_EQ(theStringOffset, c.m_nString) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(theMenuOffset, c.m_nMenu) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(theLangModuleInUse, c.m_bModule) << WideToUtf8(c.m_pszLang);
-        EXPECT_EQ(Settings.Lang, c.m_pszLang) << "the stored code is kept as it was";
-    }
 }
 
 struct CMenuFact {
