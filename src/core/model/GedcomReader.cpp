@@ -107,6 +107,30 @@ void AppendContinuationPiece(std::string_view line, const CLineParts& parts, std
         strPiece.append(parts.m_value);
 }
 
+bool IsWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The line as NormaliseGedcomLine makes it. Most lines have nothing to change
+// but their ends, and are not copied.
+std::string_view NormalLine(std::string_view line, std::string& strNormal)
+{
+    while (!line.empty() && IsWhite(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && IsWhite(line.back()))
+        line.remove_suffix(1);
+    bool bPlain = true;
+    for (std::size_t i = 0; i < line.size() && bPlain; ++i) {
+        const char c = line[i];
+        bPlain = c != '/' && c != '(' && !(c == ' ' && i > 0 && line[i - 1] == ' ');
+    }
+    if (bPlain)
+        return line;
+    NormaliseGedcomLine(line, strNormal);
+    return strNormal;
+}
+
 std::wstring FolderOf(const std::wstring& strPath)
 {
     const std::size_t nSlash = strPath.rfind(L'/');
@@ -173,10 +197,10 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
             ReportProgress();
         if (theTextStore.IsFull())
             return TooMuchText(strPath);
-        NormaliseGedcomLine(line, m_strNormal);
-        if (m_strNormal.empty())
+        const std::string_view normal = NormalLine(line, m_strNormal);
+        if (normal.empty())
             continue;
-        const CStep step = HandleLine(m_strNormal);
+        const CStep step = HandleLine(normal);
         if (step == CStep::Stop)
             return {false,
                     {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),

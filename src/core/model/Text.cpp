@@ -107,7 +107,7 @@ std::uint32_t Hash(std::string_view bytes)
 
 std::uint32_t CTextStore::Add(std::string_view bytes)
 {
-    return bytes.empty() ? 0 : Place(bytes);
+    return bytes.empty() ? 0 : Place(bytes, m_added);
 }
 
 std::uint32_t CTextStore::Share(std::string_view bytes)
@@ -121,7 +121,7 @@ std::uint32_t CTextStore::Share(std::string_view bytes)
     CSlot& slot = m_slots[Slot(bytes, nHash)];
     if (slot.m_nHandle != 0)
         return slot.m_nHandle;
-    const std::uint32_t nHandle = Place(bytes);
+    const std::uint32_t nHandle = Place(bytes, m_shared);
     if (nHandle != 0) {
         slot = {nHandle, nHash};
         ++m_nCount;
@@ -161,7 +161,8 @@ void CTextStore::Clear()
 {
     m_blocks.clear();
     m_blocks.shrink_to_fit();
-    m_nUsed = m_nLastSize = m_nBytes = 0;
+    m_added = m_shared = CCursor();
+    m_nBytes = 0;
     m_slots.clear();
     m_slots.shrink_to_fit();
     m_nCount = 0;
@@ -197,25 +198,26 @@ void CTextStore::Grow()
     }
 }
 
-std::uint32_t CTextStore::Place(std::string_view bytes)
+std::uint32_t CTextStore::Place(std::string_view bytes, CCursor& cursor)
 {
     const std::size_t nEntry = LengthSize(bytes.size()) + bytes.size();
-    // The first block starts with an unused byte, so that no text gets handle 0.
-    if (m_blocks.empty() || m_nUsed >= kBlockBytes || m_nUsed + nEntry > m_nLastSize) {
+    if (cursor.m_nSize == 0 || cursor.m_nUsed >= kBlockBytes || cursor.m_nUsed + nEntry > cursor.m_nSize) {
         if (m_blocks.size() == kMaxBlocks) {
             m_bFull = true;
             return 0;
         }
-        m_nLastSize = std::max(kBlockBytes, nEntry + 1);
-        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nLastSize));
-        m_nBytes += m_nLastSize;
-        m_nUsed = m_blocks.size() == 1 ? 1 : 0;
+        cursor.m_nSize = std::max(kBlockBytes, nEntry + 1);
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(cursor.m_nSize));
+        m_nBytes += cursor.m_nSize;
+        cursor.m_nBlock = m_blocks.size() - 1;
+        // The first block starts with an unused byte, so that no text gets handle 0.
+        cursor.m_nUsed = cursor.m_nBlock == 0 ? 1 : 0;
     }
-    char* pEntry = m_blocks.back().get() + m_nUsed;
+    char* pEntry = m_blocks[cursor.m_nBlock].get() + cursor.m_nUsed;
     const std::size_t nLengthSize = PutLength(bytes.size(), pEntry);
     std::memcpy(pEntry + nLengthSize, bytes.data(), bytes.size());
-    const auto nHandle = static_cast<std::uint32_t>((m_blocks.size() - 1) << kOffsetBits | m_nUsed);
-    m_nUsed += nEntry;
+    const auto nHandle = static_cast<std::uint32_t>(cursor.m_nBlock << kOffsetBits | cursor.m_nUsed);
+    cursor.m_nUsed += nEntry;
     return nHandle;
 }
 

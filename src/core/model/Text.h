@@ -39,7 +39,14 @@ public:
     void Clear();
 
 private:
-    std::uint32_t Place(std::string_view bytes);
+    // Where texts of one kind are being put: shared texts lie together, so
+    // that the few thousand that most lines find stay in the processor's cache.
+    struct CCursor {
+        std::size_t m_nBlock = 0;
+        std::size_t m_nUsed = 0;
+        std::size_t m_nSize = 0; ///< 0: no block yet
+    };
+    std::uint32_t Place(std::string_view bytes, CCursor& cursor);
     struct CSlot {
         std::uint32_t m_nHandle = 0; ///< 0: a free slot
         std::uint32_t m_nHash = 0;
@@ -48,8 +55,8 @@ private:
     void Grow();
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
-    std::size_t m_nUsed = 0; ///< bytes used in the last block
-    std::size_t m_nLastSize = 0; ///< the last block's size
+    CCursor m_added;
+    CCursor m_shared;
     std::size_t m_nBytes = 0;
     std::vector<CSlot> m_slots; ///< the texts by their hash
     std::size_t m_nCount = 0;
