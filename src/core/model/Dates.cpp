@@ -321,9 +321,23 @@ std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode)
 
 std::wstring CEventInfo::GetDateText(DateTextMode mode) const
 {
-    if (mode == DateTextMode::Raw || m_strDate.empty())
-        return m_strDate;
-    return FormatGedcomDate(m_strDate.Str(), mode);
+    std::wstring strText;
+    FormatDate(mode, strText);
+    return strText;
+}
+
+void CEventInfo::FormatDate(DateTextMode mode, std::wstring& strText) const
+{
+    strText.clear();
+    if (mode == DateTextMode::Raw || m_strDate.empty()) {
+        m_strDate.AppendTo(strText);
+        return;
+    }
+    // Lists ask for a date per person: the stored text is read into one scratch string.
+    thread_local std::wstring strStored;
+    strStored.clear();
+    m_strDate.AppendTo(strStored);
+    FormatGedcomDateTo(strText, strStored, mode);
 }
 
 std::wstring CPerson::GetBirthDateText(DateTextMode mode) const
@@ -391,7 +405,10 @@ std::wstring FormatAge(const CPerson& person)
     // The person list asks for an age per person, so the date texts reuse one
     // scratch string and the normal forms a buffer each.
     thread_local std::wstring strDate;
-    const std::wstring& strBirthDate = person.m_birth->m_strDate;
+    thread_local std::wstring strBirthDate;
+    thread_local std::wstring strDeathDate;
+    strBirthDate.clear();
+    person.m_birth->m_strDate.AppendTo(strBirthDate);
     if (strBirthDate.empty())
         return {};
     FormatGedcomDateTo(strDate, strBirthDate, DateTextMode::DottedFilled);
@@ -411,7 +428,8 @@ std::wstring FormatAge(const CPerson& person)
     CCalendarDate end = Today();
     bool bNoDeathDate = false;
     if (bDied) {
-        const std::wstring& strDeathDate = person.m_death->m_strDate;
+        strDeathDate.clear();
+        person.m_death->m_strDate.AppendTo(strDeathDate);
         strDate.clear();
         if (!strDeathDate.empty())
             FormatGedcomDateTo(strDate, strDeathDate, DateTextMode::DottedFilled);

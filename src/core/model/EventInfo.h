@@ -63,6 +63,8 @@ public:
 
     /// The date as text; the stored value itself when it is empty or the mode is Raw.
     std::wstring GetDateText(DateTextMode mode) const;
+    /// The same into `strText`, for callers that reuse one string.
+    void FormatDate(DateTextMode mode, std::wstring& strText) const;
 
     static CEventLabels theLabels;
     /// Cleared to have LoadEventLabels read the labels again.

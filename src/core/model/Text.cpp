@@ -48,17 +48,23 @@ void EncodeText(std::wstring_view text, std::string& out)
 
 void DecodeText(std::string_view bytes, std::wstring& out)
 {
-    out.reserve(out.size() + bytes.size());
+    // Written in place: a text has at most as many units as bytes.
+    const std::size_t nStart = out.size();
+    out.resize(nStart + bytes.size());
+    wchar_t* pOut = out.data() + nStart;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* const pEnd = p + bytes.size();
     while (p < pEnd) {
         const unsigned char lead = *p++;
+        if (lead < 0x80) {
+            *pOut++ = static_cast<wchar_t>(lead);
+            continue;
+        }
         std::uint32_t u = lead;
         int nMore = 0;
         if (lead == kWideMarker) {
             u = 0;
-            nMore = 4;
-            for (; nMore > 0 && p < pEnd; --nMore)
+            for (nMore = 4; nMore > 0 && p < pEnd; --nMore)
                 u = u << 8 | *p++;
         } else if (lead >= 0xF0) {
             u = lead & 0x07;
@@ -72,8 +78,9 @@ void DecodeText(std::string_view bytes, std::wstring& out)
         }
         for (; nMore > 0 && p < pEnd; --nMore)
             u = u << 6 | (*p++ & 0x3F);
-        out.push_back(static_cast<wchar_t>(u));
+        *pOut++ = static_cast<wchar_t>(u);
     }
+    out.resize(static_cast<std::size_t>(pOut - out.data()));
 }
 
 namespace {

@@ -85,9 +85,12 @@ void AppendListDetails(const CPerson& person, std::wstring& text)
     const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
     if (Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge)
         text.reserve(text.size() + 32); // one allocation for the whole bracket
+    // A list asks for the dates of every person: they are made in two strings kept for it.
+    thread_local std::wstring strBirth;
+    thread_local std::wstring strDeath;
     bool bOpen = false;
     if (Settings.PutBirthDate) {
-        const std::wstring strBirth = person.GetBirthDateText(DateTextMode::Display);
+        person.m_birth->FormatDate(DateTextMode::Display, strBirth);
         if (!strBirth.empty()) {
             text += L" [";
             text += ListDate(strBirth);
@@ -96,7 +99,7 @@ void AppendListDetails(const CPerson& person, std::wstring& text)
     }
     bool bDeathShown = false;
     if (Settings.PutDeathDate) {
-        const std::wstring strDeath = person.GetDeathDateText(DateTextMode::Display);
+        person.m_death->FormatDate(DateTextMode::Display, strDeath);
         if (!strDeath.empty()) {
             if (Settings.PutBirthDate) {
                 text += bOpen ? L" - " : L" [? - ";
