@@ -1,21 +1,36 @@
-// Writes a synthetic GEDCOM file: bench_WriteGedcom PERSONS PATH
+// Writes a synthetic GEDCOM file: bench_WriteGedcom PERSONS PATH, or a single
+// line of generations, each the only child of the one before:
+// bench_WriteGedcom --line GENERATIONS PATH.
+#include "HostileGedcom.h"
 #include "SyntheticGedcom.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PERSONS PATH\n", argv[0]);
+    const bool bLine = argc == 4 && std::strcmp(argv[1], "--line") == 0;
+    if (argc != 3 && !bLine) {
+        std::fprintf(stderr, "usage: %s [--line] PERSONS PATH\n", argv[0]);
         return 2;
     }
-    const int nPersons = std::atoi(argv[1]);
-    const std::uint64_t nBytes = WriteSyntheticGedcom(argv[2], nPersons);
+    const int nPersons = std::atoi(argv[argc - 2]);
+    const char* pszPath = argv[argc - 1];
+    std::uint64_t nBytes = 0;
+    if (bLine) {
+        const std::string text = LongLineageGedcom(nPersons);
+        std::ofstream file(pszPath, std::ios::binary);
+        nBytes = file.write(text.data(), static_cast<std::streamsize>(text.size())) ? text.size() : 0;
+    } else {
+        nBytes = WriteSyntheticGedcom(pszPath, nPersons);
+    }
     if (nBytes == 0) {
-        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "cannot write %s\n", pszPath);
         return 1;
     }
-    std::printf("wrote %d persons, %.1f MB, to %s\n", nPersons, static_cast<double>(nBytes) / 1e6, argv[2]);
+    std::printf("wrote %d %s, %.1f MB, to %s\n", nPersons, bLine ? "generations" : "persons",
+                static_cast<double>(nBytes) / 1e6, pszPath);
     return 0;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times the GEDCOM reader on a synthetic file of PERSONS persons (default
 # 1,000,000) against reading the same file's lines only, from a clean Release
-# build, and with and without a progress sink. The file is made in the build
-# folder and removed afterwards.
+# build, with its peak memory against the file's size, and with and without a
+# progress sink; then on a single line of as many generations, names only.
+# The files are made in the build folder and removed afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 persons="${1:-1000000}"
@@ -17,3 +18,8 @@ file="$folder/synthetic-$persons.ged"
 "$folder/bench/bench_ReadGedcom" "$file"
 "$folder/bench/bench_ReadProgress" "$file"
 rm -f "$file"
+
+line="$folder/line-$persons.ged"
+"$folder/bench/bench_WriteGedcom" --line "$persons" "$line"
+"$folder/bench/bench_ReadGedcom" "$line"
+rm -f "$line"
