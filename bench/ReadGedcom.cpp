@@ -88,6 +88,8 @@ int main(int argc, char** argv)
                 seconds / blockFloor);
     std::printf("peak resident memory:   %.1f MB, %.2f times the file\n", static_cast<double>(peak) / 1e6,
                 static_cast<double>(peak) / 1e6 / megabytes);
+    std::printf("text store:             %.1f MB in blocks, %zu shared texts\n",
+                static_cast<double>(theTextStore.GetBytes()) / 1e6, theTextStore.GetCount());
 
     ClearTables();
     const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
