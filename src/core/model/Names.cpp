@@ -15,15 +15,27 @@ namespace {
 using CPos = std::ptrdiff_t;
 constexpr CPos kNone = -1;
 
-// The stored name fields of a person as wide text, read once for a name.
+// The stored name fields of a person as wide text, read once for a name into
+// strings kept for it: a list reads the names of a million persons. One set
+// of parts is alive at a time; every name is made whole before the next.
+thread_local std::wstring theNameScratch[3];
+
 struct CNameParts {
     explicit CNameParts(const CPerson& person)
-        : m_strName(person.m_strName), m_strGiven(person.m_strGiven), m_strSurname(person.m_strSurname)
     {
+        m_strName.clear();
+        person.m_strName.AppendTo(m_strName);
+        m_strGiven.clear();
+        person.m_strGiven.AppendTo(m_strGiven);
+        m_strSurname.clear();
+        person.m_strSurname.AppendTo(m_strSurname);
     }
-    std::wstring m_strName;
-    std::wstring m_strGiven;
-    std::wstring m_strSurname;
+    CNameParts(const CNameParts&) = delete;
+    CNameParts& operator=(const CNameParts&) = delete;
+
+    std::wstring& m_strName = theNameScratch[0];
+    std::wstring& m_strGiven = theNameScratch[1];
+    std::wstring& m_strSurname = theNameScratch[2];
 };
 
 CPos Find(std::wstring_view text, wchar_t c, CPos from = 0)
