@@ -33,6 +33,7 @@ sample=/usr/share/stemmark/sample/Stemmark-sample.ged
 head -n 1 "$home/list.txt"
 grep -q "^Select person (56 persons in total)$" "$home/list.txt"
 QT_QPA_PLATFORM=offscreen /usr/bin/stemmark --quit-after-start "$sample"
+/usr/bin/stemmark --help | grep -q "^Usage: stemmark "
 
 # What the desktop sees of it: the menu entry, the software centre's record,
 # the file type a file manager matches .ged files to, the manual pages.

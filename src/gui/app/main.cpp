@@ -3,8 +3,33 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: stemmark [--quit-after-start] [FILE]\n"
+    "\n"
+    "Shows a GEDCOM family-history file one screen at a time.\n"
+    "\n"
+    "  FILE                  the GEDCOM file to open; without it, the program starts\n"
+    "                        as its options say\n"
+    "  --quit-after-start    start, read FILE and end as soon as the window is up\n"
+    "  --help                this help\n";
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Asked for help, the program answers on the terminal rather than taking
+    // the option for a file to open.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quillborn"));
     QApplication::setApplicationName(QStringLiteral("Stemmark"));
