@@ -160,7 +160,7 @@ void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::string& strV
         return;
     switch (tag) {
     case CTag::Type: pEvent->m_strType = Shared(strValue); break;
-    case CTag::Date: pEvent->m_strDate = Shared(strValue); break;
+    case CTag::Date: pEvent->m_strDate = Added(strValue); break;
     case CTag::Age: pEvent->m_strAge = Shared(strValue); break;
     case CTag::Caus: pEvent->m_strCause = Shared(strValue); break;
     case CTag::Plac:

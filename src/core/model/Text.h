@@ -9,11 +9,12 @@
 #include <vector>
 
 /// Every text of the loaded file, compactly (one byte for an ASCII character,
-/// as UTF-8) in large blocks. A million persons share a few thousand dates,
-/// places and given names: such a text is shared, kept once however often it
-/// is met. A text that is seldom met twice, such as a name, an id or a note,
-/// is simply added, which costs no search. A text is named by a 32-bit
-/// handle; 0 is the empty text.
+/// as UTF-8) in large blocks. A million persons share a few hundred places,
+/// given names and surnames: such a text is shared, kept once however often it
+/// is met. A text that is seldom met twice, such as a name, an id, a date or a
+/// note, is simply added, which costs no search: a date shared among a hundred
+/// thousand others would cost a miss of the processor's cache to find. A text
+/// is named by a 32-bit handle; 0 is the empty text.
 class CTextStore {
 public:
     CTextStore() = default;
