@@ -201,6 +201,21 @@ void ParseGedcomLine(int nRecordKind, int nLevel, std::string_view strTag, std::
     }
 }
 
+// Most places are written as they are shown: each comma with one blank after
+// it and no two blanks in a row. Normalising leaves such a place as it is.
+template <class TChar>
+bool IsNormalPlace(const std::basic_string<TChar>& strPlace)
+{
+    for (std::size_t i = 0; i < strPlace.size(); ++i) {
+        const bool bNext = i + 1 < strPlace.size();
+        if (strPlace[i] == ' ' && bNext && strPlace[i + 1] == ' ')
+            return false;
+        if (strPlace[i] == ',' && !(bNext && strPlace[i + 1] == ' '))
+            return false;
+    }
+    return true;
+}
+
 template <class TChar>
 void NormalisePlace(std::basic_string<TChar>& strPlace)
 {
@@ -208,8 +223,7 @@ void NormalisePlace(std::basic_string<TChar>& strPlace)
         strPlace.pop_back();
     if (strPlace.empty() || strPlace.back() != '.')
         strPlace.push_back('.');
-    const TChar twoBlanks[] = {' ', ' ', 0};
-    if (strPlace.find(TChar(',')) == strPlace.npos && strPlace.find(twoBlanks) == strPlace.npos)
+    if (IsNormalPlace(strPlace))
         return;
     // One buffer for every place: a new string per place would churn the heap.
     static thread_local std::basic_string<TChar> theNormal;

@@ -47,6 +47,10 @@ INSTANTIATE_TEST_SUITE_P(Places, PlaceNormaliseTest, testing::Values(
     NormalCase{"TrailingCommaGoes", L"Moscow, Russia,", L"Moscow, Russia."},
     NormalCase{"OnlyOneTrailingCommaGoes", L"Town,,", L"Town, ."},
     NormalCase{"CommaRunsAndBlankRuns", L"A,,,B , C.", L"A, B , C."},
+    NormalCase{"AlreadyNormalStays", L"Lyon, Rhône, France", L"Lyon, Rhône, France."},
+    NormalCase{"EmptyPartsBetweenBlanks", L"a, , b", L"a, , b."},
+    NormalCase{"CommaBeforeTwoBlanks", L"a,  b", L"a, b."},
+    NormalCase{"LeadingComma", L",a", L", a."},
     NormalCase{"Empty", L"", L"."}), CByName());
 
 } // namespace
