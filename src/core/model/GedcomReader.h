@@ -31,6 +31,10 @@ CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath);
 /// model's encoding of it.
 template <class TChar>
 void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out);
+
+/// The same for the reader: the line itself, trimmed, when nothing else
+/// changes, which is most lines; else the normal line made in `strNormal`.
+std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal);
 inline void NormaliseGedcomLine(const wchar_t* pszLine, std::wstring& out)
 {
     NormaliseGedcomLine(std::wstring_view(pszLine), out);

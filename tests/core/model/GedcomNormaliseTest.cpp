@@ -33,6 +33,26 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineNormaliseTest, testing::Values(
     NormalCase{"InnerTabsStay", L"1 NOTE a\tb", L"1 NOTE a\tb"},
     NormalCase{"BlanksOnly", L" \t\r ", L""}), CByName());
 
+// The reader's quick way must give every line what the plain way gives: lines
+// of every length up to three words of eight bytes, with slashes, parentheses
+// and blanks in every place, those across a word's edge among them.
+TEST(ReaderLineTest, GivesWhatNormalisingGives)
+{
+    const char alphabet[] = {'a', ' ', '/', '(', '\t'};
+    std::uint32_t seed = 12345;
+    std::string scratch;
+    std::string expected;
+    for (int nLine = 0; nLine < 200'000; ++nLine) {
+        std::string line(static_cast<std::size_t>(nLine % 25), 'a');
+        for (char& c : line) {
+            seed = seed * 1103515245 + 12345;
+            c = (seed >> 16) % 3 == 0 ? alphabet[(seed >> 20) % 5] : 'a';
+        }
+        NormaliseGedcomLine(std::string_view(line), expected);
+        ASSERT_EQ(NormalGedcomLine(line, scratch), expected) << "line \"" << line << "\"";
+    }
+}
+
 class PlaceNormaliseTest : public testing::TestWithParam<NormalCase> {};
 
 TEST_P(PlaceNormaliseTest, GivesTheStoredPlace)
