@@ -36,6 +36,25 @@ constexpr int kMaxLevel = 9;
 
 std::wstring theReadFailureText;
 
+// Only the tags of levels 0 and 1 are ever compared (another level-1 tag ends
+// an event), so the deeper ones, most lines, cost no copy.
+void KeepLevelTag(int nLevel, std::string_view tag)
+{
+    if (nLevel <= 1)
+        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = tag;
+}
+
+// The first blank at or after `from`; tags are short, so a loop finds it
+// sooner than a library search.
+std::size_t FindBlank(std::string_view line, std::size_t from)
+{
+    for (std::size_t i = from; i < line.size(); ++i) {
+        if (line[i] == ' ')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 // Lines are read in the model's encoding of text, in which every character
 // the reader looks for (digits, blanks, slashes, tags) is the one byte it is
 // in ASCII and no byte of another character looks like one.
@@ -63,7 +82,7 @@ CLineParts SplitLine(std::string_view line)
         return parts;
     parts.m_nLevel = nLevel;
     parts.m_nTagStart = std::min(nDigits + 1, line.size());
-    const std::size_t nBlank = line.find(' ', parts.m_nTagStart);
+    const std::size_t nBlank = FindBlank(line, parts.m_nTagStart);
     if (nBlank == std::string_view::npos) {
         parts.m_tag = line.substr(parts.m_nTagStart);
     } else {
@@ -309,12 +328,12 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
     const bool bText = parts.m_nLevel < 0;
     const int nLineLevel = bText ? theGedcomState.m_nPrevLevel + 1 : parts.m_nLevel;
     if (nLineLevel <= kMaxLevel)
-        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLineLevel)] = bText ? "CONC" : parts.m_tag;
+        KeepLevelTag(nLineLevel, bText ? "CONC" : parts.m_tag);
     const int nLevel = nLineLevel - 1;
     if (!(m_bCoalesce && m_bPending && nLevel == m_nPendingLevel)) {
         Flush();
         ApplyResets(nLevel);
-        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = m_strCurrentTag;
+        KeepLevelTag(nLevel, m_strCurrentTag);
         theGedcomState.m_nPrevLevel = nLevel;
         m_bPending = true;
         m_nPendingLevel = nLevel;
@@ -332,7 +351,7 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
 void CGedcomReading::Deliver(const CLineParts& parts)
 {
     ApplyResets(parts.m_nLevel);
-    theGedcomState.m_astrLevelTags[static_cast<std::size_t>(parts.m_nLevel)] = m_strCurrentTag;
+    KeepLevelTag(parts.m_nLevel, m_strCurrentTag);
     theGedcomState.m_nPrevLevel = parts.m_nLevel;
     theGedcomState.m_bContinuation = false;
     m_strBase.assign(parts.m_value);

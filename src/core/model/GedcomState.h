@@ -16,7 +16,8 @@ constexpr int kRecordNote = 3; ///< NOTE or SNOTE: read by the reader alone, for
 struct CGedcomState {
     int m_nPrevLevel = 0; ///< level of the line last delivered to the parser
     bool m_bContinuation = false; ///< the line being delivered continues the one before
-    std::array<std::string, 10> m_astrLevelTags; ///< tag last delivered at each level
+    /// The tag last delivered at levels 0 and 1; deeper levels are never compared.
+    std::array<std::string, 10> m_astrLevelTags;
     int m_nRecordKind = kRecordOther;
     CEventInfo* m_pCurrentEvent = nullptr; ///< the event DATE, PLAC and the like fill
 
