@@ -13,7 +13,7 @@ if dpkg-query -W -f='${Status}' stemmark 2>/dev/null | grep -q "install ok insta
     echo "check-package.sh: stemmark is installed already; it would be purged" >&2
     exit 1
 fi
-$sudo apt-get install -y -qq --no-install-recommends lintian appstream desktop-file-utils man-db libglib2.0-bin >/dev/null
+scripts/install-deps.sh lintian appstream desktop-file-utils man-db libglib2.0-bin
 
 # Newer shared-mime-info knows the type itself; then it stays after purging.
 knownBefore=$(grep -c "^text/vnd.familysearch.gedcom$" /usr/share/mime/types || true)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Stemmark needs to build, run and test on Debian. Safe to run
+# Installs what Stemmark needs to build, run and test on Debian, and the
+# packages named as arguments (the packaging tools, for one). Safe to run
 # again: it installs only what is missing and says nothing when all is there.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-translations-l10n libicu-dev
     fonts-dejavu-core
+    "$@"
 )
 
 missing=()
