@@ -1,5 +1,7 @@
 #include "core/model/Text.h"
 
+#include "core/text/WideText.h"
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -26,18 +28,8 @@ void EncodeText(std::wstring_view text, std::string& out)
         const auto u = static_cast<std::uint32_t>(c);
         if (u < 0x80) {
             out.push_back(static_cast<char>(u));
-        } else if (u < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (u >> 6)));
-            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
-        } else if (u < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (u >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
         } else if (u < 0x200000) {
-            out.push_back(static_cast<char>(0xF0 | (u >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((u >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+            AppendUtf8Form(u, out);
         } else {
             out.push_back(static_cast<char>(kWideMarker));
             for (int nShift = 24; nShift >= 0; nShift -= 8)
@@ -240,25 +232,4 @@ bool CText::operator==(std::wstring_view text) const
     std::string bytes;
     EncodeText(text, bytes);
     return Bytes() == bytes;
-}
-
-std::wstring operator+(const std::wstring& left, const CText& right)
-{
-    std::wstring text = left;
-    right.AppendTo(text);
-    return text;
-}
-
-std::wstring operator+(const CText& left, std::wstring_view right)
-{
-    std::wstring text = left.Str();
-    text += right;
-    return text;
-}
-
-std::wstring operator+(const wchar_t* pszLeft, const CText& right)
-{
-    std::wstring text = pszLeft;
-    right.AppendTo(text);
-    return text;
 }

@@ -104,9 +104,6 @@ private:
     std::uint32_t m_nHandle = 0;
 };
 
-std::wstring operator+(const std::wstring& left, const CText& right);
-std::wstring operator+(const CText& left, std::wstring_view right);
-std::wstring operator+(const wchar_t* pszLeft, const CText& right);
 
 /// The ids of a record's links, such as a family's children.
 using CTextList = CCompactList<CText>;

@@ -94,8 +94,11 @@ std::wstring Utf8ToWide(std::string_view bytes)
 
 void AppendUtf8(char32_t c, std::string& out)
 {
-    if (!IsScalarValue(c))
-        c = kReplacement;
+    AppendUtf8Form(IsScalarValue(c) ? c : kReplacement, out);
+}
+
+void AppendUtf8Form(char32_t c, std::string& out)
+{
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
     } else if (c < 0x800) {

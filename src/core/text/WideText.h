@@ -20,6 +20,8 @@ std::string WideToUtf8(std::wstring_view text);
 
 /// Appends one character as UTF-8; no Unicode scalar value becomes U+FFFD.
 void AppendUtf8(char32_t c, std::string& out);
+/// The same for any unit below 0x200000, surrogates included, unchecked.
+void AppendUtf8Form(char32_t c, std::string& out);
 
 /// The position of the first non-blank at or after `from`, or text.size().
 std::size_t SkipBlanks(std::wstring_view text, std::size_t from = 0);
