@@ -27,6 +27,7 @@ public:
 
     void Append(const T& item)
     {
+        const T value = item; // the item may lie in the pool, which may move
         std::vector<T>& pool = Pool();
         if (m_nCount == Capacity(m_nCount)) {
             const std::size_t nNewCapacity = m_nCount == 0 ? 1 : 2 * std::size_t(m_nCount);
@@ -39,7 +40,7 @@ public:
                 pool.resize(m_nFirst + nNewCapacity);
             }
         }
-        pool[m_nFirst + m_nCount++] = item;
+        pool[m_nFirst + m_nCount++] = value;
     }
 
     const T& operator[](int nIndex) const

@@ -41,7 +41,7 @@ public:
 
 private:
     // Where texts of one kind are being put: shared texts lie together, so
-    // that the few thousand that most lines find stay in the processor's cache.
+    // that the few hundred that most lines find stay in the processor's cache.
     struct CCursor {
         std::size_t m_nBlock = 0;
         std::size_t m_nUsed = 0;
@@ -103,7 +103,6 @@ private:
 
     std::uint32_t m_nHandle = 0;
 };
-
 
 /// The ids of a record's links, such as a family's children.
 using CTextList = CCompactList<CText>;
