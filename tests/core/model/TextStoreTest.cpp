@@ -72,4 +72,14 @@ TEST_F(TextStoreTest, ListsFilledTurnAboutKeepTheirOwnElements)
     EXPECT_EQ(FindPersonById(L"@I5@"), -1);
 }
 
+// An item of the list itself, appended while the pool grows under it.
+TEST_F(TextStoreTest, AListTakesItsOwnItem)
+{
+    CTextList list;
+    list.Append(CText(L"@own@"));
+    for (int i = 0; i < 1000; ++i)
+        list.Append(list[i]);
+    EXPECT_EQ(list[1000].Str(), L"@own@");
+}
+
 } // namespace
