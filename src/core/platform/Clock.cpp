@@ -6,13 +6,20 @@ namespace {
 
 class CSystemClock : public CClock {
 public:
+    // A list asks for today once per person: the local date is worked out
+    // again only when the second has changed.
     CCalendarDate Today() const override
     {
+        thread_local std::time_t lastSecond = -1;
+        thread_local CCalendarDate lastDate{1970, 1, 1};
         const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        if (!localtime_r(&now, &local))
-            return {1970, 1, 1};
-        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+        if (now != lastSecond) {
+            std::tm local{};
+            lastDate = localtime_r(&now, &local) ? CCalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}
+                                                 : CCalendarDate{1970, 1, 1};
+            lastSecond = now;
+        }
+        return lastDate;
     }
 };
 
