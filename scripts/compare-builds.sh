@@ -43,6 +43,8 @@ run_all() {
         call "list-dates-$fmt" list "${common[@]}" "${json[@]}" --lang Ru --date-format 1 \
             --set PutBirthDate=1 --set PutDeathDate=1 --set PutAge=1 --set AsInNameTag=0 \
             --set 1Name1=1 --set ShowMidNam=1 --set InclNick=1
+        call "list-dates-en-$fmt" list "${common[@]}" "${json[@]}" --lang En \
+            --set PutBirthDate=1 --set PutDeathDate=1 --set PutAge=1 --set YearOnly=1
         call "search-$fmt" list "${common[@]}" "${json[@]}" --born-from 1700 --born-to 1900
         call "patriarchs-$fmt" patriarchs "${common[@]}" "${json[@]}" --depth 3
         call "compare-$fmt" compare "$book" "${common[@]}" "${json[@]}"

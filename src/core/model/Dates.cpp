@@ -12,6 +12,7 @@
 #include <array>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -21,13 +22,25 @@ constexpr std::array<std::wstring_view, 12> theMonthNumbers = {L"01", L"02", L"0
                                                                L"07", L"08", L"09", L"10", L"11", L"12"};
 
 // The two-digit number of a month name compared exactly; empty when none matches.
+// A list asks for two dates of every person, so the name is compared as one number.
 std::wstring_view MonthNumber(std::wstring_view name)
 {
-    for (std::size_t i = 0; i < theMonthNames.size(); ++i) {
-        if (name == theMonthNames[i])
-            return theMonthNumbers[i];
-    }
-    return {};
+    constexpr auto pack = [](std::wstring_view three) {
+        std::uint64_t packed = 0;
+        for (const wchar_t c : three)
+            packed = (packed << 21) | static_cast<std::uint32_t>(c);
+        return packed;
+    };
+    static constexpr std::array<std::uint64_t, 12> thePacked = [pack] {
+        std::array<std::uint64_t, 12> packed{};
+        for (std::size_t i = 0; i < theMonthNames.size(); ++i)
+            packed[i] = pack(theMonthNames[i]);
+        return packed;
+    }();
+    if (name.size() != 3 || std::any_of(name.begin(), name.end(), [](wchar_t c) { return c < 0 || c > 0x1FFFFF; }))
+        return {};
+    const auto found = std::find(thePacked.begin(), thePacked.end(), pack(name));
+    return found == thePacked.end() ? std::wstring_view() : theMonthNumbers[static_cast<std::size_t>(found - thePacked.begin())];
 }
 
 // The English keywords are also the GEDCOM ones; they come from the program's
@@ -43,12 +56,28 @@ const std::array<std::wstring, IDS_QUAL_TO - IDS_QUAL_AFT + 1>& Keywords()
     return theKeywords;
 }
 
+// The letters keywords written with a blank before them start with; a word
+// that starts with none of them starts no such keyword.
+const std::wstring& KeywordInitials()
+{
+    static const std::wstring theInitials = [] {
+        std::wstring strInitials;
+        for (const std::wstring& strKeyword : Keywords()) {
+            if (strKeyword.size() > 1 && strKeyword.front() == L' ')
+                strInitials += strKeyword[1];
+        }
+        return strInitials;
+    }();
+    return theInitials;
+}
+
 // Whether a keyword stands in the text, the start of the text counting as the
 // blank before it. Only the places after a blank are tried, so a date without
 // keywords costs a look at each of its few blanks.
 bool HasKeyword(std::wstring_view text)
 {
-    for (std::size_t start = 0;;) {
+    const std::wstring_view initials = KeywordInitials();
+    const auto startsKeyword = [text](std::size_t start) {
         const std::wstring_view rest = text.substr(start);
         for (const std::wstring& strKeyword : Keywords()) {
             const std::wstring_view keyword = strKeyword;
@@ -59,11 +88,31 @@ bool HasKeyword(std::wstring_view text)
                                         : start == 0 && text.find(keyword) != text.npos)
                 return true;
         }
+        return false;
+    };
+    for (std::size_t start = 0;;) {
+        const bool bMayStart = start == 0 || (start < text.size() && initials.find(text[start]) != initials.npos);
+        if (bMayStart && startsKeyword(start))
+            return true;
         const std::size_t blank = text.find(L' ', start);
         if (blank == text.npos)
             return false;
         start = blank + 1;
     }
+}
+
+// Whether `keyword` may stand in `text`: one written with a blank before it
+// stands only where its first letter follows a blank. Cheaper than a search
+// for each of the keywords in every date of a list.
+bool MayStandIn(std::wstring_view text, std::wstring_view keyword)
+{
+    if (keyword.size() < 2 || keyword.front() != L' ')
+        return true;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L' ' && text[i + 1] == keyword[1])
+            return true;
+    }
+    return false;
 }
 
 // Puts the range and approximation keywords in the current language; false when
@@ -72,13 +121,18 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
 {
     if (!HasKeyword(text))
         return false;
-    std::wstring strWork = L" ";
+    // Half the dates of some files have a keyword: the work text keeps its storage.
+    thread_local std::wstring strWork;
+    strWork.assign(1, L' ');
     strWork += text;
     std::size_t count = 0;
     for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId) {
         const std::wstring& strKeyword = Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)];
-        if (strWork.find(strKeyword) != strWork.npos)
-            count += ReplaceAll(strWork, strKeyword, LoadLangString(nId));
+        if (!MayStandIn(strWork, strKeyword) || strWork.find(strKeyword) == strWork.npos)
+            continue;
+        // In English a keyword stands for itself.
+        const std::wstring_view translation = LangStringView(nId);
+        count += translation == strKeyword ? 1 : ReplaceAll(strWork, strKeyword, translation);
     }
     if (count == 0)
         return false;
@@ -139,30 +193,6 @@ void JoinDate(std::wstring& strResult, const CDatePieces& pieces, int nFormat)
         return;
     }
     strResult += pieces.m_year;
-}
-
-// FormatGedcomDate into `strResult`, whose storage is reused.
-void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
-{
-    strResult.clear();
-    if (mode == DateTextMode::Raw) {
-        strResult = text;
-        return;
-    }
-    if (TranslateQualifiers(text, strResult))
-        return;
-    std::wstring strFilled;
-    std::wstring_view work = text;
-    if (work.empty() || !IsAsciiDigit(work[0])) {
-        if (mode != DateTextMode::DottedFilled || MonthNumber(work.substr(0, 3)).empty()) {
-            strResult = text;
-            return;
-        }
-        strFilled = L"01 ";
-        strFilled += work;
-        work = strFilled;
-    }
-    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
 }
 
 // Takes a part of a typed date up to its next "."; "01" when there is none.
@@ -310,7 +340,48 @@ CCalendarDate NormalDateOf(std::wstring_view normal)
     return {DigitsAt(normal, 6, std::wstring_view::npos), DigitsAt(normal, 3, 2), DigitsAt(normal, 0, 2)};
 }
 
+// A date without keywords in `mode`: day, month and year joined when it starts
+// with a number (or, filled, with a month), else as written.
+void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+{
+    std::wstring strFilled;
+    std::wstring_view work = text;
+    if (work.empty() || !IsAsciiDigit(work[0])) {
+        if (mode != DateTextMode::DottedFilled || MonthNumber(work.substr(0, 3)).empty()) {
+            strResult = text;
+            return;
+        }
+        strFilled = L"01 ";
+        strFilled += work;
+        work = strFilled;
+    }
+    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
+}
+
 } // namespace
+
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+{
+    strResult.clear();
+    if (mode == DateTextMode::Raw) {
+        strResult = text;
+        return;
+    }
+    if (!TranslateQualifiers(text, strResult))
+        JoinPlainDate(strResult, text, mode);
+}
+
+void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text)
+{
+    strDisplay.clear();
+    strFilled.clear();
+    if (TranslateQualifiers(text, strDisplay)) {
+        strFilled = strDisplay;
+        return;
+    }
+    JoinPlainDate(strDisplay, text, DateTextMode::Display);
+    JoinPlainDate(strFilled, text, DateTextMode::DottedFilled);
+}
 
 std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode)
 {
@@ -400,53 +471,39 @@ int CDateKey::GetYear() const
     return DigitsAt(m_strText, 6, std::wstring_view::npos);
 }
 
-std::wstring FormatAge(const CPerson& person)
+void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied, std::wstring_view deathFilled)
 {
-    // The person list asks for an age per person, so the date texts reuse one
-    // scratch string and the normal forms a buffer each.
-    thread_local std::wstring strDate;
-    thread_local std::wstring strBirthDate;
-    thread_local std::wstring strDeathDate;
-    strBirthDate.clear();
-    person.m_birth->m_strDate.AppendTo(strBirthDate);
-    if (strBirthDate.empty())
-        return {};
-    FormatGedcomDateTo(strDate, strBirthDate, DateTextMode::DottedFilled);
-    if (strDate.empty())
-        return {};
-    const bool bDied = person.m_death->m_bPresent;
-    std::wstring strAge;
+    strAge.clear();
+    if (birthFilled.empty())
+        return;
+    CNormalDate normalBirth;
+    const CCalendarDate birth = NormalDateOf(NormalizeTo(normalBirth, birthFilled, TwoDigitYearPivot));
+    bool bNoDeathDate = false;
+    if (birth.m_nYear != 0) {
+        CCalendarDate end = Today();
+        if (bDied) {
+            CNormalDate normalDeath;
+            const CCalendarDate death = NormalDateOf(NormalizeTo(normalDeath, deathFilled, TwoDigitYearPivot));
+            if (death.m_nYear > 0)
+                end = death;
+            else
+                bNoDeathDate = true;
+        }
+        AppendDecimal(strAge, CompletedYears(birth, end));
+    }
     if (bDied) {
         CEventInfo::LoadEventLabels();
-        strAge = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
+        strAge += L' ';
+        strAge += std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
     }
-    CNormalDate normalBirth;
-    const CCalendarDate birth = NormalDateOf(NormalizeTo(normalBirth, strDate, TwoDigitYearPivot));
-    if (birth.m_nYear == 0)
-        return bDied ? L" " + strAge : strAge;
-
-    CCalendarDate end = Today();
-    bool bNoDeathDate = false;
-    if (bDied) {
-        strDeathDate.clear();
-        person.m_death->m_strDate.AppendTo(strDeathDate);
-        strDate.clear();
-        if (!strDeathDate.empty())
-            FormatGedcomDateTo(strDate, strDeathDate, DateTextMode::DottedFilled);
-        CNormalDate normalDeath;
-        const CCalendarDate death = NormalDateOf(NormalizeTo(normalDeath, strDate, TwoDigitYearPivot));
-        if (death.m_nYear > 0)
-            end = death;
-        else
-            bNoDeathDate = true;
-    }
-    const long long years = CompletedYears(birth, end);
-    std::wstring strYears;
-    AppendDecimal(strYears, years);
-    if (bDied)
-        strYears += L' ';
-    strYears += strAge;
     if (bNoDeathDate)
-        strYears += L'*';
-    return strYears;
+        strAge += L'*';
+}
+
+std::wstring FormatAge(const CPerson& person)
+{
+    std::wstring strAge;
+    FormatAgeTo(strAge, person.GetBirthDateText(DateTextMode::DottedFilled), person.m_death->m_bPresent,
+                person.GetDeathDateText(DateTextMode::DottedFilled));
+    return strAge;
 }

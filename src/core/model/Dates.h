@@ -18,6 +18,13 @@ enum class DateTextMode {
 /// other shape is passed through as written.
 std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode);
 
+/// FormatGedcomDate into `strResult`, whose storage is reused.
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode);
+
+/// The Display and the DottedFilled text of one date at once, as a list with
+/// dates and ages needs both: the keywords are looked for only once.
+void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text);
+
 /// A two-digit year above it is 19xx, else 20xx.
 constexpr int TwoDigitYearPivot = 20;
 
@@ -59,3 +66,7 @@ private:
 /// first letter of "Died" after them when the person died, and "*" when the
 /// death has no usable date; the mark alone when the birth has no year.
 std::wstring FormatAge(const CPerson& person);
+
+/// FormatAge into `strAge`, whose storage is reused, from the DottedFilled
+/// texts of the birth date and of the death date.
+void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied, std::wstring_view deathFilled);

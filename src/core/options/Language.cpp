@@ -144,9 +144,14 @@ void ResetLanguageOffsets(const std::wstring& strLang)
 
 std::wstring LoadLangString(int nId)
 {
+    return std::wstring(LangStringView(nId));
+}
+
+std::wstring_view LangStringView(int nId)
+{
     int nLoadId = 0;
     const std::wstring* pText = SourceFor(nId, theStringOffset, nLoadId, false).FindString(nLoadId);
-    return pText ? *pText : std::wstring();
+    return pText ? std::wstring_view(*pText) : std::wstring_view();
 }
 
 std::wstring LoadBaseString(int nId)

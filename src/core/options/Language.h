@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The language state. A language is an offset added to every English string id,
@@ -36,6 +37,10 @@ void ResetLanguageOffsets(const std::wstring& strLang);
 /// The text of English string id `nId` in the current language; empty when the
 /// language has no such string. A module that lacks it gives the English text.
 std::wstring LoadLangString(int nId);
+
+/// LoadLangString without a copy, for texts asked for once per person of a
+/// list; it stays valid until the language changes.
+std::wstring_view LangStringView(int nId);
 
 /// The English text of string id `nId`, whatever the language.
 std::wstring LoadBaseString(int nId);

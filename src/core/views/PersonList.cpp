@@ -85,35 +85,45 @@ void AppendListDetails(const CPerson& person, std::wstring& text)
     const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
     if (Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge)
         text.reserve(text.size() + 32); // one allocation for the whole bracket
-    // A list asks for the dates of every person: they are made in two strings kept for it.
+    // A list asks for the dates of every person: they are read and made in strings kept for it.
+    thread_local std::wstring strStored;
     thread_local std::wstring strBirth;
     thread_local std::wstring strDeath;
+    thread_local std::wstring strBirthFilled;
+    thread_local std::wstring strDeathFilled;
+    thread_local std::wstring strAge;
+    const auto formatDate = [](const CEventInfo& event, std::wstring& strDisplay, std::wstring& strFilled) {
+        strStored.clear();
+        event.m_strDate.AppendTo(strStored);
+        if (Settings.PutAge)
+            FormatListDateTo(strDisplay, strFilled, strStored);
+        else
+            FormatGedcomDateTo(strDisplay, strStored, DateTextMode::Display);
+    };
+    if (Settings.PutBirthDate || Settings.PutAge)
+        formatDate(*person.m_birth, strBirth, strBirthFilled);
+    if (Settings.PutDeathDate || (Settings.PutAge && person.m_death->m_bPresent))
+        formatDate(*person.m_death, strDeath, strDeathFilled);
     bool bOpen = false;
-    if (Settings.PutBirthDate) {
-        person.m_birth->FormatDate(DateTextMode::Display, strBirth);
-        if (!strBirth.empty()) {
-            text += L" [";
-            text += ListDate(strBirth);
-            bOpen = true;
-        }
+    if (Settings.PutBirthDate && !strBirth.empty()) {
+        text += L" [";
+        text += ListDate(strBirth);
+        bOpen = true;
     }
     bool bDeathShown = false;
-    if (Settings.PutDeathDate) {
-        person.m_death->FormatDate(DateTextMode::Display, strDeath);
-        if (!strDeath.empty()) {
-            if (Settings.PutBirthDate) {
-                text += bOpen ? L" - " : L" [? - ";
-            } else {
-                text += L" [";
-                text += deathMark;
-                text += L' ';
-            }
-            text += ListDate(strDeath);
-            bOpen = bDeathShown = true;
+    if (Settings.PutDeathDate && !strDeath.empty()) {
+        if (Settings.PutBirthDate) {
+            text += bOpen ? L" - " : L" [? - ";
+        } else {
+            text += L" [";
+            text += deathMark;
+            text += L' ';
         }
+        text += ListDate(strDeath);
+        bOpen = bDeathShown = true;
     }
     if (Settings.PutAge) {
-        const std::wstring strAge = FormatAge(person);
+        FormatAgeTo(strAge, strBirthFilled, person.m_death->m_bPresent, strDeathFilled);
         if (!strAge.empty()) {
             text += bOpen ? L" / " : L" [";
             text += strAge;

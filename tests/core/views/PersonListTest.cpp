@@ -1,5 +1,6 @@
 #include "core/views/PersonList.h"
 
+#include "core/model/Dates.h"
 #include "core/model/Tables.h"
 #include "core/options/Language.h"
 #include "core/options/Settings.h"
@@ -229,6 +230,29 @@ INSTANTIATE_TEST_SUITE_P(Formats, BirthBoundTest, testing::Values(
     CBoundCase{"PointFirst", L".1923", nullptr},
     CBoundCase{"Words", L"soon", nullptr}),
     CByName());
+
+// The list makes a date's display text and the text its age is counted from
+// in one pass; both must be what the page and the age make of it one by one.
+TEST_F(PersonListTest, ListDatesReadAsTheirTextsOneByOne)
+{
+    const wchar_t* const apszDates[] = {L"", L"12 DEC 1923", L"3 dec 1923", L"DEC 1923", L"Dec 1923", L"1923",
+                                        L"23", L"ABT 1900", L"BET 1900 AND 1905", L"FROM 1 JAN 1900 TO 1910",
+                                        L"AFT", L"EST 1850 (from a census)", L"(died young)",
+                                        L"@#DJULIAN@ 1 JAN 1700", L"1 JAN 0000", L"TO  1900", L"  BEF 1 MAR 1800"};
+    std::wstring strDisplay;
+    std::wstring strFilled;
+    for (const wchar_t* pszLang : {L"En", L"Ru", L"Fr"}) {
+        UseLanguage(pszLang);
+        for (const int nFormat : {0, 1, 2}) {
+            Settings.DateFormat = nFormat;
+            for (const wchar_t* pszDate : apszDates) {
+                FormatListDateTo(strDisplay, strFilled, pszDate);
+                EXPECT_EQ(strDisplay, FormatGedcomDate(pszDate, DateTextMode::Display)) << pszLang << nFormat << pszDate;
+                EXPECT_EQ(strFilled, FormatGedcomDate(pszDate, DateTextMode::DottedFilled)) << pszLang << pszDate;
+            }
+        }
+    }
+}
 
 TEST_F(PersonListTest, SelectedPersonWarnsWhenNothingIsSelected)
 {
