@@ -5,6 +5,7 @@
 #include "core/text/WideText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -52,7 +53,6 @@ void CGedcomFile::Close()
     m_bAtEnd = false;
     m_nSize = m_nRawRead = 0;
     m_nPos = m_nEnd = 0;
-    m_nNextLf = m_nNextCr = -1;
     m_strCarry.clear();
     m_bCarryGiven = false;
     m_bStarted = false;
@@ -111,7 +111,6 @@ void CGedcomFile::TakeByteOrderMark()
 bool CGedcomFile::FillBlock()
 {
     m_nPos = m_nEnd = 0;
-    m_nNextLf = m_nNextCr = -1;
     if (m_nFile < 0)
         return false;
     if (!m_utf16) {
@@ -133,18 +132,26 @@ bool CGedcomFile::FillBlock()
     return m_nEnd > m_nPos || !m_bAtEnd;
 }
 
-std::size_t CGedcomFile::FindLineEnd()
+// The first CR or LF from the current place, or the block end. Lines are
+// short, so both are looked for in one pass, eight bytes at a time.
+std::size_t CGedcomFile::FindLineEnd() const
 {
-    const auto find = [this](char c) {
-        const void* pFound = std::memchr(m_block.data() + m_nPos, c, m_nEnd - m_nPos);
-        return pFound ? static_cast<const char*>(pFound) - m_block.data() : static_cast<std::ptrdiff_t>(m_nEnd);
-    };
-    const auto nPos = static_cast<std::ptrdiff_t>(m_nPos);
-    if (m_nNextLf < nPos)
-        m_nNextLf = find('\n');
-    if (m_nNextCr < nPos)
-        m_nNextCr = find('\r');
-    return static_cast<std::size_t>(std::min(m_nNextLf, m_nNextCr));
+    const char* const pBlock = m_block.data();
+    std::size_t i = m_nPos;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= m_nEnd; i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, pBlock + i, 8);
+            const std::uint64_t ends = BytesEqualTo(word, '\n') | BytesEqualTo(word, '\r');
+            if (ends != 0)
+                return i + static_cast<std::size_t>(std::countr_zero(ends) / 8);
+        }
+    }
+    for (; i < m_nEnd; ++i) {
+        if (pBlock[i] == '\n' || pBlock[i] == '\r')
+            return i;
+    }
+    return m_nEnd;
 }
 
 // Every CR and LF ends a line, and the empty lines this makes of CR LF and

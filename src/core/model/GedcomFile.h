@@ -50,7 +50,7 @@ private:
     bool FillBlock();
     std::size_t ReadRaw(char* pBuffer, std::size_t nSize);
     void TakeByteOrderMark();
-    std::size_t FindLineEnd();
+    std::size_t FindLineEnd() const;
     void Decode(std::string_view bytes, std::wstring& line);
 
     int m_nFile = -1;
@@ -61,10 +61,6 @@ private:
     std::vector<char> m_block; ///< bytes read and not yet cut into lines
     std::size_t m_nPos = 0;
     std::size_t m_nEnd = 0;
-    // Where the next LF and CR lie in the block (the block end when none);
-    // kept between lines so that CR-only files are not searched again for LF.
-    std::ptrdiff_t m_nNextLf = -1;
-    std::ptrdiff_t m_nNextCr = -1;
     std::string m_strCarry; ///< a line begun in an earlier block
     bool m_bCarryGiven = false;
     bool m_bStarted = false;

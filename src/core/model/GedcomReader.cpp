@@ -397,19 +397,12 @@ bool IsPlainLine(std::string_view line)
 {
     std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
-        // The high bit of each byte that is c, exactly.
-        const auto bytesOf = [](std::uint64_t word, unsigned char c) {
-            const std::uint64_t x = word ^ (kOnes * c);
-            return ~(((x & ~kHigh) + ~kHigh) | x) & kHigh;
-        };
         std::uint64_t previousBlanks = 0;
         for (; i + 8 <= line.size(); i += 8) {
             std::uint64_t word = 0;
             std::memcpy(&word, line.data() + i, 8);
-            const std::uint64_t blanks = bytesOf(word, ' ');
-            if (bytesOf(word, '/') | bytesOf(word, '(') | (blanks & (blanks << 8)) | (blanks & (previousBlanks >> 56)))
+            const std::uint64_t blanks = BytesEqualTo(word, ' ');
+            if (BytesEqualTo(word, '/') | BytesEqualTo(word, '(') | (blanks & (blanks << 8)) | (blanks & (previousBlanks >> 56)))
                 return false;
             previousBlanks = blanks;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -81,6 +82,16 @@ std::wstring_view FirstLetter(std::wstring_view text);
 /// True when every byte is below 0x80, so the text reads the same in any
 /// of the file encodings but UTF-16.
 bool IsAscii(std::string_view bytes);
+
+/// The high bit of each byte of `word` that is `c`, and no other bit: eight
+/// bytes of a line tested at once.
+inline std::uint64_t BytesEqualTo(std::uint64_t word, unsigned char c)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    const std::uint64_t x = word ^ (kOnes * c);
+    return ~(((x & ~kHigh) + ~kHigh) | x) & kHigh;
+}
 
 /// Widens ASCII bytes one to one into `out`, reusing its storage.
 void WidenAscii(std::string_view bytes, std::wstring& out);
