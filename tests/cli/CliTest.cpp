@@ -1,12 +1,8 @@
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 namespace {
 

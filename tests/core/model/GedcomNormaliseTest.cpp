@@ -1,9 +1,6 @@
 #include "core/model/GedcomParser.h"
-#include "core/model/GedcomReader.h"
 
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,9 +5,6 @@
 
 #include <unistd.h>
 
-#include <filesystem>
-#include <string>
-
 namespace {
 
 using GedcomReaderTest = CGedcomTest;

@@ -1,16 +1,10 @@
 #include "core/options/Settings.h"
 
-#include "core/options/Language.h"
 #include "core/options/OptionTable.h"
 #include "core/platform/SettingsStore.h"
-#include "core/text/WideText.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 extern const char theOwnResourceText[];
 extern const std::size_t theOwnResourceTextSize;
 

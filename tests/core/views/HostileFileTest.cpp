@@ -2,8 +2,6 @@
 #include "TestSupport.h"
 #include "ViewPipeline.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 namespace {

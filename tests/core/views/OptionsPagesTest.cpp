@@ -2,12 +2,9 @@
 
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

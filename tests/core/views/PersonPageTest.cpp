@@ -1,15 +1,9 @@
 #include "core/views/PersonPage.h"
 
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace {
 

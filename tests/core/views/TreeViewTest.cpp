@@ -1,12 +1,8 @@
 #include "core/views/TreeView.h"
 
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <random>
 
