@@ -110,9 +110,6 @@ INSTANTIATE_TEST_SUITE_P(List, CliOutputTest, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
     CliCase{{"person", "@I4@", "--text"}, 0, nullptr, ""},
     CliCase{{"person", "3", "--json"}, 0, nullptr, ""},
-    // A note that points to a note record shows the record's text.
-    CliCase{{"person", "0", "--text"}, 0, "Ada Lind\n\nNotes\nKept in a note record,\nread through its pointer.\n", "",
-            "cli-person-note-record.ged"},
     CliCase{{"person", "5"}, 1, "", "no person 5"},
     CliCase{{"person", "@I9@"}, 1, "", "no person @I9@"},
     CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}), RowName);

@@ -136,15 +136,12 @@ TEST_P(PageTest, IsExactHtml)
 INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
     CPageCase{"OnlyName", L"En", OnlyName},
     CPageCase{"WomanDivorcedWithoutHusband", L"En", WomanDivorcedWithoutHusband},
-    CPageCase{"WomanDivorcedWithoutHusbandRu", L"Ru", WomanDivorcedWithoutHusband},
     CPageCase{"ManWithParentsAndWife", L"En", ManWithParentsAndWife},
     CPageCase{"ManWithParentsAndWifeRu", L"Ru", ManWithParentsAndWife},
     CPageCase{"UnknownSexWithWife", L"En", UnknownSexWithWife},
     CPageCase{"UnknownSexWithWifeRu", L"Ru", UnknownSexWithWife},
     CPageCase{"ListSections", L"En", ListSections},
-    CPageCase{"ListSectionsRu", L"Ru", ListSections},
     CPageCase{"NotesUnderEvents", L"En", NotesUnderEvents},
-    CPageCase{"NotesUnderEventsRu", L"Ru", NotesUnderEvents},
     CPageCase{"NotesPointingToRecords", L"En", NotesPointingToRecords},
     CPageCase{"EmptyFamilyIds", L"En", EmptyFamilyIds}),
     CByName());
