@@ -1,6 +1,9 @@
 #include "core/model/GedcomParser.h"
+#include "core/model/GedcomReader.h"
 
 #include "TestSupport.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
