@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 struct EscapeCase {

@@ -4,8 +4,6 @@
 #include "HostileGedcom.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 namespace {

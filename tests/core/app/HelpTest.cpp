@@ -2,10 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
 namespace {
 
 TEST(HelpTest, TheViewerGetsTheFileAndTheAnchor)

@@ -1,10 +1,6 @@
 #include "core/app/OpeningMessage.h"
 
-#include "core/model/GedcomReader.h"
-#include "core/options/Language.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

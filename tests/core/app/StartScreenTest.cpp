@@ -1,9 +1,6 @@
 #include "core/app/StartScreen.h"
 
-#include "core/options/Language.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

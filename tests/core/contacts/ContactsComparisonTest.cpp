@@ -3,8 +3,6 @@
 #include "TestSupport.h"
 
 #include <random>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -2,9 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <string>
-#include <vector>
-
 namespace {
 
 struct CFormCase {

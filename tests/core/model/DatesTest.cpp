@@ -1,11 +1,7 @@
 #include "core/model/Dates.h"
 
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <climits>
 

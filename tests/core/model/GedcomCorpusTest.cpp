@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include <filesystem>
 #include <regex>
 
 namespace {

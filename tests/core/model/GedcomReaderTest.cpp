@@ -5,9 +5,6 @@
 
 #include <unistd.h>
 
-#include <filesystem>
-#include <string>
-
 namespace {
 
 using GedcomReaderTest = CGedcomTest;
@@ -33,7 +30,6 @@ INSTANTIATE_TEST_SUITE_P(Notes, ContinuationTest, testing::Values(
                      L"First<br>secondhalfline"},
     ContinuationCase{"LineWithoutLevelJoinsWithABlank", "1 NOTE Some text\nand  more", L"Some text and more"},
     ContinuationCase{"EmptyContIsALine", "1 NOTE One\n2 CONT\n2 CONT Three", L"One<br><br>Three"},
-    ContinuationCase{"NoteRecordId", "1 NOTE @N5@", L"@N5@"},
     ContinuationCase{"IndentsAndBlankLines", "1 NOTE a\n  2 CONC b\n\n\t2 CONC c", L"abc"},
     ContinuationCase{"LevelJumpAndBack", "1 NOTE a\n3 CONC b\n2 CONC c", L"abc"}), CByName());
 

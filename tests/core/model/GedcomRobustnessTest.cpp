@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "ViewPipeline.h"
 
-#include <filesystem>
 #include <random>
 
 namespace {

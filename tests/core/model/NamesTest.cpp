@@ -1,10 +1,7 @@
 #include "core/model/Names.h"
 
-#include "core/model/Tables.h"
 #include "core/options/Settings.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <cctype>
 #include <sstream>
@@ -140,7 +137,6 @@ INSTANTIATE_TEST_SUITE_P(Pieces, NameTableTest, testing::Values(
     CNameCase{L"Anna /(Petrova)/", "MaidNam1", P::Last, L"Petrova ()"},    // nothing before "("
     CNameCase{L"Anna /Ivanova (/", "MaidNam1", P::Last, L" (Ivanova)"}), RowName);  // nothing after "("
 
-
 INSTANTIATE_TEST_SUITE_P(Options, NameTableTest, testing::Values(
     CNameCase{L"John Henry /Smith/", "1Name1 ShowMidNam Sh1Nam ShMidNam", P::Display, L"J.H. Smith",
               L"John Henry"},                                                     // GIVN shortened whole
@@ -167,7 +163,6 @@ INSTANTIATE_TEST_SUITE_P(Letters, NameTableTest, testing::Values(
     CNameCase{L"\u00C9mile /Zola/", "1Name1 Sh1Nam", P::Display, L"\u00C9. Zola"},
     CNameCase{L"E\u0301mile /Zola/", "1Name1 Sh1Nam", P::Display, L"E\u0301. Zola"}), // a decomposed É
     RowName);
-
 
 // The flags the full-name calls change come back as they were, on both paths.
 TEST_F(NamesTest, FullNamesRestoreTheFlagsTheyChange)

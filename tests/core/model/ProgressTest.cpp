@@ -3,8 +3,6 @@
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 namespace {

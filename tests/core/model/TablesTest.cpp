@@ -1,9 +1,6 @@
 #include "core/model/Tables.h"
 
-#include "core/options/Language.h"
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <random>
 

@@ -8,8 +8,6 @@
 #include "core/platform/Log.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 

@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
 namespace {
@@ -22,12 +20,15 @@ protected:
     CTempFolder m_folder;
 };
 
-TEST_F(LogTest, ANewLogGetsTheSeparatorBeforeItsSecondEntry)
+// Entries are written whole, whatever their length and letters, and with no
+// line end of their own.
+TEST_F(LogTest, ANewLogGetsTheSeparatorBeforeItsSecondEntryOnly)
 {
-    WriteLog(L"first\r\n");
-    WriteLog(L"second\r\n");
-    WriteLog(L"third\r\n");
-    EXPECT_EQ(Log(), "first\r\n--------\r\nsecond\r\nthird\r\n");
+    const std::wstring strLong(100000, L'Ж');
+    WriteLog(std::wstring(250, L'x'));
+    WriteLog(strLong + L"\r\n");
+    WriteLog(L"third");
+    EXPECT_EQ(Log(), std::string(250, 'x') + "--------\r\n" + WideToUtf8(strLong) + "\r\nthird");
 }
 
 TEST_F(LogTest, AnOldLogGetsTheSeparatorBeforeTheRunsFirstEntry)
@@ -36,24 +37,6 @@ TEST_F(LogTest, AnOldLogGetsTheSeparatorBeforeTheRunsFirstEntry)
     WriteLog(L"one\r\n");
     WriteLog(L"two\r\n");
     EXPECT_EQ(Log(), "old\r\n--------\r\none\r\ntwo\r\n");
-}
-
-TEST_F(LogTest, AnEntryAddsNoLineEndOfItsOwn)
-{
-    WriteLog(L"a");
-    WriteLog(L"b");
-    EXPECT_EQ(Log(), "a--------\r\nb");
-}
-
-// Entries of any length are written whole, whatever their letters.
-TEST_F(LogTest, LongEntriesAreWrittenWhole)
-{
-    const std::wstring strAscii(250, L'x');
-    const std::wstring strCyrillic(100000, L'Ж');
-    WriteLog(strAscii);
-    ResetLogSeparator();
-    WriteLog(strCyrillic);
-    EXPECT_EQ(Log(), std::string(250, 'x') + "--------\r\n" + WideToUtf8(strCyrillic));
 }
 
 TEST_F(LogTest, AnUnwritableLogIsPassedOverQuietly)

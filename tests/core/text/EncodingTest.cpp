@@ -1,11 +1,8 @@
 #include "core/text/Ansel.h"
 #include "core/text/LegacyCodePage.h"
 #include "core/text/Utf16.h"
-#include "core/text/WideText.h"
 
 #include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

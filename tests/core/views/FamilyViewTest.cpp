@@ -1,17 +1,10 @@
 #include "core/views/FamilyView.h"
 
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <memory>
-#include <string>
-#include <string_view>
 
 namespace {
 

@@ -1,15 +1,9 @@
 #include "core/views/PersonPage.h"
 
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -142,15 +136,12 @@ TEST_P(PageTest, IsExactHtml)
 INSTANTIATE_TEST_SUITE_P(Cases, PageTest, testing::Values(
     CPageCase{"OnlyName", L"En", OnlyName},
     CPageCase{"WomanDivorcedWithoutHusband", L"En", WomanDivorcedWithoutHusband},
-    CPageCase{"WomanDivorcedWithoutHusbandRu", L"Ru", WomanDivorcedWithoutHusband},
     CPageCase{"ManWithParentsAndWife", L"En", ManWithParentsAndWife},
     CPageCase{"ManWithParentsAndWifeRu", L"Ru", ManWithParentsAndWife},
     CPageCase{"UnknownSexWithWife", L"En", UnknownSexWithWife},
     CPageCase{"UnknownSexWithWifeRu", L"Ru", UnknownSexWithWife},
     CPageCase{"ListSections", L"En", ListSections},
-    CPageCase{"ListSectionsRu", L"Ru", ListSections},
     CPageCase{"NotesUnderEvents", L"En", NotesUnderEvents},
-    CPageCase{"NotesUnderEventsRu", L"Ru", NotesUnderEvents},
     CPageCase{"NotesPointingToRecords", L"En", NotesPointingToRecords},
     CPageCase{"EmptyFamilyIds", L"En", EmptyFamilyIds}),
     CByName());
