@@ -170,9 +170,8 @@ bool BuildMenuBar(const std::vector<int>& anEnglishIds, std::vector<CMenuBarMenu
         const CMenuResource* pMenu = source.FindMenu(nLoadId);
         if (!pMenu)
             return false;
-        CMenuBarMenu menu{nLoadId, 0, pMenu->m_strCaption, pMenu->m_items};
+        CMenuBarMenu menu{nLoadId, pMenu->m_strCaption, pMenu->m_items};
         if (const CMenuBarRecord* pRecord = source.FindMenuBar(nLoadId)) {
-            menu.m_nButtonCommand = pRecord->m_nCommand;
             const std::wstring* pCaption = pRecord->m_nCaptionId ? source.FindString(pRecord->m_nCaptionId) : nullptr;
             if (pCaption)
                 menu.m_strCaption = *pCaption;

@@ -53,7 +53,6 @@ std::wstring LangHelpFile(const std::wstring& strFile);
 /// One drop-down of a menu bar: the caption of its button and its items.
 struct CMenuBarMenu {
     int m_nMenuId = 0; ///< the menu resource loaded: English id plus the offset
-    int m_nButtonCommand = 0;
     std::wstring m_strCaption;
     std::vector<CMenuItem> m_items;
 };
