@@ -153,14 +153,16 @@ template <class TWidget> TWidget* Child(const QObject& parent, const char* pszNa
     return pChild;
 }
 
-/// The kind of a view and its person ("info 3", "tree 3", "family 1"), or its
+/// The kind of a view and its person ("info 3", "ancestors 3", "family 1"), or its
 /// object name ("personList").
 inline QString Describe(const QWidget& view)
 {
     if (auto* pPage = qobject_cast<const CPersonInfoDlg*>(&view))
         return QStringLiteral("info %1").arg(pPage->m_nPerson);
     if (auto* pTree = qobject_cast<const CTreeDlg*>(&view))
-        return QStringLiteral("tree %1").arg(pTree->m_nPerson);
+        return QStringLiteral("%1 %2")
+            .arg(QStringList{"ancestors", "descendants", "patriarchs"}.value(pTree->m_nMode))
+            .arg(pTree->m_nPerson);
     if (auto* pFamily = qobject_cast<const CFamilyDlg*>(&view))
         return QStringLiteral("family %1").arg(pFamily->m_nPerson);
     return view.objectName();

@@ -8,28 +8,6 @@ private slots:
     void init() { StartApp(m_app); }
     void cleanup() { m_app.reset(); }
 
-    // Options rebuild the bar in the language chosen, every item and key kept.
-    void optionsRebuildTheMenus()
-    {
-        CMainFrame frame;
-        frame.m_fnOpenOptions = [] { SetLanguage(L"Ru"); };
-        frame.OnCommand(ID_OPTIONS);
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Stemmark"));
-        QCOMPARE(MenuTitles(frame.menuBar()), (QStringList{"Файл", "Просмотр", "Помощь"}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 0),
-                 (QList<int>{ID_FILE_OPEN, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS, ID_APP_EXIT}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 1), (QList<int>{ID_SEARCH, 0, ID_PERSON_LIST, ID_PATRIARCHY}));
-        QCOMPARE(MenuCommands(frame.menuBar(), 2),
-                 (QList<int>{ID_HELP_TOPIC, ID_HELP_CONTENTS, 0, ID_APP_ABOUT}));
-        const QList<QAction*> file = frame.menuBar()->actions().at(0)->menu()->actions();
-        QCOMPARE(file.at(3)->text(), QStringLiteral("&Режимы"));
-        // Items show their keys.
-        QCOMPARE(file.at(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(file.at(1)->shortcut(), QKeySequence());
-        QCOMPARE(frame.menuBar()->actions().at(2)->menu()->actions().at(0)->shortcut(),
-                 QKeySequence(Qt::Key_F1));
-    }
-
     void exitAndTheCloseButtonEmptyTheTables()
     {
         QList<int> codes;

@@ -1,7 +1,5 @@
 #include "gui/views/TreeDlg.h"
 
-#include "gui/views/PersonListDlg.h"
-
 #include "GuiTestSupport.h"
 
 namespace {
@@ -35,75 +33,25 @@ private slots:
     }
     void cleanup() { m_app.reset(); }
 
-    // Each view is written down when it comes to the front: opened, or back
-    // after the one above it closed.
-    void aRoadThroughEveryKindOfViewClosesBackStepByStep()
-    {
-        QStringList fronts;
-        const auto front = [&](QDialog& view) { fronts << Describe(view); };
-        // Opens the next view with `nCommand`, `fnThere` acting on it, and
-        // writes this one down again once it is back.
-        const auto step = [&](QDialog& view, int nCommand, CModalAnswer::CAnswer fnThere) {
-            AnswerNextModal([&, fnThere](QDialog& next) {
-                front(next);
-                fnThere(next);
-            });
-            static_cast<CViewDlg&>(view).RunCommand(nCommand);
-            front(view);
-        };
-        AnswerNextModal([&](QDialog& list) {
-            front(list);
-            auto* pList = Child<QListView>(list, "persons");
-            for (int i = 0; i < pList->model()->rowCount(); ++i)
-                if (pList->model()->index(i, 0).data().toString().contains(QStringLiteral("Bob")))
-                    pList->setCurrentIndex(pList->model()->index(i, 0));
-            step(list, ID_VIEW_INFORMATION, [&](QDialog& bob) {
-                step(bob, ID_VIEW_ANCESTORS, [&](QDialog& tree) {
-                    auto* pTree = Child<QTreeWidget>(tree, "tree");
-                    QTreeWidgetItem* pRoot = pTree->topLevelItem(0);
-                    QCOMPARE(pRoot->childCount(), 2);
-                    pTree->setCurrentItem(pRoot->child(0)); // "Elm Una" before "Oak Zed"
-                    step(tree, ID_VIEW_INFORMATION, [&](QDialog& una) {
-                        step(una, ID_VIEW_OWN_FAMILY, [&](QDialog& family) {
-                            auto* pChildren = Child<QTreeWidget>(family, "children");
-                            pChildren->setCurrentItem(
-                                pChildren->findItems(QStringLiteral("Amy"), Qt::MatchContains, 2).value(0));
-                            step(family, ID_INFO_CHILD, [](QDialog&) {});
-                        });
-                    });
-                    step(tree, ID_VIEW_INFORMATION, [](QDialog&) {}); // the selection still names Una
-                });
-            });
-        });
-        CPersonListDlg list;
-        list.RunModal();
-        QCOMPARE(fronts,
-                 QStringList({"personList", "info 2", "tree 2", "info 1", "family 1", "info 3", "family 1",
-                              "info 1", "tree 2", "info 1", "tree 2", "info 2", "personList"}));
-    }
-
+    // The root opens one level; the menus offer the views of the selected
+    // person, not further trees; the count reads as a field.
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
         QStringList texts;
         RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             auto* pCount = Child<QLineEdit>(view, "count");
             QTreeWidgetItem* pRoot = tree.topLevelItem(0);
-            texts << view.windowTitle() << pCount->text() << pRoot->text(0)
-                  << QString::number(pRoot->isExpanded()) << pRoot->child(0)->text(0)
+            texts << pCount->text() << QString::number(pRoot->isExpanded())
                   << QString::number(pRoot->child(1)->isExpanded());
-            texts << MenuTitles(view.MenuBar());
-            // The count box reads as a text field, not as the dialog behind it.
             texts << QString::number(pCount->palette().color(QPalette::Base) ==
                                      view.palette().color(QPalette::Base));
             for (const int nCommand : MenuCommands(view.MenuBar(), 0))
                 texts << QString::number(nCommand);
             texts << TabChain(pCount);
         });
-        QCOMPARE(texts,
-                 QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
-                              "0", "View", "Row", "Help", "1", QString::number(ID_VIEW_OWN_FAMILY),
-                              QString::number(ID_VIEW_PARENTS_FAMILY), QString::number(ID_VIEW_INFORMATION),
-                              "count", "tree"}));
+        QCOMPARE(texts, QStringList({"Descendants (3 persons in total)", "1", "0", "1",
+                                     QString::number(ID_VIEW_OWN_FAMILY), QString::number(ID_VIEW_PARENTS_FAMILY),
+                                     QString::number(ID_VIEW_INFORMATION), "count", "tree"}));
     }
 
     // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.
@@ -113,8 +61,8 @@ private slots:
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<QStringList>("views");
         QTest::addColumn<bool>("expanded");
-        QTest::newRow("Enter on a leaf") << 0 << false << QStringList{"info 3"} << false;
-        QTest::newRow("Enter on a branch") << 1 << false << QStringList{"info 2"} << false;
+        QTest::newRow("Enter on a leaf") << 0 << false << QStringList{"info 3", "info 3"} << false;
+        QTest::newRow("Enter on a branch") << 1 << false << QStringList{"info 2", "info 2"} << false;
         QTest::newRow("double click on a leaf") << 0 << true << QStringList{"info 3"} << false;
         QTest::newRow("double click on a branch") << 1 << true << QStringList{} << true;
     }
@@ -133,8 +81,10 @@ private slots:
             if (doubleClick) { // a widget's double click comes after its first press
                 QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
                 QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
-            } else
+            } else { // the selection outlives the page it opened
                 QTest::keyClick(&tree, Qt::Key_Return);
+                QTest::keyClick(&tree, Qt::Key_Return);
+            }
             QCOMPARE(pItem->isExpanded(), expanded);
             QCOMPARE(recorder.m_views, views);
         });
