@@ -2,12 +2,8 @@
 
 // What every widget test stands on: the core tests' support, the app and its
 // frame, the options, and all of Qt's widgets and test tools.
-#include "core/app/Help.h"
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
-#include "core/platform/Log.h"
 #include "core/platform/SettingsStore.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/MainFrame.h"
@@ -20,8 +16,6 @@
 #include "TestSupport.h"
 
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,13 +37,6 @@ inline void StartApp(std::optional<CGenealogyApp>& app)
     app.reset();
     ResetState();
     app.emplace();
-}
-
-/// The log as it stands, empty when there is none.
-inline QByteArray LogText()
-{
-    QFile log(QString::fromStdString(GetLogPath().string()));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 /// Writes a file whole; one that cannot be written fails the test.
