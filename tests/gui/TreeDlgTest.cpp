@@ -160,17 +160,13 @@ private slots:
     {
         ClearTables();
         const int nGenerations = 3000;
+        const auto id = [](const wchar_t* pszKind, int i) { return pszKind + std::to_wstring(i) + L"@"; };
         for (int i = 0; i <= nGenerations; ++i) {
-            const std::wstring strId = L"@" + std::to_wstring(i) + L"@";
-            const std::wstring strOwn = L"@F" + std::to_wstring(i) + L"@";
-            const std::wstring strParents = L"@F" + std::to_wstring(i - 1) + L"@";
-            CPerson& heir =
-                AddTestPerson(strId.c_str(), L"Heir //", L"", nullptr, i > 0 ? strParents.c_str() : L"");
-            if (i < nGenerations) {
-                heir.m_astrFams.Append(strOwn);
-                const std::wstring strChild = L"@" + std::to_wstring(i + 1) + L"@";
-                AddFamily(strOwn.c_str(), strId.c_str(), L"", {strChild.c_str()});
-            }
+            const bool bParent = i < nGenerations;
+            AddPerson({.m_strId = id(L"@", i), .m_strName = L"Heir //", .m_strFamc = i > 0 ? id(L"@F", i - 1) : L"",
+                       .m_astrFams = bParent ? std::vector{id(L"@F", i)} : std::vector<std::wstring>{}});
+            if (bParent)
+                AddFamily(id(L"@F", i), id(L"@", i), L"", {id(L"@", i + 1).c_str()});
         }
         CRecordingSink sink;
         int nDepth = 0;
