@@ -2,8 +2,6 @@
 
 #include "GuiTestSupport.h"
 
-#include <map>
-
 namespace {
 
 // Options that differ from every default.
@@ -24,8 +22,8 @@ CSettings ChangedSettings()
     return changed;
 }
 
-// Every option as its stored text, by name: what SaveSettings writes of them.
-std::map<std::wstring, std::wstring> Snapshot(const CSettings& settings)
+// Every option as its stored text, a line each: what SaveSettings writes of them.
+QString Stored(const CSettings& settings)
 {
     const CSettings saved = Settings;
     CMemorySettingsStore memory;
@@ -34,36 +32,23 @@ std::map<std::wstring, std::wstring> Snapshot(const CSettings& settings)
     SaveSettings();
     SetSettingsStore(pPrevious);
     Settings = saved;
-    return memory.m_values;
+    QString strLines;
+    for (const auto& [strName, strValue] : memory.m_values)
+        strLines += ToQString(strName + L"=" + strValue + L"\n");
+    return strLines;
 }
 
-void CompareSettings(const CSettings& expected)
+// Loads the options from the file, or saves the changed ones to it.
+void UseFile(const QString& strPath, bool bSave)
 {
-    const std::map<std::wstring, std::wstring> actual = Snapshot(Settings);
-    for (const auto& [strName, strValue] : Snapshot(expected))
-        QCOMPARE(QString::fromStdWString(strName + L"=" + actual.at(strName)),
-                 QString::fromStdWString(strName + L"=" + strValue));
-}
-
-template <class TWork>
-void WithStoreAt(const QString& strPath, TWork work)
-{
+    Settings = bSave ? ChangedSettings() : CSettings();
     CQtSettingsStore store(strPath);
     SetSettingsStore(&store);
-    work();
+    if (bSave)
+        SaveSettings();
+    else
+        LoadSettings();
     SetSettingsStore(nullptr);
-}
-
-void LoadFrom(const QString& strPath)
-{
-    Settings = CSettings();
-    WithStoreAt(strPath, LoadSettings);
-}
-
-void SaveChangedSettings(const QString& strPath)
-{
-    Settings = ChangedSettings();
-    WithStoreAt(strPath, SaveSettings);
 }
 
 } // namespace
@@ -87,9 +72,9 @@ private slots:
     void everyOptionSurvivesARoundTripAndALongValueComesBackWhole()
     {
         const QString strPath = m_folder.filePath("roundtrip.ini");
-        SaveChangedSettings(strPath);
-        LoadFrom(strPath);
-        CompareSettings(ChangedSettings());
+        UseFile(strPath, true);
+        UseFile(strPath, false);
+        QCOMPARE(Stored(Settings), Stored(ChangedSettings()));
         QCOMPARE(theStringOffset, 200);
     }
 
@@ -114,9 +99,9 @@ private slots:
             QVERIFY(QDir().mkpath(junk == "/" ? strPath : QFileInfo(strPath).path()));
         if (!junk.isNull() && junk != "/")
             WriteFile(strPath, junk);
-        LoadFrom(strPath);
-        CompareSettings(CSettings());
-        SaveChangedSettings(strPath); // over junk, or where it cannot write: no harm
+        UseFile(strPath, false);
+        QCOMPARE(Stored(Settings), Stored(CSettings()));
+        UseFile(strPath, true); // over junk, or where it cannot write: no harm
     }
 
 private:
