@@ -2,12 +2,8 @@
 
 // What every widget test stands on: the core tests' support, the app and its
 // frame, the options, and all of Qt's widgets and test tools.
-#include "core/app/Help.h"
-#include "core/model/Tables.h"
-#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
-#include "core/platform/Log.h"
 #include "core/platform/SettingsStore.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/MainFrame.h"
@@ -20,8 +16,6 @@
 #include "TestSupport.h"
 
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,13 +37,6 @@ inline void StartApp(std::optional<CGenealogyApp>& app)
     app.reset();
     ResetState();
     app.emplace();
-}
-
-/// The log as it stands, empty when there is none.
-inline QByteArray LogText()
-{
-    QFile log(QString::fromStdString(GetLogPath().string()));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 /// Writes a file whole; one that cannot be written fails the test.
@@ -153,14 +140,16 @@ template <class TWidget> TWidget* Child(const QObject& parent, const char* pszNa
     return pChild;
 }
 
-/// The kind of a view and its person ("info 3", "tree 3", "family 1"), or its
+/// The kind of a view and its person ("info 3", "ancestors 3", "family 1"), or its
 /// object name ("personList").
 inline QString Describe(const QWidget& view)
 {
     if (auto* pPage = qobject_cast<const CPersonInfoDlg*>(&view))
         return QStringLiteral("info %1").arg(pPage->m_nPerson);
     if (auto* pTree = qobject_cast<const CTreeDlg*>(&view))
-        return QStringLiteral("tree %1").arg(pTree->m_nPerson);
+        return QStringLiteral("%1 %2")
+            .arg(QStringList{"ancestors", "descendants", "patriarchs"}.value(pTree->m_nMode))
+            .arg(pTree->m_nPerson);
     if (auto* pFamily = qobject_cast<const CFamilyDlg*>(&view))
         return QStringLiteral("family %1").arg(pFamily->m_nPerson);
     return view.objectName();

@@ -142,6 +142,7 @@ private slots:
         }
     }
 
+    // The frame's bar is rebuilt in each language at once, every item and key kept.
     void theMainFramesMenusFollowEachLanguageAtOnce()
     {
         CMainFrame frame;
@@ -152,11 +153,17 @@ private slots:
                 pSheet->findChild<QRadioButton*>(QString::fromLatin1(pszButton))->setChecked(true);
                 pSheet->OnOK();
             });
-            frame.OnCommand(32773);
+            frame.OnCommand(ID_OPTIONS);
             titles << MenuTitles(frame.menuBar()).join(QLatin1Char('|'));
         }
         QCOMPARE(titles, (QStringList{"Fichier|Affichage|Aide", "Файл|Просмотр|Помощь",
                                       "Datei|Ansicht|Hilfe", "File|View|Help"}));
+        QCOMPARE(MenuCommands(frame.menuBar(), 0),
+                 (QList<int>{ID_FILE_OPEN, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS, ID_APP_EXIT}));
+        QCOMPARE(MenuCommands(frame.menuBar(), 1), (QList<int>{ID_SEARCH, 0, ID_PERSON_LIST, ID_PATRIARCHY}));
+        QCOMPARE(MenuCommands(frame.menuBar(), 2), (QList<int>{ID_HELP_TOPIC, ID_HELP_CONTENTS, 0, ID_APP_ABOUT}));
+        QCOMPARE(frame.menuBar()->actions().at(0)->menu()->actions().at(0)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_O));
     }
 
 private:

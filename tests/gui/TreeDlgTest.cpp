@@ -1,10 +1,17 @@
 #include "gui/views/TreeDlg.h"
 
-#include "gui/views/PersonListDlg.h"
+#include "core/platform/Log.h"
 
 #include "GuiTestSupport.h"
 
 namespace {
+
+/// The log as it stands, empty when there is none.
+QByteArray LogText()
+{
+    QFile log(QString::fromStdString(GetLogPath().string()));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
 
 // Runs the tree of a mode for Zed with `fnWhileOpen` acting on its tree widget.
 void RunTree(int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
@@ -35,75 +42,25 @@ private slots:
     }
     void cleanup() { m_app.reset(); }
 
-    // Each view is written down when it comes to the front: opened, or back
-    // after the one above it closed.
-    void aRoadThroughEveryKindOfViewClosesBackStepByStep()
-    {
-        QStringList fronts;
-        const auto front = [&](QDialog& view) { fronts << Describe(view); };
-        // Opens the next view with `nCommand`, `fnThere` acting on it, and
-        // writes this one down again once it is back.
-        const auto step = [&](QDialog& view, int nCommand, CModalAnswer::CAnswer fnThere) {
-            AnswerNextModal([&, fnThere](QDialog& next) {
-                front(next);
-                fnThere(next);
-            });
-            static_cast<CViewDlg&>(view).RunCommand(nCommand);
-            front(view);
-        };
-        AnswerNextModal([&](QDialog& list) {
-            front(list);
-            auto* pList = Child<QListView>(list, "persons");
-            for (int i = 0; i < pList->model()->rowCount(); ++i)
-                if (pList->model()->index(i, 0).data().toString().contains(QStringLiteral("Bob")))
-                    pList->setCurrentIndex(pList->model()->index(i, 0));
-            step(list, ID_VIEW_INFORMATION, [&](QDialog& bob) {
-                step(bob, ID_VIEW_ANCESTORS, [&](QDialog& tree) {
-                    auto* pTree = Child<QTreeWidget>(tree, "tree");
-                    QTreeWidgetItem* pRoot = pTree->topLevelItem(0);
-                    QCOMPARE(pRoot->childCount(), 2);
-                    pTree->setCurrentItem(pRoot->child(0)); // "Elm Una" before "Oak Zed"
-                    step(tree, ID_VIEW_INFORMATION, [&](QDialog& una) {
-                        step(una, ID_VIEW_OWN_FAMILY, [&](QDialog& family) {
-                            auto* pChildren = Child<QTreeWidget>(family, "children");
-                            pChildren->setCurrentItem(
-                                pChildren->findItems(QStringLiteral("Amy"), Qt::MatchContains, 2).value(0));
-                            step(family, ID_INFO_CHILD, [](QDialog&) {});
-                        });
-                    });
-                    step(tree, ID_VIEW_INFORMATION, [](QDialog&) {}); // the selection still names Una
-                });
-            });
-        });
-        CPersonListDlg list;
-        list.RunModal();
-        QCOMPARE(fronts,
-                 QStringList({"personList", "info 2", "tree 2", "info 1", "family 1", "info 3", "family 1",
-                              "info 1", "tree 2", "info 1", "tree 2", "info 2", "personList"}));
-    }
-
+    // The root opens one level; the menus offer the views of the selected
+    // person, not further trees; the count reads as a field.
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
         QStringList texts;
         RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             auto* pCount = Child<QLineEdit>(view, "count");
             QTreeWidgetItem* pRoot = tree.topLevelItem(0);
-            texts << view.windowTitle() << pCount->text() << pRoot->text(0)
-                  << QString::number(pRoot->isExpanded()) << pRoot->child(0)->text(0)
+            texts << pCount->text() << QString::number(pRoot->isExpanded())
                   << QString::number(pRoot->child(1)->isExpanded());
-            texts << MenuTitles(view.MenuBar());
-            // The count box reads as a text field, not as the dialog behind it.
             texts << QString::number(pCount->palette().color(QPalette::Base) ==
                                      view.palette().color(QPalette::Base));
             for (const int nCommand : MenuCommands(view.MenuBar(), 0))
                 texts << QString::number(nCommand);
             texts << TabChain(pCount);
         });
-        QCOMPARE(texts,
-                 QStringList({"Descendants", "Descendants (3 persons in total)", "Oak Zed", "1", "Oak Amy",
-                              "0", "View", "Row", "Help", "1", QString::number(ID_VIEW_OWN_FAMILY),
-                              QString::number(ID_VIEW_PARENTS_FAMILY), QString::number(ID_VIEW_INFORMATION),
-                              "count", "tree"}));
+        QCOMPARE(texts, QStringList({"Descendants (3 persons in total)", "1", "0", "1",
+                                     QString::number(ID_VIEW_OWN_FAMILY), QString::number(ID_VIEW_PARENTS_FAMILY),
+                                     QString::number(ID_VIEW_INFORMATION), "count", "tree"}));
     }
 
     // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.
@@ -113,8 +70,8 @@ private slots:
         QTest::addColumn<bool>("doubleClick");
         QTest::addColumn<QStringList>("views");
         QTest::addColumn<bool>("expanded");
-        QTest::newRow("Enter on a leaf") << 0 << false << QStringList{"info 3"} << false;
-        QTest::newRow("Enter on a branch") << 1 << false << QStringList{"info 2"} << false;
+        QTest::newRow("Enter on a leaf") << 0 << false << QStringList{"info 3", "info 3"} << false;
+        QTest::newRow("Enter on a branch") << 1 << false << QStringList{"info 2", "info 2"} << false;
         QTest::newRow("double click on a leaf") << 0 << true << QStringList{"info 3"} << false;
         QTest::newRow("double click on a branch") << 1 << true << QStringList{} << true;
     }
@@ -133,8 +90,10 @@ private slots:
             if (doubleClick) { // a widget's double click comes after its first press
                 QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
                 QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
-            } else
+            } else { // the selection outlives the page it opened
                 QTest::keyClick(&tree, Qt::Key_Return);
+                QTest::keyClick(&tree, Qt::Key_Return);
+            }
             QCOMPARE(pItem->isExpanded(), expanded);
             QCOMPARE(recorder.m_views, views);
         });
@@ -181,7 +140,8 @@ private slots:
         QCOMPARE(states, QList<bool>({true, true, false, false, false, false}));
     }
 
-    // Bob's family lists three children the file does not hold.
+    // Bob's family lists three children the file does not hold: the first
+    // in a box, the rest in the log.
     void missingIdsShowOneBoxAndGoOnInTheLog()
     {
         for (const wchar_t* pszMissing : {L"@X1@", L"@X2@", L"@X3@"})
@@ -189,16 +149,9 @@ private slots:
         QTemporaryDir state; // a log of the test's own
         qputenv("XDG_STATE_HOME", state.path().toUtf8());
         CRecordingSink sink;
-        const QByteArray before = LogText();
         RunTree(Descendants, [](CTreeDlg&, QTreeWidget&) {});
-        QCOMPARE(sink.m_astrTexts, std::vector<std::wstring>{L"Error: Negative person index"});
-        // The run's separator falls before the first or the second line,
-        // as the log had lines before or not.
-        QString strAdded = QString::fromUtf8(LogText().mid(before.size()));
-        strAdded.remove(QStringLiteral("--------\r\n"));
-        QCOMPARE(strAdded,
-                 QStringLiteral("Error: Negative person index: @X2@\r\nError: Negative person index: @X3@\r\n"
-                                "Error: Negative person index: 2 more not shown, listed above\r\n"));
+        QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
+        QCOMPARE(LogText().count("Error: Negative person index: "), 3);
     }
 
     // Expand follows a line thousands of generations deep to its end, each
@@ -207,17 +160,13 @@ private slots:
     {
         ClearTables();
         const int nGenerations = 3000;
+        const auto id = [](const wchar_t* pszKind, int i) { return pszKind + std::to_wstring(i) + L"@"; };
         for (int i = 0; i <= nGenerations; ++i) {
-            const std::wstring strId = L"@" + std::to_wstring(i) + L"@";
-            const std::wstring strOwn = L"@F" + std::to_wstring(i) + L"@";
-            const std::wstring strParents = L"@F" + std::to_wstring(i - 1) + L"@";
-            CPerson& heir =
-                AddTestPerson(strId.c_str(), L"Heir //", L"", nullptr, i > 0 ? strParents.c_str() : L"");
-            if (i < nGenerations) {
-                heir.m_astrFams.Append(strOwn);
-                const std::wstring strChild = L"@" + std::to_wstring(i + 1) + L"@";
-                AddFamily(strOwn.c_str(), strId.c_str(), L"", {strChild.c_str()});
-            }
+            const bool bParent = i < nGenerations;
+            AddPerson({.m_strId = id(L"@", i), .m_strName = L"Heir //", .m_strFamc = i > 0 ? id(L"@F", i - 1) : L"",
+                       .m_astrFams = bParent ? std::vector{id(L"@F", i)} : std::vector<std::wstring>{}});
+            if (bParent)
+                AddFamily(id(L"@F", i), id(L"@", i), L"", {id(L"@", i + 1).c_str()});
         }
         CRecordingSink sink;
         int nDepth = 0;

@@ -31,7 +31,6 @@ QLabel* MakeLabel(QWidget* pParent, int nStringId)
 CSearchDlg::CSearchDlg(QWidget* pParent) : CViewDlg(pParent)
 {
     setObjectName(QStringLiteral("search"));
-    m_fnRunList = [](CPersonListDlg& list) { list.RunModal(); };
     m_editFirstName = MakeEdit(this, "firstName");
     m_editLastName = MakeEdit(this, "lastName");
     m_editFullName = MakeEdit(this, "fullName");
@@ -104,5 +103,5 @@ void CSearchDlg::OnFind()
     if (!TakeBirthDate(m_editBirthFrom, list.m_criteria.m_strBirthFrom) ||
         !TakeBirthDate(m_editBirthTo, list.m_criteria.m_strBirthTo))
         return;
-    m_fnRunList(list);
+    list.RunModal();
 }

@@ -2,12 +2,9 @@
 
 #include "gui/views/ViewDlg.h"
 
-#include <functional>
-
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class CPersonListDlg;
 
 /// The search form: names, a range of birth dates, or the persons without a
 /// birth year; Find runs a person list of the matches on top of it.
@@ -17,9 +14,6 @@ public:
     explicit CSearchDlg(QWidget* pParent = nullptr);
 
     void OnFind();
-
-    /// Runs the list Find made; tests look at it instead.
-    std::function<void(CPersonListDlg&)> m_fnRunList;
 
 protected:
     bool OnInitDialog() override;
