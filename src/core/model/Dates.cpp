@@ -56,19 +56,36 @@ const std::array<std::wstring, IDS_QUAL_TO - IDS_QUAL_AFT + 1>& Keywords()
     return theKeywords;
 }
 
+// A character as a bit: A to Z each their own, every other character one more.
+std::uint32_t LetterBit(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z' ? 1U << (c - L'A') : 1U << 26;
+}
+
 // The letters keywords written with a blank before them start with; a word
 // that starts with none of them starts no such keyword.
-const std::wstring& KeywordInitials()
+std::uint32_t KeywordLetters()
 {
-    static const std::wstring theInitials = [] {
-        std::wstring strInitials;
+    static const std::uint32_t theLetters = [] {
+        std::uint32_t letters = 0;
         for (const std::wstring& strKeyword : Keywords()) {
             if (strKeyword.size() > 1 && strKeyword.front() == L' ')
-                strInitials += strKeyword[1];
+                letters |= LetterBit(strKeyword[1]);
         }
-        return strInitials;
+        return letters;
     }();
-    return theInitials;
+    return theLetters;
+}
+
+// The letters that follow a blank in `text`, as LetterBit gives them.
+std::uint32_t LettersAfterBlanks(std::wstring_view text)
+{
+    std::uint32_t letters = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L' ')
+            letters |= LetterBit(text[i + 1]);
+    }
+    return letters;
 }
 
 // Whether a keyword stands in the text, the start of the text counting as the
@@ -76,7 +93,7 @@ const std::wstring& KeywordInitials()
 // keywords costs a look at each of its few blanks.
 bool HasKeyword(std::wstring_view text)
 {
-    const std::wstring_view initials = KeywordInitials();
+    const std::uint32_t keywordLetters = KeywordLetters();
     const auto startsKeyword = [text](std::size_t start) {
         const std::wstring_view rest = text.substr(start);
         for (const std::wstring& strKeyword : Keywords()) {
@@ -91,7 +108,7 @@ bool HasKeyword(std::wstring_view text)
         return false;
     };
     for (std::size_t start = 0;;) {
-        const bool bMayStart = start == 0 || (start < text.size() && initials.find(text[start]) != initials.npos);
+        const bool bMayStart = start == 0 || (start < text.size() && (LetterBit(text[start]) & keywordLetters) != 0);
         if (bMayStart && startsKeyword(start))
             return true;
         const std::size_t blank = text.find(L' ', start);
@@ -99,20 +116,6 @@ bool HasKeyword(std::wstring_view text)
             return false;
         start = blank + 1;
     }
-}
-
-// Whether `keyword` may stand in `text`: one written with a blank before it
-// stands only where its first letter follows a blank. Cheaper than a search
-// for each of the keywords in every date of a list.
-bool MayStandIn(std::wstring_view text, std::wstring_view keyword)
-{
-    if (keyword.size() < 2 || keyword.front() != L' ')
-        return true;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == L' ' && text[i + 1] == keyword[1])
-            return true;
-    }
-    return false;
 }
 
 // Puts the range and approximation keywords in the current language; false when
@@ -125,14 +128,23 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
     thread_local std::wstring strWork;
     strWork.assign(1, L' ');
     strWork += text;
+    // A keyword written with a blank before it stands only where its first
+    // letter follows a blank: one look at the text spares most searches.
+    std::uint32_t letters = LettersAfterBlanks(strWork);
     std::size_t count = 0;
     for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId) {
         const std::wstring& strKeyword = Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)];
-        if (!MayStandIn(strWork, strKeyword) || strWork.find(strKeyword) == strWork.npos)
+        const bool bBlankFirst = strKeyword.size() > 1 && strKeyword.front() == L' ';
+        if ((bBlankFirst && (letters & LetterBit(strKeyword[1])) == 0) || strWork.find(strKeyword) == strWork.npos)
             continue;
         // In English a keyword stands for itself.
         const std::wstring_view translation = LangStringView(nId);
-        count += translation == strKeyword ? 1 : ReplaceAll(strWork, strKeyword, translation);
+        if (translation == strKeyword) {
+            ++count;
+            continue;
+        }
+        count += ReplaceAll(strWork, strKeyword, translation);
+        letters = LettersAfterBlanks(strWork);
     }
     if (count == 0)
         return false;

@@ -97,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, QualifierTest, testing::Values(
     CQualifierCase{L"EST 1923", L"Примерно 1923"},
     CQualifierCase{L"FROM 1900 TO 1910", L"С 1900 до 1910"},
     CQualifierCase{L"FROM 1900 TO 1905 TO 1910", L"С 1900 до 1905 до 1910"}, // every occurrence
+    CQualifierCase{L"1900 TO 1910", L"1900 до 1910"},                        // not the first word
     CQualifierCase{L"ABT 1923", L"ABT 1923"},                                // no entry for ABT
     CQualifierCase{L"BET 1900 AND", L"Между 1900 AND"}), CByDate());          // no blank after AND
 
