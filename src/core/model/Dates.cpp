@@ -22,25 +22,17 @@ constexpr std::array<std::wstring_view, 12> theMonthNumbers = {L"01", L"02", L"0
                                                                L"07", L"08", L"09", L"10", L"11", L"12"};
 
 // The two-digit number of a month name compared exactly; empty when none matches.
-// A list asks for two dates of every person, so the name is compared as one number.
+// A list asks for two dates of every person, so the letters are compared inline.
 std::wstring_view MonthNumber(std::wstring_view name)
 {
-    constexpr auto pack = [](std::wstring_view three) {
-        std::uint64_t packed = 0;
-        for (const wchar_t c : three)
-            packed = (packed << 21) | static_cast<std::uint32_t>(c);
-        return packed;
-    };
-    static constexpr std::array<std::uint64_t, 12> thePacked = [pack] {
-        std::array<std::uint64_t, 12> packed{};
-        for (std::size_t i = 0; i < theMonthNames.size(); ++i)
-            packed[i] = pack(theMonthNames[i]);
-        return packed;
-    }();
-    if (name.size() != 3 || std::any_of(name.begin(), name.end(), [](wchar_t c) { return c < 0 || c > 0x1FFFFF; }))
+    if (name.size() != 3)
         return {};
-    const auto found = std::find(thePacked.begin(), thePacked.end(), pack(name));
-    return found == thePacked.end() ? std::wstring_view() : theMonthNumbers[static_cast<std::size_t>(found - thePacked.begin())];
+    for (std::size_t i = 0; i < theMonthNames.size(); ++i) {
+        const std::wstring_view month = theMonthNames[i];
+        if (name[0] == month[0] && name[1] == month[1] && name[2] == month[2])
+            return theMonthNumbers[i];
+    }
+    return {};
 }
 
 // The English keywords are also the GEDCOM ones; they come from the program's
@@ -108,7 +100,8 @@ bool HasKeyword(std::wstring_view text)
         return false;
     };
     for (std::size_t start = 0;;) {
-        const bool bMayStart = start == 0 || (start < text.size() && (LetterBit(text[start]) & keywordLetters) != 0);
+        const bool bMayStart =
+            start == 0 || (start < text.size() && (LetterBit(text[start]) & keywordLetters) != 0);
         if (bMayStart && startsKeyword(start))
             return true;
         const std::size_t blank = text.find(L' ', start);
@@ -135,7 +128,8 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
     for (int nId = IDS_QUAL_AFT; nId <= IDS_QUAL_TO; ++nId) {
         const std::wstring& strKeyword = Keywords()[static_cast<std::size_t>(nId - IDS_QUAL_AFT)];
         const bool bBlankFirst = strKeyword.size() > 1 && strKeyword.front() == L' ';
-        if ((bBlankFirst && (letters & LetterBit(strKeyword[1])) == 0) || strWork.find(strKeyword) == strWork.npos)
+        if ((bBlankFirst && (letters & LetterBit(strKeyword[1])) == 0) ||
+            strWork.find(strKeyword) == strWork.npos)
             continue;
         // In English a keyword stands for itself.
         const std::wstring_view translation = LangStringView(nId);
@@ -483,7 +477,8 @@ int CDateKey::GetYear() const
     return DigitsAt(m_strText, 6, std::wstring_view::npos);
 }
 
-void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied, std::wstring_view deathFilled)
+void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied,
+                 std::wstring_view deathFilled)
 {
     strAge.clear();
     if (birthFilled.empty())
@@ -495,7 +490,8 @@ void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied
         CCalendarDate end = Today();
         if (bDied) {
             CNormalDate normalDeath;
-            const CCalendarDate death = NormalDateOf(NormalizeTo(normalDeath, deathFilled, TwoDigitYearPivot));
+            const CCalendarDate death =
+                NormalDateOf(NormalizeTo(normalDeath, deathFilled, TwoDigitYearPivot));
             if (death.m_nYear > 0)
                 end = death;
             else

@@ -69,4 +69,5 @@ std::wstring FormatAge(const CPerson& person);
 
 /// FormatAge into `strAge`, whose storage is reused, from the DottedFilled
 /// texts of the birth date and of the death date.
-void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied, std::wstring_view deathFilled);
+void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied,
+                 std::wstring_view deathFilled);

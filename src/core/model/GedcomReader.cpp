@@ -402,7 +402,8 @@ bool IsPlainLine(std::string_view line)
             std::uint64_t word = 0;
             std::memcpy(&word, line.data() + i, 8);
             const std::uint64_t blanks = BytesEqualTo(word, ' ');
-            if (BytesEqualTo(word, '/') | BytesEqualTo(word, '(') | (blanks & (blanks << 8)) | (blanks & (previousBlanks >> 56)))
+            if (BytesEqualTo(word, '/') | BytesEqualTo(word, '(') | (blanks & (blanks << 8)) |
+                (blanks & (previousBlanks >> 56)))
                 return false;
             previousBlanks = blanks;
         }

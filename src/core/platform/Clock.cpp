@@ -15,8 +15,9 @@ public:
         const std::time_t now = std::time(nullptr);
         if (now != lastSecond) {
             std::tm local{};
-            lastDate = localtime_r(&now, &local) ? CCalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}
-                                                 : CCalendarDate{1970, 1, 1};
+            lastDate = localtime_r(&now, &local)
+                           ? CCalendarDate{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}
+                           : CCalendarDate{1970, 1, 1};
             lastSecond = now;
         }
         return lastDate;
