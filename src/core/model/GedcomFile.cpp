@@ -8,6 +8,9 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -132,26 +135,74 @@ bool CGedcomFile::FillBlock()
     return m_nEnd > m_nPos || !m_bAtEnd;
 }
 
-// The first CR or LF from the current place, or the block end. Lines are
-// short, so both are looked for in one pass, eight bytes at a time.
-std::size_t CGedcomFile::FindLineEnd() const
+namespace {
+
+// What is learnt of a line's bytes while its end is looked for: whether one is
+// outside ASCII, and whether one is a slash, an opening parenthesis or a blank
+// after a blank, the marks of a line the reader rewrites.
+struct CLineBytes {
+    bool m_bHigh = false;
+    bool m_bMarks = false;
+    bool m_bBlankBefore = false;
+
+    void Take(char c)
+    {
+        m_bHigh = m_bHigh || static_cast<unsigned char>(c) >= 0x80;
+        m_bMarks = m_bMarks || c == '/' || c == '(' || (c == ' ' && m_bBlankBefore);
+        m_bBlankBefore = c == ' ';
+    }
+};
+
+} // namespace
+
+// The first CR or LF from the current place, or the block end; and what the
+// bytes before it hold. Lines are short, so all of it is found in one pass,
+// sixteen bytes at a time where the processor can.
+std::size_t CGedcomFile::FindLineEnd()
 {
     const char* const pBlock = m_block.data();
     std::size_t i = m_nPos;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; i + 8 <= m_nEnd; i += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, pBlock + i, 8);
-            const std::uint64_t ends = BytesEqualTo(word, '\n') | BytesEqualTo(word, '\r');
-            if (ends != 0)
-                return i + static_cast<std::size_t>(std::countr_zero(ends) / 8);
+    CLineBytes bytes;
+#if defined(__SSE2__)
+    const auto mask = [](__m128i chunk, char c) {
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))));
+    };
+    unsigned nHigh = 0; // in the chunks before
+    unsigned nMarks = 0;
+    unsigned nBlankBefore = 0; // the last byte of the chunk before was a blank
+    for (; i + 16 <= m_nEnd; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pBlock + i));
+        const unsigned ends = mask(chunk, '\n') | mask(chunk, '\r');
+        const unsigned blanks = mask(chunk, ' ');
+        const auto high = static_cast<unsigned>(_mm_movemask_epi8(chunk));
+        const unsigned marks = mask(chunk, '/') | mask(chunk, '(') | (blanks & (blanks << 1 | nBlankBefore));
+        if (ends != 0) {
+            const unsigned before = (ends - 1) & ~ends; // the bytes before the first end
+            m_bLineAscii = (nHigh | (high & before)) == 0;
+            m_bLinePlain = m_bLineAscii && (nMarks | (marks & before)) == 0;
+            return i + static_cast<std::size_t>(std::countr_zero(ends));
         }
+        nHigh |= high;
+        nMarks |= marks;
+        nBlankBefore = blanks >> 15;
     }
-    for (; i < m_nEnd; ++i) {
-        if (pBlock[i] == '\n' || pBlock[i] == '\r')
-            return i;
-    }
-    return m_nEnd;
+    bytes = {nHigh != 0, nMarks != 0, nBlankBefore != 0};
+#endif
+    for (; i < m_nEnd && pBlock[i] != '\n' && pBlock[i] != '\r'; ++i)
+        bytes.Take(pBlock[i]);
+    m_bLineAscii = !bytes.m_bHigh;
+    m_bLinePlain = !bytes.m_bHigh && !bytes.m_bMarks;
+    return i;
+}
+
+// A line that was begun in one block and ended in another is looked at whole.
+void CGedcomFile::MarkCarriedLine()
+{
+    CLineBytes bytes;
+    for (const char c : m_strCarry)
+        bytes.Take(c);
+    m_bLineAscii = !bytes.m_bHigh;
+    m_bLinePlain = !bytes.m_bHigh && !bytes.m_bMarks;
 }
 
 // Every CR and LF ends a line, and the empty lines this makes of CR LF and
@@ -168,6 +219,8 @@ bool CGedcomFile::ReadByteLine(std::string_view& line)
                 if (m_strCarry.empty())
                     return false;
                 line = m_strCarry; // the file ends in the middle of a line
+                MarkCarriedLine();
+            m_bLinePlain = false;
                 m_bCarryGiven = true;
                 return true;
             }
@@ -176,6 +229,9 @@ bool CGedcomFile::ReadByteLine(std::string_view& line)
         const std::size_t nLineEnd = FindLineEnd();
         const std::string_view piece(m_block.data() + m_nPos, nLineEnd - m_nPos);
         m_nPos = nLineEnd + 1;
+        // The LF of a CR LF (or any second line end) would only make an empty line.
+        if (m_nPos < m_nEnd && (m_block[m_nPos] == '\n' || m_block[m_nPos] == '\r'))
+            ++m_nPos;
         if (nLineEnd == m_nEnd) {
             m_strCarry.append(piece);
             continue;
@@ -183,6 +239,7 @@ bool CGedcomFile::ReadByteLine(std::string_view& line)
         if (!m_strCarry.empty()) {
             m_strCarry.append(piece);
             line = m_strCarry;
+            MarkCarriedLine();
             m_bCarryGiven = true;
             return true;
         }
@@ -202,11 +259,12 @@ bool CGedcomFile::ReadLine(std::wstring& line)
     return true;
 }
 
-bool CGedcomFile::ReadTextLine(std::string_view& line)
+bool CGedcomFile::ReadTextLine(std::string_view& line, bool& bPlain)
 {
     if (!ReadByteLine(line))
         return false;
-    if (IsAscii(line) || (!m_bAnsel && IsUtf8(line)))
+    bPlain = m_bLinePlain;
+    if (m_bLineAscii || (!m_bAnsel && IsUtf8(line)))
         return true;
     Decode(line, m_strWide);
     EncodeText(m_strWide, m_strEncoded);

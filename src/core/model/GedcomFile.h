@@ -31,8 +31,10 @@ public:
     /// The next line that is not empty, without its line end; false at the end.
     bool ReadLine(std::wstring& line);
     /// The same line in the model's encoding of text (EncodeText): valid
-    /// UTF-8 and ASCII lines are that already and are not copied.
-    bool ReadTextLine(std::string_view& line);
+    /// UTF-8 and ASCII lines are that already and are not copied. `bPlain`
+    /// tells, from the pass that found the line's end, that it is ASCII with
+    /// no slash, no opening parenthesis and no two blanks in a row.
+    bool ReadTextLine(std::string_view& line, bool& bPlain);
 
     /// The header's CHAR line said ANSEL. A byte-order mark outweighs it.
     void SetAnsel(bool bAnsel) { m_bAnsel = bAnsel && !m_bByteOrderMark; }
@@ -50,7 +52,8 @@ private:
     bool FillBlock();
     std::size_t ReadRaw(char* pBuffer, std::size_t nSize);
     void TakeByteOrderMark();
-    std::size_t FindLineEnd() const;
+    std::size_t FindLineEnd();
+    void MarkCarriedLine();
     void Decode(std::string_view bytes, std::wstring& line);
 
     int m_nFile = -1;
@@ -61,6 +64,8 @@ private:
     std::vector<char> m_block; ///< bytes read and not yet cut into lines
     std::size_t m_nPos = 0;
     std::size_t m_nEnd = 0;
+    bool m_bLineAscii = true; ///< the line last cut holds only ASCII bytes
+    bool m_bLinePlain = false; ///< and none of the marks that ReadTextLine tells of
     std::string m_strCarry; ///< a line begun in an earlier block
     bool m_bCarryGiven = false;
     bool m_bStarted = false;

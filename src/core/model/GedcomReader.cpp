@@ -189,12 +189,13 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
         return {};
     }
     std::string_view line;
-    while (m_file.ReadTextLine(line)) {
+    bool bPlain = false;
+    while (m_file.ReadTextLine(line, bPlain)) {
         if (--m_nLinesToReport <= 0)
             ReportProgress();
         if (theTextStore.IsFull())
             return TooMuchText(strPath);
-        const std::string_view normal = NormalGedcomLine(line, m_strNormal);
+        const std::string_view normal = NormalGedcomLine(line, bPlain, m_strNormal);
         if (normal.empty())
             continue;
         const CStep step = HandleLine(normal);
@@ -390,41 +391,48 @@ bool IsWhite(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Whether a trimmed line has nothing for NormaliseGedcomLine to change: no
-// slash, no parenthesis, no two blanks in a row. Eight bytes at a time, as
-// every line passes here.
+// Whether a trimmed line has nothing for NormaliseGedcomLine to change: its
+// first slash and its opening parentheses first or after a blank, no two
+// blanks in a row. Eight bytes at a time, as every name passes here, and every
+// line that is not ASCII.
 bool IsPlainLine(std::string_view line)
 {
     std::size_t i = 0;
+    bool bSlash = false; // the first slash is behind
     if constexpr (std::endian::native == std::endian::little) {
-        std::uint64_t previousBlanks = 0;
+        std::uint64_t afterBlanks = 0x80; // the first byte counts as one
         for (; i + 8 <= line.size(); i += 8) {
             std::uint64_t word = 0;
             std::memcpy(&word, line.data() + i, 8);
             const std::uint64_t blanks = BytesEqualTo(word, ' ');
-            if (BytesEqualTo(word, '/') | BytesEqualTo(word, '(') | (blanks & (blanks << 8)) |
-                (blanks & (previousBlanks >> 56)))
+            std::uint64_t slashes = bSlash ? 0 : BytesEqualTo(word, '/');
+            slashes &= ~slashes + 1;
+            bSlash = bSlash || slashes != 0;
+            afterBlanks |= blanks << 8;
+            if (((slashes | BytesEqualTo(word, '(')) & ~afterBlanks) | (blanks & afterBlanks))
                 return false;
-            previousBlanks = blanks;
+            afterBlanks = blanks >> 56;
         }
     }
     for (; i < line.size(); ++i) {
         const char c = line[i];
-        if (c == '/' || c == '(' || (c == ' ' && i > 0 && line[i - 1] == ' '))
+        const bool bAfterBlank = i == 0 || line[i - 1] == ' ';
+        if ((((c == '/' && !bSlash) || c == '(') && !bAfterBlank) || (c == ' ' && i > 0 && bAfterBlank))
             return false;
+        bSlash = bSlash || c == '/';
     }
     return true;
 }
 
 } // namespace
 
-std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal)
+std::string_view NormalGedcomLine(std::string_view line, bool bPlain, std::string& strNormal)
 {
     while (!line.empty() && IsWhite(line.front()))
         line.remove_prefix(1);
     while (!line.empty() && IsWhite(line.back()))
         line.remove_suffix(1);
-    if (IsPlainLine(line))
+    if (bPlain || IsPlainLine(line))
         return line;
     NormaliseGedcomLine(line, strNormal);
     return strNormal;
