@@ -158,7 +158,7 @@ struct CLineBytes {
 // The first CR or LF from the current place, or the block end; and what the
 // bytes before it hold. Lines are short, so all of it is found in one pass,
 // sixteen bytes at a time where the processor can.
-std::size_t CGedcomFile::FindLineEnd()
+inline std::size_t CGedcomFile::FindLineEnd()
 {
     const char* const pBlock = m_block.data();
     std::size_t i = m_nPos;
