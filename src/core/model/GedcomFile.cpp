@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
-#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -220,7 +219,6 @@ bool CGedcomFile::ReadByteLine(std::string_view& line)
                     return false;
                 line = m_strCarry; // the file ends in the middle of a line
                 MarkCarriedLine();
-            m_bLinePlain = false;
                 m_bCarryGiven = true;
                 return true;
             }
