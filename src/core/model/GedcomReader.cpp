@@ -44,10 +44,20 @@ void KeepLevelTag(int nLevel, std::string_view tag)
         theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = tag;
 }
 
-// The first blank at or after `from`; tags are short, so a loop finds it
-// sooner than a library search.
+// The first blank at or after `from`; tags are short, so eight bytes looked
+// at together most often hold it, and a loop finds it sooner than a library
+// search otherwise.
 std::size_t FindBlank(std::string_view line, std::size_t from)
 {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (from + 8 <= line.size()) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, line.data() + from, 8);
+            if (const std::uint64_t blanks = BytesEqualTo(word, ' '))
+                return from + static_cast<std::size_t>(std::countr_zero(blanks) / 8);
+            from += 8;
+        }
+    }
     for (std::size_t i = from; i < line.size(); ++i) {
         if (line[i] == ' ')
             return i;

@@ -110,6 +110,27 @@ TEST_P(PlaceNormaliseTest, GivesTheStoredPlace)
     EXPECT_EQ(place, GetParam().normal);
 }
 
+// The model's text is looked at eight bytes at a time, wide text one
+// character at a time: both give the same place, with commas and blanks at
+// every place of a word and across its edge.
+TEST(PlaceNormaliseTest, TheModelsTextGivesWhatWideTextGives)
+{
+    const char alphabet[] = {'a', 'a', 'a', ' ', ',', '.'};
+    std::uint32_t seed = 2024;
+    for (int nPlace = 0; nPlace < 100'000; ++nPlace) {
+        std::string place(static_cast<std::size_t>(nPlace % 30), 'a');
+        for (char& c : place) {
+            seed = seed * 1103515245 + 12345;
+            c = alphabet[(seed >> 16) % std::size(alphabet)];
+        }
+        std::wstring wide(place.begin(), place.end());
+        NormalisePlace(wide);
+        const std::string original = place;
+        NormalisePlace(place);
+        ASSERT_EQ(std::wstring(place.begin(), place.end()), wide) << "place \"" << original << "\"";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Places, PlaceNormaliseTest, testing::Values(
     NormalCase{"BlankAfterEachComma", L"Moscow,Russia", L"Moscow, Russia."},
     NormalCase{"TrailingCommaGoes", L"Moscow, Russia,", L"Moscow, Russia."},
