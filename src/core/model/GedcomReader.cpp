@@ -34,6 +34,20 @@ namespace {
 
 constexpr int kMaxLevel = 9;
 
+bool IsWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view TrimLine(std::string_view line)
+{
+    while (!line.empty() && IsWhite(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && IsWhite(line.back()))
+        line.remove_suffix(1);
+    return line;
+}
+
 std::wstring theReadFailureText;
 
 // Only the tags of levels 0 and 1 are ever compared (another level-1 tag ends
@@ -205,7 +219,8 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
             ReportProgress();
         if (theTextStore.IsFull())
             return TooMuchText(strPath);
-        const std::string_view normal = NormalGedcomLine(line, bPlain, m_strNormal);
+        // A line the file found plain only needs trimming.
+        const std::string_view normal = bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal);
         if (normal.empty())
             continue;
         const CStep step = HandleLine(normal);
@@ -396,11 +411,6 @@ void CGedcomReading::Flush()
 
 namespace {
 
-bool IsWhite(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // Whether a trimmed line has nothing for NormaliseGedcomLine to change: its
 // first slash and its opening parentheses first or after a blank, no two
 // blanks in a row. Eight bytes at a time, as every name passes here, and every
@@ -436,13 +446,10 @@ bool IsPlainLine(std::string_view line)
 
 } // namespace
 
-std::string_view NormalGedcomLine(std::string_view line, bool bPlain, std::string& strNormal)
+std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal)
 {
-    while (!line.empty() && IsWhite(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && IsWhite(line.back()))
-        line.remove_suffix(1);
-    if (bPlain || IsPlainLine(line))
+    line = TrimLine(line);
+    if (IsPlainLine(line))
         return line;
     NormaliseGedcomLine(line, strNormal);
     return strNormal;

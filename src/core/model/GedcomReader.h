@@ -34,9 +34,7 @@ void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<T
 
 /// The same for the reader: the line itself, trimmed, when nothing else
 /// changes, which is most lines; else the normal line made in `strNormal`.
-/// `bPlain`: the line is known to have no slash, no opening parenthesis and
-/// no two blanks in a row (CGedcomFile::ReadTextLine), so it is not searched.
-std::string_view NormalGedcomLine(std::string_view line, bool bPlain, std::string& strNormal);
+std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal);
 inline void NormaliseGedcomLine(const wchar_t* pszLine, std::wstring& out)
 {
     NormaliseGedcomLine(std::wstring_view(pszLine), out);

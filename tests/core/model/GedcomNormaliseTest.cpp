@@ -53,7 +53,7 @@ TEST(ReaderLineTest, GivesWhatNormalisingGives)
             c = (seed >> 16) % 3 == 0 ? alphabet[(seed >> 20) % 5] : 'a';
         }
         NormaliseGedcomLine(std::string_view(line), expected);
-        ASSERT_EQ(NormalGedcomLine(line, false, scratch), expected) << "line \"" << line << "\"";
+        ASSERT_EQ(NormalGedcomLine(line, scratch), expected) << "line \"" << line << "\"";
     }
 }
 
