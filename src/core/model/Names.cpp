@@ -246,13 +246,13 @@ std::wstring CPerson::GetTagNameWithNick() const
     return strName;
 }
 
-std::wstring CPerson::GetDisplayName() const
+std::wstring CPerson::GetDisplayName(std::size_t nRoom) const
 {
     const CNameParts parts(*this);
     std::wstring strStorage;
     const std::wstring_view last = LastNameOf(parts, strStorage);
     std::wstring strName;
-    strName.reserve(NameCapacity(parts));
+    strName.reserve(NameCapacity(parts) + nRoom);
     // The blank depends on the first part only, so a surname alone keeps a
     // blank after it.
     if (Settings._1Name1) {

@@ -40,7 +40,8 @@ public:
     std::wstring GetLastName() const;
     std::wstring GetNameAsInTag() const;
     std::wstring GetTagNameWithNick() const;
-    std::wstring GetDisplayName() const;
+    /// `nRoom`: characters the caller appends, made room for with the name.
+    std::wstring GetDisplayName(std::size_t nRoom = 0) const;
     std::wstring GetFullName() const;
     std::wstring GetFullNameFirstFirst() const;
     std::wstring GetShortName() const;

@@ -79,12 +79,18 @@ std::wstring_view ListDate(const std::wstring& strDate)
     return Settings.YearOnly && date.size() > 4 ? date.substr(date.size() - 4) : date;
 }
 
+// What an entry's bracket of dates and age mostly takes, made room for with
+// the name, so that an entry costs one allocation.
+std::size_t ListDetailsRoom()
+{
+    return Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge ? 32 : 0;
+}
+
 void AppendListDetails(const CPerson& person, std::wstring& text)
 {
     CEventInfo::LoadEventLabels();
     const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
-    if (Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge)
-        text.reserve(text.size() + 32); // one allocation for the whole bracket
+    text.reserve(text.size() + ListDetailsRoom());
     // A list asks for the dates of every person: they are read and made in strings kept for it.
     thread_local std::wstring strStored;
     thread_local std::wstring strBirth;
@@ -261,7 +267,7 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
         const bool bAccepted = filter.Accepts(person);
         if (!bAccepted && bAnyNamed)
             continue;
-        std::wstring strText = person.GetDisplayName();
+        std::wstring strText = person.GetDisplayName(ListDetailsRoom());
         if (strText.empty())
             continue;
         bAnyNamed = true;
@@ -284,7 +290,7 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
 
 std::wstring FormatPersonListEntry(const CPerson& person)
 {
-    std::wstring text = person.GetDisplayName();
+    std::wstring text = person.GetDisplayName(ListDetailsRoom());
     AppendListDetails(person, text);
     return text;
 }
