@@ -41,6 +41,9 @@ bool IsWhite(char c)
 
 std::string_view TrimLine(std::string_view line)
 {
+    // Most lines start and end with a character above the blank.
+    if (!line.empty() && line.front() > ' ' && line.back() > ' ')
+        return line;
     while (!line.empty() && IsWhite(line.front()))
         line.remove_prefix(1);
     while (!line.empty() && IsWhite(line.back()))
@@ -390,7 +393,7 @@ void CGedcomReading::ApplyResets(int nLevel)
 {
     CGedcomState& state = theGedcomState;
     if (nLevel < state.m_nPrevLevel) {
-        for (int n = state.m_nPrevLevel; n <= kMaxLevel; ++n)
+        for (int n = state.m_nPrevLevel; n <= 1; ++n) // only levels 0 and 1 keep a tag
             state.m_astrLevelTags[static_cast<std::size_t>(n)].clear();
         state.m_pCurrentEvent = nullptr;
     }
