@@ -15,17 +15,20 @@ enum class CTag {
 };
 
 // A tag of three to five characters as one number, so that a line costs one
-// switch rather than a chain of string comparisons.
+// switch rather than a chain of string comparisons: a character to a byte
+// from the lowest, and the count in the top byte, so that no two tags share
+// a number.
 constexpr std::uint64_t TagKey(std::string_view tag)
 {
-    if (tag.size() < 3 || tag.size() > 5)
+    const std::size_t nSize = tag.size();
+    if (nSize < 3 || nSize > 5)
         return 0;
-    std::uint64_t key = 0;
-    for (const char c : tag) {
-        if (c <= 0)
-            return 0;
-        key = key << 8 | static_cast<std::uint64_t>(c);
-    }
+    const auto byte = [tag](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(tag[i])); };
+    std::uint64_t key = static_cast<std::uint64_t>(nSize) << 56 | byte(0) | byte(1) << 8 | byte(2) << 16;
+    if (nSize >= 4)
+        key |= byte(3) << 24;
+    if (nSize == 5)
+        key |= byte(4) << 32;
     return key;
 }
 
