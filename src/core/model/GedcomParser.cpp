@@ -5,7 +5,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -216,8 +215,7 @@ bool IsNormalPlace(const std::basic_string<TChar>& strPlace)
     std::size_t i = 0;
     if constexpr (sizeof(TChar) == 1 && std::endian::native == std::endian::little) {
         for (; i + 8 <= strPlace.size(); i += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, strPlace.data() + i, 8);
+            const std::uint64_t word = WordAt(strPlace.data() + i);
             const std::uint64_t blanks = BytesEqualTo(word, ' ');
             const bool bBlankAfter = i + 8 < strPlace.size() && strPlace[i + 8] == ' ';
             const std::uint64_t blanksNext = blanks >> 8 | (bBlankAfter ? std::uint64_t(0x80) << 56 : 0);

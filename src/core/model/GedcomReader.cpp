@@ -68,8 +68,7 @@ std::size_t FindBlank(std::string_view line, std::size_t from)
 {
     if constexpr (std::endian::native == std::endian::little) {
         if (from + 8 <= line.size()) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, line.data() + from, 8);
+            const std::uint64_t word = WordAt(line.data() + from);
             if (const std::uint64_t blanks = BytesEqualTo(word, ' '))
                 return from + static_cast<std::size_t>(std::countr_zero(blanks) / 8);
             from += 8;
@@ -425,8 +424,7 @@ bool IsPlainLine(std::string_view line)
     if constexpr (std::endian::native == std::endian::little) {
         std::uint64_t afterBlanks = 0x80; // the first byte counts as one
         for (; i + 8 <= line.size(); i += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, line.data() + i, 8);
+            const std::uint64_t word = WordAt(line.data() + i);
             const std::uint64_t blanks = BytesEqualTo(word, ' ');
             std::uint64_t slashes = bSlash ? 0 : BytesEqualTo(word, '/');
             slashes &= ~slashes + 1;

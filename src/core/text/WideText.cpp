@@ -1,7 +1,6 @@
 #include "core/text/WideText.h"
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -220,8 +219,7 @@ bool IsAscii(std::string_view bytes)
     std::uint64_t any = 0;
     std::size_t i = 0;
     for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + i, 8);
+        const std::uint64_t word = WordAt(bytes.data() + i);
         any |= word;
     }
     for (; i < bytes.size(); ++i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -82,6 +83,15 @@ std::wstring_view FirstLetter(std::wstring_view text);
 /// True when every byte is below 0x80, so the text reads the same in any
 /// of the file encodings but UTF-16.
 bool IsAscii(std::string_view bytes);
+
+/// The eight bytes at `p` as one number, the first in the lowest byte on the
+/// processors the eight-byte tests run on.
+inline std::uint64_t WordAt(const char* p)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, 8);
+    return word;
+}
 
 /// The high bit of each byte of `word` that is `c`, and no other bit: eight
 /// bytes of a line tested at once.
