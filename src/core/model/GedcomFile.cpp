@@ -248,15 +248,6 @@ bool CGedcomFile::ReadByteLine(std::string_view& line)
     }
 }
 
-bool CGedcomFile::ReadLine(std::wstring& line)
-{
-    std::string_view bytes;
-    if (!ReadByteLine(bytes))
-        return false;
-    Decode(bytes, line);
-    return true;
-}
-
 bool CGedcomFile::ReadTextLine(std::string_view& line, bool& bPlain)
 {
     if (!ReadByteLine(line))

@@ -28,12 +28,11 @@ public:
     int OpenError() const { return m_nOpenError; }
     void Close();
 
-    /// The next line that is not empty, without its line end; false at the end.
-    bool ReadLine(std::wstring& line);
-    /// The same line in the model's encoding of text (EncodeText): valid
-    /// UTF-8 and ASCII lines are that already and are not copied. `bPlain`
-    /// tells, from the pass that found the line's end, that it is ASCII with
-    /// no slash, no opening parenthesis and no two blanks in a row.
+    /// The next line that is not empty, without its line end, in the model's
+    /// encoding of text (EncodeText): valid UTF-8 and ASCII lines are that
+    /// already and are not copied. `bPlain` tells, from the pass that found the
+    /// line's end, that it is ASCII with no slash, no opening parenthesis and
+    /// no two blanks in a row.
     bool ReadTextLine(std::string_view& line, bool& bPlain);
 
     /// The header's CHAR line said ANSEL. A byte-order mark outweighs it.

@@ -246,17 +246,6 @@ std::wstring_view TrimWhite(std::wstring_view text)
     return text.substr(begin, end - begin);
 }
 
-void CollapseBlanks(std::wstring& text)
-{
-    std::size_t out = 0;
-    for (std::size_t in = 0; in < text.size(); ++in) {
-        if (text[in] == L' ' && out > 0 && text[out - 1] == L' ')
-            continue;
-        text[out++] = text[in];
-    }
-    text.resize(out);
-}
-
 wchar_t LowerCaseBeyondAscii(wchar_t c)
 {
     const auto code = static_cast<std::uint32_t>(c);

@@ -109,9 +109,6 @@ void WidenAscii(std::string_view bytes, std::wstring& out);
 /// The text without blanks, tabs, CR and LF at either end.
 std::wstring_view TrimWhite(std::wstring_view text);
 
-/// Collapses every run of blanks to one blank, in place.
-void CollapseBlanks(std::wstring& text);
-
 /// The decimal text of the value, padded on the left with zeros to at least
 /// `nWidth` characters, as printf's "%0*d" does.
 std::wstring FormatZeroPadded(long long value, int nWidth);

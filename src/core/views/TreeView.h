@@ -91,8 +91,6 @@ public:
     /// it; -1 (with a box for EndMessages) when its own id does not find it.
     std::int64_t CollectDescendants(int nPerson, int& nDepth);
 
-    /// Whether the last count ran out of steps: it is then what was reached.
-    bool WasCountStopped() const { return m_bCountStopped; }
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
 

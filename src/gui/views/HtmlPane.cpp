@@ -52,18 +52,6 @@ private:
     CHtmlPane* m_pPane;
 };
 
-// The program's own pictures by their resource numbers.
-QString PicturePath(int nResourceId)
-{
-    switch (nResourceId) {
-    case 1143: return QStringLiteral(":/images/start.png");
-    case 1137: return QStringLiteral(":/images/child-male.png");
-    case 1141: return QStringLiteral(":/images/child-other.png");
-    case 550: return QStringLiteral(":/images/stemmark.png");
-    default: return {};
-    }
-}
-
 } // namespace
 
 CHtmlViewer::CHtmlViewer(CHtmlPane* pPane) : QTextBrowser(pPane), m_pPane(pPane)
@@ -113,19 +101,9 @@ void CHtmlPane::OnLinkClicked(const std::wstring& strTarget)
     ShowMessage(this, strTarget, L"Link is clicked", CMessageIcon::Information);
 }
 
-void CHtmlPane::AddImage(const std::wstring& strName, int nResourceId)
-{
-    m_images[strName] = QImage(PicturePath(nResourceId));
-}
-
 void CHtmlPane::SetImage(const std::wstring& strName, const QImage& image)
 {
     m_images[strName] = image;
-}
-
-void CHtmlPane::RemoveAllImages()
-{
-    m_images.clear();
 }
 
 QImage CHtmlPane::FindImage(const QUrl& name) const

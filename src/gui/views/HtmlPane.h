@@ -32,10 +32,8 @@ public:
     /// Replaces the page with `strHtml`, a whole HTML document.
     void SetHtml(const std::wstring& strHtml);
 
-    /// Stores a picture of the program under `strName`, or a ready image.
-    void AddImage(const std::wstring& strName, int nResourceId);
+    /// Stores a ready image under `strName`.
     void SetImage(const std::wstring& strName, const QImage& image);
-    virtual void RemoveAllImages();
 
     /// The image a page asks for by name; a null image when there is none.
     QImage FindImage(const QUrl& name) const;
