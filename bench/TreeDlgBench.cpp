@@ -63,9 +63,9 @@ int main(int argc, char** argv)
     std::int64_t nAncestors = -1;
     for (int i = 0; i <= theLastPersonIndex; ++i) {
         int nDepth = 0;
-        if (const std::int64_t n = descendants.CollectDescendants(i, nDepth); n > nDescendants)
+        if (const std::int64_t n = descendants.CountDescendants(i, nDepth); n > nDescendants)
             nDescendants = n, nMostDescendants = i;
-        if (const std::int64_t n = ancestors.CollectAncestors(i); n > nAncestors)
+        if (const std::int64_t n = ancestors.CountAncestors(i); n > nAncestors)
             nAncestors = n, nMostAncestors = i;
     }
     for (int nRun = 0; nRun < 2; ++nRun) {

@@ -288,7 +288,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
     }
 }
 
-std::int64_t CTreeWalker::CollectAncestors(int nPerson)
+std::int64_t CTreeWalker::CountAncestors(int nPerson)
 {
     m_bCountStopped = false;
     if (FindPersonById(thePersons[nPerson].m_strId) < 0)
@@ -296,7 +296,7 @@ std::int64_t CTreeWalker::CollectAncestors(int nPerson)
     return Walk(nPerson).m_nCount;
 }
 
-std::int64_t CTreeWalker::CollectDescendants(int nPerson, int& nDepth)
+std::int64_t CTreeWalker::CountDescendants(int nPerson, int& nDepth)
 {
     nDepth = 0;
     m_bCountStopped = false;
@@ -387,7 +387,7 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
         progress.Report(nDone++, nCandidates);
         int nDepth = 0;
         m_nWalkBudget = std::min(m_nStepBudget, std::max<std::int64_t>(nSearchEnd - m_nStepsTaken, 0));
-        const std::int64_t nDescendants = CollectDescendants(i, nDepth);
+        const std::int64_t nDescendants = CountDescendants(i, nDepth);
         m_nWalkBudget = m_nStepBudget;
         const bool bStopped = m_bCountStopped;
         if (nDepth < Settings.LevForPatr || nDescendants < 1) {
@@ -415,7 +415,7 @@ void CTreeWalker::BuildPersonTree(int nPerson, CTreeContent& content)
     if (!thePersons.IsIndex(nPerson))
         return;
     int nDepth = 0;
-    content.m_nCount = m_mode == Ancestors ? CollectAncestors(nPerson) : CollectDescendants(nPerson, nDepth);
+    content.m_nCount = m_mode == Ancestors ? CountAncestors(nPerson) : CountDescendants(nPerson, nDepth);
     content.m_bCountStopped = m_bCountStopped;
     if (content.m_nCount == 0) {
         const int nMessageId =

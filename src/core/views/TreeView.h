@@ -86,10 +86,10 @@ public:
     std::vector<CTreeNode> ChildrenOfEntered();
 
     /// Ancestor entries of the person; -1 when its own id does not find it.
-    std::int64_t CollectAncestors(int nPerson);
+    std::int64_t CountAncestors(int nPerson);
     /// Descendant entries of the person, and in `nDepth` the generations below
     /// it; -1 (with a box for EndMessages) when its own id does not find it.
-    std::int64_t CollectDescendants(int nPerson, int& nDepth);
+    std::int64_t CountDescendants(int nPerson, int& nDepth);
 
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }

@@ -210,7 +210,7 @@ TEST_F(TreeViewTest, KeptCountsMatchThePlainWalkOnTangledFiles)
         for (int i = 0; i < nPersons; ++i) {
             std::vector<int> path;
             int nDepth = 0;
-            ASSERT_EQ(walker.CollectDescendants(i, nDepth), PlainCount(i, path)) << nRound << " " << i;
+            ASSERT_EQ(walker.CountDescendants(i, nDepth), PlainCount(i, path)) << nRound << " " << i;
         }
     }
 }
@@ -226,7 +226,7 @@ TEST_F(TreeViewTest, CountsOfIntermarriedLinesStayFinite)
     for (int g = 1; g <= nGenerations; ++g)
         AddFamily(L"@F" + std::to_wstring(g) + L"@", L"@A" + std::to_wstring(g) + L"@",
                   L"@B" + std::to_wstring(g) + L"@");
-    EXPECT_EQ(CTreeWalker(Ancestors).CollectAncestors(0), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(CTreeWalker(Ancestors).CountAncestors(0), std::numeric_limits<std::int64_t>::max());
 }
 
 // Person 0 has a family whose children are missing and two missing families.
