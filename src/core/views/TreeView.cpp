@@ -82,48 +82,6 @@ CTreeWalker::CTreeWalker(ViewMode mode, std::int64_t nStepBudget)
     m_familyMembers.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), {kNotLookedUp, kNotLookedUp});
 }
 
-void CTreeWalker::BeginMessages()
-{
-    m_shownInBuild.clear();
-    m_held.clear();
-    m_messages = {};
-}
-
-CTreeMessages CTreeWalker::EndMessages()
-{
-    CTreeMessages messages = std::move(m_messages);
-    for (const CHeldBoxes& held : m_held)
-        messages.m_astrNotShown.push_back(LoadLangString(held.m_nStringId) + L": " +
-                                          std::to_wstring(held.m_nCount) + L" " +
-                                          LoadLangString(IDS_MORE_NOT_SHOWN));
-    BeginMessages();
-    return messages;
-}
-
-CMessages CTreeWalker::TakeBoxes()
-{
-    return std::exchange(m_messages.m_boxes, {});
-}
-
-// A file that links to hundreds of records it does not hold would otherwise
-// raise hundreds of boxes one after another.
-void CTreeWalker::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)
-{
-    if (!m_reported.emplace(nStringId, strId).second)
-        return;
-    if (m_shownInBuild.insert(nStringId).second) {
-        m_messages.m_boxes.push_back({LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon});
-        return;
-    }
-    m_messages.m_astrNotShown.push_back(LoadLangString(nStringId) + L": " + strId);
-    const auto held = std::find_if(m_held.begin(), m_held.end(),
-                                   [&](const CHeldBoxes& boxes) { return boxes.m_nStringId == nStringId; });
-    if (held == m_held.end())
-        m_held.push_back({nStringId, 1});
-    else
-        ++held->m_nCount;
-}
-
 // Descendants hang below the person that the item's own id finds, which is
 // another one only when two records share the id.
 int CTreeWalker::NodeOf(int nPerson, bool bReport)
@@ -133,7 +91,7 @@ int CTreeWalker::NodeOf(int nPerson, bool bReport)
     const std::wstring& strId = thePersons[nPerson].m_strId;
     const int nFound = FindPersonById(strId);
     if (nFound < 0 && bReport)
-        Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Stop, strId);
+        m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Stop, strId);
     return nFound;
 }
 
@@ -155,7 +113,7 @@ CTreeWalker::CRange CTreeWalker::MembersOf(int nFamily)
         for (int j = 0; j <= children.GetLast(); ++j) {
             const int nChild = FindPersonById(children[j]);
             if (nChild < 0)
-                Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
+                m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
             else
                 m_anMemberPool.push_back(nChild);
         }
@@ -181,7 +139,7 @@ CTreeWalker::CRange CTreeWalker::GroupsOf(int nNode)
             // An empty id would find a family written without one, which is nobody's.
             const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
             if (nFamily < 0) {
-                Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
+                m_throttle.Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
                 continue;
             }
             m_anGroupPool.push_back(nFamily);
@@ -404,8 +362,7 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
     progress.Report(nCandidates, nCandidates);
     content.m_nCount = static_cast<std::int64_t>(content.m_roots.size());
     if (content.m_roots.empty()) {
-        m_messages.m_boxes.push_back(
-            {LoadLangString(IDS_INPUT_FILE_EMPTY), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation});
+        m_throttle.Show(IDS_INPUT_FILE_EMPTY, CMessageIcon::Exclamation);
         content.m_bClose = true;
     }
 }
@@ -420,8 +377,7 @@ void CTreeWalker::BuildPersonTree(int nPerson, CTreeContent& content)
     if (content.m_nCount == 0) {
         const int nMessageId =
             m_mode == Ancestors ? IDS_NO_INFORMATION_ABOUT_ANCESTORS : IDS_NO_INFORMATION_ABOUT_DESCENDANTS;
-        m_messages.m_boxes.push_back(
-            {LoadLangString(nMessageId), LoadLangString(IDS_MESSAGE), CMessageIcon::Information});
+        m_throttle.Show(nMessageId, CMessageIcon::Information);
     }
     content.m_bClose = content.m_nCount <= 0;
     if (!content.m_bClose)

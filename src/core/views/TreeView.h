@@ -1,11 +1,10 @@
 #pragma once
 
 #include "core/platform/Message.h"
+#include "core/views/BoxThrottle.h"
 
 #include <cstdint>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
@@ -46,13 +45,6 @@ struct CTreeContent {
 /// the last of its boxes; nullptr when it has none.
 const CMessageBox* OwnMessage(const CTreeContent& content);
 
-/// What one build of a tree view tells the user: the boxes to show in order,
-/// and the log lines for those held back.
-struct CTreeMessages {
-    CMessages m_boxes;
-    std::vector<std::wstring> m_astrNotShown;
-};
-
 /// Walks the family links of thePersons for one tree view: the counts of the
 /// view when it opens and the items below an item when it is expanded.
 ///
@@ -63,10 +55,9 @@ struct CTreeMessages {
 /// followed, so a cyclic file gives a finite tree; counts that depend on the
 /// path cannot be kept, and a count stops after kTreeStepBudget links.
 ///
-/// A failed lookup is reported once per view for each missing id, however
-/// many lines lead to it. Within one build (Build, or the walk of one Expand
-/// between BeginMessages and EndMessages) only the first box of each message
-/// is given; the later ones become log lines.
+/// A failed lookup is reported through a CBoxThrottle: once per view for each
+/// missing id, and within one build (Build, or the walk of one Expand between
+/// BeginMessages and EndMessages) with only the first box of each message.
 class CTreeWalker {
 public:
     explicit CTreeWalker(ViewMode mode, std::int64_t nStepBudget = kTreeStepBudget);
@@ -94,15 +85,10 @@ public:
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
 
-    /// Starts one build's messages: the first box of each message is given.
-    void BeginMessages();
-    /// Ends them: the boxes to show in the order raised; and a line per box
-    /// not shown, naming its id, then a line per message with their number,
-    /// for the caller to log.
-    CTreeMessages EndMessages();
-    /// The boxes raised so far, for a caller that shows each step's boxes
-    /// before the step's items; the build goes on.
-    CMessages TakeBoxes();
+    /// One build's messages, as CBoxThrottle's Begin, End and TakeBoxes.
+    void BeginMessages() { m_throttle.Begin(); }
+    CTreeMessages EndMessages() { return m_throttle.End(); }
+    CMessages TakeBoxes() { return m_throttle.TakeBoxes(); }
 
 private:
     struct CCount {
@@ -112,10 +98,6 @@ private:
     struct CRange {
         std::size_t m_nFirst = 0;
         std::size_t m_nEnd = 0;
-    };
-    struct CHeldBoxes {
-        int m_nStringId;
-        int m_nCount;
     };
 
     int NodeOf(int nPerson, bool bReport);
@@ -128,7 +110,6 @@ private:
     bool HasLinksBelow(int nNode);
     std::vector<int> LinksBelow(int nNode);
     CCount Walk(int nRoot);
-    void Report(int nStringId, CMessageIcon icon, const std::wstring& strId);
     CTreeNode MakeNode(int nPerson, bool bFollowed);
     template <class OnPath>
     std::vector<CTreeNode> ItemsBelow(int nNode, const OnPath& isOnPath);
@@ -145,10 +126,7 @@ private:
     std::vector<int> m_anGroupPool;
     std::vector<CRange> m_familyMembers; ///< per family, into m_anMemberPool; unknown before
     std::vector<int> m_anMemberPool;
-    std::set<std::pair<int, std::wstring>> m_reported;
-    std::set<int> m_shownInBuild; ///< messages whose box this build has shown
-    std::vector<CHeldBoxes> m_held; ///< per message, the boxes of this build not shown
-    CTreeMessages m_messages;       ///< of this build
+    CBoxThrottle m_throttle;
     std::vector<int> m_anEnteredNodes; ///< per person entered, its node, or -1
     std::vector<int> m_anTimesEntered; ///< per node; sized at the first Enter
     std::int64_t m_nStepsTaken = 0;

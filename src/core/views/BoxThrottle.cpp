@@ -1,0 +1,51 @@
+#include "core/views/BoxThrottle.h"
+
+#include "core/options/Language.h"
+#include "core/options/StringIds.h"
+
+#include <algorithm>
+
+void CBoxThrottle::Begin()
+{
+    m_shownInBuild.clear();
+    m_held.clear();
+    m_messages = {};
+}
+
+CTreeMessages CBoxThrottle::End()
+{
+    CTreeMessages messages = std::move(m_messages);
+    for (const CHeldBoxes& held : m_held)
+        messages.m_astrNotShown.push_back(LoadLangString(held.m_nStringId) + L": " +
+                                          std::to_wstring(held.m_nCount) + L" " +
+                                          LoadLangString(IDS_MORE_NOT_SHOWN));
+    Begin();
+    return messages;
+}
+
+CMessages CBoxThrottle::TakeBoxes()
+{
+    return std::exchange(m_messages.m_boxes, {});
+}
+
+void CBoxThrottle::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)
+{
+    if (!m_reported.emplace(nStringId, strId).second)
+        return;
+    if (m_shownInBuild.insert(nStringId).second) {
+        Show(nStringId, icon);
+        return;
+    }
+    m_messages.m_astrNotShown.push_back(LoadLangString(nStringId) + L": " + strId);
+    const auto held = std::find_if(m_held.begin(), m_held.end(),
+                                   [&](const CHeldBoxes& boxes) { return boxes.m_nStringId == nStringId; });
+    if (held == m_held.end())
+        m_held.push_back({nStringId, 1});
+    else
+        ++held->m_nCount;
+}
+
+void CBoxThrottle::Show(int nStringId, CMessageIcon icon)
+{
+    m_messages.m_boxes.push_back({LoadLangString(nStringId), LoadLangString(IDS_MESSAGE), icon});
+}
