@@ -7,8 +7,8 @@
 
 #include "core/contacts/ContactsComparison.h"
 #include "core/contacts/VCard.h"
+#include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
 
 #include <cstdio>
@@ -72,11 +72,13 @@ int main(int argc, char** argv)
     }
     SetLanguage(L"En");
     auto start = std::chrono::steady_clock::now();
-    if (!ReadGedcomFile(gedcom.wstring()).m_bRead) {
+    const CReadResult read = ReadGedcomFile(gedcom.wstring());
+    if (!read.m_bRead) {
         std::fprintf(stderr, "cannot read %s\n", gedcom.c_str());
         return 1;
     }
-    std::printf("read %d persons in %.2f s\n", theLastPersonIndex + 1, SecondsSince(start));
+    const CDocument& doc = *read.m_pDocument;
+    std::printf("read %d persons in %.2f s\n", doc.GetLastPersonIndex() + 1, SecondsSince(start));
 
     start = std::chrono::steady_clock::now();
     std::vector<CContact> contacts;
@@ -85,7 +87,7 @@ int main(int argc, char** argv)
                 static_cast<int>(failure));
 
     start = std::chrono::steady_clock::now();
-    const CContactsComparison result = CompareContacts(contacts);
+    const CContactsComparison result = CompareContacts(doc, contacts);
     const double seconds = SecondsSince(start);
     std::size_t nMatches = 0;
     for (std::size_t pos = 0; (pos = result.m_strMatchesBody.find(L"<br>", pos)) != std::wstring::npos; pos += 4)
@@ -94,9 +96,8 @@ int main(int argc, char** argv)
                 result.m_strDifferencesBody.size());
 
     start = std::chrono::steady_clock::now();
-    CompareWithContacts(book.wstring());
+    CompareWithContacts(doc, book.wstring());
     std::printf("read and compared in %.3f s\n", SecondsSince(start));
     std::printf("peak resident memory: %.0f MB\n", static_cast<double>(PeakResidentBytes()) / 1e6);
-    ClearTables();
     return 0;
 }

@@ -4,14 +4,15 @@
 
 #include "BenchSupport.h"
 #include "core/model/Dates.h"
-#include "core/model/Tables.h"
-#include "core/options/Settings.h"
+#include "core/model/Document.h"
+#include "core/views/ViewOptions.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -88,55 +89,65 @@ std::wstring MakeDate(CRandom& random, int nYear)
     }
 }
 
-void BuildPersons()
+// Made by the first pass and kept for the others.
+std::unique_ptr<CDocument> theDocument;
+
+std::unique_ptr<CDocument> BuildPersons()
 {
-    ClearTables();
+    auto pDoc = std::make_unique<CDocument>();
+    CDocument& doc = *pDoc;
     CRandom random;
     for (int i = 0; i < kPersons; ++i) {
-        CPerson& person = thePersons.Append();
-        person.m_strId = L"@I" + std::to_wstring(i + 1) + L"@";
-        person.m_strName = MakeName(random);
+        CPerson& person = doc.AppendPerson();
+        person.m_strId = doc.AddText(L"@I" + std::to_wstring(i + 1) + L"@");
+        person.m_strName = doc.AddText(MakeName(random));
         if (random.Below(10) == 0) {
-            person.m_strGiven = random.Pick(theGiven);
-            person.m_strSurname = random.Pick(theSurnames);
+            person.m_strGiven = doc.AddText(random.Pick(theGiven));
+            person.m_strSurname = doc.AddText(random.Pick(theSurnames));
         }
         if (random.Below(20) == 0)
-            person.m_strNick = L"Bud";
+            person.m_strNick = doc.AddText(L"Bud");
         const int nBirthYear = 1700 + static_cast<int>(random.Below(320));
         if (random.Below(10) != 0)
-            person.m_birth.Edit().m_strDate = MakeDate(random, nBirthYear);
+            doc.Edit(person.m_birth).m_strDate = doc.AddText(MakeDate(random, nBirthYear));
         if (nBirthYear < 1930 || random.Below(5) == 0) {
-            CEventInfo& death = person.m_death.Edit();
+            CEventInfo& death = doc.Edit(person.m_death);
             death.m_bPresent = true;
             if (random.Below(5) != 0)
-                death.m_strDate = MakeDate(random, nBirthYear + static_cast<int>(random.Below(95)));
+                death.m_strDate =
+                    doc.AddText(MakeDate(random, nBirthYear + static_cast<int>(random.Below(95))));
         }
     }
+    return pDoc;
 }
 
 void PersonListPass(benchmark::State& state, bool bAllNameOptions)
 {
-    if (theLastPersonIndex < 0)
-        BuildPersons();
-    Settings = CSettings();
+    if (!theDocument)
+        theDocument = BuildPersons();
+    const CDocument& doc = *theDocument;
+    CViewOptions options;
     if (bAllNameOptions) {
-        Settings.AsInNameTag = false;
-        Settings._1Name1 = Settings.ShowMidNam = Settings.Sh1Nam = Settings.ShMidNam = true;
-        Settings.MaidNam1 = Settings.InclNick = true;
+        CNameStyle& names = options.m_names;
+        names.m_bAsInNameTag = false;
+        names.m_bFirstFirst = names.m_bShowMiddle = names.m_bFirstInitial = names.m_bMiddleInitial = true;
+        names.m_bMaidenFirst = names.m_bNick = true;
     }
+    const int nLast = doc.GetLastPersonIndex();
     std::size_t characters = 0;
     for (auto _ : state) {
-        for (int i = 0; i <= theLastPersonIndex; ++i) {
-            const CPerson& person = thePersons[i];
-            const std::wstring strName = person.GetDisplayName();
-            const std::wstring strBirth = person.GetBirthDateText(DateTextMode::Display);
-            const std::wstring strAge = FormatAge(person);
+        for (int i = 0; i <= nLast; ++i) {
+            const CPerson& person = doc.Persons()[i];
+            const std::wstring strName = person.GetDisplayName(doc, options.m_names);
+            const std::wstring strBirth =
+                person.GetBirthDateText(doc, DateTextMode::Display, options.m_dates);
+            const std::wstring strAge = FormatAge(doc, person);
             characters += strName.size() + strBirth.size() + strAge.size();
         }
         benchmark::DoNotOptimize(characters);
     }
     state.counters["persons_per_second"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * (theLastPersonIndex + 1), benchmark::Counter::kIsRate);
+        static_cast<double>(state.iterations()) * (nLast + 1), benchmark::Counter::kIsRate);
     state.counters["peak_MB"] = static_cast<double>(PeakResidentBytes()) / (1024.0 * 1024.0);
 }
 

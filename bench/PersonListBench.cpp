@@ -4,10 +4,9 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
+#include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
-#include "core/options/Settings.h"
 #include "core/views/PersonList.h"
 
 #include <algorithm>
@@ -23,33 +22,35 @@ constexpr int kRenamedEvery = 2500;
 constexpr wchar_t kRareSurname[] = L"Quillborn";
 
 // The best of a few runs, so a stray pause of the machine does not count.
-double BestSeconds(const CPersonListCriteria& criteria, std::size_t& nEntries)
+double BestSeconds(const CDocument& doc, const CPersonListCriteria& criteria, const CViewOptions& options,
+                   std::size_t& nEntries)
 {
     double best = 1e9;
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const CPersonListContent content = BuildPersonList(criteria);
+        const CPersonListContent content = BuildPersonList(doc, criteria, options);
         best = std::min(best, SecondsSince(start));
         nEntries = content.m_entries.size();
     }
     return best;
 }
 
-void Report(const char* pszWhat, const CPersonListCriteria& criteria)
+void Report(const CDocument& doc, const char* pszWhat, const CPersonListCriteria& criteria,
+            const CViewOptions& options)
 {
     std::size_t nEntries = 0;
-    const double seconds = BestSeconds(criteria, nEntries);
+    const double seconds = BestSeconds(doc, criteria, options, nEntries);
     std::printf("%-40s %7.3f s, %zu entries\n", pszWhat, seconds, nEntries);
 }
 
 // The synthetic surnames are each shared by tens of thousands, so a few
 // hundred persons get a surname of their own for a search that finds few.
-void RenameSome()
+void RenameSome(CDocument& doc)
 {
-    for (int i = 0; i <= theLastPersonIndex; i += kRenamedEvery) {
-        CPerson& person = thePersons[i];
-        person.m_strName = L"Ann /" + std::wstring(kRareSurname) + L"/";
-        person.m_strSurname = kRareSurname;
+    for (int i = 0; i <= doc.GetLastPersonIndex(); i += kRenamedEvery) {
+        CPerson& person = doc.EditPerson(i);
+        person.m_strName = doc.AddText(L"Ann /" + std::wstring(kRareSurname) + L"/");
+        person.m_strSurname = doc.AddText(kRareSurname);
     }
 }
 
@@ -65,21 +66,23 @@ int main(int argc, char** argv)
     }
     SetLanguage(L"En");
     const auto start = std::chrono::steady_clock::now();
-    if (!ReadGedcomFile(path.wstring()).m_bRead) {
+    CReadResult read = ReadGedcomFile(path.wstring());
+    if (!read.m_bRead) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return 1;
     }
-    std::printf("read %d persons from %s in %.2f s\n", theLastPersonIndex + 1, path.c_str(),
+    CDocument& doc = *read.m_pDocument;
+    std::printf("read %d persons from %s in %.2f s\n", doc.GetLastPersonIndex() + 1, path.c_str(),
                 SecondsSince(start));
-    RenameSome();
+    RenameSome(doc);
 
-    Report("whole list, no options:", {});
-    Settings.PutBirthDate = Settings.PutDeathDate = Settings.PutAge = true;
-    Report("whole list, dates and age:", {});
-    Settings.PutBirthDate = Settings.PutDeathDate = Settings.PutAge = false;
-    Report("last name \"quillborn\":", {kRareSurname, L"", L"", L"", L"", false});
-    Report("last name \"smith\":", {L"smith", L"", L"", L"", L"", false});
+    const CViewOptions plain;
+    CViewOptions dated;
+    dated.m_list.m_bBirthDate = dated.m_list.m_bDeathDate = dated.m_list.m_bAge = true;
+    Report(doc, "whole list, no options:", {}, plain);
+    Report(doc, "whole list, dates and age:", {}, dated);
+    Report(doc, "last name \"quillborn\":", {kRareSurname, L"", L"", L"", L"", false}, plain);
+    Report(doc, "last name \"smith\":", {L"smith", L"", L"", L"", L"", false}, plain);
     std::printf("peak resident memory: %.0f MB\n", static_cast<double>(PeakResidentBytes()) / 1e6);
-    ClearTables();
     return 0;
 }

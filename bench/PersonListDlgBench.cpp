@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "gui/views/PersonListDlg.h"
 #include "qtcore/platform/IcuCollator.h"
 
@@ -14,12 +14,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     const int nPersons = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
-    if (!ReadSyntheticGedcom(nPersons))
+    const std::unique_ptr<CDocument> pDoc = ReadSyntheticGedcom(nPersons);
+    if (!pDoc)
         return 1;
 
     CIcuCollator collator("en_US");
@@ -28,7 +30,7 @@ int main(int argc, char** argv)
         const auto start = std::chrono::steady_clock::now();
         double shown = 0;
         double scrolled = 0;
-        CPersonListDlg list;
+        CPersonListDlg list(*pDoc);
         QTimer::singleShot(0, &list, [&] {
             shown = SecondsSince(start);
             // Paging through the list paints only the rows in sight.
@@ -43,9 +45,8 @@ int main(int argc, char** argv)
         });
         list.RunModal();
         std::printf("person list of %d persons shown in %.3f s; a page scrolled and painted in %.2f ms\n",
-                    theLastPersonIndex + 1, shown, scrolled * 1000);
+                    pDoc->GetLastPersonIndex() + 1, shown, scrolled * 1000);
     }
     SetCollator(nullptr);
-    ClearTables();
     return 0;
 }

@@ -4,9 +4,9 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
+#include "core/model/Document.h"
 #include "core/model/GedcomFile.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
 
 #include <cstdio>
@@ -44,10 +44,11 @@ double BlockLinesSeconds(const std::filesystem::path& path)
     return nBytes > 0 ? seconds : 0;
 }
 
-double ReadSeconds(const std::filesystem::path& path)
+// The document stays in `read` for what is measured after the reading.
+double ReadSeconds(const std::filesystem::path& path, CReadResult& read)
 {
     const auto start = CClock::now();
-    ReadGedcomFile(path.wstring());
+    read = ReadGedcomFile(path.wstring());
     return SecondsSince(start);
 }
 
@@ -55,8 +56,11 @@ void ContinuedNote(const std::filesystem::path& folder, const char* pszTag, int 
 {
     const std::filesystem::path path = folder / (std::string("continued-") + pszTag + ".ged");
     WriteContinuedNoteGedcom(path, nLines, pszTag);
-    const double seconds = ReadSeconds(path);
-    const auto nChars = theLastPersonIndex == 0 ? thePersons[0].m_notes[0].m_strText.Str().size() : 0;
+    CReadResult read;
+    const double seconds = ReadSeconds(path, read);
+    const CDocument& doc = *read.m_pDocument;
+    const auto nChars =
+        doc.GetLastPersonIndex() == 0 ? doc.Str(doc.Items(doc.Persons()[0].m_notes)[0].m_strText).size() : 0;
     std::printf("one note of %7d %s lines: %8.4f s, %zu characters stored\n", nLines, pszTag, seconds, nChars);
     std::filesystem::remove(path);
 }
@@ -77,26 +81,28 @@ int main(int argc, char** argv)
     GetlineSeconds(path, nLines); // brings the file into the page cache
     const double floor = GetlineSeconds(path, nLines);
     const double blockFloor = BlockLinesSeconds(path);
-    const double seconds = ReadSeconds(path);
-    const std::size_t peak = PeakResidentBytes();
+    {
+        CReadResult read;
+        const double seconds = ReadSeconds(path, read);
+        const std::size_t peak = PeakResidentBytes();
+        const CDocument& doc = *read.m_pDocument;
 
-    std::printf("file:                   %.1f MB, %zu lines\n", megabytes, nLines);
-    std::printf("ReadGedcomFile:         %.3f s, %.0f MB/s, %d persons, %d families\n", seconds,
-                megabytes / seconds, theLastPersonIndex + 1, theLastFamilyIndex + 1);
-    std::printf("floor (getline):        %.3f s, %.0f MB/s; ratio %.2f\n", floor, megabytes / floor, seconds / floor);
-    std::printf("block lines, no decode: %.3f s, %.0f MB/s; ratio %.2f\n", blockFloor, megabytes / blockFloor,
-                seconds / blockFloor);
-    std::printf("peak resident memory:   %.1f MB, %.2f times the file\n", static_cast<double>(peak) / 1e6,
-                static_cast<double>(peak) / 1e6 / megabytes);
-    std::printf("text store:             %.1f MB in blocks, %zu shared texts\n",
-                static_cast<double>(theTextStore.GetBytes()) / 1e6, theTextStore.GetCount());
-
-    ClearTables();
+        std::printf("file:                   %.1f MB, %zu lines\n", megabytes, nLines);
+        std::printf("ReadGedcomFile:         %.3f s, %.0f MB/s, %d persons, %d families\n", seconds,
+                    megabytes / seconds, doc.GetLastPersonIndex() + 1, doc.GetLastFamilyIndex() + 1);
+        std::printf("floor (getline):        %.3f s, %.0f MB/s; ratio %.2f\n", floor, megabytes / floor,
+                    seconds / floor);
+        std::printf("block lines, no decode: %.3f s, %.0f MB/s; ratio %.2f\n", blockFloor,
+                    megabytes / blockFloor, seconds / blockFloor);
+        std::printf("peak resident memory:   %.1f MB, %.2f times the file\n", static_cast<double>(peak) / 1e6,
+                    static_cast<double>(peak) / 1e6 / megabytes);
+        std::printf("text store:             %.1f MB in blocks, %zu shared texts\n",
+                    static_cast<double>(doc.GetTextBytes()) / 1e6, doc.GetSharedTextCount());
+    } // the document goes here, before the notes are read
     const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
     for (const char* pszTag : {"CONT", "CONC"}) {
         ContinuedNote(folder, pszTag, 10000);
         ContinuedNote(folder, pszTag, 100000);
     }
-    ClearTables();
     return 0;
 }

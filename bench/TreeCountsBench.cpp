@@ -7,14 +7,15 @@
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
+#include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
 #include "core/views/TreeView.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -24,29 +25,34 @@ struct CWorst {
     int m_nStopped = 0;
 };
 
-void Count(ViewMode mode, int nPerson, CWorst& worst)
+// The options of a view opened with the settings as they come.
+const CViewOptions theOptions;
+
+void Count(const CDocument& doc, ViewMode mode, int nPerson, CWorst& worst)
 {
-    CTreeWalker walker(mode);
+    CTreeWalker walker(doc, theOptions, mode);
     const CTreeContent content = walker.Build(nPerson);
     worst.m_nSteps = std::max(worst.m_nSteps, walker.GetStepsTaken());
     worst.m_nStopped += content.m_bCountStopped ? 1 : 0;
 }
 
-void MeasureFile(const char* pszName, int nSample)
+void MeasureFile(const CDocument& doc, const char* pszName, int nSample)
 {
+    const int nLast = doc.GetLastPersonIndex();
     auto start = std::chrono::steady_clock::now();
-    CTreeWalker patriarchs(Patriarchs);
+    CTreeWalker patriarchs(doc, theOptions, Patriarchs);
     const CTreeContent content = patriarchs.Build(0);
-    std::printf("%s: %d persons; patriarchs %zu in %.3f s, %lld steps%s\n", pszName, theLastPersonIndex + 1,
-                content.m_roots.size(), SecondsSince(start), static_cast<long long>(patriarchs.GetStepsTaken()),
+    std::printf("%s: %d persons; patriarchs %zu in %.3f s, %lld steps%s\n", pszName, nLast + 1,
+                content.m_roots.size(), SecondsSince(start),
+                static_cast<long long>(patriarchs.GetStepsTaken()),
                 content.m_bCountStopped ? ", STOPPED" : "");
-    const int nStep = std::max(1, (theLastPersonIndex + 1) / nSample);
+    const int nStep = std::max(1, (nLast + 1) / nSample);
     CWorst worst;
     start = std::chrono::steady_clock::now();
     int nViews = 0;
-    for (int i = 0; i <= theLastPersonIndex; i += nStep, nViews += 2) {
-        Count(Ancestors, i, worst);
-        Count(Descendants, i, worst);
+    for (int i = 0; i <= nLast; i += nStep, nViews += 2) {
+        Count(doc, Ancestors, i, worst);
+        Count(doc, Descendants, i, worst);
     }
     std::printf("  %d ancestors and descendants views in %.3f s: most steps of one count %lld, stopped %d\n", nViews,
                 SecondsSince(start), static_cast<long long>(worst.m_nSteps), worst.m_nStopped);
@@ -80,9 +86,9 @@ std::string WriteDanglingFile()
 void MeasureBoxes()
 {
     const std::string strPath = WriteDanglingFile();
-    ReadGedcomFile(std::wstring(strPath.begin(), strPath.end()));
+    const CReadResult read = ReadGedcomFile(std::wstring(strPath.begin(), strPath.end()));
     for (const ViewMode mode : {Patriarchs, Descendants}) {
-        const CTreeContent content = CTreeWalker(mode).Build(0);
+        const CTreeContent content = CTreeWalker(*read.m_pDocument, theOptions, mode).Build(0);
         const int nBoxes = static_cast<int>(content.m_messages.size());
         const auto nIds = std::count_if(content.m_astrNotShown.begin(), content.m_astrNotShown.end(),
                                         [](const std::wstring& strLine) { return strLine.ends_with(L"@"); });
@@ -99,16 +105,17 @@ int main(int argc, char** argv)
     SetLanguage(L"En");
     MeasureBoxes();
     if (argc == 1) {
-        if (!ReadSyntheticGedcom(1'000'000))
+        const std::unique_ptr<CDocument> pDoc = ReadSyntheticGedcom(1'000'000);
+        if (!pDoc)
             return 1;
-        MeasureFile("synthetic", 2000);
+        MeasureFile(*pDoc, "synthetic", 2000);
     }
     for (int i = 1; i < argc; ++i) {
         const std::string strPath = argv[i];
-        if (!ReadGedcomFile(std::wstring(strPath.begin(), strPath.end())).m_bRead)
+        const CReadResult read = ReadGedcomFile(std::wstring(strPath.begin(), strPath.end()));
+        if (!read.m_bRead)
             std::printf("%s: not read whole\n", argv[i]);
-        MeasureFile(argv[i], 1'000'000);
+        MeasureFile(*read.m_pDocument, argv[i], 1'000'000);
     }
-    ClearTables();
     return 0;
 }

@@ -7,8 +7,8 @@
 #include "FileBytes.h"
 #include "HostileGedcom.h"
 
+#include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
 #include "core/views/TreeView.h"
 
@@ -19,10 +19,10 @@
 
 namespace {
 
-void Report(const char* pszWhat, ViewMode mode)
+void Report(const CDocument& doc, const char* pszWhat, ViewMode mode)
 {
     const auto start = std::chrono::steady_clock::now();
-    CTreeWalker walker(mode);
+    CTreeWalker walker(doc, CViewOptions(), mode);
     const CTreeContent content = walker.Build(0);
     const double seconds = SecondsSince(start);
     std::printf("%-26s %8.3f s  %12lld steps  count %lld%s\n", pszWhat, seconds,
@@ -42,13 +42,14 @@ int main(int argc, char** argv)
         return 1;
     }
     SetLanguage(L"En");
-    if (!ReadGedcomFile(path.wstring()).m_bRead)
+    const CReadResult read = ReadGedcomFile(path.wstring());
+    if (!read.m_bRead)
         return 1;
+    const CDocument& doc = *read.m_pDocument;
     std::printf("knot of %d persons, step budget %lld\n", nPersons, static_cast<long long>(kTreeStepBudget));
-    Report("descendants of the first:", Descendants);
-    Report("ancestors of the first:", Ancestors);
-    Report("patriarch search:", Patriarchs);
-    ClearTables();
+    Report(doc, "descendants of the first:", Descendants);
+    Report(doc, "ancestors of the first:", Ancestors);
+    Report(doc, "patriarch search:", Patriarchs);
     std::filesystem::remove(path);
     return 0;
 }

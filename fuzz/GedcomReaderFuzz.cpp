@@ -1,6 +1,6 @@
 // libFuzzer target: every input is read as a GEDCOM file.
+#include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
 #include "core/options/Language.h"
 
 #include <cstdint>
@@ -28,7 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         return 0;
     std::fwrite(pData, 1, nSize, pFile);
     std::fclose(pFile);
-    ReadGedcomFile(std::wstring(thePath.begin(), thePath.end()));
-    ClearTables();
+    ReadGedcomFile(std::wstring(thePath.begin(), thePath.end())); // its document freed with it
     return 0;
 }

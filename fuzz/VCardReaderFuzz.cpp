@@ -2,6 +2,7 @@
 // contacts it gives are compared with an empty genealogy file.
 #include "core/contacts/ContactsComparison.h"
 #include "core/contacts/VCard.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 
 #include <cstdint>
@@ -18,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 {
     std::vector<CContact> contacts;
     ReadVCardText(std::string_view(reinterpret_cast<const char*>(pData), nSize), contacts);
-    CompareContacts(contacts);
+    CompareContacts(EmptyDocument(), contacts);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -366,9 +367,12 @@ std::filesystem::path SyntheticGedcomFile(int nPersons)
     return path;
 }
 
-bool ReadSyntheticGedcom(int nPersons)
+std::unique_ptr<CDocument> ReadSyntheticGedcom(int nPersons)
 {
     const std::filesystem::path path = SyntheticGedcomFile(nPersons);
+    if (path.empty())
+        return nullptr;
     SetLanguage(L"En");
-    return !path.empty() && ReadGedcomFile(path.wstring()).m_bRead;
+    CReadResult read = ReadGedcomFile(path.wstring());
+    return read.m_bRead ? std::move(read.m_pDocument) : nullptr;
 }

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+
+class CDocument;
 
 // Synthetic GEDCOM files for the benchmarks. The same arguments always give
 // the same bytes.
@@ -25,5 +28,5 @@ std::uint64_t WriteContinuedNoteGedcom(const std::filesystem::path& path, int nL
 std::filesystem::path SyntheticGedcomFile(int nPersons);
 
 /// Reads the synthetic file of `nPersons` persons, made once, in English;
-/// false when it cannot be made or read.
-bool ReadSyntheticGedcom(int nPersons);
+/// null when it cannot be made or read.
+std::unique_ptr<CDocument> ReadSyntheticGedcom(int nPersons);

@@ -38,18 +38,20 @@ int ApplySettings(const CCliArguments& arguments)
 void ReadFile(const std::string& strFile, CCommandCall& call)
 {
     const auto start = std::chrono::steady_clock::now();
-    const CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
+    CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     call.m_bRead = read.m_bRead;
+    call.m_pDocument = std::move(read.m_pDocument);
+    call.m_viewOptions = ViewOptionsFrom(Settings);
     PrintMessages(read.m_messages);
 }
 
 // The program's box for a file that cannot be opened, with the system's
 // reason; false when the reading failed otherwise (a level above 9 has shown
 // its own box).
-bool ShowCantOpen(const std::string& strFile)
+bool ShowCantOpen(const std::string& strFile, const CDocument& doc)
 {
-    const CMessages messages = GetOpeningMessage(Utf8ToWide(strFile), false);
+    const CMessages messages = GetOpeningMessage(Utf8ToWide(strFile), doc, false);
     PrintMessages(messages);
     return !messages.empty();
 }
@@ -61,7 +63,7 @@ int RunCommand(CCliArguments& arguments)
         return nStatus;
     ReadFile(arguments.m_strFile, arguments.m_call);
     if (!arguments.m_call.m_bRead) {
-        const bool bShown = ShowCantOpen(arguments.m_strFile);
+        const bool bShown = ShowCantOpen(arguments.m_strFile, arguments.m_call.Doc());
         if (!command.m_bRunsUnread) {
             if (!bShown)
                 std::fprintf(stderr, "stemmark-cli: cannot read %s\n", arguments.m_strFile.c_str());

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/text/WideText.h"
 
 #include <cstdio>
@@ -49,14 +49,14 @@ int ReportUsageError(const std::string& strText)
     return kExitUsage;
 }
 
-int FindPersonByRef(const std::wstring& strRef, int& nPerson)
+int FindPersonByRef(const CDocument& doc, const std::wstring& strRef, int& nPerson)
 {
     std::size_t nDigits = 0;
     const long long nIndex = LeadingNumber(strRef, &nDigits);
     if (nDigits > 0 && nDigits == strRef.size()) {
-        nPerson = nIndex <= theLastPersonIndex ? static_cast<int>(nIndex) : -1;
+        nPerson = nIndex <= doc.GetLastPersonIndex() ? static_cast<int>(nIndex) : -1;
     } else if (strRef.size() > 2 && strRef.front() == L'@' && strRef.back() == L'@') {
-        nPerson = FindPersonById(strRef);
+        nPerson = doc.FindPersonById(strRef);
     } else {
         return ReportUsageError("a person is a number or an id such as @I12@, not '" + WideToUtf8(strRef) + "'");
     }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cli/JsonWriter.h"
+#include "core/model/Document.h"
 #include "core/platform/Message.h"
+#include "core/views/ViewOptions.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +28,12 @@ struct CCommandCall {
     bool m_bJson = false;
     bool m_bRead = false;
     double m_dReadSeconds = 0;
+    std::unique_ptr<CDocument> m_pDocument; ///< what was read; never null while a command runs
+    CViewOptions m_viewOptions;             ///< the options, stored and typed, as the views take them
 
     bool Has(const std::string& strOption) const { return m_options.count(strOption) != 0; }
     std::wstring Value(const std::string& strOption) const;
+    const CDocument& Doc() const { return *m_pDocument; }
 };
 
 /// An option of one command, such as "--last" with a value or "--text" alone.
@@ -70,7 +76,7 @@ int ReportUsageError(const std::string& strText);
 /// The person a REF names: a person index, or an id such as @I12@. Returns
 /// kExitDone, kExitUsage for a REF of neither form, or kExitEmpty (with a
 /// line on stderr) when it names nobody in the file.
-int FindPersonByRef(const std::wstring& strRef, int& nPerson);
+int FindPersonByRef(const CDocument& doc, const std::wstring& strRef, int& nPerson);
 
 /// Prints the boxes the program would show, in order, to standard error.
 void PrintMessages(const CMessages& messages);

@@ -62,9 +62,9 @@ std::string FamilyJson(int nPerson, const CFamilyContent& content)
 int RunFamily(const CCommandCall& call, std::string& strOut)
 {
     int nPerson = -1;
-    if (const int nStatus = FindPersonByRef(call.m_astrOperands[0], nPerson); nStatus != kExitDone)
+    if (const int nStatus = FindPersonByRef(call.Doc(), call.m_astrOperands[0], nPerson); nStatus != kExitDone)
         return nStatus;
-    const CFamilyContent content = BuildFamilyView(nPerson);
+    const CFamilyContent content = BuildFamilyView(call.Doc(), nPerson, call.m_viewOptions);
     const bool bEmpty = content.m_bClose;
     PrintMessages(content.m_messages);
     if (call.m_bJson)

@@ -51,7 +51,7 @@ int RunList(const CCommandCall& call, std::string& strOut)
     CPersonListCriteria criteria;
     if (!TakeCriteria(call, criteria))
         return ReportUsageError("a birth date must read as a date");
-    const CPersonListContent content = BuildPersonList(criteria);
+    const CPersonListContent content = BuildPersonList(call.Doc(), criteria, call.m_viewOptions);
     PrintMessages(content.m_messages);
     if (call.m_bJson)
         strOut = ListJson(content);

@@ -9,7 +9,7 @@ int RunPatriarchs(const CCommandCall& call, std::string& strOut)
     int nMaxDepth = -1;
     if (const int nStatus = TakeTreeDepth(call, nMaxDepth); nStatus != kExitDone)
         return nStatus;
-    return RunTreeView(Patriarchs, -1, nMaxDepth, call.m_bJson, strOut);
+    return RunTreeView(call.Doc(), call.m_viewOptions, Patriarchs, -1, nMaxDepth, call.m_bJson, strOut);
 }
 
 } // namespace

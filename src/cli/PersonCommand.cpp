@@ -9,9 +9,9 @@ namespace {
 int RunPerson(const CCommandCall& call, std::string& strOut)
 {
     int nPerson = -1;
-    if (const int nStatus = FindPersonByRef(call.m_astrOperands[0], nPerson); nStatus != kExitDone)
+    if (const int nStatus = FindPersonByRef(call.Doc(), call.m_astrOperands[0], nPerson); nStatus != kExitDone)
         return nStatus;
-    const std::wstring strPage = MakePageDocument(BuildPersonPageBody(nPerson));
+    const std::wstring strPage = MakePageDocument(BuildPersonPageBody(call.Doc(), nPerson, call.m_viewOptions));
     if (call.m_bJson) {
         CJsonWriter writer;
         writer.BeginObject().Key("person").Int(nPerson).Key("html").String(strPage).EndObject();

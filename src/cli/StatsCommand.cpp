@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 
 #include <cstdio>
 
@@ -8,8 +8,8 @@ namespace {
 
 int RunStats(const CCommandCall& call, std::string& strOut)
 {
-    const int nPersons = theLastPersonIndex + 1;
-    const int nFamilies = theLastFamilyIndex + 1;
+    const int nPersons = call.Doc().GetLastPersonIndex() + 1;
+    const int nFamilies = call.Doc().GetLastFamilyIndex() + 1;
     if (call.m_bJson) {
         CJsonWriter writer;
         writer.BeginObject().Key("persons").Int(nPersons).Key("families").Int(nFamilies);

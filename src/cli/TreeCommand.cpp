@@ -13,9 +13,10 @@ int RunTree(const CCommandCall& call, std::string& strOut)
     if (const int nStatus = TakeTreeDepth(call, nMaxDepth); nStatus != kExitDone)
         return nStatus;
     int nPerson = -1;
-    if (const int nStatus = FindPersonByRef(call.m_astrOperands[0], nPerson); nStatus != kExitDone)
+    if (const int nStatus = FindPersonByRef(call.Doc(), call.m_astrOperands[0], nPerson); nStatus != kExitDone)
         return nStatus;
-    return RunTreeView(bAncestors ? Ancestors : Descendants, nPerson, nMaxDepth, call.m_bJson, strOut);
+    return RunTreeView(call.Doc(), call.m_viewOptions, bAncestors ? Ancestors : Descendants, nPerson, nMaxDepth,
+                       call.m_bJson, strOut);
 }
 
 } // namespace

@@ -166,9 +166,10 @@ int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth)
     return kExitDone;
 }
 
-int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut, std::int64_t nItemLimit)
+int RunTreeView(const CDocument& doc, const CViewOptions& options, ViewMode mode, int nPerson, int nMaxDepth,
+                bool bJson, std::string& strOut, std::int64_t nItemLimit)
 {
-    CTreeWalker walker(mode);
+    CTreeWalker walker(doc, options, mode);
     const CTreeContent content = walker.Build(nPerson);
     // The program logs the boxes held back before it shows the view's own word.
     const CMessageBox* pOwn = OwnMessage(content);

@@ -13,5 +13,5 @@ int TakeTreeDepth(const CCommandCall& call, int& nMaxDepth);
 /// A walk stops after `nItemLimit` items with the box the program shows for a
 /// branch too large to open: a knot of a few persons has more paths than any
 /// output could hold.
-int RunTreeView(ViewMode mode, int nPerson, int nMaxDepth, bool bJson, std::string& strOut,
-                std::int64_t nItemLimit = kTreeStepBudget);
+int RunTreeView(const CDocument& doc, const CViewOptions& options, ViewMode mode, int nPerson, int nMaxDepth,
+                bool bJson, std::string& strOut, std::int64_t nItemLimit = kTreeStepBudget);

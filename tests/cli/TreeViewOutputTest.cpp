@@ -8,22 +8,23 @@
 
 namespace {
 
-using TreeWalkLimitTest = CGedcomTest;
-
 struct CWalk {
     int m_nStatus;
     std::string m_strOut;
     std::string m_strErr;
 };
 
-CWalk Walk(bool bJson, std::int64_t nItemLimit)
-{
-    CWalk walk;
-    testing::internal::CaptureStderr();
-    walk.m_nStatus = RunTreeView(Descendants, 0, -1, bJson, walk.m_strOut, nItemLimit);
-    walk.m_strErr = testing::internal::GetCapturedStderr();
-    return walk;
-}
+class TreeWalkLimitTest : public CGedcomTest {
+protected:
+    CWalk Walk(bool bJson, std::int64_t nItemLimit)
+    {
+        CWalk walk;
+        testing::internal::CaptureStderr();
+        walk.m_nStatus = RunTreeView(Doc(), m_options, Descendants, 0, -1, bJson, walk.m_strOut, nItemLimit);
+        walk.m_strErr = testing::internal::GetCapturedStderr();
+        return walk;
+    }
+};
 
 // A knot of a few persons has more paths than any output could hold: the walk
 // stops at its limit, says so as the program does, and leaves whole JSON.

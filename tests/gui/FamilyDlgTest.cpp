@@ -18,10 +18,10 @@ void SelectChild(QTreeWidget* pList, const QString& strName)
 }
 
 // Runs Tom's family view with `fnWhileOpen`, and gives the views it opened.
-QStringList RunTomsFamily(std::function<void(CFamilyDlg&)> fnWhileOpen)
+QStringList RunTomsFamily(const CDocument& doc, std::function<void(CFamilyDlg&)> fnWhileOpen)
 {
     QStringList views;
-    CFamilyDlg family;
+    CFamilyDlg family(doc);
     family.m_nPerson = 0;
     RunWhileOpen<CFamilyDlg>(family, [&](CFamilyDlg& view) {
         CViewRecorder recorder;
@@ -40,14 +40,16 @@ private slots:
     void init()
     {
         StartApp(m_app);
-        AddTestPerson(L"@H@", L"Tom /Hill/", L"M", L"1860", L"", {L"@F1@", L"@F2@"});
-        AddTestPerson(L"@W1@", L"Ann /Bell/", L"F", nullptr, L"", {L"@F1@"});
-        AddTestPerson(L"@W2@", L"Eve /Cole/", L"F", nullptr, L"", {L"@F2@"});
-        AddTestPerson(L"@C1@", L"Bob /Hill/", L"M", L"1900", L"@F1@");
-        AddTestPerson(L"@C2@", L"Amy /Hill/", L"F", nullptr, L"@F1@");
-        AddTestPerson(L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
-        AddFamily(L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
-        AddFamily(L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
+        m_pDoc = std::make_unique<CDocument>();
+        CDocument& doc = *m_pDoc;
+        AddTestPerson(doc, L"@H@", L"Tom /Hill/", L"M", L"1860", L"", {L"@F1@", L"@F2@"});
+        AddTestPerson(doc, L"@W1@", L"Ann /Bell/", L"F", nullptr, L"", {L"@F1@"});
+        AddTestPerson(doc, L"@W2@", L"Eve /Cole/", L"F", nullptr, L"", {L"@F2@"});
+        AddTestPerson(doc, L"@C1@", L"Bob /Hill/", L"M", L"1900", L"@F1@");
+        AddTestPerson(doc, L"@C2@", L"Amy /Hill/", L"F", nullptr, L"@F1@");
+        AddTestPerson(doc, L"@C3@", L"Cid /Hill/", L"M", L"1890", L"@F2@");
+        AddFamily(doc, L"@F1@", L"@H@", L"@W1@", {L"@C1@", L"@C2@"});
+        AddFamily(doc, L"@F2@", L"@H@", L"@W2@", {L"@C3@"});
     }
     void cleanup() { m_app.reset(); }
 
@@ -69,7 +71,7 @@ private slots:
         QFETCH(int, indicator);
         QFETCH(int, order);
         CRecordingSink sink;
-        const QStringList views = RunTomsFamily([&](CFamilyDlg& family) {
+        const QStringList views = RunTomsFamily(*m_pDoc, [&](CFamilyDlg& family) {
             QVERIFY(QTest::qWaitForWindowExposed(&family));
             auto* pList = Child<QTreeWidget>(family, "children");
             SelectChild(pList, QStringLiteral("Bob"));
@@ -109,7 +111,7 @@ private slots:
         QFETCH(QStringList, views);
         QFETCH(int, warnings);
         CRecordingSink sink;
-        const QStringList seen = RunTomsFamily([&](CFamilyDlg& family) {
+        const QStringList seen = RunTomsFamily(*m_pDoc, [&](CFamilyDlg& family) {
             auto* pList = Child<QTreeWidget>(family, "children");
             if (!child.isEmpty())
                 SelectChild(pList, child);
@@ -128,18 +130,19 @@ private slots:
     void tabGoesThroughTheBoxesAndTheChildren()
     {
         QStringList chain;
-        RunTomsFamily([&](CFamilyDlg& family) { chain = TabChain(Child<QWidget>(family, "husbandBox")); });
+        RunTomsFamily(*m_pDoc,
+                      [&](CFamilyDlg& family) { chain = TabChain(Child<QWidget>(family, "husbandBox")); });
         QCOMPARE(chain, (QStringList{"husbandBox", "wifeBox", "children"}));
     }
 
     void livingBoxesOnTheFieldColourDeceasedOnTheDialogColour()
     {
-        thePersons[0].m_death.Edit().m_bPresent = true;
+        m_pDoc->Edit(m_pDoc->EditPerson(0).m_death).m_bPresent = true;
         QList<QColor> colours;
         QColor crField;
         QColor crDialog;
         for (int nPerson : {1, 0}) {
-            CFamilyDlg family;
+            CFamilyDlg family(*m_pDoc);
             family.m_nPerson = nPerson;
             RunWhileOpen<CFamilyDlg>(family, [&](CFamilyDlg& view) {
                 crField = view.palette().color(QPalette::Base);
@@ -155,6 +158,7 @@ private slots:
 
 private:
     std::optional<CGenealogyApp> m_app;
+    std::unique_ptr<CDocument> m_pDoc;
 };
 
 QTEST_MAIN(FamilyDlgTest)

@@ -49,14 +49,12 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_strFile = m_folder.filePath(QStringLiteral("family.ged"));
         WriteFile(m_strFile, theSmallFile);
-        theFileFolder.clear();
         StartApp(m_app);
     }
     void cleanup()
     {
         m_app.reset();
         QFile::remove(CQtSettingsStore().FileName());
-        ResetState();
     }
 
     // Open File at start asks for a file before the last one is read; the
@@ -88,13 +86,13 @@ private slots:
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
                 QVERIFY(filter.startsWith(QStringLiteral("Gedcom Files (*.ged)")));
-                QCOMPARE(theLastPersonIndex, -1);
+                QCOMPARE(LastPerson(), -1);
             }();
             return QString();
         };
         m_app->InitInstance(argument ? QStringList{m_strFile} : QStringList{});
         QCOMPARE(nAsked, asked);
-        QCOMPARE(theLastPersonIndex, lastPerson);
+        QCOMPARE(LastPerson(), lastPerson);
         QCOMPARE(m_app->MainFrame()->StartView()->FileLine(),
                  lastPerson < 0 ? QString() : QStringLiteral("GEDCOM-file: family.ged"));
     }
@@ -118,7 +116,7 @@ private slots:
         QCOMPARE(nBoxesBeforeAsking, std::size_t(1));
         QCOMPARE(sink.m_aIcons, std::vector<CMessageIcon>{CMessageIcon::Stop});
         QCOMPARE(m_app->MainFrame()->StartView()->FileLine(), QString());
-        QCOMPARE(theLastPersonIndex, -1);
+        QCOMPARE(LastPerson(), -1);
         QVERIFY(theLastFileName.empty());
         QCOMPARE(Stored(L"LastFileName"), strGone);
     }
@@ -137,7 +135,7 @@ private slots:
             return folders.size() == 1 ? m_strFile : QString();
         };
         m_app->MainFrame()->OnCommand(ID_FILE_OPEN);
-        QCOMPARE(theLastPersonIndex, 1);
+        QCOMPARE(LastPerson(), 1);
         QCOMPARE(Stored(L"LastFileName"), m_strFile);
         m_app->MainFrame()->OnCommand(ID_FILE_OPEN);
         QCOMPARE(folders, (QStringList{QString(), QFileInfo(m_strFile).absolutePath()}));
@@ -203,6 +201,48 @@ private slots:
         // The reader's box belongs to whichever window is in front.
         const bool bReaders = name == QStringLiteral("deep.ged");
         QCOMPARE(sink.m_aOwners[0], bReaders ? nullptr : static_cast<QWidget*>(m_app->MainFrame()));
+    }
+
+    // Two windows hold two files side by side: each names its own file and
+    // lists its own persons; the close button of one leaves the other
+    // working, and the file opened last is the one kept for the next start.
+    void twoWindowsHoldTwoFiles()
+    {
+        const QString strFamily = QStringLiteral(STEMMARK_TEST_DATA "/cli-one-family.ged");
+        const QString strAccents = QStringLiteral(STEMMARK_TEST_DATA "/cli-accents.ged");
+        Store(false, true, QString()); // asks for a file at once: none is chosen
+        m_app->m_fnChooseFile = Choosing(QString());
+        m_app->InitInstance();
+        QList<int> codes;
+        m_app->m_fnQuit = [&codes](int nCode) { codes << nCode; };
+        m_app->m_fnChooseFile = Choosing(strFamily);
+        QVERIFY(TriggerCommand(m_app->MainFrame()->menuBar(), ID_FILE_OPEN));
+        m_app->m_fnChooseFile = Choosing(strAccents);
+        QVERIFY(TriggerCommand(m_app->MainFrame()->menuBar(), ID_FILE_OPEN_NEW_WINDOW));
+
+        QCOMPARE(m_app->Frames().size(), std::size_t(2));
+        QPointer<CMainFrame> pFirst = m_app->Frames()[0].get();
+        CMainFrame* pSecond = m_app->Frames()[1].get();
+        QCOMPARE(pFirst->windowTitle(), QStringLiteral("cli-one-family.ged - Stemmark"));
+        QCOMPARE(pSecond->windowTitle(), QStringLiteral("cli-accents.ged - Stemmark"));
+        const QString strFamilyList = QStringLiteral("Select person (5 persons in total)\n"
+                                                     "Jones Mary\nQuiet Oleg\nSmith Anna\nSmith John\nSmith Peter");
+        const QString strAccentsList =
+            QStringLiteral("Select person (3 persons in total)\nOde Émile\nOde Eve\nOde Zoe");
+        QCOMPARE(ListedBy(*pSecond), strAccentsList);
+        QCOMPARE(ListedBy(*pFirst), strFamilyList);
+        QCOMPARE(Stored(L"LastFileName"), strAccents);
+        QCOMPARE(ToQString(theLastFileName), strAccents);
+
+        pFirst->close(); // the window in front last, and the first
+        QCOMPARE(m_app->Frames().size(), std::size_t(1));
+        QTRY_VERIFY(pFirst.isNull());
+        QCOMPARE(m_app->MainFrame(), pSecond);
+        QCOMPARE(m_app->ActiveFrame(), pSecond);
+        QCOMPARE(ListedBy(*pSecond), strAccentsList);
+        QCOMPARE(codes, QList<int>{});
+        pSecond->close(); // the last window ends the run
+        QCOMPARE(codes, QList<int>{0});
     }
 
     // The program's own name stays in every language; OK closes the box.
@@ -280,6 +320,24 @@ private slots:
     }
 
 private:
+    // The caption and the rows of the person list the frame's View menu opens.
+    static QString ListedBy(CMainFrame& frame)
+    {
+        QString strListed = QStringLiteral("(no list)");
+        CModalAnswer answer([&](QDialog& list) {
+            strListed = Child<QLineEdit>(list, "caption")->text();
+            const QAbstractItemModel* pModel = Child<QListView>(list, "persons")->model();
+            for (int i = 0; i < pModel->rowCount(); ++i)
+                strListed += QStringLiteral("\n") + pModel->index(i, 0).data().toString();
+        });
+        if (!TriggerCommand(frame.menuBar(), ID_PERSON_LIST))
+            return QStringLiteral("(no command)");
+        return strListed;
+    }
+
+    // The last person of the file in the window the application acts on.
+    int LastPerson() const { return m_app->ActiveFrame()->Doc().GetLastPersonIndex(); }
+
     void Store(bool bFileOpen, bool bLastFile, const QString& strLastFileName)
     {
         WriteRegString(L"FileOpen", bFileOpen ? std::wstring(1, L'\x1') : std::wstring());

@@ -23,15 +23,14 @@
 #include <QtTest>
 #include <QtWidgets>
 
-/// Empty tables and default options in English, as each test starts.
+/// Default options in English, as each test starts.
 inline void ResetState()
 {
-    ClearTables();
     Settings = CSettings();
     SetLanguage(L"En");
 }
 
-/// A fresh application over empty tables and default options.
+/// A fresh application, without a file, over default options.
 inline void StartApp(std::optional<CGenealogyApp>& app)
 {
     app.reset();
@@ -214,9 +213,9 @@ inline QStringList TabChain(QWidget* pStart)
 }
 
 // Small models for the views, made as the core's tests make them.
-inline CPerson& AddTestPerson(const wchar_t* pszId, const wchar_t* pszName, const wchar_t* pszSex,
-                              const wchar_t* pszBirth = nullptr, const wchar_t* pszFamc = L"",
-                              std::initializer_list<const wchar_t*> fams = {})
+inline CPerson& AddTestPerson(CDocument& doc, const wchar_t* pszId, const wchar_t* pszName,
+                              const wchar_t* pszSex, const wchar_t* pszBirth = nullptr,
+                              const wchar_t* pszFamc = L"", std::initializer_list<const wchar_t*> fams = {})
 {
-    return AddPerson({pszId, pszName, pszSex, pszFamc, {fams.begin(), fams.end()}, pszBirth});
+    return AddPerson(doc, {pszId, pszName, pszSex, pszFamc, {fams.begin(), fams.end()}, pszBirth});
 }

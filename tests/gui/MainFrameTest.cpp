@@ -1,28 +1,47 @@
 #include "gui/app/MainFrame.h"
 
+#include "core/platform/DataFolders.h"
+
 #include "GuiTestSupport.h"
+
+namespace {
+
+// The letter a text marks with '&', in lower case; null for none.
+QChar AltLetter(const QString& strText)
+{
+    for (qsizetype i = 0; i + 1 < strText.size(); ++i) {
+        if (strText[i] == QLatin1Char('&') && strText[i + 1] != QLatin1Char('&'))
+            return strText[i + 1].toLower();
+        if (strText[i] == QLatin1Char('&'))
+            ++i; // "&&" is a literal ampersand
+    }
+    return {};
+}
+
+// A letter beyond Latin-1 goes with its text, as a keyboard sends it.
+void PressLetter(QWidget* pWidget, QChar letter, Qt::KeyboardModifiers modifiers)
+{
+    QTest::sendKeyEvent(QTest::Click, pWidget, Qt::Key(letter.toUpper().unicode()), QString(letter),
+                        modifiers);
+}
+
+} // namespace
 
 class MainFrameTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { theDataFolders = {STEMMARK_RESOURCES}; } // the language modules
     void init() { StartApp(m_app); }
     void cleanup() { m_app.reset(); }
 
-    void exitAndTheCloseButtonEmptyTheTables()
+    // Exit ends the run, and so does the close button of the last window.
+    void exitAndTheLastCloseButtonEndTheRun()
     {
         QList<int> codes;
         m_app->m_fnQuit = [&codes](int nCode) { codes << nCode; };
         CMainFrame frame;
-        for (int nWay = 0; nWay < 2; ++nWay) {
-            thePersons.Append();
-            theFamilies.Append();
-            if (nWay == 0)
-                QVERIFY(TriggerCommand(frame.menuBar(), ID_APP_EXIT));
-            else
-                frame.close();
-            QCOMPARE(theLastPersonIndex, -1);
-            QCOMPARE(theLastFamilyIndex, -1);
-        }
+        QVERIFY(TriggerCommand(frame.menuBar(), ID_APP_EXIT));
+        frame.close();
         QCOMPARE(codes, (QList<int>{0, 0}));
     }
 
@@ -100,12 +119,58 @@ private slots:
         frame.show();
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        // A letter beyond Latin-1 goes with its text, as a keyboard sends it.
-        QTest::sendKeyEvent(QTest::Click, &frame, Qt::Key(key), QString(QChar(key)).toLower(), Qt::AltModifier);
+        PressLetter(&frame, QChar(key).toLower(), Qt::AltModifier);
         QMenu* pMenu = frame.menuBar()->actions().at(menu)->menu();
         QTRY_VERIFY(pMenu->isVisible());
         QCOMPARE(frame.menuBar()->activeAction(), frame.menuBar()->actions().at(menu));
         pMenu->close();
+    }
+
+    // In every language each item of a menu has a letter of its own, and
+    // the letter of Open in New Window, pressed in the open File menu, runs it.
+    void everyItemHasItsOwnAltLetter_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("En") << "En" << "Open in &New Window";
+        QTest::newRow("Ru") << "Ru" << "Открыть в &новом окне";
+        QTest::newRow("Fr") << "Fr" << "Ouvrir dans une &nouvelle fenêtre";
+        QTest::newRow("Ge") << "Ge" << "In &neuem Fenster öffnen";
+        QTest::newRow("It") << "It" << "Apri in una &nuova finestra";
+    }
+    void everyItemHasItsOwnAltLetter()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, item);
+        SetLanguage(language.toStdWString());
+        CMainFrame frame;
+        QString strItem;
+        for (const QAction* pTitle : frame.menuBar()->actions()) {
+            QSet<QChar> letters;
+            for (const QAction* pAction : pTitle->menu()->actions()) {
+                const QChar letter = AltLetter(pAction->text());
+                QVERIFY2(letter.isNull() || !letters.contains(letter), qPrintable(pAction->text()));
+                letters.insert(letter);
+                if (CommandOf(pAction) == ID_FILE_OPEN_NEW_WINDOW)
+                    strItem = pAction->text();
+            }
+        }
+        QCOMPARE(strItem, item);
+
+        int nAsked = 0;
+        m_app->m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
+            ++nAsked;
+            return QString();
+        };
+        frame.show();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        PressLetter(&frame, AltLetter(frame.menuBar()->actions().at(0)->text()), Qt::AltModifier);
+        QMenu* pFile = frame.menuBar()->actions().at(0)->menu();
+        QTRY_VERIFY(pFile->isVisible());
+        PressLetter(pFile, AltLetter(item), Qt::NoModifier);
+        QTRY_COMPARE(nAsked, 1);
+        QVERIFY(!pFile->isVisible());
     }
 
     void viewCommandsMakeTheFrameTheWindowInFront()

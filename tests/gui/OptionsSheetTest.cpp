@@ -142,10 +142,17 @@ private slots:
         }
     }
 
-    // The frame's bar is rebuilt in each language at once, every item and key kept.
-    void theMainFramesMenusFollowEachLanguageAtOnce()
+    // Every window's bar is rebuilt in each language at once, whichever
+    // window the options came from, every item and key kept.
+    void theWindowsMenusFollowEachLanguageAtOnce()
     {
-        CMainFrame frame;
+        m_app->m_fnChooseFile = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QStringLiteral(STEMMARK_TEST_DATA "/cli-accents.ged");
+        };
+        m_app->InitInstance();
+        m_app->OnFileOpenInNewWindow();
+        QCOMPARE(m_app->Frames().size(), std::size_t(2));
+        CMainFrame& frame = *m_app->MainFrame();
         QStringList titles;
         for (const char* pszButton : {"french", "russian", "german", "english"}) {
             QTimer::singleShot(0, &frame, [pszButton] {
@@ -154,16 +161,20 @@ private slots:
                 pSheet->OnOK();
             });
             frame.OnCommand(ID_OPTIONS);
-            titles << MenuTitles(frame.menuBar()).join(QLatin1Char('|'));
+            for (const std::unique_ptr<CMainFrame>& pFrame : m_app->Frames())
+                titles << MenuTitles(pFrame->menuBar()).join(QLatin1Char('|'));
         }
-        QCOMPARE(titles, (QStringList{"Fichier|Affichage|Aide", "Файл|Просмотр|Помощь",
-                                      "Datei|Ansicht|Hilfe", "File|View|Help"}));
+        QCOMPARE(titles, (QStringList{"Fichier|Affichage|Aide", "Fichier|Affichage|Aide",
+                                      "Файл|Просмотр|Помощь", "Файл|Просмотр|Помощь", "Datei|Ansicht|Hilfe",
+                                      "Datei|Ansicht|Hilfe", "File|View|Help", "File|View|Help"}));
         QCOMPARE(MenuCommands(frame.menuBar(), 0),
-                 (QList<int>{ID_FILE_OPEN, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS, ID_APP_EXIT}));
+                 (QList<int>{ID_FILE_OPEN, ID_FILE_OPEN_NEW_WINDOW, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS,
+                             ID_APP_EXIT}));
         QCOMPARE(MenuCommands(frame.menuBar(), 1), (QList<int>{ID_SEARCH, 0, ID_PERSON_LIST, ID_PATRIARCHY}));
         QCOMPARE(MenuCommands(frame.menuBar(), 2), (QList<int>{ID_HELP_TOPIC, ID_HELP_CONTENTS, 0, ID_APP_ABOUT}));
-        QCOMPARE(frame.menuBar()->actions().at(0)->menu()->actions().at(0)->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_O));
+        const QList<QAction*> file = frame.menuBar()->actions().at(0)->menu()->actions();
+        QCOMPARE(file.at(0)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(file.at(1)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     }
 
 private:

@@ -11,7 +11,7 @@ private slots:
     void aLinkShowsItsTarget()
     {
         CRecordingSink sink;
-        CPersonInfoDlg page;
+        CPersonInfoDlg page(EmptyDocument());
         page.m_strHtml = L"<a href=\"@I7@\">Ann</a>";
         RunWhileOpen<CPersonInfoDlg>(
             page, [](CPersonInfoDlg& p) { emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("@I7@"))); });
@@ -26,7 +26,7 @@ private slots:
         QTemporaryDir folder;
         const QString strFile = folder.filePath(QStringLiteral("real.png"));
         QImage(4, 4, QImage::Format_RGB32).save(strFile);
-        CPersonInfoDlg page;
+        CPersonInfoDlg page(EmptyDocument());
         page.m_strHtml =
             FromQString(QStringLiteral("<img src=\"%1\"><img src=\"file://%1\"><img src=\"held\">"
                                        "<img src=\"http://127.0.0.1:9/x.png\">")
@@ -56,10 +56,11 @@ private slots:
     {
         QFETCH(QString, html);
         QFETCH(QStringList, shown);
-        CPerson& ann = AddTestPerson(L"@A@", L"Ann /Lee/", L"F");
+        CDocument doc;
+        CPerson& ann = AddTestPerson(doc, L"@A@", L"Ann /Lee/", L"F");
         for (const wchar_t* pszNote : {L"one <!-- never closed", L"two </body></html> <b>open", L"three"})
-            ann.m_notes.Append(CNote(pszNote));
-        CPersonInfoDlg page;
+            doc.Append(ann.m_notes, CNote(doc.AddText(pszNote)));
+        CPersonInfoDlg page(doc);
         page.m_strHtml = FromQString(html);
         page.m_nPerson = html.isEmpty() ? 0 : -1;
         QString strText;
@@ -84,13 +85,14 @@ private slots:
         QFETCH(QStringList, views);
         QFETCH(int, helpLines);
         // 0 Ann, the child of 1 Dad and the mother of 2 Kid.
-        AddTestPerson(L"@A@", L"Ann /Lee/", L"F", nullptr, L"@F1@", {L"@F2@"});
-        AddTestPerson(L"@D@", L"Dad /Lee/", L"M", nullptr, L"", {L"@F1@"});
-        AddTestPerson(L"@K@", L"Kid /Lee/", L"M", nullptr, L"@F2@");
-        AddFamily(L"@F1@", L"@D@", L"", {L"@A@"});
-        AddFamily(L"@F2@", L"", L"@A@", {L"@K@"});
+        CDocument doc;
+        AddTestPerson(doc, L"@A@", L"Ann /Lee/", L"F", nullptr, L"@F1@", {L"@F2@"});
+        AddTestPerson(doc, L"@D@", L"Dad /Lee/", L"M", nullptr, L"", {L"@F1@"});
+        AddTestPerson(doc, L"@K@", L"Kid /Lee/", L"M", nullptr, L"@F2@");
+        AddFamily(doc, L"@F1@", L"@D@", L"", {L"@A@"});
+        AddFamily(doc, L"@F2@", L"", L"@A@", {L"@K@"});
         CRecordingLauncher launcher;
-        CPersonInfoDlg page;
+        CPersonInfoDlg page(doc);
         page.m_strHtml = L"notes";
         page.m_nPerson = person;
         QStringList seen;

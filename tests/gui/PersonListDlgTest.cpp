@@ -31,9 +31,10 @@ private slots:
     // The rows come in the builder's order, and nothing is chosen for the user.
     void opensWithTheCaptionAndNothingSelected()
     {
+        CDocument doc;
         for (const wchar_t* pszName : {L"Zoe /Stone/", L"Adam /Brook/"})
-            AddTestPerson(L"", pszName, L"");
-        CPersonListDlg list;
+            AddTestPerson(doc, L"", pszName, L"");
+        CPersonListDlg list(doc);
         RunWhileOpen<CPersonListDlg>(list, [](CPersonListDlg& view) {
             QVERIFY(Rows(view).value(0).startsWith(QStringLiteral("Brook")));
             QVERIFY(!Child<QListView>(view, "persons")->selectionModel()->hasSelection());
@@ -45,11 +46,12 @@ private slots:
     // Information opens the current entry's page, and only warns without one.
     void informationOpensTheCurrentEntry()
     {
-        AddTestPerson(L"", L"Zoe /Stone/", L"");
-        AddTestPerson(L"", L"Adam /Brook/", L"");
+        CDocument doc;
+        AddTestPerson(doc, L"", L"Zoe /Stone/", L"");
+        AddTestPerson(doc, L"", L"Adam /Brook/", L"");
         CRecordingSink sink;
         QStringList views;
-        CPersonListDlg list;
+        CPersonListDlg list(doc);
         RunWhileOpen<CPersonListDlg>(list, [&](CPersonListDlg& view) {
             CViewRecorder recorder;
             view.RunCommand(ID_VIEW_INFORMATION);
@@ -76,9 +78,10 @@ private slots:
         QFETCH(int, rowWidth);
         const std::wstring strLong =
             L"Bea /" + std::wstring(static_cast<std::size_t>(nameLength), L'W') + L"/";
-        AddTestPerson(L"", L"Zoe /Stone/", L"");
-        AddTestPerson(L"", strLong.c_str(), L"");
-        CPersonListDlg list;
+        CDocument doc;
+        AddTestPerson(doc, L"", L"Zoe /Stone/", L"");
+        AddTestPerson(doc, L"", strLong.c_str(), L"");
+        CPersonListDlg list(doc);
         RunWhileOpen<CPersonListDlg>(list, [&](CPersonListDlg& view) {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             view.resize(360, 600);
@@ -96,7 +99,7 @@ private slots:
     void anEmptyFileSaysSoAndCloses()
     {
         CRecordingSink sink;
-        CPersonListDlg list;
+        CPersonListDlg list(EmptyDocument());
         QCOMPARE(list.RunModal(), int(QDialog::Rejected));
         QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
     }
@@ -116,11 +119,12 @@ private slots:
         QFETCH(QString, birthTo);
         QFETCH(int, boxes);
         QFETCH(QString, from);
-        AddTestPerson(L"", L"Jon /Stone Hill/", L"");
+        CDocument doc;
+        AddTestPerson(doc, L"", L"Jon /Stone Hill/", L"");
         CRecordingSink sink;
         CPersonListCriteria seen;
         QStringList fieldsAfter;
-        CSearchDlg search;
+        CSearchDlg search(doc);
         const char* const apszFields[] = {"firstName", "lastName", "birthFrom", "birthTo"};
         const QStringList typed{"jO", "STONE ", "12.1923", birthTo};
         RunWhileOpen<CSearchDlg>(search, [&](CSearchDlg& form) {
@@ -148,7 +152,7 @@ private slots:
     {
         SetLanguage(L"Ru");
         QStringList chain;
-        CSearchDlg search;
+        CSearchDlg search(EmptyDocument());
         RunWhileOpen<CSearchDlg>(search, [&](CSearchDlg& form) {
             chain = TabChain(Child<QWidget>(form, "firstName"));
             chain << form.windowTitle() << Child<QPushButton>(form, "find")->text();

@@ -6,17 +6,17 @@
 
 namespace {
 
-/// The log as it stands, empty when there is none.
-QByteArray LogText()
+/// The log of a file in `strFolder` as it stands, empty when there is none.
+QByteArray LogText(const std::wstring& strFolder)
 {
-    QFile log(QString::fromStdString(GetLogPath().string()));
+    QFile log(QString::fromStdString(GetLogPath(strFolder).string()));
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
-// Runs the tree of a mode for Zed with `fnWhileOpen` acting on its tree widget.
-void RunTree(int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
+// Runs the tree of a mode for the first person with `fnWhileOpen` acting on its tree widget.
+void RunTree(const CDocument& doc, int nMode, std::function<void(CTreeDlg&, QTreeWidget&)> fnWhileOpen)
 {
-    CTreeDlg tree;
+    CTreeDlg tree(doc);
     tree.m_nPerson = 0;
     tree.m_nMode = nMode;
     RunWhileOpen<CTreeDlg>(tree,
@@ -32,13 +32,15 @@ private slots:
     void init()
     {
         StartApp(m_app);
-        AddTestPerson(L"@Z@", L"Zed /Oak/", L"", nullptr, L"", {L"@F1@"});
-        AddTestPerson(L"@U@", L"Una /Elm/", L"", nullptr, L"", {L"@F1@"});
-        AddTestPerson(L"@B@", L"Bob /Oak/", L"", nullptr, L"@F1@", {L"@F2@"});
-        AddTestPerson(L"@A@", L"Amy /Oak/", L"", nullptr, L"@F1@");
-        AddTestPerson(L"@K@", L"Kid /Oak/", L"", nullptr, L"@F2@");
-        AddFamily(L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
-        AddFamily(L"@F2@", L"@B@", L"", {L"@K@"});
+        m_pDoc = std::make_unique<CDocument>();
+        CDocument& doc = *m_pDoc;
+        AddTestPerson(doc, L"@Z@", L"Zed /Oak/", L"", nullptr, L"", {L"@F1@"});
+        AddTestPerson(doc, L"@U@", L"Una /Elm/", L"", nullptr, L"", {L"@F1@"});
+        AddTestPerson(doc, L"@B@", L"Bob /Oak/", L"", nullptr, L"@F1@", {L"@F2@"});
+        AddTestPerson(doc, L"@A@", L"Amy /Oak/", L"", nullptr, L"@F1@");
+        AddTestPerson(doc, L"@K@", L"Kid /Oak/", L"", nullptr, L"@F2@");
+        AddFamily(doc, L"@F1@", L"@Z@", L"@U@", {L"@B@", L"@A@"});
+        AddFamily(doc, L"@F2@", L"@B@", L"", {L"@K@"});
     }
     void cleanup() { m_app.reset(); }
 
@@ -47,7 +49,7 @@ private slots:
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
         QStringList texts;
-        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+        RunTree(*m_pDoc, Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             auto* pCount = Child<QLineEdit>(view, "count");
             QTreeWidgetItem* pRoot = tree.topLevelItem(0);
             texts << pCount->text() << QString::number(pRoot->isExpanded())
@@ -81,7 +83,7 @@ private slots:
         QFETCH(bool, doubleClick);
         QFETCH(QStringList, views);
         QFETCH(bool, expanded);
-        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+        RunTree(*m_pDoc, Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             CViewRecorder recorder;
             QTreeWidgetItem* pItem = tree.topLevelItem(0)->child(row);
@@ -102,8 +104,8 @@ private slots:
     // A long name two levels down can be scrolled to its end.
     void aDeepLongItemCanBeScrolledTo()
     {
-        thePersons[4].m_strName = L"Kid /" + std::wstring(300, L'W') + L"/";
-        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+        m_pDoc->EditPerson(4).m_strName = m_pDoc->AddText(L"Kid /" + std::wstring(300, L'W') + L"/");
+        RunTree(*m_pDoc, Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             view.resize(360, 600);
             QTreeWidgetItem* pBob = tree.topLevelItem(0)->child(1);
@@ -123,7 +125,7 @@ private slots:
         Settings.LevForPatr = 2;
         QList<bool> states;
         for (const int nMode : {Descendants, Patriarchs}) {
-            RunTree(nMode, [&](CTreeDlg& view, QTreeWidget& tree) {
+            RunTree(*m_pDoc, nMode, [&](CTreeDlg& view, QTreeWidget& tree) {
                 QTreeWidgetItem* pTop = tree.topLevelItem(0);
                 tree.collapseItem(pTop);
                 view.RunCommand(ID_ROW_EXPAND);
@@ -141,36 +143,38 @@ private slots:
     }
 
     // Bob's family lists three children the file does not hold: the first
-    // in a box, the rest in the log.
+    // in a box, the rest in the log beside the file.
     void missingIdsShowOneBoxAndGoOnInTheLog()
     {
         for (const wchar_t* pszMissing : {L"@X1@", L"@X2@", L"@X3@"})
-            theFamilies[1].m_astrChildren.Append(pszMissing);
-        QTemporaryDir state; // a log of the test's own
-        qputenv("XDG_STATE_HOME", state.path().toUtf8());
+            m_pDoc->Append(m_pDoc->EditFamily(1).m_astrChildren, m_pDoc->AddText(pszMissing));
+        QTemporaryDir folder; // the file's folder, and so its log's
+        m_pDoc->SetFolder(FromQString(folder.path()) + L"/");
         CRecordingSink sink;
-        RunTree(Descendants, [](CTreeDlg&, QTreeWidget&) {});
+        RunTree(*m_pDoc, Descendants, [](CTreeDlg&, QTreeWidget&) {});
         QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
-        QCOMPARE(LogText().count("Error: Negative person index: "), 3);
+        QCOMPARE(LogText(m_pDoc->GetFolder()).count("Error: Negative person index: "), 3);
     }
 
     // Expand follows a line thousands of generations deep to its end, each
     // level costing the same however deep it lies.
     void expandReachesTheEndOfADeepLine()
     {
-        ClearTables();
+        CDocument doc;
         const int nGenerations = 3000;
         const auto id = [](const wchar_t* pszKind, int i) { return pszKind + std::to_wstring(i) + L"@"; };
         for (int i = 0; i <= nGenerations; ++i) {
             const bool bParent = i < nGenerations;
-            AddPerson({.m_strId = id(L"@", i), .m_strName = L"Heir //", .m_strFamc = i > 0 ? id(L"@F", i - 1) : L"",
-                       .m_astrFams = bParent ? std::vector{id(L"@F", i)} : std::vector<std::wstring>{}});
+            AddPerson(doc, {.m_strId = id(L"@", i),
+                            .m_strName = L"Heir //",
+                            .m_strFamc = i > 0 ? id(L"@F", i - 1) : L"",
+                            .m_astrFams = bParent ? std::vector{id(L"@F", i)} : std::vector<std::wstring>{}});
             if (bParent)
-                AddFamily(id(L"@F", i), id(L"@", i), L"", {id(L"@", i + 1).c_str()});
+                AddFamily(doc, id(L"@F", i), id(L"@", i), L"", {id(L"@", i + 1).c_str()});
         }
         CRecordingSink sink;
         int nDepth = 0;
-        RunTree(Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
+        RunTree(doc, Descendants, [&](CTreeDlg& view, QTreeWidget& tree) {
             view.RunCommand(ID_ROW_EXPAND);
             for (QTreeWidgetItem* pItem = tree.topLevelItem(0); pItem->childCount() > 0;
                  pItem = pItem->child(0))
@@ -182,6 +186,7 @@ private slots:
 
 private:
     std::optional<CGenealogyApp> m_app;
+    std::unique_ptr<CDocument> m_pDoc;
 };
 
 QTEST_MAIN(TreeDlgTest)

@@ -7,7 +7,9 @@ namespace {
 // A view with the Help menu and a topic of its own.
 class CTestView : public CViewDlg {
 public:
-    explicit CTestView(std::wstring strKind = {}) : m_strKind(std::move(strKind)) {}
+    explicit CTestView(std::wstring strKind = {}) : CViewDlg(EmptyDocument()), m_strKind(std::move(strKind))
+    {
+    }
 
 protected:
     bool OnInitDialog() override

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/GedcomReader.h"
 #include "core/views/TreeView.h"
 
 #include <cstdint>
@@ -20,10 +21,11 @@ struct CPipelineSteps {
 /// can open of its first `nFirst` persons and of its last one (list entry,
 /// information page, own and parents' family, ancestors and descendants with
 /// their first level), then the patriarchs with the first one opened. Boxes go
-/// to the current sink; the options are restored and the tables emptied at
-/// the end. Each count has `nStepBudget` steps.
+/// to the current sink. Each count has `nStepBudget` steps.
 CPipelineSteps RunViewPipeline(const std::wstring& strPath, int nFirst = 8,
                                std::int64_t nStepBudget = kTreeStepBudget);
+/// The same for a document read already.
+CPipelineSteps RunViewPipeline(const CReadResult& read, int nFirst = 8, std::int64_t nStepBudget = kTreeStepBudget);
 
 /// Each ancestors or descendants view within its budget of steps, and the
 /// patriarchs within a budget for each person walked, and the search's.

@@ -4,8 +4,10 @@
 
 #include <string>
 
-/// What the user is told after ReadGedcomFile(strPath) gave `bRead`: that the
+class CDocument;
+
+/// What the user is told after ReadGedcomFile(strPath) gave `doc` and `bRead`: that the
 /// file cannot be opened, with the system's reason on a line of its own, or
 /// that it holds no person and no family. A reading stopped by a level above 9
 /// has given its own box. None when the file read and has something to show.
-CMessages GetOpeningMessage(const std::wstring& strPath, bool bRead);
+CMessages GetOpeningMessage(const std::wstring& strPath, const CDocument& doc, bool bRead);

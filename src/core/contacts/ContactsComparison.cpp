@@ -1,7 +1,7 @@
 #include "core/contacts/ContactsComparison.h"
 
 #include "core/model/Dates.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Clock.h"
@@ -128,14 +128,14 @@ std::wstring MakeContactName(const CContact& contact)
 // less one more character, and the first match in file order counts; walking
 // the persons once in that order and claiming each name at its first match
 // answers as a walk per name would.
-std::vector<int> FindPersonsByTagName(const std::vector<std::wstring>& astrNames)
+std::vector<int> FindPersonsByTagName(const CDocument& doc, const std::vector<std::wstring>& astrNames)
 {
     CFirstPersons firstPersons;
     for (const std::wstring& strName : astrNames)
         firstPersons.try_emplace(strName, -1);
     std::size_t nOpen = firstPersons.size();
-    for (int nPerson = 0; nPerson <= theLastPersonIndex && nOpen > 0; ++nPerson) {
-        const std::wstring strTag = thePersons[nPerson].GetNameAsInTag();
+    for (int nPerson = 0; nPerson <= doc.GetLastPersonIndex() && nOpen > 0; ++nPerson) {
+        const std::wstring strTag = doc.Persons()[nPerson].GetNameAsInTag(doc);
         Claim(firstPersons, strTag, nPerson, nOpen);
         const std::size_t bracket = strTag.ends_with(L')') ? strTag.rfind(L'(') : std::wstring::npos;
         if (bracket != std::wstring::npos)
@@ -157,7 +157,7 @@ CContactsComparison MakeContactsFailure(CContactsFailure failure)
     return result;
 }
 
-CContactsComparison CompareContacts(const std::vector<CContact>& contacts)
+CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts)
 {
     CContactsComparison result;
     if (contacts.empty()) {
@@ -170,7 +170,7 @@ CContactsComparison CompareContacts(const std::vector<CContact>& contacts)
     astrNames.reserve(contacts.size());
     for (const CContact& contact : contacts)
         astrNames.push_back(MakeContactName(contact));
-    const std::vector<int> anPersons = FindPersonsByTagName(astrNames);
+    const std::vector<int> anPersons = FindPersonsByTagName(doc, astrNames);
     const int nThisYear = Today().m_nYear;
     std::wstring strDifferences;
     std::wstring strMatches;
@@ -182,7 +182,8 @@ CContactsComparison CompareContacts(const std::vector<CContact>& contacts)
         strMatches += L"<br>" + strName;
         if (contacts[i].m_bBirthdayUnreadable)
             return MakeContactsFailure(CContactsFailure::BirthDate);
-        const std::wstring strPersonBirth = thePersons[anPersons[i]].GetBirthDateText(DateTextMode::DottedFilled);
+        const std::wstring strPersonBirth =
+            doc.Persons()[anPersons[i]].GetBirthDateText(doc, DateTextMode::DottedFilled, CDateStyle());
         if (BirthdaysDiffer(contacts[i], nThisYear, strPersonBirth))
             strDifferences += L"<br>" + strName + L"<br>&nbsp;- Contacts: " + ContactBirthText(contacts[i], nThisYear) +
                               L"<br>&nbsp;- Stemmark: " + strPersonBirth + L"<br>";
@@ -199,12 +200,12 @@ CContactsComparison CompareContacts(const std::vector<CContact>& contacts)
     return result;
 }
 
-CContactsComparison CompareWithContacts(const std::wstring& strAddressBookPath)
+CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath)
 {
     const CWaitCursor waitCursor;
     std::vector<CContact> contacts;
     const CContactsFailure failure = ReadAddressBook(strAddressBookPath, contacts);
     if (failure != CContactsFailure::None)
         return MakeContactsFailure(failure);
-    return CompareContacts(contacts);
+    return CompareContacts(doc, contacts);
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CDocument;
+
 /// What File / Compare with Contacts shows, in this order: the box, if any,
 /// without owner; else the differences page; then the matches page, if any.
 /// A page is a body for MakePageDocument, shown in text mode.
@@ -17,21 +19,21 @@ struct CContactsComparison {
     std::wstring m_strMatchesBody; ///< empty: no matched contact, or a failure
 };
 
-/// Compares the contacts, in the order given, with thePersons by full name.
-CContactsComparison CompareContacts(const std::vector<CContact>& contacts);
+/// Compares the contacts, in the order given, with the persons by full name.
+CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts);
 
 /// Reads the address book at `strPath` (ReadAddressBook) and compares it,
 /// with the wait cursor shown. A failure gives its box alone.
-CContactsComparison CompareWithContacts(const std::wstring& strAddressBookPath);
+CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath);
 
 /// The stop box of a failure of the contacts source, as every failure shows it;
 /// the gui uses it for CContactsFailure::Logon.
 CContactsComparison MakeContactsFailure(CContactsFailure failure);
 
-/// The index of the first person of thePersons whose GetNameAsInTag, whole or
+/// The index of the first person of the document whose GetNameAsInTag, whole or
 /// without its trailing " (...)", equals each name exactly; -1 for none. One
 /// walk of the persons answers every name.
-std::vector<int> FindPersonsByTagName(const std::vector<std::wstring>& astrNames);
+std::vector<int> FindPersonsByTagName(const CDocument& doc, const std::vector<std::wstring>& astrNames);
 
 /// The name a contact is looked up by: first, middle and last name, blank-separated.
 std::wstring MakeContactName(const CContact& contact);

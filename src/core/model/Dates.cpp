@@ -1,9 +1,9 @@
 #include "core/model/Dates.h"
 
 #include "core/model/EventInfo.h"
+#include "core/model/Document.h"
 #include "core/model/Person.h"
 #include "core/options/Language.h"
-#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Clock.h"
 #include "core/text/WideText.h"
@@ -348,7 +348,7 @@ CCalendarDate NormalDateOf(std::wstring_view normal)
 
 // A date without keywords in `mode`: day, month and year joined when it starts
 // with a number (or, filled, with a month), else as written.
-void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style)
 {
     std::wstring strFilled;
     std::wstring_view work = text;
@@ -361,12 +361,12 @@ void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode
         strFilled += work;
         work = strFilled;
     }
-    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? Settings.DateFormat : 0);
+    JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? style.m_nFormat : 0);
 }
 
 } // namespace
 
-void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode)
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style)
 {
     strResult.clear();
     if (mode == DateTextMode::Raw) {
@@ -374,10 +374,11 @@ void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTex
         return;
     }
     if (!TranslateQualifiers(text, strResult))
-        JoinPlainDate(strResult, text, mode);
+        JoinPlainDate(strResult, text, mode, style);
 }
 
-void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text)
+void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text,
+                      const CDateStyle& style)
 {
     strDisplay.clear();
     strFilled.clear();
@@ -385,46 +386,46 @@ void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::ws
         strFilled = strDisplay;
         return;
     }
-    JoinPlainDate(strDisplay, text, DateTextMode::Display);
-    JoinPlainDate(strFilled, text, DateTextMode::DottedFilled);
+    JoinPlainDate(strDisplay, text, DateTextMode::Display, style);
+    JoinPlainDate(strFilled, text, DateTextMode::DottedFilled, style);
 }
 
-std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode)
+std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode, const CDateStyle& style)
 {
     std::wstring strResult;
-    FormatGedcomDateTo(strResult, text, mode);
+    FormatGedcomDateTo(strResult, text, mode, style);
     return strResult;
 }
 
-std::wstring CEventInfo::GetDateText(DateTextMode mode) const
+std::wstring CEventInfo::GetDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const
 {
     std::wstring strText;
-    FormatDate(mode, strText);
+    FormatDate(doc, mode, style, strText);
     return strText;
 }
 
-void CEventInfo::FormatDate(DateTextMode mode, std::wstring& strText) const
+void CEventInfo::FormatDate(const CDocument& doc, DateTextMode mode, const CDateStyle& style, std::wstring& strText) const
 {
     strText.clear();
     if (mode == DateTextMode::Raw || m_strDate.empty()) {
-        m_strDate.AppendTo(strText);
+        doc.AppendTo(m_strDate, strText);
         return;
     }
     // Lists ask for a date per person: the stored text is read into one scratch string.
     thread_local std::wstring strStored;
     strStored.clear();
-    m_strDate.AppendTo(strStored);
-    FormatGedcomDateTo(strText, strStored, mode);
+    doc.AppendTo(m_strDate, strStored);
+    FormatGedcomDateTo(strText, strStored, mode, style);
 }
 
-std::wstring CPerson::GetBirthDateText(DateTextMode mode) const
+std::wstring CPerson::GetBirthDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const
 {
-    return m_birth->GetDateText(mode);
+    return doc.Event(m_birth).GetDateText(doc, mode, style);
 }
 
-std::wstring CPerson::GetDeathDateText(DateTextMode mode) const
+std::wstring CPerson::GetDeathDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const
 {
-    return m_death->GetDateText(mode);
+    return doc.Event(m_death).GetDateText(doc, mode, style);
 }
 
 std::wstring NormalizeDateText(std::wstring_view text, int nPivot)
@@ -508,10 +509,11 @@ void FormatAgeTo(std::wstring& strAge, std::wstring_view birthFilled, bool bDied
         strAge += L'*';
 }
 
-std::wstring FormatAge(const CPerson& person)
+std::wstring FormatAge(const CDocument& doc, const CPerson& person)
 {
+    const CDateStyle dotted;
     std::wstring strAge;
-    FormatAgeTo(strAge, person.GetBirthDateText(DateTextMode::DottedFilled), person.m_death->m_bPresent,
-                person.GetDeathDateText(DateTextMode::DottedFilled));
+    FormatAgeTo(strAge, person.GetBirthDateText(doc, DateTextMode::DottedFilled, dotted),
+                doc.Event(person.m_death).m_bPresent, person.GetDeathDateText(doc, DateTextMode::DottedFilled, dotted));
     return strAge;
 }

@@ -3,27 +3,34 @@
 #include <string>
 #include <string_view>
 
+class CDocument;
 class CPerson;
 
 /// How a stored GEDCOM date becomes text.
 enum class DateTextMode {
-    Display = 0,      ///< in the order and with the separator of Settings.DateFormat
+    Display = 0,      ///< in the order and with the separator of the date style
     Dotted = 1,       ///< day.month.year whatever the setting
     DottedFilled = 2, ///< as Dotted, and DEC 1923 reads as 01.12.1923
     Raw = 3,          ///< the value unchanged
 };
 
+/// How dates read, as the display options ask.
+struct CDateStyle {
+    int m_nFormat = 0; ///< 0: dd.mm.yyyy, 1: mm/dd/yyyy
+};
+
 /// The program's text of a GEDCOM DATE value: 12 DEC 1923 becomes 12.12.1923,
 /// range and approximation keywords are put in the user's language, and any
 /// other shape is passed through as written.
-std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode);
+std::wstring FormatGedcomDate(std::wstring_view text, DateTextMode mode, const CDateStyle& style);
 
 /// FormatGedcomDate into `strResult`, whose storage is reused.
-void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode);
+void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style);
 
 /// The Display and the DottedFilled text of one date at once, as a list with
 /// dates and ages needs both: the keywords are looked for only once.
-void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text);
+void FormatListDateTo(std::wstring& strDisplay, std::wstring& strFilled, std::wstring_view text,
+                      const CDateStyle& style);
 
 /// A two-digit year above it is 19xx, else 20xx.
 constexpr int TwoDigitYearPivot = 20;
@@ -65,7 +72,7 @@ private:
 /// The completed years of a person to today or to the death date, with the
 /// first letter of "Died" after them when the person died, and "*" when the
 /// death has no usable date; the mark alone when the birth has no year.
-std::wstring FormatAge(const CPerson& person);
+std::wstring FormatAge(const CDocument& doc, const CPerson& person);
 
 /// FormatAge into `strAge`, whose storage is reused, from the DottedFilled
 /// texts of the birth date and of the death date.

@@ -4,7 +4,6 @@
 #include "core/options/StringIds.h"
 
 CEventLabels CEventInfo::theLabels;
-CEventStore theEvents;
 bool CEventInfo::theLabelsLoaded = false;
 
 CEventInfo::CEventInfo()
@@ -49,11 +48,4 @@ std::uint32_t CEventStore::Add(const CEventInfo& event)
     const std::uint32_t nEvent = m_nCount++;
     (*this)[nEvent] = event;
     return nEvent;
-}
-
-void CEventStore::Clear()
-{
-    m_blocks.clear();
-    m_blocks.shrink_to_fit();
-    m_nCount = 0;
 }

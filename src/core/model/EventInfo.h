@@ -6,10 +6,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+class CDocument;
 enum class DateTextMode;
+struct CDateStyle;
 
 // Kind codes of the events; a generic EVEN event has none.
 constexpr int kEventKindNone = -1;
@@ -52,7 +55,8 @@ public:
     std::int8_t m_nKind = kEventKindNone;
     bool m_bPresent = false; ///< the event's own tag line has been read
     /// 1 when the date is shown apart from the details, which then leave it out.
-    std::int8_t m_bDateShown = 0;
+    /// The one mark a view sets on a document it otherwise only reads.
+    mutable std::int8_t m_bDateShown = 0;
     CText m_strValue; ///< text on the tag line: DEAT Y, the occupation, ...
     CText m_strType;
     CText m_strDate; ///< raw GEDCOM date text
@@ -62,9 +66,9 @@ public:
     CNoteList m_notes;
 
     /// The date as text; the stored value itself when it is empty or the mode is Raw.
-    std::wstring GetDateText(DateTextMode mode) const;
+    std::wstring GetDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const;
     /// The same into `strText`, for callers that reuse one string.
-    void FormatDate(DateTextMode mode, std::wstring& strText) const;
+    void FormatDate(const CDocument& doc, DateTextMode mode, const CDateStyle& style, std::wstring& strText) const;
 
     static CEventLabels theLabels;
     /// Cleared to have LoadEventLabels read the labels again.
@@ -120,17 +124,20 @@ public:
     CWillEvent() : CEventInfo(kEventWill, 1) {}
 };
 
-/// Every event of the loaded file, in blocks that never move, so that an
-/// event stays where it is while more are read. Number 0 is no event.
+/// Every event of a document, in blocks that never move, so that an event
+/// stays where it is while more are read. Number 0 is no event.
 class CEventStore {
 public:
     /// Stores a copy of the event; returns its number.
     std::uint32_t Add(const CEventInfo& event);
-    CEventInfo& operator[](std::uint32_t nEvent) const
+    const CEventInfo& operator[](std::uint32_t nEvent) const
     {
         return m_blocks[nEvent >> kBlockBits][nEvent & (kBlockSize - 1)];
     }
-    void Clear();
+    CEventInfo& operator[](std::uint32_t nEvent)
+    {
+        return m_blocks[nEvent >> kBlockBits][nEvent & (kBlockSize - 1)];
+    }
 
 private:
     static constexpr unsigned kBlockBits = 14;
@@ -140,10 +147,8 @@ private:
     std::uint32_t m_nCount = 0;
 };
 
-/// The events of the loaded file; ClearTables empties it.
-extern CEventStore theEvents;
-
-/// The OCCU, RELI or EVEN events of a record, in file order.
+/// The OCCU, RELI or EVEN events of a record, in file order: numbers of the
+/// events in the store of its document.
 class CEventList {
 public:
     int GetLast() const { return m_events.GetLast(); }
@@ -151,14 +156,14 @@ public:
     bool IsEmpty() const { return m_events.IsEmpty(); }
 
     /// Adds a copy of the event; returns the added event.
-    CEventInfo& Append(const CEventInfo& event)
+    CEventInfo& Append(const CEventInfo& event, CEventStore& events, CCompactPool<std::uint32_t>& pool)
     {
-        const std::uint32_t nEvent = theEvents.Add(event);
-        m_events.Append(nEvent);
-        return theEvents[nEvent];
+        const std::uint32_t nEvent = events.Add(event);
+        m_events.Append(nEvent, pool);
+        return events[nEvent];
     }
 
-    CEventInfo& operator[](int nIndex) const { return theEvents[m_events[nIndex]]; }
+    std::span<const std::uint32_t> Numbers(const CCompactPool<std::uint32_t>& pool) const { return m_events.Items(pool); }
 
 private:
     CCompactList<std::uint32_t> m_events;
@@ -171,20 +176,18 @@ private:
 template <class TEvent>
 class CEventSlot {
 public:
-    const CEventInfo& operator*() const { return m_nEvent != 0 ? theEvents[m_nEvent] : Empty(); }
-    const CEventInfo* operator->() const { return &**this; }
+    const CEventInfo& Get(const CEventStore& events) const { return m_nEvent != 0 ? events[m_nEvent] : Empty(); }
 
     /// Whether the event has been made; a view that marks events asks first,
     /// so that showing a record does not make its absent events.
     bool IsMade() const { return m_nEvent != 0; }
 
-    /// The event itself, made on first use, for the reader and for the marks
-    /// the views set.
-    CEventInfo& Edit()
+    /// The event itself, made on first use, for the reader.
+    CEventInfo& Edit(CEventStore& events)
     {
         if (m_nEvent == 0)
-            m_nEvent = theEvents.Add(TEvent());
-        return theEvents[m_nEvent];
+            m_nEvent = events.Add(TEvent());
+        return events[m_nEvent];
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -30,7 +31,7 @@ bool CGedcomFile::Open(const std::wstring& strPath)
     Close();
     m_nOpenError = 0;
     m_nFile = ::open(WideToUtf8(strPath).c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_nFile < 0) {
+    if (m_nFile < 0 && !m_bInMemory) {
         m_nOpenError = errno;
         return false;
     }
@@ -47,8 +48,20 @@ bool CGedcomFile::Open(const std::wstring& strPath)
     return true;
 }
 
+void CGedcomFile::OpenBytes(std::string_view bytes)
+{
+    Close();
+    m_nOpenError = 0;
+    m_bInMemory = true;
+    m_memory = bytes;
+    m_nSize = static_cast<std::int64_t>(bytes.size());
+    m_block.resize(std::clamp<std::size_t>(bytes.size() + 1, 4096, kBlockSize));
+}
+
 void CGedcomFile::Close()
 {
+    m_bInMemory = false;
+    m_memory = {};
     if (m_nFile >= 0)
         ::close(m_nFile);
     m_nFile = -1;
@@ -66,6 +79,12 @@ void CGedcomFile::Close()
 std::size_t CGedcomFile::ReadRaw(char* pBuffer, std::size_t nSize)
 {
     std::size_t nRead = 0;
+    if (m_bInMemory) {
+        nRead = std::min(nSize, m_memory.size());
+        std::memcpy(pBuffer, m_memory.data(), nRead);
+        m_memory.remove_prefix(nRead);
+        m_bAtEnd = m_memory.empty();
+    }
     while (nRead < nSize && !m_bAtEnd) {
         const ssize_t n = ::read(m_nFile, pBuffer + nRead, nSize - nRead);
         if (n < 0 && errno == EINTR)
@@ -113,7 +132,7 @@ void CGedcomFile::TakeByteOrderMark()
 bool CGedcomFile::FillBlock()
 {
     m_nPos = m_nEnd = 0;
-    if (m_nFile < 0)
+    if (m_nFile < 0 && !m_bInMemory)
         return false;
     if (!m_utf16) {
         m_nEnd = ReadRaw(m_block.data(), m_block.size());

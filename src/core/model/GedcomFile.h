@@ -26,6 +26,8 @@ public:
     bool Open(const std::wstring& strPath);
     /// The errno of the last failed Open (EISDIR for a folder), 0 after a good one.
     int OpenError() const { return m_nOpenError; }
+    /// Reads `bytes` as the file's content; they must outlive the reading.
+    void OpenBytes(std::string_view bytes);
     void Close();
 
     /// The next line that is not empty, without its line end, in the model's
@@ -56,6 +58,8 @@ private:
     void Decode(std::string_view bytes, std::wstring& line);
 
     int m_nFile = -1;
+    bool m_bInMemory = false;
+    std::string_view m_memory; ///< the bytes not yet taken, when reading from memory
     int m_nOpenError = 0;
     std::int64_t m_nSize = 0;
     std::int64_t m_nRawRead = 0; ///< bytes taken from the file

@@ -1,6 +1,6 @@
 #include "core/model/GedcomParser.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/text/WideText.h"
 
 #include <bit>
@@ -65,143 +65,144 @@ CTag ClassifyTag(std::string_view tag)
     }
 }
 
-// Values that many records repeat are kept once; see CTextStore.
-CText Shared(std::string_view value)
-{
-    return CText::Shared(value);
-}
+// One line's work on the document being read and the reader's state.
+struct CLineParser {
+    CDocument& m_doc;
+    CGedcomState& m_state;
 
-CText Added(std::string_view value)
-{
-    return CText::Added(value);
-}
+    // Values that many records repeat are kept once; see CTextStore.
+    CText Shared(std::string_view value) { return m_doc.ShareBytes(value); }
+    CText Added(std::string_view value) { return m_doc.AddBytes(value); }
 
-void OpenFixedEvent(CEventInfo& event, std::string_view value)
-{
-    theGedcomState.m_pCurrentEvent = &event;
-    event.m_bPresent = true;
-    event.m_strValue = Shared(value);
-}
-
-// OCCU, RELI and EVEN: a continued line rewrites the event it opened.
-template <class TEvent>
-void OpenListedEvent(CEventList& events, std::string_view value)
-{
-    if (!theGedcomState.m_bContinuation) {
-        CEventInfo& event = events.Append(TEvent());
+    void OpenFixedEvent(CEventInfo& event, std::string_view value)
+    {
+        m_state.m_pCurrentEvent = &event;
         event.m_bPresent = true;
-        theGedcomState.m_pCurrentEvent = &event;
+        event.m_strValue = Shared(value);
     }
-    if (theGedcomState.m_pCurrentEvent)
-        theGedcomState.m_pCurrentEvent->m_strValue = Shared(value);
-}
 
-bool ParsePersonTag(CPerson& person, CTag tag, std::string_view strValue)
-{
-    switch (tag) {
-    case CTag::Name: person.m_strName = Added(strValue); break;
-    case CTag::Nick: person.m_strNick = Added(strValue); break;
-    case CTag::Givn: person.m_strGiven = Shared(strValue); break;
-    case CTag::Surn: person.m_strSurname = Shared(strValue); break;
-    case CTag::Sex: person.m_strSex = Shared(strValue); break;
-    case CTag::Fams: person.m_astrFams.Append(Added(strValue)); break;
-    case CTag::Famc: person.m_strFamc = Added(strValue); break;
-    case CTag::Birt: OpenFixedEvent(person.m_birth.Edit(), strValue); break;
-    case CTag::Chr: OpenFixedEvent(person.m_christening.Edit(), strValue); break;
-    case CTag::Deat: OpenFixedEvent(person.m_death.Edit(), strValue); break;
-    case CTag::Will: OpenFixedEvent(person.m_will.Edit(), strValue); break;
-    case CTag::Buri: OpenFixedEvent(person.m_burial.Edit(), strValue); break;
-    case CTag::Occu: OpenListedEvent<COccupationEvent>(person.m_occupations, strValue); break;
-    case CTag::Reli: OpenListedEvent<CReligionEvent>(person.m_religions, strValue); break;
-    case CTag::Even: OpenListedEvent<CEventInfo>(person.m_events, strValue); break;
-    default: return false;
+    // OCCU, RELI and EVEN: a continued line rewrites the event it opened.
+    template <class TEvent>
+    void OpenListedEvent(CEventList& events, std::string_view value)
+    {
+        if (!m_state.m_bContinuation) {
+            CEventInfo& event = m_doc.Append(events, TEvent());
+            event.m_bPresent = true;
+            m_state.m_pCurrentEvent = &event;
+        }
+        if (m_state.m_pCurrentEvent)
+            m_state.m_pCurrentEvent->m_strValue = Shared(value);
     }
-    return true;
-}
 
-bool ParseFamilyTag(CFamily& family, CTag tag, std::string_view strValue)
-{
-    switch (tag) {
-    case CTag::Husb: family.m_strHusband = Added(strValue); break;
-    case CTag::Wife: family.m_strWife = Added(strValue); break;
-    case CTag::Chil: family.m_astrChildren.Append(Added(strValue)); break;
-    case CTag::Marr: OpenFixedEvent(family.m_marriage.Edit(), strValue); break;
-    case CTag::Div:
-        family.m_bDivorced = 1;
-        OpenFixedEvent(family.m_divorce.Edit(), strValue);
-        break;
-    case CTag::Even: OpenListedEvent<CEventInfo>(family.m_events, strValue); break;
-    default: return false;
+    bool ParsePersonTag(CPerson& person, CTag tag, std::string_view strValue)
+    {
+        switch (tag) {
+        case CTag::Name: person.m_strName = Added(strValue); break;
+        case CTag::Nick: person.m_strNick = Added(strValue); break;
+        case CTag::Givn: person.m_strGiven = Shared(strValue); break;
+        case CTag::Surn: person.m_strSurname = Shared(strValue); break;
+        case CTag::Sex: person.m_strSex = Shared(strValue); break;
+        case CTag::Fams: m_doc.Append(person.m_astrFams, Added(strValue)); break;
+        case CTag::Famc: person.m_strFamc = Added(strValue); break;
+        case CTag::Birt: OpenFixedEvent(m_doc.Edit(person.m_birth), strValue); break;
+        case CTag::Chr: OpenFixedEvent(m_doc.Edit(person.m_christening), strValue); break;
+        case CTag::Deat: OpenFixedEvent(m_doc.Edit(person.m_death), strValue); break;
+        case CTag::Will: OpenFixedEvent(m_doc.Edit(person.m_will), strValue); break;
+        case CTag::Buri: OpenFixedEvent(m_doc.Edit(person.m_burial), strValue); break;
+        case CTag::Occu: OpenListedEvent<COccupationEvent>(person.m_occupations, strValue); break;
+        case CTag::Reli: OpenListedEvent<CReligionEvent>(person.m_religions, strValue); break;
+        case CTag::Even: OpenListedEvent<CEventInfo>(person.m_events, strValue); break;
+        default: return false;
+        }
+        return true;
     }
-    return true;
-}
 
-// A continued note arrives again with more text and takes the place of the
-// note it made before.
-void StoreNote(CNoteList& notes, std::string_view value)
-{
-    if (theGedcomState.m_bContinuation && !notes.IsEmpty()) {
-        notes[notes.GetLast()].m_strText = Added(value);
-    } else {
-        CNote::LoadNoteLabel();
-        CNote note;
-        note.m_strText = Added(value);
-        notes.Append(note);
+    bool ParseFamilyTag(CFamily& family, CTag tag, std::string_view strValue)
+    {
+        switch (tag) {
+        case CTag::Husb: family.m_strHusband = Added(strValue); break;
+        case CTag::Wife: family.m_strWife = Added(strValue); break;
+        case CTag::Chil: m_doc.Append(family.m_astrChildren, Added(strValue)); break;
+        case CTag::Marr: OpenFixedEvent(m_doc.Edit(family.m_marriage), strValue); break;
+        case CTag::Div:
+            family.m_bDivorced = 1;
+            OpenFixedEvent(m_doc.Edit(family.m_divorce), strValue);
+            break;
+        case CTag::Even: OpenListedEvent<CEventInfo>(family.m_events, strValue); break;
+        default: return false;
+        }
+        return true;
     }
-}
 
-void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::string& strValue)
-{
-    CEventInfo* pEvent = theGedcomState.m_pCurrentEvent;
-    if (tag == CTag::Note) {
-        if (nLevel == 1)
-            StoreNote(recordNotes, strValue);
-        else if (pEvent)
-            StoreNote(pEvent->m_notes, strValue);
-        return;
+    // A continued note arrives again with more text and takes the place of the
+    // note it made before.
+    void StoreNote(CNoteList& notes, std::string_view value)
+    {
+        if (m_state.m_bContinuation && !notes.IsEmpty()) {
+            m_doc.EditItems(notes).back().m_strText = Added(value);
+        } else {
+            CNote::LoadNoteLabel();
+            CNote note;
+            note.m_strText = Added(value);
+            m_doc.Append(notes, note);
+        }
     }
-    if (!pEvent)
-        return;
-    switch (tag) {
-    case CTag::Type: pEvent->m_strType = Shared(strValue); break;
-    case CTag::Date: pEvent->m_strDate = Added(strValue); break;
-    case CTag::Age: pEvent->m_strAge = Shared(strValue); break;
-    case CTag::Caus: pEvent->m_strCause = Shared(strValue); break;
-    case CTag::Plac:
-        NormalisePlace(strValue);
-        pEvent->m_strPlace = Shared(strValue);
-        break;
-    default: break;
-    }
-}
 
-void AppendRecord(int nRecordKind, std::string_view id)
-{
-    if (nRecordKind == kRecordPerson)
-        thePersons.Append().m_strId = Added(id);
-    else if (nRecordKind == kRecordFamily)
-        theFamilies.Append().m_strId = Added(id);
-}
+    void ParseDetail(CNoteList& recordNotes, int nLevel, CTag tag, std::string& strValue)
+    {
+        CEventInfo* pEvent = m_state.m_pCurrentEvent;
+        if (tag == CTag::Note) {
+            if (nLevel == 1)
+                StoreNote(recordNotes, strValue);
+            else if (pEvent)
+                StoreNote(pEvent->m_notes, strValue);
+            return;
+        }
+        if (!pEvent)
+            return;
+        switch (tag) {
+        case CTag::Type: pEvent->m_strType = Shared(strValue); break;
+        case CTag::Date: pEvent->m_strDate = Added(strValue); break;
+        case CTag::Age: pEvent->m_strAge = Shared(strValue); break;
+        case CTag::Caus: pEvent->m_strCause = Shared(strValue); break;
+        case CTag::Plac:
+            NormalisePlace(strValue);
+            pEvent->m_strPlace = Shared(strValue);
+            break;
+        default: break;
+        }
+    }
+
+    void AppendRecord(int nRecordKind, std::string_view id)
+    {
+        if (nRecordKind == kRecordPerson)
+            m_doc.AppendPerson().m_strId = Added(id);
+        else if (nRecordKind == kRecordFamily)
+            m_doc.AppendFamily().m_strId = Added(id);
+    }
+};
 
 } // namespace
 
-void ParseGedcomLine(int nRecordKind, int nLevel, std::string_view strTag, std::string& strValue)
+void ParseGedcomLine(CDocument& doc, CGedcomState& state, int nRecordKind, int nLevel, std::string_view strTag,
+                     std::string& strValue)
 {
+    CLineParser parser{doc, state};
     if (nLevel == 0 && strTag.empty()) {
-        AppendRecord(nRecordKind, strValue);
+        parser.AppendRecord(nRecordKind, strValue);
         return;
     }
     const CTag tag = ClassifyTag(strTag);
     if (tag == CTag::Other)
         return;
-    if (nRecordKind == kRecordPerson && theLastPersonIndex >= 0) {
-        CPerson& person = thePersons[theLastPersonIndex];
-        if (!ParsePersonTag(person, tag, strValue))
-            ParseDetail(person.m_notes, nLevel, tag, strValue);
-    } else if (nRecordKind == kRecordFamily && theLastFamilyIndex >= 0) {
-        CFamily& family = theFamilies[theLastFamilyIndex];
-        if (!ParseFamilyTag(family, tag, strValue))
-            ParseDetail(family.m_notes, nLevel, tag, strValue);
+    if (nRecordKind == kRecordPerson && doc.GetLastPersonIndex() >= 0) {
+        CPerson& person = doc.EditPerson(doc.GetLastPersonIndex());
+        if (!parser.ParsePersonTag(person, tag, strValue))
+            parser.ParseDetail(person.m_notes, nLevel, tag, strValue);
+    } else if (nRecordKind == kRecordFamily && doc.GetLastFamilyIndex() >= 0) {
+        CFamily& family = doc.EditFamily(doc.GetLastFamilyIndex());
+        if (!parser.ParseFamilyTag(family, tag, strValue))
+            parser.ParseDetail(family.m_notes, nLevel, tag, strValue);
     }
 }
 
@@ -268,9 +269,10 @@ template void NormalisePlace(std::wstring& strPlace);
 // A normalised place ends with a period, so normalising it with more text
 // after it changes only the new text, and in the same way as that text alone;
 // a lone comma is removed as the last character.
-void AppendContinuation(std::string_view strTag, std::string& strValue, std::string_view piece)
+void AppendContinuation(const CGedcomState& state, std::string_view strTag, std::string& strValue,
+                        std::string_view piece)
 {
-    if (strTag != "PLAC" || !theGedcomState.m_pCurrentEvent) {
+    if (strTag != "PLAC" || !state.m_pCurrentEvent) {
         strValue.append(piece);
         return;
     }

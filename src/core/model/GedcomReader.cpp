@@ -2,7 +2,7 @@
 
 #include "core/model/GedcomFile.h"
 #include "core/model/GedcomParser.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/model/Text.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
@@ -17,8 +17,6 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-
-CGedcomState theGedcomState;
 
 void CGedcomState::Reset()
 {
@@ -51,14 +49,12 @@ std::string_view TrimLine(std::string_view line)
     return line;
 }
 
-std::wstring theReadFailureText;
-
 // Only the tags of levels 0 and 1 are ever compared (another level-1 tag ends
 // an event), so the deeper ones, most lines, cost no copy.
-void KeepLevelTag(int nLevel, std::string_view tag)
+void KeepLevelTag(CGedcomState& state, int nLevel, std::string_view tag)
 {
     if (nLevel <= 1)
-        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = tag;
+        state.m_astrLevelTags[static_cast<std::size_t>(nLevel)] = tag;
 }
 
 // The first blank at or after `from`; tags are short, so eight bytes looked
@@ -162,8 +158,12 @@ std::wstring FolderOf(const std::wstring& strPath)
 
 class CGedcomReading {
 public:
-    explicit CGedcomReading(bool bCoalesce) : m_bCoalesce(bCoalesce), m_progress(IDS_READING_FILE) {}
+    explicit CGedcomReading(bool bCoalesce)
+        : m_bCoalesce(bCoalesce), m_pDoc(std::make_unique<CDocument>()), m_progress(IDS_READING_FILE)
+    {
+    }
     CReadResult Read(const std::wstring& strPath);
+    CReadResult Read(std::string_view bytes);
 
 private:
     enum class CStep { Go, End, Stop };
@@ -178,9 +178,14 @@ private:
     void ApplyResets(int nLevel);
     void Flush();
     void ReportProgress();
-    CReadResult TooMuchText(const std::wstring& strPath);
+    CReadResult ReadLines();
+    CReadResult Failed(const std::wstring& strPath, int nError);
+    CReadResult Result(bool bRead, CMessages messages = {});
 
     bool m_bCoalesce;
+    std::unique_ptr<CDocument> m_pDoc;
+    CGedcomState m_state;
+    std::wstring m_strPath;
     CGedcomFile m_file;
     CProgress m_progress;
     int m_nLinesToReport = 0; ///< lines left until the progress is told again
@@ -204,48 +209,63 @@ private:
 CReadResult CGedcomReading::Read(const std::wstring& strPath)
 {
     CWaitCursor waitCursor;
-    ClearTables();
-    theFileFolder = FolderOf(strPath);
-    theGedcomState.Reset();
-    theReadFailureText.clear();
-    if (!m_file.Open(strPath)) {
-        theReadFailureText = Utf8ToWide(std::strerror(m_file.OpenError()));
-        WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
-                 LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
-        return {};
-    }
+    m_strPath = strPath;
+    m_pDoc->SetFolder(FolderOf(strPath));
+    if (!m_file.Open(strPath))
+        return Failed(strPath, m_file.OpenError());
+    return ReadLines();
+}
+
+CReadResult CGedcomReading::Read(std::string_view bytes)
+{
+    m_file.OpenBytes(bytes);
+    return ReadLines();
+}
+
+CReadResult CGedcomReading::ReadLines()
+{
+    m_state.Reset();
     std::string_view line;
     bool bPlain = false;
     while (m_file.ReadTextLine(line, bPlain)) {
         if (--m_nLinesToReport <= 0)
             ReportProgress();
-        if (theTextStore.IsFull())
-            return TooMuchText(strPath);
+        // The texts of a file fill the store only when they pass four gigabytes.
+        if (m_pDoc->IsTextStoreFull())
+            return Failed(m_strPath, ENOMEM);
         // A line the file found plain only needs trimming.
         const std::string_view normal = bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal);
         if (normal.empty())
             continue;
         const CStep step = HandleLine(normal);
         if (step == CStep::Stop)
-            return {false,
-                    {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
-                      CMessageIcon::Exclamation}}};
+            return Result(false, {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
+                                   CMessageIcon::Exclamation}});
         if (step == CStep::End)
             break;
     }
     Flush();
     StoreNoteRecord();
     m_progress.Report(m_file.Size(), m_file.Size());
-    return {true, {}};
+    return Result(true);
 }
 
-// The texts of a file fill the store only when they pass four gigabytes.
-CReadResult CGedcomReading::TooMuchText(const std::wstring& strPath)
+CReadResult CGedcomReading::Failed(const std::wstring& strPath, int nError)
 {
-    theReadFailureText = Utf8ToWide(std::strerror(ENOMEM));
-    WriteLog(LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
-             LoadLangString(IDS_SEE_BELOW) + L"\r\n" + theReadFailureText + L"\r\n");
-    return {};
+    m_pDoc->SetReadFailureText(Utf8ToWide(std::strerror(nError)));
+    WriteLog(m_pDoc->GetFolder(), LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
+                                      LoadLangString(IDS_SEE_BELOW) + L"\r\n" + m_pDoc->GetReadFailureText() +
+                                      L"\r\n");
+    return Result(false);
+}
+
+CReadResult CGedcomReading::Result(bool bRead, CMessages messages)
+{
+    CReadResult result;
+    result.m_pDocument = std::move(m_pDoc);
+    result.m_bRead = bRead;
+    result.m_messages = std::move(messages);
+    return result;
 }
 
 // Every few thousand lines only, so that a line costs one count more.
@@ -266,11 +286,11 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
         HandleRecordLine(line, parts);
         return CStep::Go;
     }
-    if (theGedcomState.m_nRecordKind == kRecordOther) {
+    if (m_state.m_nRecordKind == kRecordOther) {
         HandleOtherRecordLine(parts);
         return CStep::Go;
     }
-    if (theGedcomState.m_nRecordKind == kRecordNote) {
+    if (m_state.m_nRecordKind == kRecordNote) {
         HandleNoteRecordLine(line, parts);
         return CStep::Go;
     }
@@ -291,13 +311,13 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
 void CGedcomReading::HandleRecordLine(std::string_view line, const CLineParts& parts)
 {
     StoreNoteRecord();
-    theGedcomState.m_pCurrentEvent = nullptr;
+    m_state.m_pCurrentEvent = nullptr;
     const std::size_t nBlank = line.find(' ', parts.m_nTagStart);
     const bool bBlank = nBlank != std::string_view::npos;
     // A note's text may end in INDI or FAM; it makes no record all the same.
     const std::optional<std::string_view> noteText = NoteRecordText(parts.m_value);
     const int nKind = noteText ? kRecordNote : RecordKindOf(line, bBlank ? nBlank + 1 : 0);
-    theGedcomState.m_nRecordKind = nKind;
+    m_state.m_nRecordKind = nKind;
     m_bInHeader = nKind == kRecordOther && parts.m_tag == "HEAD" && parts.m_value.empty();
     if (nKind == kRecordNote) {
         m_bInNoteRecord = m_bNoteTextOpen = true;
@@ -308,10 +328,10 @@ void CGedcomReading::HandleRecordLine(std::string_view line, const CLineParts& p
     if (nKind == kRecordOther)
         return;
     for (int nLevel = 1; nLevel <= kMaxLevel; ++nLevel)
-        theGedcomState.m_astrLevelTags[static_cast<std::size_t>(nLevel)].clear();
+        m_state.m_astrLevelTags[static_cast<std::size_t>(nLevel)].clear();
     m_strCurrentTag.clear();
     m_strRecordId.assign(bBlank ? line.substr(parts.m_nTagStart, nBlank - parts.m_nTagStart) : std::string_view());
-    ParseGedcomLine(nKind, 0, m_strCurrentTag, m_strRecordId);
+    ParseGedcomLine(*m_pDoc, m_state, nKind, 0, m_strCurrentTag, m_strRecordId);
 }
 
 // Other records are skipped, but the header's CHAR line says how to read the
@@ -344,7 +364,7 @@ void CGedcomReading::StoreNoteRecord()
     std::wstring strText;
     DecodeText(m_strNoteId, strId);
     DecodeText(m_strNoteText, strText);
-    theNoteRecords.Append(strId, strText);
+    m_pDoc->AppendNoteRecord(strId, strText);
 }
 
 void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts& parts)
@@ -354,22 +374,22 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
     if (m_strCurrentTag.empty())
         return;
     const bool bText = parts.m_nLevel < 0;
-    const int nLineLevel = bText ? theGedcomState.m_nPrevLevel + 1 : parts.m_nLevel;
+    const int nLineLevel = bText ? m_state.m_nPrevLevel + 1 : parts.m_nLevel;
     if (nLineLevel <= kMaxLevel)
-        KeepLevelTag(nLineLevel, bText ? "CONC" : parts.m_tag);
+        KeepLevelTag(m_state, nLineLevel, bText ? "CONC" : parts.m_tag);
     const int nLevel = nLineLevel - 1;
     if (!(m_bCoalesce && m_bPending && nLevel == m_nPendingLevel)) {
         Flush();
         ApplyResets(nLevel);
-        KeepLevelTag(nLevel, m_strCurrentTag);
-        theGedcomState.m_nPrevLevel = nLevel;
+        KeepLevelTag(m_state, nLevel, m_strCurrentTag);
+        m_state.m_nPrevLevel = nLevel;
         m_bPending = true;
         m_nPendingLevel = nLevel;
     }
     m_strPiece.clear();
     AppendContinuationPiece(line, parts, m_strPiece);
     if (m_bCoalesce) {
-        AppendContinuation(m_strCurrentTag, m_strBase, m_strPiece);
+        AppendContinuation(m_state, m_strCurrentTag, m_strBase, m_strPiece);
     } else {
         m_strBase += m_strPiece;
         Flush();
@@ -379,18 +399,18 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
 void CGedcomReading::Deliver(const CLineParts& parts)
 {
     ApplyResets(parts.m_nLevel);
-    KeepLevelTag(parts.m_nLevel, m_strCurrentTag);
-    theGedcomState.m_nPrevLevel = parts.m_nLevel;
-    theGedcomState.m_bContinuation = false;
+    KeepLevelTag(m_state, parts.m_nLevel, m_strCurrentTag);
+    m_state.m_nPrevLevel = parts.m_nLevel;
+    m_state.m_bContinuation = false;
     m_strBase.assign(parts.m_value);
-    ParseGedcomLine(theGedcomState.m_nRecordKind, parts.m_nLevel, m_strCurrentTag, m_strBase);
+    ParseGedcomLine(*m_pDoc, m_state, m_state.m_nRecordKind, parts.m_nLevel, m_strCurrentTag, m_strBase);
 }
 
 // Event sub-tags reach only the event of the last level-1 line: a step back
 // or another level-1 tag ends it.
 void CGedcomReading::ApplyResets(int nLevel)
 {
-    CGedcomState& state = theGedcomState;
+    CGedcomState& state = m_state;
     if (nLevel < state.m_nPrevLevel) {
         for (int n = state.m_nPrevLevel; n <= 1; ++n) // only levels 0 and 1 keep a tag
             state.m_astrLevelTags[static_cast<std::size_t>(n)].clear();
@@ -405,8 +425,8 @@ void CGedcomReading::Flush()
     if (!m_bPending)
         return;
     m_bPending = false;
-    theGedcomState.m_bContinuation = true;
-    ParseGedcomLine(theGedcomState.m_nRecordKind, m_nPendingLevel, m_strCurrentTag, m_strBase);
+    m_state.m_bContinuation = true;
+    ParseGedcomLine(*m_pDoc, m_state, m_state.m_nRecordKind, m_nPendingLevel, m_strCurrentTag, m_strBase);
 }
 
 } // namespace
@@ -461,14 +481,14 @@ CReadResult ReadGedcomFile(const std::wstring& strPath)
     return CGedcomReading(true).Read(strPath);
 }
 
-const std::wstring& GetReadFailureText()
+CReadResult ReadGedcom(std::string_view bytes)
 {
-    return theReadFailureText;
+    return CGedcomReading(true).Read(bytes);
 }
 
-CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath)
+CReadResult ReadGedcomLineByLine(std::string_view bytes)
 {
-    return CGedcomReading(false).Read(strPath);
+    return CGedcomReading(false).Read(bytes);
 }
 
 template <class TChar>

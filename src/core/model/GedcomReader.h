@@ -1,29 +1,31 @@
 #pragma once
 
+#include "core/model/Document.h"
 #include "core/platform/Message.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 /// How a reading went: false when the file cannot be opened (a log entry) or a
 /// level above 9 in a person or family record stopped it (a box to show).
 struct CReadResult {
+    std::unique_ptr<CDocument> m_pDocument; ///< never null: what was read, all or part of the file
     bool m_bRead = false;
     CMessages m_messages;
 };
 
-/// Reads a GEDCOM file into thePersons and theFamilies, which it empties first,
-/// and sets theFileFolder. What was read before a failure stays.
+/// Reads a GEDCOM file into a new document, which knows the file's folder.
+/// What was read before a failure stays.
 CReadResult ReadGedcomFile(const std::wstring& strPath);
 
-/// Why the last reading could not open its file, in the system's words ("No
-/// such file or directory", "Is a directory"); empty when it opened it.
-const std::wstring& GetReadFailureText();
+/// The same for a file's content in memory, as a document without a folder.
+CReadResult ReadGedcom(std::string_view bytes);
 
-/// As ReadGedcomFile, but a continued line reaches the parser again after each
+/// As ReadGedcom, but a continued line reaches the parser again after each
 /// continuation line, with its text so far. Costs time with the square of a
-/// value's continuation lines; kept to check ReadGedcomFile against it.
-CReadResult ReadGedcomFileLineByLine(const std::wstring& strPath);
+/// value's continuation lines; kept to check ReadGedcom against it.
+CReadResult ReadGedcomLineByLine(std::string_view bytes);
 
 /// A physical line as the reader sees it: trimmed, a blank put before the
 /// first slash and before opening parentheses that follow a non-blank, runs of

@@ -23,5 +23,3 @@ struct CGedcomState {
 
     void Reset();
 };
-
-extern CGedcomState theGedcomState;

@@ -1,13 +1,11 @@
 #include "core/model/Names.h"
 
 #include "core/model/Person.h"
-#include "core/options/Settings.h"
+#include "core/model/Document.h"
 #include "core/text/WideText.h"
 
 #include <cstddef>
 #include <string_view>
-
-bool theNoShortening = false;
 
 namespace {
 
@@ -17,25 +15,30 @@ constexpr CPos kNone = -1;
 
 // The stored name fields of a person as wide text, read once for a name into
 // strings kept for it: a list reads the names of a million persons. One set
-// of parts is alive at a time; every name is made whole before the next.
-thread_local std::wstring theNameScratch[3];
+// of parts is alive at a time on a thread; every name is made whole before
+// the next.
+std::wstring* NameScratch()
+{
+    thread_local std::wstring astrScratch[3];
+    return astrScratch;
+}
 
 struct CNameParts {
-    explicit CNameParts(const CPerson& person)
+    CNameParts(const CDocument& doc, const CPerson& person)
     {
         m_strName.clear();
-        person.m_strName.AppendTo(m_strName);
+        doc.AppendTo(person.m_strName, m_strName);
         m_strGiven.clear();
-        person.m_strGiven.AppendTo(m_strGiven);
+        doc.AppendTo(person.m_strGiven, m_strGiven);
         m_strSurname.clear();
-        person.m_strSurname.AppendTo(m_strSurname);
+        doc.AppendTo(person.m_strSurname, m_strSurname);
     }
     CNameParts(const CNameParts&) = delete;
     CNameParts& operator=(const CNameParts&) = delete;
 
-    std::wstring& m_strName = theNameScratch[0];
-    std::wstring& m_strGiven = theNameScratch[1];
-    std::wstring& m_strSurname = theNameScratch[2];
+    std::wstring& m_strName = NameScratch()[0];
+    std::wstring& m_strGiven = NameScratch()[1];
+    std::wstring& m_strSurname = NameScratch()[2];
 };
 
 CPos Find(std::wstring_view text, wchar_t c, CPos from = 0)
@@ -127,7 +130,7 @@ std::wstring_view DropLast(std::wstring_view text)
 
 // The surname between the slashes; with MaidNam1, Married (Maiden) becomes
 // Maiden (Married), composed in `strStorage`.
-std::wstring_view LastNameOf(const CNameParts& person, std::wstring& strStorage)
+std::wstring_view LastNameOf(const CNameParts& person, const CNameStyle& style, std::wstring& strStorage)
 {
     if (!person.m_strSurname.empty())
         return person.m_strSurname;
@@ -138,7 +141,7 @@ std::wstring_view LastNameOf(const CNameParts& person, std::wstring& strStorage)
     std::wstring_view last = TrimRightBlanks(name.substr(slash + 1));
     last = last.starts_with(L'/') ? std::wstring_view() : TrimRightBlanks(DropLast(last));
     const std::size_t open = last.find(L'(');
-    if (!Settings.MaidNam1 || open == last.npos)
+    if (!style.m_bMaidenFirst || open == last.npos)
         return last;
     const std::wstring_view inner = TrimRightBlanks(DropLast(last.substr(open + 1)));
     const std::wstring_view outer = TrimRightBlanks(last.substr(0, open == 0 ? 0 : open - 1));
@@ -156,35 +159,36 @@ void AppendInitial(std::wstring& strText, std::wstring_view name)
 }
 
 // The first name and, as the options say, the middle name, shortened or not.
-void AppendGivenNames(std::wstring& strText, const CNameParts& person)
+void AppendGivenNames(std::wstring& strText, const CNameParts& person, const CNameStyle& style)
 {
+    const bool bNoShortening = style.m_bNoShortening;
     const std::wstring_view first = FirstNameOf(person);
-    if (!first.empty() && !theNoShortening && Settings.Sh1Nam)
+    if (!first.empty() && !bNoShortening && style.m_bFirstInitial)
         AppendInitial(strText, first);
     else
         strText += first;
-    if (Settings.AsInNameTag || !Settings.ShowMidNam)
+    if (style.m_bAsInNameTag || !style.m_bShowMiddle)
         return;
     const std::wstring_view middle = MiddleNameOf(person);
     if (middle.empty())
         return;
     // Two initials are written together, as J.H.
-    if (!first.empty() && (theNoShortening || !Settings.Sh1Nam || !Settings.ShMidNam))
+    if (!first.empty() && (bNoShortening || !style.m_bFirstInitial || !style.m_bMiddleInitial))
         strText += L' ';
-    if (!theNoShortening && Settings.ShMidNam)
+    if (!bNoShortening && style.m_bMiddleInitial)
         AppendInitial(strText, middle);
     else
         strText += middle;
 }
 
-void AppendNick(std::wstring& strText, const CPerson& person)
+void AppendNick(std::wstring& strText, const CDocument& doc, const CPerson& person, const CNameStyle& style)
 {
-    if (!Settings.InclNick || person.m_strNick.empty())
+    if (!style.m_bNick || person.m_strNick.empty())
         return;
     if (!strText.empty())
         strText += L' ';
     strText += L'[';
-    person.m_strNick.AppendTo(strText);
+    doc.AppendTo(person.m_strNick, strText);
     strText += L']';
 }
 
@@ -193,42 +197,27 @@ std::size_t NameCapacity(const CNameParts& parts)
     return parts.m_strName.size() + parts.m_strGiven.size() + parts.m_strSurname.size() + 8;
 }
 
-/// Gives a variable a value for the life of the object and then its old one
-/// back, on every way out of the scope.
-template <class T>
-class CTemporaryValue {
-public:
-    CTemporaryValue(T& variable, T value) : m_variable(variable), m_saved(variable) { m_variable = value; }
-    ~CTemporaryValue() { m_variable = m_saved; }
-    CTemporaryValue(const CTemporaryValue&) = delete;
-    CTemporaryValue& operator=(const CTemporaryValue&) = delete;
-
-private:
-    T& m_variable;
-    T m_saved;
-};
-
 } // namespace
 
-std::wstring CPerson::GetFirstName() const
+std::wstring CPerson::GetFirstName(const CDocument& doc) const
 {
-    return std::wstring(FirstNameOf(CNameParts(*this)));
+    return std::wstring(FirstNameOf(CNameParts(doc, *this)));
 }
 
-std::wstring CPerson::GetMiddleName() const
+std::wstring CPerson::GetMiddleName(const CDocument& doc) const
 {
-    return std::wstring(MiddleNameOf(CNameParts(*this)));
+    return std::wstring(MiddleNameOf(CNameParts(doc, *this)));
 }
 
-std::wstring CPerson::GetLastName() const
+std::wstring CPerson::GetLastName(const CDocument& doc, const CNameStyle& style) const
 {
     std::wstring strStorage;
-    return std::wstring(LastNameOf(CNameParts(*this), strStorage));
+    return std::wstring(LastNameOf(CNameParts(doc, *this), style, strStorage));
 }
 
-std::wstring CPerson::GetNameAsInTag() const
+std::wstring CPerson::GetNameAsInTag(const CDocument& doc) const
 {
-    std::wstring strName = m_strName;
+    std::wstring strName = doc.Str(m_strName);
     strName.resize(TrimRightBlanks(strName).size());
     for (wchar_t& c : strName) {
         if (c == L'/')
@@ -239,24 +228,24 @@ std::wstring CPerson::GetNameAsInTag() const
     return strName;
 }
 
-std::wstring CPerson::GetTagNameWithNick() const
+std::wstring CPerson::GetTagNameWithNick(const CDocument& doc, const CNameStyle& style) const
 {
-    std::wstring strName = GetNameAsInTag();
-    AppendNick(strName, *this);
+    std::wstring strName = GetNameAsInTag(doc);
+    AppendNick(strName, doc, *this, style);
     return strName;
 }
 
-std::wstring CPerson::GetDisplayName(std::size_t nRoom) const
+std::wstring CPerson::GetDisplayName(const CDocument& doc, const CNameStyle& style, std::size_t nRoom) const
 {
-    const CNameParts parts(*this);
+    const CNameParts parts(doc, *this);
     std::wstring strStorage;
-    const std::wstring_view last = LastNameOf(parts, strStorage);
+    const std::wstring_view last = LastNameOf(parts, style, strStorage);
     std::wstring strName;
     strName.reserve(NameCapacity(parts) + nRoom);
     // The blank depends on the first part only, so a surname alone keeps a
     // blank after it.
-    if (Settings._1Name1) {
-        AppendGivenNames(strName, parts);
+    if (style.m_bFirstFirst) {
+        AppendGivenNames(strName, parts, style);
         if (!strName.empty())
             strName += L' ';
         strName += last;
@@ -264,34 +253,36 @@ std::wstring CPerson::GetDisplayName(std::size_t nRoom) const
         strName += last;
         if (!strName.empty())
             strName += L' ';
-        AppendGivenNames(strName, parts);
+        AppendGivenNames(strName, parts, style);
     }
-    AppendNick(strName, *this);
+    AppendNick(strName, doc, *this, style);
     return strName;
 }
 
-std::wstring CPerson::GetFullName() const
+std::wstring CPerson::GetFullName(const CDocument& doc, const CNameStyle& style) const
 {
-    if (Settings.AsInNameTag)
-        return GetTagNameWithNick();
-    const CTemporaryValue<bool> noShortening(theNoShortening, true);
-    return GetDisplayName();
+    if (style.m_bAsInNameTag)
+        return GetTagNameWithNick(doc, style);
+    CNameStyle full = style;
+    full.m_bNoShortening = true;
+    return GetDisplayName(doc, full);
 }
 
-std::wstring CPerson::GetFullNameFirstFirst() const
+std::wstring CPerson::GetFullNameFirstFirst(const CDocument& doc, const CNameStyle& style) const
 {
-    const CTemporaryValue<bool> firstFirst(Settings._1Name1, true);
-    return GetFullName();
+    CNameStyle firstFirst = style;
+    firstFirst.m_bFirstFirst = true;
+    return GetFullName(doc, firstFirst);
 }
 
-std::wstring CPerson::GetShortName() const
+std::wstring CPerson::GetShortName(const CDocument& doc, const CNameStyle& style) const
 {
-    const CNameParts parts(*this);
+    const CNameParts parts(doc, *this);
     std::wstring strStorage;
     const std::wstring_view first = FirstNameOf(parts);
-    const std::wstring_view last = LastNameOf(parts, strStorage);
-    const std::wstring_view a = Settings._1Name1 ? first : last;
-    const std::wstring_view b = Settings._1Name1 ? last : first;
+    const std::wstring_view last = LastNameOf(parts, style, strStorage);
+    const std::wstring_view a = style.m_bFirstFirst ? first : last;
+    const std::wstring_view b = style.m_bFirstFirst ? last : first;
     std::wstring strName;
     strName.reserve(NameCapacity(parts));
     strName += a;
@@ -301,6 +292,6 @@ std::wstring CPerson::GetShortName() const
         strName += L' ';
         strName += b;
     }
-    AppendNick(strName, *this);
+    AppendNick(strName, doc, *this, style);
     return strName;
 }

@@ -6,7 +6,7 @@
 std::wstring CNote::theLabel;
 bool CNote::theLabelLoaded = false;
 
-CNote::CNote(std::wstring_view text) : m_strText(text)
+CNote::CNote(CText text) : m_strText(text)
 {
     LoadNoteLabel();
 }

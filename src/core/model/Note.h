@@ -9,7 +9,7 @@
 class CNote {
 public:
     CNote() = default;
-    explicit CNote(std::wstring_view text);
+    explicit CNote(CText text);
 
     CText m_strText;
 

@@ -18,13 +18,6 @@ std::optional<std::wstring_view> CNoteRecordTable::FindText(std::wstring_view id
     return std::wstring_view(record.m_strIdAndText).substr(record.m_nIdLength);
 }
 
-void CNoteRecordTable::Clear()
-{
-    m_records.clear();
-    m_records.shrink_to_fit();
-    m_index.Clear();
-}
-
 std::wstring_view CNoteRecordTable::IdOf(std::size_t nRecord) const
 {
     const CRecord& record = m_records[nRecord];

@@ -18,8 +18,6 @@ public:
     /// The text of the first record with the id; nothing when no record has it.
     std::optional<std::wstring_view> FindText(std::wstring_view id) const;
 
-    void Clear();
-
 private:
     struct CRecord {
         std::wstring m_strIdAndText;

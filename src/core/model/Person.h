@@ -7,7 +7,10 @@
 
 #include <string>
 
+class CDocument;
 enum class DateTextMode;
+struct CDateStyle;
+struct CNameStyle;
 
 /// One INDI record. Links to families are ids as the file wrote them (@F3@).
 class CPerson {
@@ -35,18 +38,18 @@ public:
     CNoteList m_notes;
 
     // Names composed by the display options (Names.cpp).
-    std::wstring GetFirstName() const;
-    std::wstring GetMiddleName() const;
-    std::wstring GetLastName() const;
-    std::wstring GetNameAsInTag() const;
-    std::wstring GetTagNameWithNick() const;
+    std::wstring GetFirstName(const CDocument& doc) const;
+    std::wstring GetMiddleName(const CDocument& doc) const;
+    std::wstring GetLastName(const CDocument& doc, const CNameStyle& style) const;
+    std::wstring GetNameAsInTag(const CDocument& doc) const;
+    std::wstring GetTagNameWithNick(const CDocument& doc, const CNameStyle& style) const;
     /// `nRoom`: characters the caller appends, made room for with the name.
-    std::wstring GetDisplayName(std::size_t nRoom = 0) const;
-    std::wstring GetFullName() const;
-    std::wstring GetFullNameFirstFirst() const;
-    std::wstring GetShortName() const;
+    std::wstring GetDisplayName(const CDocument& doc, const CNameStyle& style, std::size_t nRoom = 0) const;
+    std::wstring GetFullName(const CDocument& doc, const CNameStyle& style) const;
+    std::wstring GetFullNameFirstFirst(const CDocument& doc, const CNameStyle& style) const;
+    std::wstring GetShortName(const CDocument& doc, const CNameStyle& style) const;
 
     // The birth and death dates as text (Dates.cpp).
-    std::wstring GetBirthDateText(DateTextMode mode) const;
-    std::wstring GetDeathDateText(DateTextMode mode) const;
+    std::wstring GetBirthDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const;
+    std::wstring GetDeathDateText(const CDocument& doc, DateTextMode mode, const CDateStyle& style) const;
 };

@@ -27,7 +27,13 @@ public:
         return (*this)[m_nLast];
     }
 
-    TRecord& operator[](int nIndex) const
+    const TRecord& operator[](int nIndex) const
+    {
+        assert(IsIndex(nIndex));
+        const auto nRecord = static_cast<std::size_t>(nIndex);
+        return m_blocks[nRecord >> kBlockBits][nRecord & (kBlockSize - 1)];
+    }
+    TRecord& operator[](int nIndex)
     {
         assert(IsIndex(nIndex));
         const auto nRecord = static_cast<std::size_t>(nIndex);
@@ -36,34 +42,18 @@ public:
 
     bool IsIndex(int nIndex) const { return nIndex >= 0 && nIndex <= m_nLast; }
     int GetLast() const { return m_nLast; }
-    /// The last index itself, for the names the rest of the program reads it by.
-    const int& LastIndex() const { return m_nLast; }
 
-    void Clear()
+    /// The index of the first record whose m_strId has the encoded `id` in
+    /// `texts`, the store of the document, or -1. Records are indexed as they
+    /// are first looked up, so ids must not change after that.
+    int FindById(std::string_view id, const CTextStore& texts) const
     {
-        m_blocks.clear();
-        m_blocks.shrink_to_fit();
-        m_nLast = -1;
-        m_index.Clear();
-    }
-
-    /// The index of the first record whose m_strId is `id`, or -1. Records are
-    /// indexed as they are first looked up, so ids must not change after that.
-    int FindById(const CText& id) const { return FindByBytes(id.Bytes()); }
-    int FindById(std::wstring_view id) const
-    {
-        std::string bytes;
-        EncodeText(id, bytes);
-        return FindByBytes(bytes);
+        return m_index.Find(id, static_cast<std::size_t>(m_nLast + 1), [this, &texts](std::size_t nRecord) {
+            return texts.Bytes((*this)[static_cast<int>(nRecord)].m_strId.Handle());
+        });
     }
 
 private:
-    int FindByBytes(std::string_view id) const
-    {
-        return m_index.Find(id, static_cast<std::size_t>(m_nLast + 1),
-                            [this](std::size_t nRecord) { return (*this)[static_cast<int>(nRecord)].m_strId.Bytes(); });
-    }
-
     static constexpr unsigned kBlockBits = 12;
     static constexpr std::size_t kBlockSize = std::size_t(1) << kBlockBits;
 

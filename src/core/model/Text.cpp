@@ -6,8 +6,6 @@
 #include <cstring>
 #include <functional>
 
-CTextStore theTextStore;
-
 namespace {
 
 // A handle is a block number and an offset in that block. A text starts
@@ -220,16 +218,9 @@ std::uint32_t CTextStore::Place(std::string_view bytes, CCursor& cursor)
     return nHandle;
 }
 
-CText::CText(std::wstring_view text)
+std::uint32_t CTextStore::AddWide(std::wstring_view text)
 {
     std::string bytes;
     EncodeText(text, bytes);
-    m_nHandle = theTextStore.Add(bytes);
-}
-
-bool CText::operator==(std::wstring_view text) const
-{
-    std::string bytes;
-    EncodeText(text, bytes);
-    return Bytes() == bytes;
+    return Add(bytes);
 }

@@ -28,6 +28,8 @@ public:
     std::uint32_t Share(std::string_view bytes);
 
     std::wstring Read(std::uint32_t nHandle) const;
+    /// The handle of the wide text, added.
+    std::uint32_t AddWide(std::wstring_view text);
     void AppendTo(std::uint32_t nHandle, std::wstring& out) const;
     /// The stored bytes, for comparing texts without decoding them.
     std::string_view Bytes(std::uint32_t nHandle) const;
@@ -64,39 +66,23 @@ private:
     bool m_bFull = false;
 };
 
-/// The texts of the loaded file; ClearTables empties it.
-extern CTextStore theTextStore;
-
 /// The store's form of a wide text: UTF-8 for every unit below 0x200000,
 /// surrogates included, and a marker byte and four bytes for any other unit,
 /// so that every wide text comes back unit for unit.
 void EncodeText(std::wstring_view text, std::string& out);
 void DecodeText(std::string_view bytes, std::wstring& out);
 
-/// One text field of a record: a handle into theTextStore. It reads back as
-/// the wide text that was put in.
+/// One text field of a record: a handle into the text store of its document,
+/// through which alone it reads back as the wide text that was put in.
 class CText {
 public:
     CText() = default;
-    CText(std::wstring_view text);
-    CText(const std::wstring& text) : CText(std::wstring_view(text)) {}
-    CText(const wchar_t* pszText) : CText(std::wstring_view(pszText)) {}
-
-    std::wstring Str() const { return theTextStore.Read(m_nHandle); }
-    operator std::wstring() const { return Str(); }
-    void AppendTo(std::wstring& out) const { theTextStore.AppendTo(m_nHandle, out); }
 
     bool empty() const { return m_nHandle == 0; }
     std::uint32_t Handle() const { return m_nHandle; }
-    /// A text from its encoded form, added, or shared with its equals.
-    static CText Added(std::string_view bytes) { return CText(theTextStore.Add(bytes)); }
-    static CText Shared(std::string_view bytes) { return CText(theTextStore.Share(bytes)); }
-    std::string_view Bytes() const { return theTextStore.Bytes(m_nHandle); }
-
-    bool operator==(const CText& other) const { return m_nHandle == other.m_nHandle || Bytes() == other.Bytes(); }
-    bool operator==(std::wstring_view text) const;
-    bool operator==(const wchar_t* pszText) const { return *this == std::wstring_view(pszText); }
-    bool operator==(const std::wstring& strText) const { return *this == std::wstring_view(strText); }
+    /// A text from its encoded form, added to the store, or shared with its equals there.
+    static CText Added(CTextStore& store, std::string_view bytes) { return CText(store.Add(bytes)); }
+    static CText Shared(CTextStore& store, std::string_view bytes) { return CText(store.Share(bytes)); }
 
 private:
     explicit CText(std::uint32_t nHandle) : m_nHandle(nHandle) {}

@@ -145,6 +145,7 @@ constexpr int ID_ROW_EXPAND = 32826;
 constexpr int ID_ROW_COLLAPSE = 32827;
 constexpr int ID_COMPARE_WITH_CONTACTS = 32828;
 constexpr int ID_SEARCH = 32844;
+constexpr int ID_FILE_OPEN_NEW_WINDOW = 32890;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;

@@ -5,12 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-
-std::wstring theFileFolder;
+#include <set>
 
 namespace {
 
-bool theLogSeparatorDue = true;
+// The logs that have had this run's separator: two windows on two files
+// write two logs.
+std::set<std::filesystem::path> theSeparatedLogs;
 
 constexpr char kSeparator[] = "--------\r\n";
 
@@ -29,17 +30,17 @@ struct CFileCloser {
 
 } // namespace
 
-std::filesystem::path GetLogPath()
+std::filesystem::path GetLogPath(const std::wstring& strFolder)
 {
-    if (!theFileFolder.empty())
-        return std::filesystem::path(WideToUtf8(theFileFolder)) / "Stemmark.log";
+    if (!strFolder.empty())
+        return std::filesystem::path(WideToUtf8(strFolder)) / "Stemmark.log";
     return StateFolder() / "Stemmark.log";
 }
 
-void WriteLog(const std::wstring& strText)
+void WriteLog(const std::wstring& strFolder, const std::wstring& strText)
 {
-    const std::filesystem::path path = GetLogPath();
-    if (theFileFolder.empty()) {
+    const std::filesystem::path path = GetLogPath(strFolder);
+    if (strFolder.empty()) {
         std::error_code error;
         std::filesystem::create_directories(path.parent_path(), error);
     }
@@ -47,15 +48,13 @@ void WriteLog(const std::wstring& strText)
     if (!file)
         return;
     std::fseek(file.get(), 0, SEEK_END);
-    if (std::ftell(file.get()) > 0 && theLogSeparatorDue) {
+    if (std::ftell(file.get()) > 0 && theSeparatedLogs.insert(path).second)
         std::fwrite(kSeparator, 1, sizeof kSeparator - 1, file.get());
-        theLogSeparatorDue = false;
-    }
     const std::string bytes = WideToUtf8(strText);
     std::fwrite(bytes.data(), 1, bytes.size(), file.get());
 }
 
 void ResetLogSeparator()
 {
-    theLogSeparatorDue = true;
+    theSeparatedLogs.clear();
 }

@@ -1,7 +1,7 @@
 #include "core/views/EventText.h"
 
 #include "core/model/Dates.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 
 #include <string_view>
@@ -27,13 +27,12 @@ std::wstring NonEmptyLine(const std::wstring& strText)
     return strText.empty() ? std::wstring() : strText + L"<br>";
 }
 
-template <class TList, class TItemText>
-std::wstring FormatSection(const TList& list, const std::wstring& strLabel, TItemText itemText)
+template <class TItemText>
+std::wstring FormatSection(int nLast, const std::wstring& strLabel, TItemText itemText)
 {
-    const int nLast = list.GetLast();
     std::wstring strItems;
     for (int i = 0; i <= nLast; ++i) {
-        const std::wstring strItem = itemText(list[i]);
+        const std::wstring strItem = itemText(i);
         if (strItem.empty())
             continue;
         if (nLast > 0)
@@ -72,44 +71,46 @@ std::wstring GetDiedLabel(const std::wstring& strSex)
     return strSex == L"M" ? labels.m_strDiedMale : labels.m_strDiedFemale;
 }
 
-std::wstring FormatListSection(const CEventList& list)
+std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates)
 {
     // The list has no label of its own; its events are all of one kind.
     if (list.IsEmpty())
         return {};
-    return FormatSection(list, GetLabel(list[0], L""),
-                         [](const CEventInfo& event) { return FormatDetails(event); });
+    return FormatSection(list.GetLast(), GetLabel(doc.Event(list, 0), L""),
+                         [&](int i) { return FormatDetails(doc, doc.Event(list, i), dates); });
 }
 
-std::wstring FormatListSection(const CNoteList& list)
+std::wstring FormatListSection(const CDocument& doc, const CNoteList& list)
 {
     // Every note shown passes here, so a pointer to a note record is followed
     // here and nowhere else.
-    return FormatSection(list, CNote::theLabel,
-                         [](const CNote& note) { return NoteMarkup(ResolveNoteText(note.m_strText)); });
+    const std::span<const CNote> notes = doc.Items(list);
+    return FormatSection(list.GetLast(), CNote::theLabel, [&](int i) {
+        return NoteMarkup(doc.ResolveNoteText(notes[static_cast<std::size_t>(i)].m_strText));
+    });
 }
 
-std::wstring FormatDetails(const CEventInfo& event)
+std::wstring FormatDetails(const CDocument& doc, const CEventInfo& event, const CDateStyle& dates)
 {
     const CEventLabels& labels = CEventInfo::theLabels;
-    std::wstring strDetails = NonEmptyLine(event.m_strValue) + NonEmptyLine(event.m_strType);
+    std::wstring strDetails = NonEmptyLine(doc.Str(event.m_strValue)) + NonEmptyLine(doc.Str(event.m_strType));
     if (!event.m_bDateShown)
-        strDetails += NonEmptyLine(event.GetDateText(DateTextMode::Display));
-    strDetails += SubLabelLine(labels.m_strAge, event.m_strAge);
-    strDetails += SubLabelLine(labels.m_strCause, event.m_strCause);
-    strDetails += SubLabelLine(labels.m_strPlace, event.m_strPlace);
+        strDetails += NonEmptyLine(event.GetDateText(doc, DateTextMode::Display, dates));
+    strDetails += SubLabelLine(labels.m_strAge, doc.Str(event.m_strAge));
+    strDetails += SubLabelLine(labels.m_strCause, doc.Str(event.m_strCause));
+    strDetails += SubLabelLine(labels.m_strPlace, doc.Str(event.m_strPlace));
     // Notes sit under the event, so their label is a sub-label.
-    std::wstring strNotes = FormatListSection(event.m_notes);
+    std::wstring strNotes = FormatListSection(doc, event.m_notes);
     ReplaceAll(strNotes, kLabelOpen, kSubLabelOpen);
     ReplaceAll(strNotes, kLabelClose, kSubLabelClose);
     return strDetails + strNotes;
 }
 
-std::wstring FormatDatedDetails(CEventInfo& event)
+std::wstring FormatDatedDetails(const CDocument& doc, const CEventInfo& event, const CDateStyle& dates)
 {
-    const std::wstring strDate = event.GetDateText(DateTextMode::Display);
+    const std::wstring strDate = event.GetDateText(doc, DateTextMode::Display, dates);
     event.m_bDateShown = 1;
-    const std::wstring strDetails = FormatDetails(event);
+    const std::wstring strDetails = FormatDetails(doc, event, dates);
     if (strDate.empty() && strDetails.empty())
         return {};
     return strDate + L"<br>" + strDetails;
@@ -132,7 +133,8 @@ std::wstring GetLabel(const CEventInfo& event, const std::wstring& strSex)
     }
 }
 
-std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex)
+std::wstring FormatBlock(const CDocument& doc, const CEventInfo& event, const std::wstring& strSex,
+                         const CDateStyle& dates)
 {
     const std::wstring strLabel = GetLabel(event, strSex);
     switch (event.m_nKind) {
@@ -140,7 +142,7 @@ std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex)
     case kEventBirth:
     case kEventBurial:
     case kEventWill: {
-        const std::wstring strText = FormatDatedDetails(event);
+        const std::wstring strText = FormatDatedDetails(doc, event, dates);
         if (strText.empty())
             return {};
         return kLabelOpen + strLabel + L": " + kLabelClose + strText;
@@ -152,7 +154,7 @@ std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex)
     case kEventDivorce: {
         if (!event.m_bPresent)
             return {};
-        const std::wstring strText = FormatDatedDetails(event);
+        const std::wstring strText = FormatDatedDetails(doc, event, dates);
         if (strText.empty())
             return kLabelOpen + strLabel + kLabelClose + L"<br>";
         return kLabelOpen + strLabel + kLabelClose + L": " + strText;

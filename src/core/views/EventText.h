@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Document.h"
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
 
@@ -22,23 +23,26 @@ std::wstring GetDiedLabel(const std::wstring& strSex);
 
 /// The numbered section of a list of events of one kind, empty when no item
 /// has text.
-std::wstring FormatListSection(const CEventList& list);
+std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates);
 /// The numbered section of notes, empty when no note has text.
-std::wstring FormatListSection(const CNoteList& list);
+std::wstring FormatListSection(const CDocument& doc, const CNoteList& list);
 
 /// The label of the event's kind; for the kinds held in lists, the label of
 /// the list. Only birth and death look at the sex.
 std::wstring GetLabel(const CEventInfo& event, const std::wstring& strSex);
 /// The detail lines; the date among them only while m_bDateShown is 0.
-std::wstring FormatDetails(const CEventInfo& event);
+std::wstring FormatDetails(const CDocument& doc, const CEventInfo& event, const CDateStyle& dates);
 /// The date line, then the detail lines; marks the date as shown for good.
-std::wstring FormatDatedDetails(CEventInfo& event);
+std::wstring FormatDatedDetails(const CDocument& doc, const CEventInfo& event, const CDateStyle& dates);
 /// The whole block of an embedded event; empty for the kinds held in lists.
-std::wstring FormatBlock(CEventInfo& event, const std::wstring& strSex);
+std::wstring FormatBlock(const CDocument& doc, const CEventInfo& event, const std::wstring& strSex,
+                         const CDateStyle& dates);
 
 /// The block of an embedded event. An event the file never mentioned has no
 /// block, and it is not made just to be marked.
-template <class TEvent> std::wstring FormatBlock(CEventSlot<TEvent>& slot, const std::wstring& strSex)
+template <class TEvent>
+std::wstring FormatBlock(const CDocument& doc, const CEventSlot<TEvent>& slot, const std::wstring& strSex,
+                         const CDateStyle& dates)
 {
-    return slot.IsMade() ? FormatBlock(slot.Edit(), strSex) : std::wstring();
+    return slot.IsMade() ? FormatBlock(doc, doc.Event(slot), strSex, dates) : std::wstring();
 }

@@ -1,7 +1,7 @@
 #include "core/views/FamilyView.h"
 
 #include "core/model/Dates.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/views/EventText.h"
@@ -14,72 +14,78 @@ namespace {
 constexpr wchar_t kFamilySeparator[] = L"  ----------------------\r\n";
 constexpr wchar_t kNotesRule[] = L"<hr size=1><br>";
 
-// An empty id would find a family written without one, which is nobody's.
-int FindOwnFamily(const CPerson& person, int nFams)
-{
-    const std::wstring& strId = person.m_astrFams[nFams];
-    return strId.empty() ? -1 : FindFamilyById(strId);
-}
+// The parts of one family view, from the document and the options it is built with.
+struct CFamilyParts {
+    const CDocument& m_doc;
+    const CViewOptions& m_options;
 
-// The spouse is on the other side: a woman's is the husband, anyone else's the wife.
-int FindSpouse(const CFamily& family, const std::wstring& strSex)
-{
-    return FindPersonById(strSex == L"F" ? family.m_strHusband : family.m_strWife);
-}
+    // An empty id would find a family written without one, which is nobody's.
+    int FindOwnFamily(CText id) const { return id.empty() ? -1 : m_doc.FindFamilyById(id); }
 
-bool IsDeceased(const CPerson& person)
-{
-    return person.m_death->m_bPresent || person.m_burial->m_bPresent;
-}
-
-std::wstring FormatBoxText(const CPerson& person)
-{
-    std::wstring strText = person.GetFullNameFirstFirst() + L"\r\n\r\n";
-    const std::wstring strBirth = person.GetBirthDateText(DateTextMode::Display);
-    if (!strBirth.empty())
-        strText += GetBornLabel(person.m_strSex) + L" " + strBirth + L".\r\n";
-    const std::wstring strDeath = person.GetDeathDateText(DateTextMode::Display);
-    if (!strDeath.empty())
-        strText += GetDiedLabel(person.m_strSex) + L" " + strDeath + L".\r\n";
-    return strText;
-}
-
-template <class TEvent> std::wstring FamilyEventBlock(CEventSlot<TEvent>& slot, const std::wstring& strSex)
-{
-    const std::wstring strBlock = FormatBlock(slot, strSex);
-    return strBlock.empty() ? strBlock : strBlock + L"<br>";
-}
-
-std::wstring FormatFamilyNotes(CFamily& family, const std::wstring& strSpouse, const std::wstring& strSex)
-{
-    return L"<b>" + strSpouse + L"</b><br><br>" + FamilyEventBlock(family.m_marriage, strSex) +
-           FamilyEventBlock(family.m_divorce, strSex) + FormatListSection(family.m_notes);
-}
-
-// Each family inserts its children from the top, as the list does, so the
-// order of equal birth dates is that of the list before its first sort.
-std::vector<CChildRow> ListChildren(const CPerson& person)
-{
-    std::vector<CChildRow> rows;
-    for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
-        const int nFamily = FindOwnFamily(person, i);
-        if (nFamily < 0)
-            continue;
-        const CFamily& family = theFamilies[nFamily];
-        for (int j = 0; j <= family.m_astrChildren.GetLast(); ++j) {
-            const int nChild = FindPersonById(family.m_astrChildren[j]);
-            if (nChild < 0)
-                continue;
-            const CPerson& child = thePersons[nChild];
-            CChildRow row{child.m_strSex == L"M" ? 0 : 1, child.GetBirthDateText(DateTextMode::Display),
-                          child.GetShortName(), nChild};
-            const auto position =
-                rows.begin() + std::min<std::size_t>(static_cast<std::size_t>(j), rows.size());
-            rows.insert(position, std::move(row));
-        }
+    // The spouse is on the other side: a woman's is the husband, anyone else's the wife.
+    int FindSpouse(const CFamily& family, const CPerson& person) const
+    {
+        return m_doc.FindPersonById(m_doc.Equals(person.m_strSex, L"F") ? family.m_strHusband : family.m_strWife);
     }
-    return rows;
-}
+
+    bool IsDeceased(const CPerson& person) const
+    {
+        return m_doc.Event(person.m_death).m_bPresent || m_doc.Event(person.m_burial).m_bPresent;
+    }
+
+    std::wstring FullName(const CPerson& person) const { return person.GetFullNameFirstFirst(m_doc, m_options.m_names); }
+
+    std::wstring BoxText(const CPerson& person) const
+    {
+        const std::wstring strSex = m_doc.Str(person.m_strSex);
+        std::wstring strText = FullName(person) + L"\r\n\r\n";
+        const std::wstring strBirth = person.GetBirthDateText(m_doc, DateTextMode::Display, m_options.m_dates);
+        if (!strBirth.empty())
+            strText += GetBornLabel(strSex) + L" " + strBirth + L".\r\n";
+        const std::wstring strDeath = person.GetDeathDateText(m_doc, DateTextMode::Display, m_options.m_dates);
+        if (!strDeath.empty())
+            strText += GetDiedLabel(strSex) + L" " + strDeath + L".\r\n";
+        return strText;
+    }
+
+    template <class TEvent>
+    std::wstring FamilyEventBlock(const CEventSlot<TEvent>& slot, const std::wstring& strSex) const
+    {
+        const std::wstring strBlock = FormatBlock(m_doc, slot, strSex, m_options.m_dates);
+        return strBlock.empty() ? strBlock : strBlock + L"<br>";
+    }
+
+    std::wstring FamilyNotes(const CFamily& family, const std::wstring& strSpouse, const std::wstring& strSex) const
+    {
+        return L"<b>" + strSpouse + L"</b><br><br>" + FamilyEventBlock(family.m_marriage, strSex) +
+               FamilyEventBlock(family.m_divorce, strSex) + FormatListSection(m_doc, family.m_notes);
+    }
+
+    // Each family inserts its children from the top, as the list does, so the
+    // order of equal birth dates is that of the list before its first sort.
+    std::vector<CChildRow> ListChildren(const CPerson& person) const
+    {
+        std::vector<CChildRow> rows;
+        for (const CText familyId : m_doc.Items(person.m_astrFams)) {
+            const int nFamily = FindOwnFamily(familyId);
+            if (nFamily < 0)
+                continue;
+            const std::span<const CText> children = m_doc.Items(m_doc.Families()[nFamily].m_astrChildren);
+            for (std::size_t j = 0; j < children.size(); ++j) {
+                const int nChild = m_doc.FindPersonById(children[j]);
+                if (nChild < 0)
+                    continue;
+                const CPerson& child = m_doc.Persons()[nChild];
+                CChildRow row{m_doc.Equals(child.m_strSex, L"M") ? 0 : 1,
+                              child.GetBirthDateText(m_doc, DateTextMode::Display, m_options.m_dates),
+                              child.GetShortName(m_doc, m_options.m_names), nChild};
+                const auto position = rows.begin() + static_cast<std::ptrdiff_t>(std::min(j, rows.size()));
+                rows.insert(position, std::move(row));
+            }
+        }
+        return rows;
+    }
+};
 
 void CloseWith(CFamilyContent& content, int nMessageId)
 {
@@ -90,22 +96,24 @@ void CloseWith(CFamilyContent& content, int nMessageId)
 
 } // namespace
 
-CFamilyContent BuildFamilyView(int nPerson)
+CFamilyContent BuildFamilyView(const CDocument& doc, int nPerson, const CViewOptions& options)
 {
     CFamilyContent content;
-    if (!thePersons.IsIndex(nPerson))
+    if (!doc.Persons().IsIndex(nPerson))
         return content;
     CEventInfo::LoadEventLabels();
-    CPerson& person = thePersons[nPerson];
-    const std::wstring& strSex = person.m_strSex;
+    const CFamilyParts parts{doc, options};
+    const CPerson& person = doc.Persons()[nPerson];
+    const std::wstring strSex = doc.Str(person.m_strSex);
     content.m_bPersonOnHusbandSide = strSex == L"M";
-    content.m_bPersonDeceased = IsDeceased(person);
+    content.m_bPersonDeceased = parts.IsDeceased(person);
     std::wstring& strOwnBox = content.m_bPersonOnHusbandSide ? content.m_strHusbandBox : content.m_strWifeBox;
     std::wstring& strSpouseBox =
         content.m_bPersonOnHusbandSide ? content.m_strWifeBox : content.m_strHusbandBox;
-    strOwnBox = FormatBoxText(person);
+    strOwnBox = parts.BoxText(person);
 
-    const int nLastFams = person.m_astrFams.GetLast();
+    const std::span<const CText> fams = doc.Items(person.m_astrFams);
+    const int nLastFams = static_cast<int>(fams.size()) - 1;
     if (nLastFams < 0) {
         CloseWith(content, IDS_NO_INFORMATION_ABOUT_OWN_FAMILY);
         return content;
@@ -114,20 +122,20 @@ CFamilyContent BuildFamilyView(int nPerson)
     bool bSpouseFound = false;
     std::wstring& strNotes = content.m_strNotesHtml;
     for (int i = 0; i <= nLastFams; ++i) {
-        const int nFamily = FindOwnFamily(person, i);
+        const int nFamily = parts.FindOwnFamily(fams[static_cast<std::size_t>(i)]);
         if (nFamily < 0)
             continue;
-        CFamily& family = theFamilies[nFamily];
-        const int nSpouse = FindSpouse(family, strSex);
+        const CFamily& family = doc.Families()[nFamily];
+        const int nSpouse = parts.FindSpouse(family, person);
         if (nSpouse >= 0) {
-            const CPerson& spouse = thePersons[nSpouse];
-            if (!IsDeceased(spouse))
+            const CPerson& spouse = doc.Persons()[nSpouse];
+            if (!parts.IsDeceased(spouse))
                 content.m_bSpousesDeceased = false;
             bSpouseFound = true;
-            strSpouseBox += FormatBoxText(spouse);
+            strSpouseBox += parts.BoxText(spouse);
             if (family.m_bDivorced)
                 strSpouseBox += LoadLangString(IDS_DIVORCED) + L".\r\n";
-            strNotes += FormatFamilyNotes(family, spouse.GetFullNameFirstFirst(), strSex);
+            strNotes += parts.FamilyNotes(family, parts.FullName(spouse), strSex);
         }
         // Tested on what is there so far, so a family without a spouse still
         // divides those before it from those after it.
@@ -139,10 +147,10 @@ CFamilyContent BuildFamilyView(int nPerson)
         }
     }
     if (!strNotes.empty())
-        strNotes = L"<b><i>" + LoadLangString(IDS_FAMILY) + L"<br>" + person.GetFullNameFirstFirst() +
+        strNotes = L"<b><i>" + LoadLangString(IDS_FAMILY) + L"<br>" + parts.FullName(person) +
                    L"</i></b>" + kNotesRule + strNotes;
 
-    content.m_children = ListChildren(person);
+    content.m_children = parts.ListChildren(person);
     content.m_bChildrenListed = !content.m_children.empty();
     if (!content.m_bChildrenListed) {
         content.m_children.push_back({2, L" ", LoadLangString(IDS_NO_INFORMATION), -1});
@@ -172,20 +180,23 @@ void SortChildRows(std::vector<CChildRow>& rows, int nColumn, bool bAscending)
         rows[i] = std::move(keyed[i].second);
 }
 
-std::vector<int> FamilySidePersons(int nPerson, const std::wstring& strWantedSex, bool& bNoOwnFamily)
+std::vector<int> FamilySidePersons(const CDocument& doc, int nPerson, const std::wstring& strWantedSex,
+                                   bool& bNoOwnFamily)
 {
     bNoOwnFamily = false;
-    if (!thePersons.IsIndex(nPerson))
+    if (!doc.Persons().IsIndex(nPerson))
         return {};
-    const CPerson& person = thePersons[nPerson];
-    if (person.m_strSex == strWantedSex)
+    const CViewOptions options;
+    const CFamilyParts parts{doc, options};
+    const CPerson& person = doc.Persons()[nPerson];
+    if (doc.Equals(person.m_strSex, strWantedSex))
         return {nPerson};
-    const int nLastFams = person.m_astrFams.GetLast();
-    bNoOwnFamily = nLastFams < 0;
+    const std::span<const CText> fams = doc.Items(person.m_astrFams);
+    bNoOwnFamily = fams.empty();
     std::vector<int> spouses;
-    for (int i = 0; i <= nLastFams; ++i) {
-        const int nFamily = FindOwnFamily(person, i);
-        const int nSpouse = nFamily < 0 ? -1 : FindSpouse(theFamilies[nFamily], person.m_strSex);
+    for (const CText familyId : fams) {
+        const int nFamily = parts.FindOwnFamily(familyId);
+        const int nSpouse = nFamily < 0 ? -1 : parts.FindSpouse(doc.Families()[nFamily], person);
         if (nSpouse >= 0)
             spouses.push_back(nSpouse);
     }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/platform/Message.h"
+#include "core/views/ViewOptions.h"
 
 #include <string>
 #include <vector>
+
+class CDocument;
 
 /// One row of a family's children list.
 struct CChildRow {
@@ -27,8 +30,8 @@ struct CFamilyContent {
     bool m_bClose = false;
 };
 
-/// The family view of person `nPerson`, an index of thePersons.
-CFamilyContent BuildFamilyView(int nPerson);
+/// The family view of person `nPerson`, an index of the document's persons.
+CFamilyContent BuildFamilyView(const CDocument& doc, int nPerson, const CViewOptions& options);
 
 /// Orders the rows by column 1 (birth date, year first) or 2 (name), as a tap
 /// on the column's header does.
@@ -38,4 +41,5 @@ void SortChildRows(std::vector<CChildRow>& rows, int nColumn, bool bAscending);
 /// after another: the person itself when of that sex, else its spouses in file
 /// order. `bNoOwnFamily` is set when the person has no own family, and the
 /// view then warns "No information about spouse".
-std::vector<int> FamilySidePersons(int nPerson, const std::wstring& strWantedSex, bool& bNoOwnFamily);
+std::vector<int> FamilySidePersons(const CDocument& doc, int nPerson, const std::wstring& strWantedSex,
+                                   bool& bNoOwnFamily);

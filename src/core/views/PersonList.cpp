@@ -1,9 +1,8 @@
 #include "core/views/PersonList.h"
 
 #include "core/model/Dates.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
-#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Collator.h"
 #include "core/platform/Message.h"
@@ -18,6 +17,8 @@ namespace {
 // The criteria as the persons are tested against them: names lower-cased
 // once, the bounds as date keys.
 struct CPersonFilter {
+    const CDocument& m_doc;
+    const CNameStyle& m_names;
     std::wstring m_strFirst;
     std::wstring m_strLast;
     std::wstring m_strFull;
@@ -27,8 +28,8 @@ struct CPersonFilter {
     CDateKey m_from;
     CDateKey m_to;
 
-    explicit CPersonFilter(const CPersonListCriteria& criteria)
-        : m_strFirst(criteria.m_strFirstFilter), m_strLast(criteria.m_strLastFilter),
+    CPersonFilter(const CDocument& doc, const CNameStyle& names, const CPersonListCriteria& criteria)
+        : m_doc(doc), m_names(names), m_strFirst(criteria.m_strFirstFilter), m_strLast(criteria.m_strLastFilter),
           m_strFull(criteria.m_strFullFilter), m_bNoBirthYear(criteria.m_bNoBirthYear),
           m_bFrom(!criteria.m_strBirthFrom.empty()), m_bTo(!criteria.m_strBirthTo.empty()),
           m_from(criteria.m_strBirthFrom), m_to(criteria.m_strBirthTo)
@@ -46,17 +47,18 @@ struct CPersonFilter {
 
     bool Accepts(const CPerson& person) const
     {
-        if (!m_strFirst.empty() && !Contains(person.GetFirstName(), m_strFirst))
+        if (!m_strFirst.empty() && !Contains(person.GetFirstName(m_doc), m_strFirst))
             return false;
-        if (!m_strLast.empty() && !Contains(person.GetLastName(), m_strLast))
+        if (!m_strLast.empty() && !Contains(person.GetLastName(m_doc, m_names), m_strLast))
             return false;
-        if (!m_strFull.empty() && !Contains(person.GetFullName(), m_strFull))
+        if (!m_strFull.empty() && !Contains(person.GetFullName(m_doc, m_names), m_strFull))
             return false;
+        const CDateStyle dotted;
         if (m_bNoBirthYear)
-            return CDateKey(person.GetBirthDateText(DateTextMode::Dotted)).GetKey() == -1;
+            return CDateKey(person.GetBirthDateText(m_doc, DateTextMode::Dotted, dotted)).GetKey() == -1;
         if (!m_bFrom && !m_bTo)
             return true;
-        const CDateKey birth(person.GetBirthDateText(DateTextMode::Dotted));
+        const CDateKey birth(person.GetBirthDateText(m_doc, DateTextMode::Dotted, dotted));
         if (!m_bTo)
             return birth.GetText() == m_from.GetText();
         if (!m_bFrom)
@@ -73,24 +75,25 @@ struct CPersonFilter {
 
 // A date of an entry: the whole display text, or its last four characters
 // (the year, also after a qualifier word) when YearOnly is on.
-std::wstring_view ListDate(const std::wstring& strDate)
+std::wstring_view ListDate(const std::wstring& strDate, const CListOptions& list)
 {
     const std::wstring_view date = strDate;
-    return Settings.YearOnly && date.size() > 4 ? date.substr(date.size() - 4) : date;
+    return list.m_bYearOnly && date.size() > 4 ? date.substr(date.size() - 4) : date;
 }
 
 // What an entry's bracket of dates and age mostly takes, made room for with
 // the name, so that an entry costs one allocation.
-std::size_t ListDetailsRoom()
+std::size_t ListDetailsRoom(const CListOptions& list)
 {
-    return Settings.PutBirthDate || Settings.PutDeathDate || Settings.PutAge ? 32 : 0;
+    return list.m_bBirthDate || list.m_bDeathDate || list.m_bAge ? 32 : 0;
 }
 
-void AppendListDetails(const CPerson& person, std::wstring& text)
+void AppendListDetails(const CDocument& doc, const CPerson& person, const CViewOptions& options, std::wstring& text)
 {
+    const CListOptions& list = options.m_list;
     CEventInfo::LoadEventLabels();
     const std::wstring_view deathMark = std::wstring_view(CEventInfo::theLabels.m_strDiedMale).substr(0, 1);
-    text.reserve(text.size() + ListDetailsRoom());
+    text.reserve(text.size() + ListDetailsRoom(list));
     // A list asks for the dates of every person: they are read and made in strings kept for it.
     thread_local std::wstring strStored;
     thread_local std::wstring strBirth;
@@ -98,44 +101,45 @@ void AppendListDetails(const CPerson& person, std::wstring& text)
     thread_local std::wstring strBirthFilled;
     thread_local std::wstring strDeathFilled;
     thread_local std::wstring strAge;
-    const auto formatDate = [](const CEventInfo& event, std::wstring& strDisplay, std::wstring& strFilled) {
+    const auto formatDate = [&](const CEventInfo& event, std::wstring& strDisplay, std::wstring& strFilled) {
         strStored.clear();
-        event.m_strDate.AppendTo(strStored);
-        if (Settings.PutAge)
-            FormatListDateTo(strDisplay, strFilled, strStored);
+        doc.AppendTo(event.m_strDate, strStored);
+        if (list.m_bAge)
+            FormatListDateTo(strDisplay, strFilled, strStored, options.m_dates);
         else
-            FormatGedcomDateTo(strDisplay, strStored, DateTextMode::Display);
+            FormatGedcomDateTo(strDisplay, strStored, DateTextMode::Display, options.m_dates);
     };
-    if (Settings.PutBirthDate || Settings.PutAge)
-        formatDate(*person.m_birth, strBirth, strBirthFilled);
-    if (Settings.PutDeathDate || (Settings.PutAge && person.m_death->m_bPresent))
-        formatDate(*person.m_death, strDeath, strDeathFilled);
+    const CEventInfo& death = doc.Event(person.m_death);
+    if (list.m_bBirthDate || list.m_bAge)
+        formatDate(doc.Event(person.m_birth), strBirth, strBirthFilled);
+    if (list.m_bDeathDate || (list.m_bAge && death.m_bPresent))
+        formatDate(death, strDeath, strDeathFilled);
     bool bOpen = false;
-    if (Settings.PutBirthDate && !strBirth.empty()) {
+    if (list.m_bBirthDate && !strBirth.empty()) {
         text += L" [";
-        text += ListDate(strBirth);
+        text += ListDate(strBirth, list);
         bOpen = true;
     }
     bool bDeathShown = false;
-    if (Settings.PutDeathDate && !strDeath.empty()) {
-        if (Settings.PutBirthDate) {
+    if (list.m_bDeathDate && !strDeath.empty()) {
+        if (list.m_bBirthDate) {
             text += bOpen ? L" - " : L" [? - ";
         } else {
             text += L" [";
             text += deathMark;
             text += L' ';
         }
-        text += ListDate(strDeath);
+        text += ListDate(strDeath, list);
         bOpen = bDeathShown = true;
     }
-    if (Settings.PutAge) {
-        FormatAgeTo(strAge, strBirthFilled, person.m_death->m_bPresent, strDeathFilled);
+    if (list.m_bAge) {
+        FormatAgeTo(strAge, strBirthFilled, death.m_bPresent, strDeathFilled);
         if (!strAge.empty()) {
             text += bOpen ? L" / " : L" [";
             text += strAge;
             bOpen = true;
         }
-    } else if (person.m_death->m_bPresent && !bDeathShown) {
+    } else if (death.m_bPresent && !bDeathShown) {
         text += bOpen ? L" - " : L" [";
         text += deathMark;
         bOpen = true;
@@ -253,27 +257,29 @@ bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessa
     return true;
 }
 
-CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
+CPersonListContent BuildPersonList(const CDocument& doc, const CPersonListCriteria& criteria,
+                                   const CViewOptions& options)
 {
-    const CPersonFilter filter(criteria);
+    const CPersonFilter filter(doc, options.m_names, criteria);
+    const std::size_t nRoom = ListDetailsRoom(options.m_list);
     CPersonListContent content;
     if (!filter.IsSearch())
-        content.m_entries.reserve(static_cast<std::size_t>(theLastPersonIndex + 1));
+        content.m_entries.reserve(static_cast<std::size_t>(doc.GetLastPersonIndex() + 1));
     // The criteria are tested before the display name, which costs more; a
     // person's name is still read while none has been found, for the mark.
     bool bAnyNamed = false;
-    for (int i = 0; i <= theLastPersonIndex; ++i) {
-        const CPerson& person = thePersons[i];
+    for (int i = 0; i <= doc.GetLastPersonIndex(); ++i) {
+        const CPerson& person = doc.Persons()[i];
         const bool bAccepted = filter.Accepts(person);
         if (!bAccepted && bAnyNamed)
             continue;
-        std::wstring strText = person.GetDisplayName(ListDetailsRoom());
+        std::wstring strText = person.GetDisplayName(doc, options.m_names, nRoom);
         if (strText.empty())
             continue;
         bAnyNamed = true;
         if (!bAccepted)
             continue;
-        AppendListDetails(person, strText);
+        AppendListDetails(doc, person, options, strText);
         content.m_entries.push_back({std::move(strText), i});
     }
     if (content.m_entries.empty()) {
@@ -288,10 +294,10 @@ CPersonListContent BuildPersonList(const CPersonListCriteria& criteria)
     return content;
 }
 
-std::wstring FormatPersonListEntry(const CPerson& person)
+std::wstring FormatPersonListEntry(const CDocument& doc, const CPerson& person, const CViewOptions& options)
 {
-    std::wstring text = person.GetDisplayName(ListDetailsRoom());
-    AppendListDetails(person, text);
+    std::wstring text = person.GetDisplayName(doc, options.m_names, ListDetailsRoom(options.m_list));
+    AppendListDetails(doc, person, options, text);
     return text;
 }
 

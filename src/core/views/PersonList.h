@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/platform/Message.h"
+#include "core/views/ViewOptions.h"
 
 #include <string>
 #include <vector>
 
+class CDocument;
 class CPerson;
 
 /// What a person list is asked to show: nothing for the whole file, or the
@@ -38,13 +40,14 @@ struct CPersonListContent {
     bool m_bClose = false;     ///< nothing is listed: the view ends after the box
 };
 
-/// Lists the persons of the tables that meet the criteria, each with its
+/// Lists the persons of the document that meet the criteria, each with its
 /// entry text, sorted by the collator in place.
-CPersonListContent BuildPersonList(const CPersonListCriteria& criteria);
+CPersonListContent BuildPersonList(const CDocument& doc, const CPersonListCriteria& criteria,
+                                   const CViewOptions& options);
 
 /// The text of a person's entry: the display name and, as the options ask,
 /// a bracket with the dates, the death mark or the age.
-std::wstring FormatPersonListEntry(const CPerson& person);
+std::wstring FormatPersonListEntry(const CDocument& doc, const CPerson& person, const CViewOptions& options);
 
 /// Turns a list-box selection into a person: the index itself, or -1 with
 /// the "Please select a person" warning added to `messages` when nothing (-1)

@@ -1,8 +1,7 @@
 #include "core/views/TreeView.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
-#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Collator.h"
 #include "core/platform/Progress.h"
@@ -53,11 +52,11 @@ std::wstring CaptionOf(ViewMode mode)
 }
 
 // A patriarch is sought among the persons with a family of their own.
-std::int64_t CountPatriarchCandidates()
+std::int64_t CountPatriarchCandidates(const CDocument& doc)
 {
     std::int64_t nCount = 0;
-    for (int i = 0; i <= theLastPersonIndex; ++i)
-        nCount += thePersons[i].m_astrFams.GetLast() >= 0 ? 1 : 0;
+    for (int i = 0; i <= doc.GetLastPersonIndex(); ++i)
+        nCount += doc.Persons()[i].m_astrFams.IsEmpty() ? 0 : 1;
     return nCount;
 }
 
@@ -71,15 +70,16 @@ std::wstring MakeTreeCountText(const std::wstring& strCaption, std::int64_t nCou
     return strCaption + L" (" + strMiddle + L")";
 }
 
-CTreeWalker::CTreeWalker(ViewMode mode, std::int64_t nStepBudget)
-    : m_mode(mode), m_nStepBudget(nStepBudget), m_nWalkBudget(nStepBudget)
+CTreeWalker::CTreeWalker(const CDocument& doc, const CViewOptions& options, ViewMode mode,
+                         std::int64_t nStepBudget)
+    : m_doc(doc), m_options(options), m_mode(mode), m_nStepBudget(nStepBudget), m_nWalkBudget(nStepBudget)
 {
-    const std::size_t nPersons = static_cast<std::size_t>(theLastPersonIndex + 1);
+    const std::size_t nPersons = static_cast<std::size_t>(doc.GetLastPersonIndex() + 1);
     m_anMemoCount.assign(nPersons, kUnknown);
     m_anMemoDepth.assign(nPersons, 0);
     m_anPathPos.assign(nPersons, -1);
     m_nodeGroups.assign(nPersons, {kNotLookedUp, kNotLookedUp});
-    m_familyMembers.assign(static_cast<std::size_t>(theLastFamilyIndex + 1), {kNotLookedUp, kNotLookedUp});
+    m_familyMembers.assign(static_cast<std::size_t>(doc.GetLastFamilyIndex() + 1), {kNotLookedUp, kNotLookedUp});
 }
 
 // Descendants hang below the person that the item's own id finds, which is
@@ -88,10 +88,10 @@ int CTreeWalker::NodeOf(int nPerson, bool bReport)
 {
     if (m_mode == Ancestors)
         return nPerson;
-    const std::wstring& strId = thePersons[nPerson].m_strId;
-    const int nFound = FindPersonById(strId);
+    const CText id = m_doc.Persons()[nPerson].m_strId;
+    const int nFound = m_doc.FindPersonById(id);
     if (nFound < 0 && bReport)
-        m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Stop, strId);
+        m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Stop, m_doc.Str(id));
     return nFound;
 }
 
@@ -101,19 +101,18 @@ CTreeWalker::CRange CTreeWalker::MembersOf(int nFamily)
     if (members.m_nFirst != kNotLookedUp)
         return members;
     members.m_nFirst = m_anMemberPool.size();
-    const CFamily& family = theFamilies[nFamily];
+    const CFamily& family = m_doc.Families()[nFamily];
     if (m_mode == Ancestors) {
-        for (const CText* pId : {&family.m_strHusband, &family.m_strWife}) {
-            const int nParent = FindPersonById(*pId);
+        for (const CText id : {family.m_strHusband, family.m_strWife}) {
+            const int nParent = m_doc.FindPersonById(id);
             if (nParent >= 0)
                 m_anMemberPool.push_back(nParent);
         }
     } else {
-        const CTextList& children = family.m_astrChildren;
-        for (int j = 0; j <= children.GetLast(); ++j) {
-            const int nChild = FindPersonById(children[j]);
+        for (const CText child : m_doc.Items(family.m_astrChildren)) {
+            const int nChild = m_doc.FindPersonById(child);
             if (nChild < 0)
-                m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, children[j]);
+                m_throttle.Report(IDS_ERROR_NEGATIVE_PERSON_INDEX, CMessageIcon::Exclamation, m_doc.Str(child));
             else
                 m_anMemberPool.push_back(nChild);
         }
@@ -128,18 +127,17 @@ CTreeWalker::CRange CTreeWalker::GroupsOf(int nNode)
     if (groups.m_nFirst != kNotLookedUp)
         return groups;
     groups.m_nFirst = m_anGroupPool.size();
-    const CPerson& person = thePersons[nNode];
+    const CPerson& person = m_doc.Persons()[nNode];
     if (m_mode == Ancestors) {
-        const int nFamily = person.m_strFamc.empty() ? -1 : FindFamilyById(person.m_strFamc);
+        const int nFamily = person.m_strFamc.empty() ? -1 : m_doc.FindFamilyById(person.m_strFamc);
         if (nFamily >= 0)
             m_anGroupPool.push_back(nFamily);
     } else {
-        for (int i = 0; i <= person.m_astrFams.GetLast(); ++i) {
-            const std::wstring& strFamily = person.m_astrFams[i];
+        for (const CText familyId : m_doc.Items(person.m_astrFams)) {
             // An empty id would find a family written without one, which is nobody's.
-            const int nFamily = strFamily.empty() ? -1 : FindFamilyById(strFamily);
+            const int nFamily = familyId.empty() ? -1 : m_doc.FindFamilyById(familyId);
             if (nFamily < 0) {
-                m_throttle.Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, strFamily);
+                m_throttle.Report(IDS_ERROR_NEGATIVE_FAMILY_INDEX, CMessageIcon::Exclamation, m_doc.Str(familyId));
                 continue;
             }
             m_anGroupPool.push_back(nFamily);
@@ -249,7 +247,7 @@ CTreeWalker::CCount CTreeWalker::Walk(int nRoot)
 std::int64_t CTreeWalker::CountAncestors(int nPerson)
 {
     m_bCountStopped = false;
-    if (FindPersonById(thePersons[nPerson].m_strId) < 0)
+    if (m_doc.FindPersonById(m_doc.Persons()[nPerson].m_strId) < 0)
         return -1;
     return Walk(nPerson).m_nCount;
 }
@@ -268,7 +266,7 @@ std::int64_t CTreeWalker::CountDescendants(int nPerson, int& nDepth)
 
 CTreeNode CTreeWalker::MakeNode(int nPerson, bool bFollowed)
 {
-    CTreeNode node{nPerson, thePersons[nPerson].GetDisplayName(), false};
+    CTreeNode node{nPerson, m_doc.Persons()[nPerson].GetDisplayName(m_doc, m_options.m_names), false};
     if (bFollowed) {
         const int nNode = NodeOf(nPerson, false);
         node.m_bHasChildren = nNode >= 0 && HasLinksBelow(nNode);
@@ -289,11 +287,11 @@ std::vector<CTreeNode> CTreeWalker::ItemsBelow(int nNode, const OnPath& isOnPath
 std::vector<CTreeNode> CTreeWalker::Children(const std::vector<int>& anPath)
 {
     std::vector<CTreeNode> children;
-    if (anPath.empty() || !thePersons.IsIndex(anPath.back()))
+    if (anPath.empty() || !m_doc.Persons().IsIndex(anPath.back()))
         return children;
     std::vector<int> anPathNodes;
     for (const int nPerson : anPath)
-        anPathNodes.push_back(thePersons.IsIndex(nPerson) ? NodeOf(nPerson, false) : -1);
+        anPathNodes.push_back(m_doc.Persons().IsIndex(nPerson) ? NodeOf(nPerson, false) : -1);
     const int nNode = anPathNodes.back();
     if (nNode < 0 || std::find(anPathNodes.begin(), anPathNodes.end() - 1, nNode) != anPathNodes.end() - 1)
         return children;
@@ -305,8 +303,8 @@ std::vector<CTreeNode> CTreeWalker::Children(const std::vector<int>& anPath)
 void CTreeWalker::Enter(int nPerson)
 {
     if (m_anTimesEntered.empty())
-        m_anTimesEntered.assign(static_cast<std::size_t>(theLastPersonIndex + 1), 0);
-    const int nNode = thePersons.IsIndex(nPerson) ? NodeOf(nPerson, false) : -1;
+        m_anTimesEntered.assign(static_cast<std::size_t>(m_doc.GetLastPersonIndex() + 1), 0);
+    const int nNode = m_doc.Persons().IsIndex(nPerson) ? NodeOf(nPerson, false) : -1;
     m_anEnteredNodes.push_back(nNode);
     if (nNode >= 0)
         ++m_anTimesEntered[static_cast<std::size_t>(nNode)];
@@ -337,10 +335,10 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
 {
     const std::int64_t nSearchEnd = m_nStepsTaken + m_nStepBudget * kPatriarchSearchBudgets;
     CProgress progress(IDS_PATRIARCHS);
-    const std::int64_t nCandidates = CountPatriarchCandidates();
+    const std::int64_t nCandidates = CountPatriarchCandidates(m_doc);
     std::int64_t nDone = 0;
-    for (int i = 0; i <= theLastPersonIndex; ++i) {
-        if (thePersons[i].m_astrFams.GetLast() < 0)
+    for (int i = 0; i <= m_doc.GetLastPersonIndex(); ++i) {
+        if (m_doc.Persons()[i].m_astrFams.IsEmpty())
             continue;
         progress.Report(nDone++, nCandidates);
         int nDepth = 0;
@@ -348,12 +346,12 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
         const std::int64_t nDescendants = CountDescendants(i, nDepth);
         m_nWalkBudget = m_nStepBudget;
         const bool bStopped = m_bCountStopped;
-        if (nDepth < Settings.LevForPatr || nDescendants < 1) {
+        if (nDepth < m_options.m_nPatriarchLevel || nDescendants < 1) {
             content.m_bCountStopped = content.m_bCountStopped || bStopped;
             continue;
         }
         CTreeNode node = MakeNode(i, true);
-        if (Settings.DatForPatr) {
+        if (m_options.m_bPatriarchData) {
             const wchar_t* pszMore = bStopped ? L"+" : L"";
             node.m_strText += L": " + std::to_wstring(nDescendants) + pszMore + L"/" + std::to_wstring(nDepth) + pszMore;
         }
@@ -369,7 +367,7 @@ void CTreeWalker::BuildPatriarchs(CTreeContent& content)
 
 void CTreeWalker::BuildPersonTree(int nPerson, CTreeContent& content)
 {
-    if (!thePersons.IsIndex(nPerson))
+    if (!m_doc.Persons().IsIndex(nPerson))
         return;
     int nDepth = 0;
     content.m_nCount = m_mode == Ancestors ? CountAncestors(nPerson) : CountDescendants(nPerson, nDepth);

@@ -2,10 +2,13 @@
 
 #include "core/platform/Message.h"
 #include "core/views/BoxThrottle.h"
+#include "core/views/ViewOptions.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class CDocument;
 
 enum ViewMode { Ancestors = 0, Descendants = 1, Patriarchs = 2 };
 
@@ -45,7 +48,7 @@ struct CTreeContent {
 /// the last of its boxes; nullptr when it has none.
 const CMessageBox* OwnMessage(const CTreeContent& content);
 
-/// Walks the family links of thePersons for one tree view: the counts of the
+/// Walks the family links of a document's persons for one tree view: the counts of the
 /// view when it opens and the items below an item when it is expanded.
 ///
 /// Counts go path by path, so a person reached through two lines counts
@@ -60,7 +63,8 @@ const CMessageBox* OwnMessage(const CTreeContent& content);
 /// BeginMessages and EndMessages) with only the first box of each message.
 class CTreeWalker {
 public:
-    explicit CTreeWalker(ViewMode mode, std::int64_t nStepBudget = kTreeStepBudget);
+    CTreeWalker(const CDocument& doc, const CViewOptions& options, ViewMode mode,
+                std::int64_t nStepBudget = kTreeStepBudget);
 
     CTreeContent Build(int nPerson);
 
@@ -116,6 +120,8 @@ private:
     void BuildPatriarchs(CTreeContent& content);
     void BuildPersonTree(int nPerson, CTreeContent& content);
 
+    const CDocument& m_doc;
+    CViewOptions m_options;
     ViewMode m_mode;
     std::int64_t m_nStepBudget;
     std::int64_t m_nWalkBudget; ///< the steps the next walk may take

@@ -3,7 +3,7 @@
 #include "core/app/OpeningMessage.h"
 #include "core/contacts/ContactsComparison.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
@@ -15,10 +15,13 @@
 #include "gui/views/PersonInfoDlg.h"
 #include "qtcore/platform/QtText.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPoint>
 
 CGenealogyApp* theApp = nullptr;
 
@@ -49,8 +52,8 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
         return QFileDialog::getOpenFileName(pParent, title, start, filter);
     };
     m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
-    m_fnShowReport = [](const std::wstring& strBody) {
-        CPersonInfoDlg page;
+    m_fnShowReport = [this](const std::wstring& strBody) {
+        CPersonInfoDlg page(ActiveDocument());
         page.m_nPerson = -1;
         page.m_strHtml = strBody;
         page.RunModal();
@@ -81,28 +84,69 @@ bool CGenealogyApp::InitInstance(const QStringList& astrFiles)
     LoadOwnResources();
     LoadSettings();
     FollowLanguageInQt();
-    m_pMainWnd = std::make_unique<CMainFrame>();
-    m_pMainWnd->show();
+    CMainFrame& frame = NewFrame();
 
     if (!astrFiles.isEmpty())
-        OpenFile(astrFiles.front());
+        OpenFile(astrFiles.front(), frame);
     else if (Settings.FileOpen)
         OnFileOpen();
     else if (Settings.LastFile) {
-        if (theLastFileName.empty() || !ReadFile(theLastFileName)) {
+        if (theLastFileName.empty() || !ReadFile(theLastFileName, frame)) {
             theLastFileName.clear();
             OnFileOpen();
         }
     }
-    m_pMainWnd->update();
+    frame.update();
     return true;
 }
 
 int CGenealogyApp::ExitInstance()
 {
-    ClearTables();
-    m_pMainWnd.reset();
+    m_pActiveFrame = nullptr;
+    m_frames.clear();
     return 0;
+}
+
+// A new window stands a little below and right of the one in front, so that
+// both can be seen.
+CMainFrame& CGenealogyApp::NewFrame()
+{
+    const CMainFrame* pBefore = ActiveFrame();
+    CMainFrame& frame = *m_frames.emplace_back(std::make_unique<CMainFrame>());
+    if (pBefore)
+        frame.move(pBefore->pos() + QPoint(32, 32));
+    m_pActiveFrame = &frame;
+    frame.show();
+    return frame;
+}
+
+const CDocument& CGenealogyApp::ActiveDocument() const
+{
+    return ActiveFrame() ? ActiveFrame()->Doc() : EmptyDocument();
+}
+
+bool CGenealogyApp::CloseFrame(CMainFrame* pFrame)
+{
+    if (m_frames.size() < 2)
+        return false;
+    const auto it = std::find_if(m_frames.begin(), m_frames.end(),
+                                 [pFrame](const std::unique_ptr<CMainFrame>& p) { return p.get() == pFrame; });
+    if (it == m_frames.end())
+        return false;
+    // The window may be inside its own close event: it goes once that is over.
+    it->release()->deleteLater();
+    m_frames.erase(it);
+    if (m_pActiveFrame == pFrame)
+        m_pActiveFrame = m_frames.front().get();
+    if (theTopWindow == pFrame)
+        theTopWindow = m_pActiveFrame;
+    return true;
+}
+
+void CGenealogyApp::FollowLanguage()
+{
+    for (const std::unique_ptr<CMainFrame>& pFrame : m_frames)
+        pFrame->FollowLanguage();
 }
 
 bool CGenealogyApp::OnAppCommand(int nCommand)
@@ -110,6 +154,9 @@ bool CGenealogyApp::OnAppCommand(int nCommand)
     switch (nCommand) {
     case ID_FILE_OPEN:
         OnFileOpen();
+        return true;
+    case ID_FILE_OPEN_NEW_WINDOW:
+        OnFileOpenInNewWindow();
         return true;
     case ID_APP_ABOUT:
         OnAppAbout();
@@ -126,7 +173,7 @@ bool CGenealogyApp::OnAppCommand(int nCommand)
 // selected at the start and one key keeps it.
 std::wstring CGenealogyApp::LogonToContacts()
 {
-    const QString path = m_fnChooseAddressBook(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
+    const QString path = m_fnChooseAddressBook(ActiveFrame(), ToQString(LoadLangString(IDS_SELECT_FILE)),
                                                QStringLiteral("vCard (*.vcf *.VCF)"),
                                                ToQString(AddressBookChoiceStart(Settings.ContactsPath)));
     if (path.isEmpty())
@@ -142,7 +189,8 @@ void CGenealogyApp::OnCompareWithContacts()
 {
     const std::wstring strAddressBook = LogonToContacts();
     const CContactsComparison result =
-        strAddressBook.empty() ? MakeContactsFailure(CContactsFailure::Logon) : CompareWithContacts(strAddressBook);
+        strAddressBook.empty() ? MakeContactsFailure(CContactsFailure::Logon)
+                               : CompareWithContacts(ActiveDocument(), strAddressBook);
     if (!result.m_strMessage.empty())
         ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
     else if (!result.m_strDifferencesBody.empty())
@@ -151,41 +199,56 @@ void CGenealogyApp::OnCompareWithContacts()
         m_fnShowReport(result.m_strMatchesBody);
 }
 
-void CGenealogyApp::OnFileOpen()
+QString CGenealogyApp::ChooseFile()
 {
-    const QString path = m_fnChooseFile(m_pMainWnd.get(), ToQString(LoadLangString(IDS_SELECT_FILE)),
-                                        LastFileFolder(), theFileFilter);
-    if (!path.isEmpty())
-        OpenFile(path);
+    return m_fnChooseFile(ActiveFrame(), ToQString(LoadLangString(IDS_SELECT_FILE)), LastFileFolder(), theFileFilter);
 }
 
-bool CGenealogyApp::OpenFile(const QString& strPath)
+void CGenealogyApp::OnFileOpen()
+{
+    const QString path = ChooseFile();
+    if (!path.isEmpty() && ActiveFrame())
+        OpenFile(path, *ActiveFrame());
+}
+
+// The new window opens only for a file chosen; it holds that file whether or
+// not it reads, as a first window does.
+void CGenealogyApp::OnFileOpenInNewWindow()
+{
+    const QString path = ChooseFile();
+    if (!path.isEmpty())
+        OpenFile(path, NewFrame());
+}
+
+bool CGenealogyApp::OpenFile(const QString& strPath, CMainFrame& frame)
 {
     theLastFileName = FromQString(strPath);
     if (Settings.LastFile) {
         CWaitCursor wait;
         WriteRegString(L"LastFileName", theLastFileName);
     }
-    return ReadFile(theLastFileName);
+    return ReadFile(theLastFileName, frame);
 }
 
 // The remembered name keeps its own rules. The reader's box, which stopped the
 // reading, comes first; the start screen names only a file that was opened,
 // and says so at once, before the opening message.
-bool CGenealogyApp::ReadFile(const std::wstring& strPath)
+bool CGenealogyApp::ReadFile(const std::wstring& strPath, CMainFrame& frame)
 {
-    const CReadResult read = ReadGedcomFile(strPath);
+    CReadResult read = ReadGedcomFile(strPath);
     ShowMessages(nullptr, read.m_messages);
     const bool bRead = read.m_bRead;
-    if (m_pMainWnd)
-        m_pMainWnd->StartView()->SetLoadedFile(GetReadFailureText().empty() ? strPath : std::wstring());
-    ShowMessages(m_pMainWnd.get(), GetOpeningMessage(strPath, bRead));
+    const bool bOpened = read.m_pDocument->GetReadFailureText().empty();
+    const CMessages opening = GetOpeningMessage(strPath, *read.m_pDocument, bRead);
+    frame.SetDocument(std::move(read.m_pDocument), bOpened ? strPath : std::wstring());
+    frame.StartView()->SetLoadedFile(bOpened ? strPath : std::wstring());
+    ShowMessages(&frame, opening);
     return bRead;
 }
 
 void CGenealogyApp::OnAppAbout()
 {
-    CAboutDlg about(m_pMainWnd.get());
+    CAboutDlg about(ActiveFrame());
     m_fnRunDialog(about);
 }
 

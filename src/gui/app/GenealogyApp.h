@@ -12,7 +12,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
+class CDocument;
 class CMainFrame;
 class QWidget;
 
@@ -32,7 +34,11 @@ public:
 
     /// True when the command is one of the application's own.
     bool OnAppCommand(int nCommand);
+    /// File / Open: a file read into the window in front.
     void OnFileOpen();
+    /// File / Open in New Window: a file read into a new window, the one in
+    /// front staying as it is.
+    void OnFileOpenInNewWindow();
     void OnAppAbout();
     /// File / Compare with Contacts: the birth dates of the address book
     /// against the persons of the same full name.
@@ -41,7 +47,20 @@ public:
     /// Ends the run with `nCode`.
     void Quit(int nCode);
 
-    CMainFrame* MainFrame() const { return m_pMainWnd.get(); }
+    /// The first window; nullptr when none is open.
+    CMainFrame* MainFrame() const { return m_frames.empty() ? nullptr : m_frames.front().get(); }
+    /// Every window, the first opened first.
+    const std::vector<std::unique_ptr<CMainFrame>>& Frames() const { return m_frames; }
+    /// The window the application's commands act on: the one in front last.
+    CMainFrame* ActiveFrame() const { return m_pActiveFrame ? m_pActiveFrame : MainFrame(); }
+    void SetActiveFrame(CMainFrame* pFrame) { m_pActiveFrame = pFrame; }
+    /// The file of that window; an empty document while no window is open.
+    const CDocument& ActiveDocument() const;
+    /// Closes the window when another stays open, and says so; false for the
+    /// last window, whose closing ends the program.
+    bool CloseFrame(CMainFrame* pFrame);
+    /// Every window follows the language in use now.
+    void FollowLanguage();
 
     /// Asks for a file (title, folder to start in, filter); an empty answer
     /// is a cancel. Tests answer in place of the file dialog.
@@ -58,11 +77,15 @@ public:
     std::function<void(int)> m_fnQuit;
 
 private:
-    /// Takes `strPath` as the file last chosen and reads it.
-    bool OpenFile(const QString& strPath);
-    /// Reads the file, shows it on the start screen and tells the user when it
-    /// cannot be opened or holds nothing; false as ReadGedcomFile.
-    bool ReadFile(const std::wstring& strPath);
+    /// A new window, shown.
+    CMainFrame& NewFrame();
+    /// Asks for a file; empty when the user cancels.
+    QString ChooseFile();
+    /// Takes `strPath` as the file last chosen and reads it into the window.
+    bool OpenFile(const QString& strPath, CMainFrame& frame);
+    /// Reads the file into the window, shows it on the start screen and tells
+    /// the user when it cannot be opened or holds nothing; false as ReadGedcomFile.
+    bool ReadFile(const std::wstring& strPath, CMainFrame& frame);
     /// The address book the user chooses now, asked with the stored one
     /// selected, and stored; empty when the user cancels.
     std::wstring LogonToContacts();
@@ -73,7 +96,8 @@ private:
     CQtProgressSink m_progress;
     CQtSettingsStore m_settingsStore;
     CIcuCollator m_collator;
-    std::unique_ptr<CMainFrame> m_pMainWnd;
+    std::vector<std::unique_ptr<CMainFrame>> m_frames;
+    CMainFrame* m_pActiveFrame = nullptr;
 };
 
 /// The one application object of the run, while it exists.

@@ -1,7 +1,7 @@
 #include "gui/app/MainFrame.h"
 
 #include "core/app/Help.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/views/TreeView.h"
@@ -23,24 +23,24 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame() : m_pDocument(std::make_unique<CDocument>())
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
+    UpdateTitle();
     setWindowIcon(QIcon(QStringLiteral(":/images/stemmark.png")));
     m_pStartView = new CStartView(this);
     setCentralWidget(m_pStartView);
     resize(360, 600); // a handheld's portrait shape, until the user chooses another
     RestoreWindowPlace(this, L"MainFrame");
-    m_fnOpenSearch = [] {
-        CSearchDlg search;
+    m_fnOpenSearch = [this] {
+        CSearchDlg search(Doc());
         search.RunModal();
     };
-    m_fnOpenPersonList = [] {
-        CPersonListDlg list;
+    m_fnOpenPersonList = [this] {
+        CPersonListDlg list(Doc());
         list.RunModal();
     };
-    m_fnOpenPatriarchy = [] { OpenTreeView(0, Patriarchs); };
+    m_fnOpenPatriarchy = [this] { OpenTreeView(Doc(), 0, Patriarchs); };
     m_fnOpenOptions = [this] {
         COptionsSheet sheet(this);
         sheet.exec();
@@ -51,6 +51,23 @@ CMainFrame::CMainFrame()
     m_pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
     connect(m_pHelpKey, &QShortcut::activated, this, [] { ShowHelpTopic(L"overview"); });
     BuildMenuBar();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetDocument(std::unique_ptr<CDocument> pDocument, const std::wstring& strPath)
+{
+    m_pDocument = std::move(pDocument);
+    m_strPath = strPath;
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString product = ToQString(LoadLangString(IDS_PRODUCT_NAME));
+    const std::size_t nSlash = m_strPath.rfind(L'/');
+    const std::wstring strName = nSlash == std::wstring::npos ? m_strPath : m_strPath.substr(nSlash + 1);
+    setWindowTitle(strName.empty() ? product : ToQString(strName) + QStringLiteral(" - ") + product);
 }
 
 bool CMainFrame::BuildMenuBar()
@@ -71,13 +88,17 @@ bool CMainFrame::BuildMenuBar()
 
 void CMainFrame::OnCommand(int nCommand)
 {
+    if (theApp)
+        theApp->SetActiveFrame(this);
     switch (nCommand) {
     case ID_OPTIONS:
         OnOptions();
         break;
     case ID_APP_EXIT:
-    case ID_OK:
         OnExit();
+        break;
+    case ID_OK:
+        OnClose();
         break;
     case ID_SEARCH:
         OpenScreen(m_fnOpenSearch);
@@ -107,11 +128,15 @@ void CMainFrame::changeEvent(QEvent* pEvent)
     QMainWindow::changeEvent(pEvent);
     if (pEvent->type() == QEvent::WindowStateChange)
         CViewDlg::ShowProgramMinimised(isMinimized());
+    if (pEvent->type() == QEvent::ActivationChange && isActiveWindow() && theApp)
+        theApp->SetActiveFrame(this);
 }
 
 void CMainFrame::OpenScreen(const std::function<void()>& fnOpen)
 {
     theTopWindow = this;
+    if (theApp)
+        theApp->SetActiveFrame(this);
     if (fnOpen)
         fnOpen();
 }
@@ -121,22 +146,37 @@ void CMainFrame::OnOptions()
 {
     OpenScreen(m_fnOpenOptions);
     FollowLanguageInQt();
+    if (theApp) {
+        theApp->FollowLanguage();
+        return;
+    }
+    FollowLanguage();
+}
+
+void CMainFrame::FollowLanguage()
+{
     m_pStartView->update();
     if (BuildMenuBar())
-        setWindowTitle(ToQString(LoadLangString(IDS_PRODUCT_NAME)));
+        UpdateTitle();
 }
 
 void CMainFrame::OnExit()
 {
     KeepWindowPlace(this, L"MainFrame");
-    ClearTables();
     if (theApp)
         theApp->Quit(0);
 }
 
-// The window's close button is Exit.
+void CMainFrame::OnClose()
+{
+    if (theApp && theApp->CloseFrame(this))
+        return;
+    OnExit();
+}
+
+// The window's close button closes the window; the last one ends the program.
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
-    OnExit();
+    OnClose();
     pEvent->accept();
 }

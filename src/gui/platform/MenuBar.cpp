@@ -33,6 +33,8 @@ QKeySequence ShortcutOf(int nCommand)
     switch (nCommand) {
     case ID_FILE_OPEN:
         return QKeySequence::Open;
+    case ID_FILE_OPEN_NEW_WINDOW:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
     case ID_HELP_TOPIC:
         return QKeySequence::HelpContents;
     default:

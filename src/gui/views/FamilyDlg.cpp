@@ -2,6 +2,7 @@
 
 #include "core/model/EventInfo.h"
 #include "core/options/Language.h"
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "gui/views/Navigation.h"
 #include "gui/views/PersonInfoDlg.h"
@@ -35,7 +36,7 @@ QIcon ChildIcon(int nImage)
 
 } // namespace
 
-CFamilyDlg::CFamilyDlg(QWidget* pParent) : CViewDlg(pParent)
+CFamilyDlg::CFamilyDlg(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pParent)
 {
     setObjectName(QStringLiteral("family"));
     m_husbandBox = MakeBox(this, "husbandBox");
@@ -64,7 +65,7 @@ bool CFamilyDlg::OnInitDialog()
     if (!AddMenus({IDM_INFO, IDM_HELP}))
         return true;
     CEventInfo::LoadEventLabels();
-    CFamilyContent content = BuildFamilyView(m_nPerson);
+    CFamilyContent content = BuildFamilyView(Doc(), m_nPerson, ViewOptionsFrom(Settings));
     ShowMessages(this, content.m_messages);
     if (content.m_bClose)
         return false;
@@ -154,7 +155,7 @@ bool CFamilyDlg::OnCommand(int nCommand)
         return true;
     case ID_INFO_CHILD:
         if (m_bChildrenListed)
-            OpenInfoView(SelectedListPerson(m_childList));
+            OpenInfoView(Doc(), SelectedListPerson(m_childList));
         return true;
     case ID_INFO_FAMILY_NOTES:
         ShowFamilyNotes();
@@ -167,14 +168,14 @@ bool CFamilyDlg::OnCommand(int nCommand)
 void CFamilyDlg::ShowSide(const wchar_t* pszWantedSex)
 {
     bool bNoOwnFamily = false;
-    const std::vector<int> anPersons = FamilySidePersons(m_nPerson, pszWantedSex, bNoOwnFamily);
+    const std::vector<int> anPersons = FamilySidePersons(Doc(), m_nPerson, pszWantedSex, bNoOwnFamily);
     if (bNoOwnFamily) {
         ShowMessage(this, LoadLangString(IDS_NO_INFORMATION_ABOUT_SPOUSE), LoadLangString(IDS_WARNING),
                     CMessageIcon::Exclamation);
         return;
     }
     for (const int nPerson : anPersons)
-        OpenInfoView(nPerson);
+        OpenInfoView(Doc(), nPerson);
 }
 
 void CFamilyDlg::ShowFamilyNotes()
@@ -183,7 +184,7 @@ void CFamilyDlg::ShowFamilyNotes()
         ShowMessage(this, LoadLangString(IDS_NO_FAMILY_NOTES), LoadLangString(IDS_MESSAGE), CMessageIcon::Information);
         return;
     }
-    CPersonInfoDlg page;
+    CPersonInfoDlg page(Doc());
     page.m_nPerson = -1;
     page.m_strHtml = m_strNotesHtml;
     page.RunModal();

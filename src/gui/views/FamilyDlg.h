@@ -10,7 +10,7 @@ class QTreeWidget;
 class CFamilyDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CFamilyDlg(QWidget* pParent = nullptr);
+    explicit CFamilyDlg(const CDocument& doc, QWidget* pParent = nullptr);
 
     /// The person the view is for; set before it runs.
     int m_nPerson = -1;

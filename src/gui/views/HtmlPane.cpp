@@ -71,7 +71,7 @@ QVariant CHtmlViewer::loadResource(int nType, const QUrl& name)
     return image.isNull() ? QVariant() : QVariant(image);
 }
 
-CHtmlPane::CHtmlPane(QWidget* pParent) : CViewDlg(pParent) {}
+CHtmlPane::CHtmlPane(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pParent) {}
 
 bool CHtmlPane::OnInitDialog()
 {

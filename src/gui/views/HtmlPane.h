@@ -27,7 +27,7 @@ private:
 class CHtmlPane : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CHtmlPane(QWidget* pParent = nullptr);
+    explicit CHtmlPane(const CDocument& doc, QWidget* pParent = nullptr);
 
     /// Replaces the page with `strHtml`, a whole HTML document.
     void SetHtml(const std::wstring& strHtml);

@@ -1,6 +1,6 @@
 #include "gui/views/Navigation.h"
 
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/views/PersonList.h"
 #include "gui/platform/Messages.h"
 #include "gui/views/FamilyDlg.h"
@@ -50,43 +50,43 @@ void RunOnEnter(QWidget* pWidget, std::function<void()> fnEnter)
     pWidget->installEventFilter(new CEnterFilter(pWidget, std::move(fnEnter)));
 }
 
-void OpenInfoView(int nPerson)
+void OpenInfoView(const CDocument& doc, int nPerson)
 {
     if (nPerson < 0)
         return;
-    CPersonInfoDlg page;
+    CPersonInfoDlg page(doc);
     page.m_nPerson = nPerson;
     page.RunModal();
 }
 
-void OpenFamilyView(int nPerson)
+void OpenFamilyView(const CDocument& doc, int nPerson)
 {
     if (nPerson < 0)
         return;
-    CFamilyDlg family;
+    CFamilyDlg family(doc);
     family.m_nPerson = nPerson;
     family.RunModal();
 }
 
-void OpenTreeView(int nPerson, int nMode)
+void OpenTreeView(const CDocument& doc, int nPerson, int nMode)
 {
     if (nPerson < 0)
         return;
-    CTreeDlg tree;
+    CTreeDlg tree(doc);
     tree.m_nPerson = nPerson;
     tree.m_nMode = nMode;
     tree.RunModal();
 }
 
-void OpenParentsFamily(int nPerson)
+void OpenParentsFamily(const CDocument& doc, int nPerson)
 {
     if (nPerson < 0)
         return;
     CMessages messages;
-    const int nParent = FindParentIndex(nPerson, messages);
+    const int nParent = doc.FindParentIndex(nPerson, messages);
     ShowMessages(theTopWindow, messages);
     if (nParent >= 0)
-        OpenFamilyView(nParent);
+        OpenFamilyView(doc, nParent);
 }
 
 int SelectedListBoxPerson(const QListView* pList)

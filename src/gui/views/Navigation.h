@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class CDocument;
 class QListView;
 class QWidget;
 class QTreeWidget;
@@ -9,12 +10,12 @@ class QTreeWidget;
 // How one view opens another. Each runs the new view modally on top and
 // returns when it closes; a person index below 0 opens nothing.
 
-void OpenInfoView(int nPerson);
-void OpenFamilyView(int nPerson);
+void OpenInfoView(const CDocument& doc, int nPerson);
+void OpenFamilyView(const CDocument& doc, int nPerson);
 /// nMode: 0 ancestors, 1 descendants, 2 patriarchs.
-void OpenTreeView(int nPerson, int nMode);
+void OpenTreeView(const CDocument& doc, int nPerson, int nMode);
 /// The family of the person's father, else mother.
-void OpenParentsFamily(int nPerson);
+void OpenParentsFamily(const CDocument& doc, int nPerson);
 
 /// The person of the list's current entry, or -1 after the "Please select a
 /// person" warning.

@@ -1,5 +1,6 @@
 #include "gui/views/PersonInfoDlg.h"
 
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/views/PersonPage.h"
 #include "gui/platform/MenuBar.h"
@@ -9,7 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-CPersonInfoDlg::CPersonInfoDlg(QWidget* pParent) : CHtmlPane(pParent)
+CPersonInfoDlg::CPersonInfoDlg(const CDocument& doc, QWidget* pParent) : CHtmlPane(doc, pParent)
 {
     setObjectName(QStringLiteral("personInfo"));
     setWindowTitle(QStringLiteral("Person information"));
@@ -29,7 +30,7 @@ bool CPersonInfoDlg::OnInitDialog()
                     pTitle->menu()->removeAction(pAction);
             }
         }
-        m_strHtml = BuildPersonPageBody(m_nPerson);
+        m_strHtml = BuildPersonPageBody(Doc(), m_nPerson, ViewOptionsFrom(Settings));
     }
     m_strHtml = MakePageDocument(m_strHtml);
     SetHtml(m_strHtml);
@@ -42,16 +43,16 @@ bool CPersonInfoDlg::OnCommand(int nCommand)
         return CHtmlPane::OnCommand(nCommand);
     switch (nCommand) {
     case ID_VIEW_ANCESTORS:
-        OpenTreeView(m_nPerson, 0);
+        OpenTreeView(Doc(), m_nPerson, 0);
         return true;
     case ID_VIEW_DESCENDANTS:
-        OpenTreeView(m_nPerson, 1);
+        OpenTreeView(Doc(), m_nPerson, 1);
         return true;
     case ID_VIEW_OWN_FAMILY:
-        OpenFamilyView(m_nPerson);
+        OpenFamilyView(Doc(), m_nPerson);
         return true;
     case ID_VIEW_PARENTS_FAMILY:
-        OpenParentsFamily(m_nPerson);
+        OpenParentsFamily(Doc(), m_nPerson);
         return true;
     default:
         return CHtmlPane::OnCommand(nCommand);

@@ -7,7 +7,7 @@
 class CPersonInfoDlg : public CHtmlPane {
     Q_OBJECT
 public:
-    explicit CPersonInfoDlg(QWidget* pParent = nullptr);
+    explicit CPersonInfoDlg(const CDocument& doc, QWidget* pParent = nullptr);
 
     /// The page body: set by the creator for a text, built here for a person;
     /// the whole document once the page is shown.

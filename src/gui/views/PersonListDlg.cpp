@@ -1,6 +1,7 @@
 #include "gui/views/PersonListDlg.h"
 
 #include "core/options/Language.h"
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/WaitCursor.h"
 #include "gui/views/Navigation.h"
@@ -102,7 +103,7 @@ int WidestEntry(const QFontMetrics& metrics, const std::vector<CPersonListEntry>
 
 } // namespace
 
-CPersonListDlg::CPersonListDlg(QWidget* pParent) : CViewDlg(pParent)
+CPersonListDlg::CPersonListDlg(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pParent)
 {
     setObjectName(QStringLiteral("personList"));
     m_listPersons = new QListView(this);
@@ -132,7 +133,7 @@ bool CPersonListDlg::OnInitDialog()
     setWindowTitle(ToQString(LoadLangString(IDS_SELECT_PERSON)));
     if (!AddMenus({IDM_VIEW, IDM_HELP}))
         return false;
-    CPersonListContent content = BuildPersonList(m_criteria);
+    CPersonListContent content = BuildPersonList(Doc(), m_criteria, ViewOptionsFrom(Settings));
     ShowMessages(this, content.m_messages);
     if (content.m_bClose)
         return false;
@@ -150,19 +151,19 @@ bool CPersonListDlg::OnCommand(int nCommand)
 {
     switch (nCommand) {
     case ID_VIEW_ANCESTORS:
-        OpenTreeView(SelectedListBoxPerson(m_listPersons), 0);
+        OpenTreeView(Doc(), SelectedListBoxPerson(m_listPersons), 0);
         return true;
     case ID_VIEW_DESCENDANTS:
-        OpenTreeView(SelectedListBoxPerson(m_listPersons), 1);
+        OpenTreeView(Doc(), SelectedListBoxPerson(m_listPersons), 1);
         return true;
     case ID_VIEW_OWN_FAMILY:
-        OpenFamilyView(SelectedListBoxPerson(m_listPersons));
+        OpenFamilyView(Doc(), SelectedListBoxPerson(m_listPersons));
         return true;
     case ID_VIEW_PARENTS_FAMILY:
-        OpenParentsFamily(SelectedListBoxPerson(m_listPersons));
+        OpenParentsFamily(Doc(), SelectedListBoxPerson(m_listPersons));
         return true;
     case ID_VIEW_INFORMATION:
-        OpenInfoView(SelectedListBoxPerson(m_listPersons));
+        OpenInfoView(Doc(), SelectedListBoxPerson(m_listPersons));
         return true;
     default:
         return CViewDlg::OnCommand(nCommand);

@@ -13,7 +13,7 @@ class CWideRowDelegate;
 class CPersonListDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CPersonListDlg(QWidget* pParent = nullptr);
+    explicit CPersonListDlg(const CDocument& doc, QWidget* pParent = nullptr);
 
     /// Set by the search form before the list runs; empty lists everyone.
     CPersonListCriteria m_criteria;

@@ -28,7 +28,7 @@ QLabel* MakeLabel(QWidget* pParent, int nStringId)
 
 } // namespace
 
-CSearchDlg::CSearchDlg(QWidget* pParent) : CViewDlg(pParent)
+CSearchDlg::CSearchDlg(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pParent)
 {
     setObjectName(QStringLiteral("search"));
     m_editFirstName = MakeEdit(this, "firstName");
@@ -95,7 +95,7 @@ bool CSearchDlg::TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound)
 // The names go to the list as typed; the list does the matching.
 void CSearchDlg::OnFind()
 {
-    CPersonListDlg list;
+    CPersonListDlg list(Doc());
     list.m_criteria.m_strFirstFilter = FromQString(m_editFirstName->text());
     list.m_criteria.m_strLastFilter = FromQString(m_editLastName->text());
     list.m_criteria.m_strFullFilter = FromQString(m_editFullName->text());

@@ -11,7 +11,7 @@ class QPushButton;
 class CSearchDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CSearchDlg(QWidget* pParent = nullptr);
+    explicit CSearchDlg(const CDocument& doc, QWidget* pParent = nullptr);
 
     void OnFind();
 

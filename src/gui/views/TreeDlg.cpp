@@ -1,6 +1,8 @@
 #include "gui/views/TreeDlg.h"
 
 #include "core/options/Language.h"
+#include "core/model/Document.h"
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
 #include "core/platform/WaitCursor.h"
@@ -52,22 +54,22 @@ void RemoveTreeCommands(QMenuBar* pMenuBar)
 }
 
 // The boxes of one build beyond the first of each message go to the log.
-void LogNotShown(const std::vector<std::wstring>& astrLines)
+void LogNotShown(const CDocument& doc, const std::vector<std::wstring>& astrLines)
 {
     for (const std::wstring& strLine : astrLines)
-        WriteLog(strLine + L"\r\n");
+        WriteLog(doc.GetFolder(), strLine + L"\r\n");
 }
 
 // An expanded item's boxes belong to the window in front, as a look-up's do.
-void ShowWalkMessages(const CTreeMessages& messages)
+void ShowWalkMessages(const CDocument& doc, const CTreeMessages& messages)
 {
     ShowMessages(theTopWindow, messages.m_boxes);
-    LogNotShown(messages.m_astrNotShown);
+    LogNotShown(doc, messages.m_astrNotShown);
 }
 
 } // namespace
 
-CTreeDlg::CTreeDlg(QWidget* pParent) : CViewDlg(pParent)
+CTreeDlg::CTreeDlg(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pParent)
 {
     setObjectName(QStringLiteral("tree"));
     m_countEdit = new QLineEdit(this);
@@ -117,9 +119,9 @@ bool CTreeDlg::OnInitDialog()
         return true;
     RemoveTreeCommands(MenuBar());
     ColourReadOnlyBox(m_countEdit);
-    m_pWalker = std::make_unique<CTreeWalker>(static_cast<ViewMode>(m_nMode));
+    m_pWalker = std::make_unique<CTreeWalker>(Doc(), ViewOptionsFrom(Settings), static_cast<ViewMode>(m_nMode));
     const CTreeContent content = m_pWalker->Build(m_nPerson);
-    LogNotShown(content.m_astrNotShown);
+    LogNotShown(Doc(), content.m_astrNotShown);
     ShowMessages(this, content.m_messages);
     if (content.m_bClose)
         return false;
@@ -169,7 +171,7 @@ void CTreeDlg::FillChildren(QTreeWidgetItem* pItem)
     // A box comes before the items it speaks of appear.
     m_pWalker->BeginMessages();
     const std::vector<CTreeNode> children = m_pWalker->Children(anPath);
-    ShowWalkMessages(m_pWalker->EndMessages());
+    ShowWalkMessages(Doc(), m_pWalker->EndMessages());
     AddChildren(pItem, children);
 }
 
@@ -219,7 +221,7 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
     }
     for (std::size_t i = 0; i < above.size(); ++i)
         m_pWalker->Leave();
-    ShowWalkMessages(m_pWalker->EndMessages());
+    ShowWalkMessages(Doc(), m_pWalker->EndMessages());
     if (bCut)
         ShowMessage(this, LoadLangString(IDS_TREE_TOO_LARGE), LoadLangString(IDS_MESSAGE), CMessageIcon::Information);
 }
@@ -244,13 +246,13 @@ bool CTreeDlg::OnCommand(int nCommand)
     QTreeWidgetItem* pItem = pSelected ? pSelected : pRoot;
     switch (nCommand) {
     case ID_VIEW_OWN_FAMILY:
-        OpenFamilyView(SelectedTreePerson(m_tree));
+        OpenFamilyView(Doc(), SelectedTreePerson(m_tree));
         return true;
     case ID_VIEW_PARENTS_FAMILY:
-        OpenParentsFamily(SelectedTreePerson(m_tree));
+        OpenParentsFamily(Doc(), SelectedTreePerson(m_tree));
         return true;
     case ID_VIEW_INFORMATION:
-        OpenInfoView(SelectedTreePerson(m_tree));
+        OpenInfoView(Doc(), SelectedTreePerson(m_tree));
         return true;
     case ID_ROW_EXPAND:
         if (pItem)

@@ -13,7 +13,7 @@ class QTreeWidgetItem;
 class CTreeDlg : public CViewDlg {
     Q_OBJECT
 public:
-    explicit CTreeDlg(QWidget* pParent = nullptr);
+    explicit CTreeDlg(const CDocument& doc, QWidget* pParent = nullptr);
 
     /// The person the view is for (the patriarch view is opened with 0) and
     /// the mode; set before it runs.

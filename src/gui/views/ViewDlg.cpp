@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-CViewDlg::CViewDlg(QWidget* pParent) : QDialog(pParent)
+CViewDlg::CViewDlg(const CDocument& doc, QWidget* pParent) : QDialog(pParent), m_doc(doc)
 {
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     m_pLayout = new QVBoxLayout(this);

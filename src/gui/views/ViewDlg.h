@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class CDocument;
 class QMenuBar;
 class QShortcut;
 class QVBoxLayout;
@@ -18,7 +19,11 @@ class QVBoxLayout;
 class CViewDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CViewDlg(QWidget* pParent = nullptr);
+    /// A view of `doc`, which outlives it.
+    explicit CViewDlg(const CDocument& doc, QWidget* pParent = nullptr);
+
+    /// The document the view shows.
+    const CDocument& Doc() const { return m_doc; }
 
     /// Initialises the view and runs it modally; a view whose initialisation
     /// ends it returns at once.
@@ -59,6 +64,8 @@ protected:
 
 private:
     static std::vector<QWidget*> WindowStack();
+
+    const CDocument& m_doc;
 
     QVBoxLayout* m_pLayout = nullptr;
     QMenuBar* m_pMenuBar = nullptr;

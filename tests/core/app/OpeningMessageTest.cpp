@@ -14,9 +14,7 @@ TEST(OpeningMessageTest, AReadingStoppedByItsLevelGetsNoFurtherBox)
     ASSERT_TRUE(WriteFileBytes(path, "0 @I1@ INDI\n10 X\n"));
     const CReadResult read = ReadGedcomFile(path.wstring());
     ASSERT_FALSE(read.m_bRead);
-    EXPECT_TRUE(GetOpeningMessage(path.wstring(), read.m_bRead).empty());
-    ClearTables();
-    theFileFolder.clear();
+    EXPECT_TRUE(GetOpeningMessage(path.wstring(), *read.m_pDocument, read.m_bRead).empty());
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <random>
-
 namespace {
 
 const std::wstring theDifferencesTitle = L"<center><b>Differences with Contacts</b></center>";
@@ -29,7 +27,7 @@ TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingD
     AddPerson({.m_strName = L"Taylor"});
     AddPerson({.m_strName = L"", .m_pszBirth = L"1 JAN 1800"});
     AddPerson({.m_strName = L"Ida /Hall/", .m_pszBirth = L"2 FEB 1960"});
-    const CContactsComparison result = CompareContacts({
+    const CContactsComparison result = CompareContacts(Doc(), {
         MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), // same date: matched, no difference
         MakeContact(L"Ann", L"", L"Jones", {1950, 3, 5}),  // shortened name; a month-year date takes day 01
         MakeContact(L"", L"", L"Taylor"),                  // no dates on either side
@@ -44,131 +42,89 @@ TEST_F(ContactsComparisonTest, ReportsTheFirstMatchOfEachContactAndItsDifferingD
     EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>John Smith<br>Ann Jones<br>Taylor<br><br>Ida Hall");
 }
 
-struct CPartialCase {
-    const char* m_pszName;
-    CContact m_contact;
-    const wchar_t* m_pszPersonDate; ///< nullptr: no birth
-    const wchar_t* m_pszContacts;   ///< nullptr: the dates agree
-    const wchar_t* m_pszStemmark;
-};
-
-class ContactsPartialBirthdayTest : public ContactsComparisonTest,
-                                    public testing::WithParamInterface<CPartialCase> {};
-
-TEST_P(ContactsPartialBirthdayTest, ComparesOnlyThePartsGiven)
-{
-    const CPartialCase& test = GetParam();
-    AddPerson({.m_strName = L"Ann /Lee/", .m_pszBirth = test.m_pszPersonDate});
-    const CContactsComparison result = CompareContacts({test.m_contact});
-    EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee");
-    if (!test.m_pszContacts) {
-        EXPECT_EQ(result.m_strDifferencesBody, L"");
-        EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso");
-        return;
-    }
-    EXPECT_EQ(result.m_strMessage, L"");
-    EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
-                                               test.m_pszContacts + L"<br>&nbsp;- Stemmark: " + test.m_pszStemmark +
-                                               L"<br>");
-}
-
 CContact Ann(CCalendarDate birthday, const wchar_t* pszText = L"")
 {
     return MakeContact(L"Ann", L"", L"Lee", birthday, false, pszText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Partial, ContactsPartialBirthdayTest, testing::Values(
-    CPartialCase{"a year agrees with a whole date", Ann({1985, 0, 0}), L"15 APR 1985", nullptr, nullptr},
-    CPartialCase{"a year agrees with a year", Ann({1985, 0, 0}), L"1985", nullptr, nullptr},
-    CPartialCase{"a year against another", Ann({1985, 0, 0}), L"15 APR 1986", L"1985", L"15.04.1986"},
-    CPartialCase{"a year and no birth", Ann({1985, 0, 0}), nullptr, L"1985", L""},
-    CPartialCase{"a year against a qualified date", Ann({1985, 0, 0}), L"BEF 1985", L"1985", L"BEF 1985"},
-    CPartialCase{"a month and day agree with any year", Ann({0, 4, 15}), L"15 APR 1901", nullptr, nullptr},
-    CPartialCase{"a month and day against another day", Ann({0, 4, 15}), L"16 APR 1901", L"15.04", L"16.04.1901"},
-    CPartialCase{"a month and day against a year", Ann({0, 4, 15}), L"1901", L"15.04", L"1901"},
-    CPartialCase{"a year and month agree with a month-and-year date", Ann({1985, 4, 0}), L"APR 1985", nullptr,
-                 nullptr},
-    CPartialCase{"a year and month against another month", Ann({1985, 4, 0}), L"15 MAY 1985", L"04.1985",
-                 L"15.05.1985"},
-    CPartialCase{"a month alone", Ann({0, 4, 0}), L"15 MAY 1985", L"--.04", L"15.05.1985"},
-    CPartialCase{"a day alone", Ann({0, 0, 15}), L"16 MAY 1985", L"15.--", L"16.05.1985"},
-    CPartialCase{"a year in the future reads as none", Ann({2030, 0, 0}), nullptr, nullptr, nullptr},
-    CPartialCase{"text against a date", Ann({}, L"circa 1800"), L"1800", L"circa 1800", L"1800"},
-    CPartialCase{"text that is the person's text", Ann({}, L"1800"), L"1800", nullptr, nullptr},
-    CPartialCase{"text is shown as text", Ann({}, L"<1800 & later>"), nullptr, L"&lt;1800 &amp; later&gt;", L""}),
-    CByName());
-
-struct CBoxCase {
-    const char* m_pszName;
-    std::vector<CContact> m_contacts;
-    const wchar_t* m_pszText;
-    const wchar_t* m_pszCaption;
-    CMessageIcon m_icon;
-    bool m_bMatches;
-};
-
-class ContactsBoxTest : public ContactsComparisonTest, public testing::WithParamInterface<CBoxCase> {};
-
-TEST_P(ContactsBoxTest, ShowsItsBox)
+TEST_F(ContactsComparisonTest, ComparesOnlyThePartsOfTheBirthdayGiven)
 {
-    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"5 MAR 1950"});
-    AddPerson({.m_strName = L"Ann /Jones/"});
-    const CContactsComparison result = CompareContacts(GetParam().m_contacts);
-    EXPECT_EQ(result.m_strMessage, GetParam().m_pszText);
-    EXPECT_EQ(result.m_strCaption, GetParam().m_pszCaption);
-    EXPECT_EQ(result.m_icon, GetParam().m_icon);
-    EXPECT_EQ(result.m_strDifferencesBody, L"");
-    EXPECT_EQ(!result.m_strMatchesBody.empty(), GetParam().m_bMatches);
+    const struct {
+        const char* m_pszName;
+        CContact m_contact;
+        const wchar_t* m_pszPersonDate; ///< nullptr: no birth
+        const wchar_t* m_pszContacts;   ///< nullptr: the dates agree
+        const wchar_t* m_pszStemmark;
+    } cases[] = {
+        {"a year agrees with a whole date", Ann({1985, 0, 0}), L"15 APR 1985", nullptr, nullptr},
+        {"a year agrees with a year", Ann({1985, 0, 0}), L"1985", nullptr, nullptr},
+        {"a year against another", Ann({1985, 0, 0}), L"15 APR 1986", L"1985", L"15.04.1986"},
+        {"a year and no birth", Ann({1985, 0, 0}), nullptr, L"1985", L""},
+        {"a year against a qualified date", Ann({1985, 0, 0}), L"BEF 1985", L"1985", L"BEF 1985"},
+        {"a month and day agree with any year", Ann({0, 4, 15}), L"15 APR 1901", nullptr, nullptr},
+        {"a month and day against another day", Ann({0, 4, 15}), L"16 APR 1901", L"15.04", L"16.04.1901"},
+        {"a month and day against a year", Ann({0, 4, 15}), L"1901", L"15.04", L"1901"},
+        {"a year and month agree with a month-and-year date", Ann({1985, 4, 0}), L"APR 1985", nullptr, nullptr},
+        {"a year and month against another month", Ann({1985, 4, 0}), L"15 MAY 1985", L"04.1985", L"15.05.1985"},
+        {"a month alone", Ann({0, 4, 0}), L"15 MAY 1985", L"--.04", L"15.05.1985"},
+        {"a day alone", Ann({0, 0, 15}), L"16 MAY 1985", L"15.--", L"16.05.1985"},
+        {"a year in the future reads as none", Ann({2030, 0, 0}), nullptr, nullptr, nullptr},
+        {"text against a date", Ann({}, L"circa 1800"), L"1800", L"circa 1800", L"1800"},
+        {"text that is the person's text", Ann({}, L"1800"), L"1800", nullptr, nullptr},
+        {"text is shown as text", Ann({}, L"<1800 & later>"), nullptr, L"&lt;1800 &amp; later&gt;", L""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.m_pszName);
+        CDocument doc;
+        ::AddPerson(doc, {.m_strName = L"Ann /Lee/", .m_pszBirth = test.m_pszPersonDate});
+        const CContactsComparison result = CompareContacts(doc, {test.m_contact});
+        EXPECT_EQ(result.m_strMatchesBody, theMatchesTitle + L"<br>Ann Lee");
+        if (!test.m_pszContacts) {
+            EXPECT_EQ(result.m_strDifferencesBody, L"");
+            EXPECT_EQ(result.m_strMessage.substr(0, 13), L"All the perso");
+            continue;
+        }
+        EXPECT_EQ(result.m_strMessage, L"");
+        EXPECT_EQ(result.m_strDifferencesBody, theDifferencesTitle + L"<br>Ann Lee<br>&nbsp;- Contacts: " +
+                                                   test.m_pszContacts + L"<br>&nbsp;- Stemmark: " +
+                                                   test.m_pszStemmark + L"<br>");
+    }
 }
 
 const wchar_t theSameData[] =
     L"All the persons from Contacts, which match persons from Stemmark by full name, have the same data.";
-INSTANTIATE_TEST_SUITE_P(Boxes, ContactsBoxTest, testing::Values(
-    CBoxCase{"no contacts", {}, L"Input file is empty or is not specified. Please use File / Open.", L"Message",
-             CMessageIcon::Exclamation, false},
-    CBoxCase{"nobody found", {MakeContact(L"john", L"", L"smith", {1950, 3, 5})},
-             L"Persons from Contacts didn't found in Stemmark by full name.", L"Stemmark", CMessageIcon::Stop, false},
-    CBoxCase{"same dates; a birthday after this year reads as none",
-             {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {2025, 1, 1})},
-             theSameData, L"Stemmark", CMessageIcon::Stop, true},
-    CBoxCase{"a matched contact's unreadable birthday",
-             {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {}, true)},
-             L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false}), CByName());
-
-// The walk the comparison stands for: every person from the first, by the
-// whole text or the text cut before its last "(" and one more character.
-int WalkForName(const std::wstring& strName)
+TEST_F(ContactsComparisonTest, ShowsItsBox)
 {
-    for (int nPerson = 0; nPerson <= theLastPersonIndex; ++nPerson) {
-        const std::wstring strTag = thePersons[nPerson].GetNameAsInTag();
-        if (strTag == strName)
-            return nPerson;
-        const std::size_t bracket = strTag.rfind(L'(');
-        if (!strTag.empty() && strTag.back() == L')' && bracket != std::wstring::npos &&
-            strTag.substr(0, bracket == 0 ? 0 : bracket - 1) == strName)
-            return nPerson;
-    }
-    return -1;
-}
-
-TEST_F(ContactsComparisonTest, OneWalkAnswersAsAWalkPerName)
-{
-    std::mt19937 random(7);
-    const wchar_t* const apszWords[] = {L"A", L"B", L"/A/", L"(A)", L"(B)", L" ", L"(", L")", L"A)"};
-    auto randomText = [&](int nWords) {
-        std::wstring strText;
-        for (int i = random() % nWords; i >= 0; --i)
-            strText += apszWords[random() % std::size(apszWords)];
-        return strText;
+    AddPerson({.m_strName = L"John /Smith/", .m_pszBirth = L"5 MAR 1950"});
+    AddPerson({.m_strName = L"Ann /Jones/"});
+    const struct {
+        const char* m_pszName;
+        std::vector<CContact> m_contacts;
+        const wchar_t* m_pszText;
+        const wchar_t* m_pszCaption;
+        CMessageIcon m_icon;
+        bool m_bMatches;
+    } cases[] = {
+        {"no contacts", {}, L"Input file is empty or is not specified. Please use File / Open.", L"Message",
+                 CMessageIcon::Exclamation, false},
+        {"nobody found", {MakeContact(L"john", L"", L"smith", {1950, 3, 5})},
+                 L"Persons from Contacts didn't found in Stemmark by full name.", L"Stemmark", CMessageIcon::Stop, false},
+        {"same dates; a birthday after this year reads as none",
+                 {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {2025, 1, 1})},
+                 theSameData, L"Stemmark", CMessageIcon::Stop, true},
+        {"a matched contact's unreadable birthday",
+                 {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {}, true)},
+                 L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false},
     };
-    for (int i = 0; i < 400; ++i)
-        AddPerson({.m_strName = randomText(4).c_str()});
-    std::vector<std::wstring> astrNames;
-    for (int i = 0; i < 400; ++i)
-        astrNames.push_back(i % 2 ? randomText(3) : thePersons[static_cast<int>(random() % 400)].GetNameAsInTag());
-    const std::vector<int> anFound = FindPersonsByTagName(astrNames);
-    for (std::size_t i = 0; i < astrNames.size(); ++i)
-        EXPECT_EQ(anFound[i], WalkForName(astrNames[i])) << "name \"" << WideToUtf8(astrNames[i]) << '"';
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.m_pszName);
+        const CContactsComparison result = CompareContacts(Doc(), test.m_contacts);
+        EXPECT_EQ(result.m_strMessage, test.m_pszText);
+        EXPECT_EQ(result.m_strCaption, test.m_pszCaption);
+        EXPECT_EQ(result.m_icon, test.m_icon);
+        EXPECT_EQ(result.m_strDifferencesBody, L"");
+        EXPECT_EQ(!result.m_strMatchesBody.empty(), test.m_bMatches);
+    }
 }
 
 TEST_F(ContactsComparisonTest, ReadsSortsThenCompares)
@@ -178,10 +134,10 @@ TEST_F(ContactsComparisonTest, ReadsSortsThenCompares)
     CTempFolder folder;
     const std::filesystem::path file = folder.Path() / "book.vcf";
     WriteFileBytes(file, "BEGIN:VCARD\r\nN:Y;Bob\r\nEND:VCARD\r\nBEGIN:VCARD\r\nN:X;Ann\r\nEND:VCARD\r\n");
-    EXPECT_EQ(CompareWithContacts(file.wstring()).m_strMatchesBody, theMatchesTitle + L"<br>Ann X<br>Bob Y");
+    EXPECT_EQ(CompareWithContacts(Doc(), file.wstring()).m_strMatchesBody, theMatchesTitle + L"<br>Ann X<br>Bob Y");
 
     WriteFileBytes(file, "BEGIN:VCARD\r\nN:X;Ann\r\n");
-    const CContactsComparison failure = CompareWithContacts(file.wstring());
+    const CContactsComparison failure = CompareWithContacts(Doc(), file.wstring());
     EXPECT_EQ(failure.m_strMessage, L"Unable to get Contact item");
     EXPECT_EQ(failure.m_strCaption, L"Stemmark");
     EXPECT_EQ(failure.m_icon, CMessageIcon::Stop);

@@ -1,4 +1,4 @@
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 
 #include "TestSupport.h"
 
@@ -26,42 +26,39 @@ protected:
     }
 };
 
-struct ParentCase {
-    const char* m_pszName;
-    int m_nPerson;
-    int m_nParent;
-    bool m_bWarned; ///< one "No information about parents' family"
-};
-
-class FindParentTest : public FindParentIndexTest, public testing::WithParamInterface<ParentCase> {};
-
-TEST_P(FindParentTest, GivesTheParentOrOneWarning)
+TEST_F(FindParentIndexTest, GivesTheParentOrOneWarning)
 {
-    CMessages messages;
-    EXPECT_EQ(FindParentIndex(GetParam().m_nPerson, messages), GetParam().m_nParent);
-    CMessages expected;
-    if (GetParam().m_bWarned)
-        expected.push_back(
-            {L"No information about parents' family", L"Direction", CMessageIcon::Exclamation});
-    EXPECT_EQ(messages, expected);
+    const struct {
+        const char* m_pszName;
+        int m_nPerson;
+        int m_nParent;
+        bool m_bWarned; ///< one "No information about parents' family"
+    } cases[] = {
+        {"the father", 2, 0, false},
+        {"the mother without a husband", 3, 1, false},
+        {"no FAMC", 4, -1, true},
+        {"a FAMC that names no family", 5, -1, true},
+        {"a family with neither parent", 6, -1, true},
+        {"a husband who is no person, though a wife is", 7, -1, true},
+        {"no person below", -1, -1, false},
+        {"no person above", 8, -1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.m_pszName);
+        CMessages messages;
+        EXPECT_EQ(Doc().FindParentIndex(c.m_nPerson, messages), c.m_nParent);
+        CMessages expected;
+        if (c.m_bWarned)
+            expected.push_back({L"No information about parents' family", L"Direction", CMessageIcon::Exclamation});
+        EXPECT_EQ(messages, expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Links, FindParentTest, testing::Values(
-    ParentCase{"TheFather", 2, 0, false},
-    ParentCase{"TheMotherWithoutAHusband", 3, 1, false},
-    ParentCase{"NoFamc", 4, -1, true},
-    ParentCase{"FamcNamesNoFamily", 5, -1, true},
-    ParentCase{"FamilyWithNeitherParent", 6, -1, true},
-    ParentCase{"HusbandIsNoPersonThoughAWifeIs", 7, -1, true},
-    ParentCase{"NoPersonBelow", -1, -1, false},
-    ParentCase{"NoPersonAbove", 8, -1, false}),
-    [](const testing::TestParamInfo<ParentCase>& param) { return std::string(param.param.m_pszName); });
 
 TEST_F(FindParentIndexTest, TheWarningSpeaksTheCurrentLanguage)
 {
     CMessages messages;
     SetLanguage(L"Ru");
-    FindParentIndex(4, messages);
+    Doc().FindParentIndex(4, messages);
     SetLanguage(L"En");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].m_strText, L"Нет информации о семье родителей");

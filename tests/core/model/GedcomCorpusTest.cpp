@@ -31,8 +31,8 @@ TEST_F(GedcomCorpusTest, EveryRealFileGivesAllItsPersonsAndFamilies)
         const CReadResult read = ReadGedcomFile(entry.path().wstring());
         EXPECT_TRUE(read.m_bRead);
         EXPECT_TRUE(read.m_messages.empty());
-        EXPECT_EQ(theLastPersonIndex + 1, CountRecordLines(bytes, "INDI"));
-        EXPECT_EQ(theLastFamilyIndex + 1, CountRecordLines(bytes, "FAM"));
+        EXPECT_EQ(read.m_pDocument->GetLastPersonIndex() + 1, CountRecordLines(bytes, "INDI"));
+        EXPECT_EQ(read.m_pDocument->GetLastFamilyIndex() + 1, CountRecordLines(bytes, "FAM"));
     }
     EXPECT_GT(nFiles, 0);
 }

@@ -1,30 +1,10 @@
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 
 #include "TestSupport.h"
-
-#include <random>
 
 namespace {
 
 using TablesTest = CViewBuilderTest;
-
-int ScanPersons(const std::wstring& strId)
-{
-    for (int i = 0; i <= theLastPersonIndex; ++i) {
-        if (thePersons[i].m_strId == strId)
-            return i;
-    }
-    return -1;
-}
-
-int ScanFamilies(const std::wstring& strId)
-{
-    for (int i = 0; i <= theLastFamilyIndex; ++i) {
-        if (theFamilies[i].m_strId == strId)
-            return i;
-    }
-    return -1;
-}
 
 TEST_F(TablesTest, LookupsFollowTheFileOrderAndExactIds)
 {
@@ -36,64 +16,27 @@ TEST_F(TablesTest, LookupsFollowTheFileOrderAndExactIds)
     AddFamily(L"", L"", L"");
     AddFamily(L"", L"", L"");
 
-    EXPECT_EQ(FindPersonById(L"@I1@"), 0);
-    EXPECT_EQ(FindPersonById(L"@I2@"), 3);
-    EXPECT_EQ(FindPersonById(L"@i1@"), -1) << "ids are case-sensitive";
-    EXPECT_EQ(FindPersonById(L"I1"), -1) << "the at signs belong to the id";
-    EXPECT_EQ(FindPersonById(L" @I1@"), -1) << "ids are not trimmed";
-    EXPECT_EQ(FindPersonById(L""), -1) << "an empty person id is never looked up";
-    EXPECT_EQ(FindFamilyById(L""), 1) << "an empty family id finds the first family without one";
-    EXPECT_EQ(FindFamilyById(L"@F1@"), 0);
+    const CDocument& doc = Doc();
+    EXPECT_EQ(doc.FindPersonById(L"@I1@"), 0);
+    EXPECT_EQ(doc.FindPersonById(L"@I2@"), 3);
+    EXPECT_EQ(doc.FindPersonById(L"@i1@"), -1) << "ids are case-sensitive";
+    EXPECT_EQ(doc.FindPersonById(L"I1"), -1) << "the at signs belong to the id";
+    EXPECT_EQ(doc.FindPersonById(L" @I1@"), -1) << "ids are not trimmed";
+    EXPECT_EQ(doc.FindPersonById(L""), -1) << "an empty person id is never looked up";
+    EXPECT_EQ(doc.FindFamilyById(L""), 1) << "an empty family id finds the first family without one";
+    EXPECT_EQ(doc.FindFamilyById(L"@F1@"), 0);
+    EXPECT_EQ(EmptyDocument().FindFamilyById(L""), -1) << "no family at all";
 }
 
 TEST_F(TablesTest, RecordsAppendedAfterALookupAreFound)
 {
     AddPerson({.m_strId = L"@I1@"});
-    EXPECT_EQ(FindPersonById(L"@I2@"), -1);
+    EXPECT_EQ(Doc().FindPersonById(L"@I2@"), -1);
     for (int i = 2; i < 100; ++i)
         AddPerson({.m_strId = L"@I" + std::to_wstring(i) + L"@"});
     AddPerson({.m_strId = L"@I1@"});
-    EXPECT_EQ(FindPersonById(L"@I1@"), 0);
-    EXPECT_EQ(FindPersonById(L"@I99@"), 98);
-}
-
-// The index must answer exactly as a scan of the table, on ids that repeat,
-// ids that are empty and ids that are absent.
-TEST_F(TablesTest, IndexAnswersAsTheScanDoes)
-{
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> pick(0, 400);
-    auto randomId = [&] {
-        const int n = pick(random);
-        return n < 20 ? std::wstring() : L"@X" + std::to_wstring(n) + L"@";
-    };
-    for (int i = 0; i < 3000; ++i) {
-        AddPerson({.m_strId = randomId()});
-        AddFamily(randomId(), L"", L"");
-    }
-    for (int n = 0; n <= 420; ++n) {
-        const std::wstring strId = L"@X" + std::to_wstring(n) + L"@";
-        ASSERT_EQ(FindPersonById(strId), ScanPersons(strId)) << n;
-        ASSERT_EQ(FindFamilyById(strId), ScanFamilies(strId)) << n;
-    }
-    EXPECT_EQ(FindFamilyById(L""), ScanFamilies(L""));
-}
-
-TEST_F(TablesTest, ClearTablesEmptiesBothAndForgetsTheIds)
-{
-    AddPerson({.m_strId = L"@I1@", .m_astrFams = {L"@F1@", L"@F2@"}});
-    AddFamily(L"@F1@", L"@I1@", L"");
-    ASSERT_EQ(FindPersonById(L"@I1@"), 0);
-
-    ClearTables();
-    EXPECT_EQ(theLastPersonIndex, -1);
-    EXPECT_EQ(theLastFamilyIndex, -1);
-    EXPECT_EQ(FindPersonById(L"@I1@"), -1);
-    EXPECT_EQ(FindFamilyById(L"@F1@"), -1);
-    EXPECT_EQ(FindFamilyById(L""), -1);
-
-    AddPerson({.m_strId = L"@I7@"});
-    EXPECT_EQ(FindPersonById(L"@I7@"), 0);
+    EXPECT_EQ(Doc().FindPersonById(L"@I1@"), 0);
+    EXPECT_EQ(Doc().FindPersonById(L"@I99@"), 98);
 }
 
 } // namespace

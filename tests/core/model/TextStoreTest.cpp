@@ -1,4 +1,4 @@
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/model/Text.h"
 
 #include "TestSupport.h"
@@ -23,63 +23,77 @@ TEST_F(TextStoreTest, EveryWideTextComesBackUnitForUnit)
     };
     std::vector<CText> stored;
     for (const std::wstring& text : texts)
-        stored.emplace_back(text);
+        stored.push_back(Doc().AddText(text));
     for (std::size_t i = 0; i < stored.size(); ++i) {
-        EXPECT_EQ(stored[i].Str(), texts[i]) << "text " << i;
-        EXPECT_TRUE(stored[i] == texts[i]) << "text " << i;
+        EXPECT_EQ(Str(stored[i]), texts[i]) << "text " << i;
+        EXPECT_TRUE(Doc().Equals(stored[i], texts[i])) << "text " << i;
     }
     EXPECT_TRUE(stored[0].empty());
 }
 
 TEST_F(TextStoreTest, ASharedTextIsKeptOnceAndAnAddedOneEachTime)
 {
-    const CText first = CText::Shared("12 DEC 1900");
-    const CText second = CText::Shared("12 DEC 1900");
+    const CText first = Doc().ShareBytes("12 DEC 1900");
+    const CText second = Doc().ShareBytes("12 DEC 1900");
     EXPECT_EQ(first.Handle(), second.Handle());
-    EXPECT_NE(CText::Shared("13 DEC 1900").Handle(), first.Handle());
-    const CText added = CText::Added("12 DEC 1900");
+    EXPECT_NE(Doc().ShareBytes("13 DEC 1900").Handle(), first.Handle());
+    const CText added = Doc().AddBytes("12 DEC 1900");
     EXPECT_NE(added.Handle(), first.Handle());
-    EXPECT_TRUE(added == first); // equal texts are equal whatever their handles
-    EXPECT_EQ(theTextStore.GetCount(), 2u);
+    EXPECT_TRUE(Doc().Equals(added, first)); // equal texts are equal whatever their handles
+    EXPECT_EQ(Doc().GetSharedTextCount(), 2u);
 
     // Many shared texts make the table grow; each still finds itself.
     for (int i = 0; i < 20'000; ++i)
-        CText::Shared("place " + std::to_string(i));
-    EXPECT_EQ(CText::Shared("place 123").Str(), L"place 123");
-    EXPECT_EQ(theTextStore.GetCount(), 20'002u);
+        Doc().ShareBytes("place " + std::to_string(i));
+    EXPECT_EQ(Str(Doc().ShareBytes("place 123")), L"place 123");
+    EXPECT_EQ(Doc().GetSharedTextCount(), 20'002u);
 }
 
 // The lists of one record are filled turn about; each keeps its own values.
 TEST_F(TextStoreTest, ListsFilledTurnAboutKeepTheirOwnElements)
 {
-    CPerson& first = thePersons.Append();
-    CFamily& family = theFamilies.Append();
+    CDocument& doc = Doc();
+    CPerson& first = doc.AppendPerson();
+    CFamily& family = doc.AppendFamily();
     for (int i = 0; i < 1000; ++i) {
-        first.m_astrFams.Append(CText(L"@F" + std::to_wstring(i) + L"@"));
-        family.m_astrChildren.Append(CText(L"@I" + std::to_wstring(i) + L"@"));
-        first.m_events.Append(COccupationEvent()).m_strValue = L"job " + std::to_wstring(i);
-        first.m_religions.Append(CReligionEvent());
+        doc.Append(first.m_astrFams, doc.AddText(L"@F" + std::to_wstring(i) + L"@"));
+        doc.Append(family.m_astrChildren, doc.AddText(L"@I" + std::to_wstring(i) + L"@"));
+        doc.Append(first.m_events, COccupationEvent()).m_strValue = doc.AddText(L"job " + std::to_wstring(i));
+        doc.Append(first.m_religions, CReligionEvent());
     }
     ASSERT_EQ(first.m_astrFams.GetCount(), 1000);
     for (int i = 0; i < 1000; i += 37) {
-        EXPECT_EQ(first.m_astrFams[i].Str(), L"@F" + std::to_wstring(i) + L"@");
-        EXPECT_EQ(family.m_astrChildren[i].Str(), L"@I" + std::to_wstring(i) + L"@");
-        EXPECT_EQ(first.m_events[i].m_strValue.Str(), L"job " + std::to_wstring(i));
-        EXPECT_EQ(first.m_events[i].m_nKind, kEventOccupation);
+        const auto n = static_cast<std::size_t>(i);
+        EXPECT_EQ(Str(doc.Items(first.m_astrFams)[n]), L"@F" + std::to_wstring(i) + L"@");
+        EXPECT_EQ(Str(doc.Items(family.m_astrChildren)[n]), L"@I" + std::to_wstring(i) + L"@");
+        EXPECT_EQ(Str(doc.Event(first.m_events, i).m_strValue), L"job " + std::to_wstring(i));
+        EXPECT_EQ(doc.Event(first.m_events, i).m_nKind, kEventOccupation);
     }
-    EXPECT_EQ(first.m_religions[999].m_nKind, kEventReligion);
-    EXPECT_EQ(FindFamilyById(first.m_astrFams[0]), -1);
-    EXPECT_EQ(FindPersonById(L"@I5@"), -1);
+    EXPECT_EQ(doc.Event(first.m_religions, 999).m_nKind, kEventReligion);
+    EXPECT_EQ(doc.FindFamilyById(doc.Items(first.m_astrFams)[0]), -1);
+    EXPECT_EQ(doc.FindPersonById(L"@I5@"), -1);
 }
 
 // An item of the list itself, appended while the pool grows under it.
 TEST_F(TextStoreTest, AListTakesItsOwnItem)
 {
     CTextList list;
-    list.Append(CText(L"@own@"));
-    for (int i = 0; i < 1000; ++i)
-        list.Append(list[i]);
-    EXPECT_EQ(list[1000].Str(), L"@own@");
+    Doc().Append(list, Doc().AddText(L"@own@"));
+    for (std::size_t i = 0; i < 1000; ++i)
+        Doc().Append(list, Doc().Items(list)[i]);
+    EXPECT_EQ(Str(Doc().Items(list)[1000]), L"@own@");
+}
+
+// Two documents keep their texts apart: a text of one never reads as the
+// other's, and one outlives the other.
+TEST_F(TextStoreTest, TwoDocumentsKeepTheirOwnTexts)
+{
+    auto pOther = std::make_unique<CDocument>();
+    const CText mine = Doc().AddText(L"mine");
+    const CText theirs = pOther->AddText(L"theirs and longer");
+    pOther.reset();
+    EXPECT_EQ(Str(mine), L"mine");
+    EXPECT_EQ(mine.Handle(), theirs.Handle()) << "a handle alone names no text: its document does";
 }
 
 } // namespace

@@ -33,7 +33,6 @@ protected:
     {
         m_savedFolders = theDataFolders;
         theDataFolders = {m_modules.Path()};
-        theFileFolder.clear();
         ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1); // a log of the test's own
 
     }
@@ -163,7 +162,7 @@ TEST_F(LangModuleTest, EachShippedLanguageGivesItsOwnTextsAndMenus)
     for (const CStep& step : steps) {
         SetLanguage(step.m_pszLang);
         EXPECT_EQ(LoadLangString(IDS_ANCESTORS), step.m_pszAncestors) << WideToUtf8(step.m_pszLang);
-        EXPECT_EQ(FormatGedcomDate(L"BET 1900 AND 1910", DateTextMode::Display), step.m_pszRange);
+        EXPECT_EQ(FormatGedcomDate(L"BET 1900 AND 1910", DateTextMode::Display, CDateStyle()), step.m_pszRange);
         std::vector<CMenuBarMenu> bar;
         ASSERT_TRUE(BuildMenuBar({IDM_VIEW}, bar));
         EXPECT_EQ(bar[0].m_nMenuId, step.m_nMenuId);

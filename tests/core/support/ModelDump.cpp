@@ -2,60 +2,62 @@
 
 namespace {
 
-void DumpNotes(const CNoteList& notes, std::wstring& out)
+void DumpNotes(const CDocument& doc, const CNoteList& notes, std::wstring& out)
 {
-    for (int i = 0; i <= notes.GetLast(); ++i)
-        out += L"  note " + notes[i].m_strText.Str() + L"\n";
+    for (const CNote& note : doc.Items(notes))
+        out += L"  note " + doc.Str(note.m_strText) + L"\n";
 }
 
-void DumpEvent(const wchar_t* pszName, const CEventInfo& event, std::wstring& out)
+void DumpEvent(const CDocument& doc, const wchar_t* pszName, const CEventInfo& event, std::wstring& out)
 {
     if (!event.m_bPresent && event.m_notes.IsEmpty())
         return;
+    const auto str = [&doc](CText text) { return doc.Str(text); };
     out += std::wstring(L" ") + pszName + L" kind " + std::to_wstring(event.m_nKind) + L" value " +
-           event.m_strValue.Str() + L" type " + event.m_strType.Str() + L" date " + event.m_strDate.Str() + L" age " +
-           event.m_strAge.Str() + L" cause " + event.m_strCause.Str() + L" place " + event.m_strPlace.Str() + L"\n";
-    DumpNotes(event.m_notes, out);
+           str(event.m_strValue) + L" type " + str(event.m_strType) + L" date " + str(event.m_strDate) + L" age " +
+           str(event.m_strAge) + L" cause " + str(event.m_strCause) + L" place " + str(event.m_strPlace) + L"\n";
+    DumpNotes(doc, event.m_notes, out);
 }
 
-void DumpEvents(const wchar_t* pszName, const CEventList& events, std::wstring& out)
+void DumpEvents(const CDocument& doc, const wchar_t* pszName, const CEventList& events, std::wstring& out)
 {
     for (int i = 0; i <= events.GetLast(); ++i)
-        DumpEvent(pszName, events[i], out);
+        DumpEvent(doc, pszName, doc.Event(events, i), out);
 }
 
 } // namespace
 
-std::wstring DumpTables()
+std::wstring DumpDocument(const CDocument& doc)
 {
+    const auto str = [&doc](CText text) { return doc.Str(text); };
     std::wstring out;
-    for (int i = 0; i <= theLastPersonIndex; ++i) {
-        const CPerson& person = thePersons[i];
-        out += L"INDI " + person.m_strId.Str() + L" name " + person.m_strName.Str() + L" givn " + person.m_strGiven.Str() +
-               L" surn " + person.m_strSurname.Str() + L" nick " + person.m_strNick.Str() + L" sex " + person.m_strSex.Str() +
-               L" famc " + person.m_strFamc.Str() + L"\n";
-        for (const CText& strFams : person.m_astrFams)
-            out += L" fams " + strFams.Str() + L"\n";
-        DumpEvent(L"birt", *person.m_birth, out);
-        DumpEvent(L"deat", *person.m_death, out);
-        DumpEvent(L"will", *person.m_will, out);
-        DumpEvent(L"buri", *person.m_burial, out);
-        DumpEvent(L"chr", *person.m_christening, out);
-        DumpEvents(L"even", person.m_events, out);
-        DumpEvents(L"occu", person.m_occupations, out);
-        DumpEvents(L"reli", person.m_religions, out);
-        DumpNotes(person.m_notes, out);
+    for (int i = 0; i <= doc.GetLastPersonIndex(); ++i) {
+        const CPerson& person = doc.Persons()[i];
+        out += L"INDI " + str(person.m_strId) + L" name " + str(person.m_strName) + L" givn " + str(person.m_strGiven) +
+               L" surn " + str(person.m_strSurname) + L" nick " + str(person.m_strNick) + L" sex " + str(person.m_strSex) +
+               L" famc " + str(person.m_strFamc) + L"\n";
+        for (const CText fams : doc.Items(person.m_astrFams))
+            out += L" fams " + str(fams) + L"\n";
+        DumpEvent(doc, L"birt", doc.Event(person.m_birth), out);
+        DumpEvent(doc, L"deat", doc.Event(person.m_death), out);
+        DumpEvent(doc, L"will", doc.Event(person.m_will), out);
+        DumpEvent(doc, L"buri", doc.Event(person.m_burial), out);
+        DumpEvent(doc, L"chr", doc.Event(person.m_christening), out);
+        DumpEvents(doc, L"even", person.m_events, out);
+        DumpEvents(doc, L"occu", person.m_occupations, out);
+        DumpEvents(doc, L"reli", person.m_religions, out);
+        DumpNotes(doc, person.m_notes, out);
     }
-    for (int i = 0; i <= theLastFamilyIndex; ++i) {
-        const CFamily& family = theFamilies[i];
-        out += L"FAM " + family.m_strId.Str() + L" husb " + family.m_strHusband.Str() + L" wife " + family.m_strWife.Str() +
+    for (int i = 0; i <= doc.GetLastFamilyIndex(); ++i) {
+        const CFamily& family = doc.Families()[i];
+        out += L"FAM " + str(family.m_strId) + L" husb " + str(family.m_strHusband) + L" wife " + str(family.m_strWife) +
                L" divorced " + std::to_wstring(family.m_bDivorced) + L"\n";
-        for (const CText& strChild : family.m_astrChildren)
-            out += L" chil " + strChild.Str() + L"\n";
-        DumpEvent(L"marr", *family.m_marriage, out);
-        DumpEvent(L"div", *family.m_divorce, out);
-        DumpEvents(L"even", family.m_events, out);
-        DumpNotes(family.m_notes, out);
+        for (const CText child : doc.Items(family.m_astrChildren))
+            out += L" chil " + str(child) + L"\n";
+        DumpEvent(doc, L"marr", doc.Event(family.m_marriage), out);
+        DumpEvent(doc, L"div", doc.Event(family.m_divorce), out);
+        DumpEvents(doc, L"even", family.m_events, out);
+        DumpNotes(doc, family.m_notes, out);
     }
     return out;
 }

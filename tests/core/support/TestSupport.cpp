@@ -3,7 +3,6 @@
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
 #include "core/options/Language.h"
-#include "core/options/Settings.h"
 
 #include <atomic>
 #include <cctype>
@@ -20,6 +19,86 @@ std::string TestName(std::string_view text)
         bWordStart = !bAlnum;
     }
     return strName.empty() ? "Empty" : strName;
+}
+
+const std::wstring& CCaseRow::operator[](std::size_t nIndex) const
+{
+    static const std::wstring theEmpty;
+    return nIndex < m_astrFields.size() ? m_astrFields[nIndex] : theEmpty;
+}
+
+const wchar_t* CCaseRow::Ptr(std::size_t nIndex) const
+{
+    return nIndex < m_abNull.size() && m_abNull[nIndex] ? nullptr : (*this)[nIndex].c_str();
+}
+
+namespace {
+
+std::string Unescaped(std::string_view field, bool& bNull)
+{
+    bNull = field == "\\0";
+    std::string str;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] != '\\' || i + 1 == field.size()) {
+            str += field[i];
+            continue;
+        }
+        const char c = field[++i];
+        if (c != 'e')
+            str += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c == 's' ? ' ' : c;
+    }
+    return str;
+}
+
+} // namespace
+
+std::vector<CCaseRow> ReadCases(const std::string& strName)
+{
+    const std::string strText = ReadFileBytes(std::filesystem::path(STEMMARK_TEST_DATA) / "cases" / (strName + ".txt"));
+    EXPECT_FALSE(strText.empty()) << strName;
+    std::vector<CCaseRow> rows;
+    std::size_t nStart = 0;
+    while (nStart < strText.size()) {
+        std::size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        const std::string_view line(strText.data() + nStart, nEnd - nStart);
+        nStart = nEnd + 1;
+        if (line.empty() || line[0] == '#')
+            continue;
+        CCaseRow& row = rows.emplace_back();
+        row.m_strLine = line;
+        for (std::size_t nField = 0;;) {
+            const std::size_t nBar = line.find(" | ", nField);
+            bool bNull = false;
+            row.m_astrFields.push_back(Utf8ToWide(Unescaped(line.substr(nField, nBar - nField), bNull)));
+            row.m_abNull.push_back(bNull);
+            if (nBar == std::string_view::npos)
+                break;
+            nField = nBar + 3;
+        }
+    }
+    return rows;
+}
+
+std::string ReadExpected(const std::string& strRelative)
+{
+    return ReadFileBytes(std::filesystem::path(STEMMARK_TEST_DATA) / "expected" / strRelative);
+}
+
+std::pair<std::string, std::string> ReadGedcomAndExpected(const std::string& strRelative)
+{
+    const std::string strText = ReadExpected(strRelative);
+    const std::size_t nEnd = strText.find("0 TRLR\n");
+    EXPECT_NE(nEnd, std::string::npos) << strRelative;
+    std::string strGedcom;
+    for (std::size_t i = 0; i < nEnd + 7 && i < strText.size();) {
+        const std::size_t nLineEnd = strText.find('\n', i) + 1;
+        if (strText[i] != '#')
+            strGedcom += strText.substr(i, nLineEnd - i);
+        i = nLineEnd;
+    }
+    return {strGedcom, strText.substr(std::min(nEnd + 7, strText.size()))};
 }
 
 CTempFolder::CTempFolder()
@@ -39,33 +118,33 @@ CTempFolder::~CTempFolder()
     std::filesystem::remove_all(m_path, error);
 }
 
-CPerson& AddPerson(const CTestPerson& test)
+CPerson& AddPerson(CDocument& doc, const CTestPerson& test)
 {
-    CPerson& person = thePersons.Append();
-    person.m_strId = test.m_strId;
-    person.m_strFamc = test.m_strFamc;
+    CPerson& person = doc.AppendPerson();
+    person.m_strId = doc.AddText(test.m_strId);
+    person.m_strFamc = doc.AddText(test.m_strFamc);
     for (const std::wstring& strFams : test.m_astrFams)
-        person.m_astrFams.Append(strFams);
-    person.m_strName = test.m_strName;
-    person.m_strSex = test.m_strSex;
+        doc.Append(person.m_astrFams, doc.AddText(strFams));
+    person.m_strName = doc.AddText(test.m_strName);
+    person.m_strSex = doc.AddText(test.m_strSex);
     if (test.m_pszBirth)
-        person.m_birth.Edit().m_strDate = test.m_pszBirth;
+        doc.Edit(person.m_birth).m_strDate = doc.AddText(test.m_pszBirth);
     if (test.m_pszDeath) {
-        person.m_death.Edit().m_bPresent = true;
-        person.m_death.Edit().m_strDate = test.m_pszDeath;
+        doc.Edit(person.m_death).m_bPresent = true;
+        doc.Edit(person.m_death).m_strDate = doc.AddText(test.m_pszDeath);
     }
     return person;
 }
 
-CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
+CFamily& AddFamily(CDocument& doc, const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children)
 {
-    CFamily& family = theFamilies.Append();
-    family.m_strId = strId;
-    family.m_strHusband = strHusband;
-    family.m_strWife = strWife;
+    CFamily& family = doc.AppendFamily();
+    family.m_strId = doc.AddText(strId);
+    family.m_strHusband = doc.AddText(strHusband);
+    family.m_strWife = doc.AddText(strWife);
     for (const wchar_t* pszChild : children)
-        family.m_astrChildren.Append(pszChild);
+        doc.Append(family.m_astrChildren, doc.AddText(pszChild));
     return family;
 }
 
@@ -80,15 +159,14 @@ void CViewBuilderTest::UseLanguage(const wchar_t* pszLang)
 
 void CViewBuilderTest::Reset()
 {
-    Settings = CSettings();
     UseLanguage(L"En");
 }
 
 const CPerson& CGedcomTest::ReadPerson(const std::string& lines)
 {
     EXPECT_TRUE(Read("0 @I1@ INDI\n" + lines + "\n0 TRLR\n"));
-    if (theLastPersonIndex != 0)
-        ADD_FAILURE() << "one person expected, got " << theLastPersonIndex + 1;
+    if (Doc().GetLastPersonIndex() != 0)
+        ADD_FAILURE() << "one person expected, got " << Doc().GetLastPersonIndex() + 1;
     static const CPerson theNone;
-    return theLastPersonIndex >= 0 ? thePersons[0] : theNone;
+    return Doc().GetLastPersonIndex() >= 0 ? Doc().Persons()[0] : theNone;
 }

@@ -2,18 +2,20 @@
 
 #include "core/app/Help.h"
 #include "core/model/GedcomReader.h"
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/platform/Clock.h"
 #include "core/platform/Message.h"
 #include "core/platform/Progress.h"
 #include "core/text/WideText.h"
+#include "core/views/ViewOptions.h"
 #include "FileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,6 +25,30 @@
 /// A text as a test name: its letters and digits, each word begun in capitals
 /// ("a year alone" gives AYearAlone); "Empty" when it has none.
 std::string TestName(std::string_view text);
+
+/// One row of a case table of tests/data/cases; fields past the row's end are empty.
+struct CCaseRow {
+    std::string m_strLine; ///< as written, for SCOPED_TRACE
+    std::vector<std::wstring> m_astrFields;
+    std::vector<bool> m_abNull;
+    const std::wstring& operator[](std::size_t nIndex) const;
+    /// The field, nullptr when written "\0".
+    const wchar_t* Ptr(std::size_t nIndex) const;
+    std::string Utf8(std::size_t nIndex) const { return WideToUtf8((*this)[nIndex]); }
+    int Int(std::size_t nIndex) const { return std::stoi((*this)[nIndex]); }
+};
+
+/// The rows of tests/data/cases/<name>.txt: one a line, fields split at " | ",
+/// blank lines and lines begun with '#' skipped. In a field "\n", "\r" and
+/// "\t" are those characters, "\s" a blank, "\e" nothing (to write an empty row), "\\" a backslash.
+std::vector<CCaseRow> ReadCases(const std::string& strName);
+
+/// The bytes of tests/data/expected/<relative>.
+std::string ReadExpected(const std::string& strRelative);
+
+/// A golden file that begins with its input: the GEDCOM text up to and with
+/// its "0 TRLR" line, less the lines begun with '#', and the expected rest.
+std::pair<std::string, std::string> ReadGedcomAndExpected(const std::string& strRelative);
 
 /// Names each row of a parameterised table by its m_pszName.
 struct CByName {
@@ -133,39 +159,51 @@ struct CTestPerson {
     const wchar_t* m_pszDeath = nullptr;
 };
 
-// Small models for tests: append records to the global tables.
-CPerson& AddPerson(const CTestPerson& person);
-CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband,
+// Small models for tests: records appended to a document made by hand.
+CPerson& AddPerson(CDocument& doc, const CTestPerson& person);
+CFamily& AddFamily(CDocument& doc, const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children = {});
 
-/// A fixture for the views' builders: default options, English with its labels
-/// loaded, and empty tables after each test.
+/// A fixture for the views' builders: a document of its own, default options,
+/// and English with its labels loaded.
 class CViewBuilderTest : public testing::Test {
 protected:
     void SetUp() override { Reset(); }
-    void TearDown() override
-    {
-        Reset();
-        ClearTables();
-    }
+    void TearDown() override { Reset(); }
+
+public:
     /// Selects a language and loads the labels of its events and notes.
     static void UseLanguage(const wchar_t* pszLang);
+
+    CDocument& Doc() { return *m_pDoc; }
+    CPerson& AddPerson(const CTestPerson& person) { return ::AddPerson(Doc(), person); }
+    CFamily& AddFamily(const std::wstring& strId, const std::wstring& strHusband, const std::wstring& strWife,
+                       std::initializer_list<const wchar_t*> children = {})
+    {
+        return ::AddFamily(Doc(), strId, strHusband, strWife, children);
+    }
+    const CPerson& Person(int nIndex) { return Doc().Persons()[nIndex]; }
+    const CFamily& Family(int nIndex) { return Doc().Families()[nIndex]; }
+    /// A text of the document, read back.
+    std::wstring Str(CText text) { return Doc().Str(text); }
+    /// The text of a note of the list.
+    std::wstring NoteText(const CNoteList& notes, std::size_t nIndex) { return Str(Doc().Items(notes)[nIndex].m_strText); }
+
+    std::unique_ptr<CDocument> m_pDoc = std::make_unique<CDocument>();
+    CViewOptions m_options;
 
 private:
     static void Reset();
 };
 
-/// Reads GEDCOM text from a file of its own into the tables.
+/// Reads GEDCOM text from memory into the fixture's document.
 class CGedcomTest : public CViewBuilderTest {
 public:
-    std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
-
     /// Keeps the reading's boxes in m_messages.
     bool Read(const std::string& bytes, bool bLineByLine = false)
     {
-        WriteFileBytes(PathOf("test.ged"), bytes);
-        CReadResult read =
-            bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        CReadResult read = bLineByLine ? ReadGedcomLineByLine(bytes) : ReadGedcom(bytes);
+        m_pDoc = std::move(read.m_pDocument);
         m_messages = std::move(read.m_messages);
         return read.m_bRead;
     }
@@ -173,9 +211,8 @@ public:
     /// Reads the lines of one person record.
     const CPerson& ReadPerson(const std::string& lines);
 
-    CTempFolder m_folder;
     CMessages m_messages;
 };
 
 /// Everything the reader stores, one field a line, to compare whole models.
-std::wstring DumpTables();
+std::wstring DumpDocument(const CDocument& doc);

@@ -1,16 +1,10 @@
-#include "core/model/Tables.h"
+#include "core/model/Document.h"
 
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/text/WideText.h"
 
 #include <optional>
-
-CRecordTable<CPerson> thePersons;
-CRecordTable<CFamily> theFamilies;
-const int& theLastPersonIndex = thePersons.LastIndex();
-const int& theLastFamilyIndex = theFamilies.LastIndex();
-CNoteRecordTable theNoteRecords;
 
 namespace {
 
@@ -35,37 +29,49 @@ std::optional<std::wstring_view> PointerOf(std::wstring_view text)
 
 } // namespace
 
-int FindPersonById(const CText& id)
+std::string CDocument::Encoded(std::wstring_view text)
 {
-    return id.empty() ? -1 : thePersons.FindById(id);
+    std::string bytes;
+    EncodeText(text, bytes);
+    return bytes;
 }
 
-int FindPersonById(std::wstring_view id)
+bool CDocument::Equals(CText text, std::wstring_view other) const
 {
-    return id.empty() ? -1 : thePersons.FindById(id);
+    return Bytes(text) == Encoded(other);
 }
 
-int FindFamilyById(const CText& id)
+int CDocument::FindPersonById(CText id) const
 {
-    return theFamilies.FindById(id);
+    return id.empty() ? -1 : m_persons.FindById(Bytes(id), m_texts);
 }
 
-int FindFamilyById(std::wstring_view id)
+int CDocument::FindPersonById(std::wstring_view id) const
 {
-    return theFamilies.FindById(id);
+    return id.empty() ? -1 : m_persons.FindById(Encoded(id), m_texts);
 }
 
-int FindParentIndex(int nPerson, CMessages& messages)
+int CDocument::FindFamilyById(CText id) const
 {
-    if (!thePersons.IsIndex(nPerson))
+    return m_families.FindById(Bytes(id), m_texts);
+}
+
+int CDocument::FindFamilyById(std::wstring_view id) const
+{
+    return m_families.FindById(Encoded(id), m_texts);
+}
+
+int CDocument::FindParentIndex(int nPerson, CMessages& messages) const
+{
+    if (!m_persons.IsIndex(nPerson))
         return -1;
-    const CText famc = thePersons[nPerson].m_strFamc;
+    const CText famc = m_persons[nPerson].m_strFamc;
     if (famc.empty())
         return WarnNoParents(messages);
     const int nFamily = FindFamilyById(famc);
     if (nFamily < 0)
         return WarnNoParents(messages);
-    const CFamily& family = theFamilies[nFamily];
+    const CFamily& family = m_families[nFamily];
     const CText parent = family.m_strHusband.empty() ? family.m_strWife : family.m_strHusband;
     if (parent.empty())
         return WarnNoParents(messages);
@@ -73,24 +79,18 @@ int FindParentIndex(int nPerson, CMessages& messages)
     return nParent < 0 ? WarnNoParents(messages) : nParent;
 }
 
-std::wstring ResolveNoteText(const CText& text)
+std::wstring CDocument::ResolveNoteText(CText text) const
 {
-    std::wstring strText = text.Str();
+    std::wstring strText = Str(text);
     const std::optional<std::wstring_view> pointer = PointerOf(strText);
     if (!pointer)
         return strText;
-    const std::optional<std::wstring_view> recordText = theNoteRecords.FindText(*pointer);
+    const std::optional<std::wstring_view> recordText = m_noteRecords.FindText(*pointer);
     return recordText ? std::wstring(*recordText) : strText;
 }
 
-void ClearTables()
+const CDocument& EmptyDocument()
 {
-    thePersons.Clear();
-    theFamilies.Clear();
-    theNoteRecords.Clear();
-    theEvents.Clear();
-    CTextList::ClearPool();
-    CNoteList::ClearPool();
-    CCompactList<std::uint32_t>::ClearPool();
-    theTextStore.Clear();
+    static const CDocument theEmpty;
+    return theEmpty;
 }
