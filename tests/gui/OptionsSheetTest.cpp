@@ -2,6 +2,7 @@
 
 #include "core/options/OptionTable.h"
 #include "core/platform/DataFolders.h"
+#include "core/platform/Log.h"
 
 #include "GuiTestSupport.h"
 
@@ -17,19 +18,61 @@ int RunSheet(const std::function<void(COptionsSheet&)>& fnWhileOpen)
     return sheet.exec();
 }
 
+/// Counts the values written, so that a second saving shows.
+struct CCountingStore : CMemorySettingsStore {
+    bool WriteValue(const std::wstring& strName, const std::wstring& strValue) override
+    {
+        ++m_nWrites;
+        return CMemorySettingsStore::WriteValue(strName, strValue);
+    }
+    std::size_t m_nWrites = 0;
+};
+
 } // namespace
 
 class OptionsSheetTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { theDataFolders = {STEMMARK_RESOURCES}; }
     void init()
     {
+        theDataFolders = {STEMMARK_RESOURCES};
         StartApp(m_app);
-        m_store.m_values.clear();
+        m_store = CCountingStore();
         SetSettingsStore(&m_store);
     }
-    void cleanup() { m_app.reset(); }
+    void cleanup()
+    {
+        m_app.reset();
+        theFileFolder.clear();
+    }
+
+    // OK stores each page that was opened once, whichever is in front, and
+    // saves once. Each store of the General page switches the language, and
+    // a module that is missing says so in the log at every switch.
+    void okStoresEachOpenedPageOnceAndSavesOnce()
+    {
+        const QTemporaryDir folder;
+        theDataFolders = {folder.path().toStdString()};
+        theFileFolder = FromQString(folder.path()) + L"/";
+        QFile log(QString::fromStdString(GetLogPath().string()));
+        QList<qsizetype> counts; // per front page: values written, switches logged
+        for (const int nFront : {0, 1}) {
+            SetLanguage(L"En");
+            log.remove();
+            m_store = CCountingStore();
+            RunSheet([nFront](COptionsSheet& sheet) {
+                sheet.m_pTabs->setCurrentIndex(1 - nFront);
+                sheet.m_pTabs->setCurrentIndex(nFront);
+                sheet.findChild<QRadioButton*>("french")->setChecked(true);
+                sheet.OnOK();
+            });
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            counts << qsizetype(m_store.m_nWrites) << log.readAll().count("Language module");
+            log.close();
+        }
+        const auto nOptions = qsizetype(StoredOptions().size());
+        QCOMPARE(counts, (QList<qsizetype>{nOptions, 1, nOptions, 1}));
+    }
 
     void confirmingAtOnceKeepsTheDisplayPageAndWritesEverything()
     {
@@ -168,7 +211,7 @@ private slots:
 
 private:
     std::optional<CGenealogyApp> m_app;
-    CMemorySettingsStore m_store;
+    CCountingStore m_store;
 };
 
 QTEST_MAIN(OptionsSheetTest)

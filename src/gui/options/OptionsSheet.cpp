@@ -88,7 +88,7 @@ void SetGroupTitle(QWidget* pGroup, int nId)
 
 } // namespace
 
-COptionsPage::COptionsPage(COptionsSheet* pSheet) : m_pSheet(pSheet)
+COptionsPage::COptionsPage(COptionsSheet* pSheet)
 {
     setFont(pSheet->OptionsFont);
 }
@@ -110,10 +110,8 @@ void COptionsPage::Open()
 
 void COptionsPage::OnOK()
 {
-    if (!m_bInitialised)
-        return;
-    Store();
-    m_pSheet->Apply(this);
+    if (m_bInitialised)
+        Store();
 }
 
 void COptionsPage::MakeBoxes(EOptionsPage page)
@@ -395,14 +393,6 @@ void COptionsSheet::OnOK()
     COptionsPage* pFront = FrontPage();
     pFront->OnOK();
     OtherPage(pFront)->OnOK();
-}
-
-void COptionsSheet::Apply(COptionsPage* pConfirming)
-{
-    if (m_bApplied)
-        return;
-    m_bApplied = true;
-    OtherPage(pConfirming)->OnOK();
     SaveSettings();
     accept();
 }

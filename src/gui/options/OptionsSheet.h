@@ -27,8 +27,7 @@ public:
 
     /// Fills the controls the first time; later calls do nothing.
     void Open();
-    /// Stores the controls, if the page was opened; the first page to
-    /// confirm also confirms the other, saves and closes the sheet.
+    /// Stores the controls, if the page was opened.
     void OnOK();
     bool IsInitialised() const { return m_bInitialised; }
     virtual std::wstring GetHelpTopic() const = 0;
@@ -50,8 +49,6 @@ protected:
     void SetBoxTexts();
     void FillBoxes(const COptionBoxes& boxes);
     COptionBoxes ReadBoxes() const;
-
-    COptionsSheet* m_pSheet;
 
 private:
     bool m_bInitialised = false;
@@ -123,12 +120,10 @@ public:
     COptionsPageDisplay* m_pPageDisplay = nullptr;
     QTabWidget* m_pTabs = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
-    bool m_bApplied = false;
 
-    /// Confirms as the sheet's OK does: the page in front first.
+    /// The sheet's OK: stores each opened page once, the one in front
+    /// first, then saves the settings once and closes.
     void OnOK();
-    /// The other page's confirm, the saving and the closing, once.
-    void Apply(COptionsPage* pConfirming);
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
