@@ -17,6 +17,7 @@ class QMenuBar;
 class QRadioButton;
 class QTabWidget;
 class COptionsSheet;
+struct CLanguage;
 
 /// A page of the options sheet. It fills its controls when it first comes to
 /// the front; a page never shown is never read.
@@ -62,10 +63,6 @@ public:
     std::wstring GetHelpTopic() const override { return L"option_gen"; }
     void SetTexts() override;
 
-    QRadioButton* m_radioEnglish = nullptr;
-    QRadioButton* m_radioFrench = nullptr;
-    QRadioButton* m_radioGerman = nullptr;
-    QRadioButton* m_radioRussian = nullptr;
     QRadioButton* m_radioDayFirst = nullptr;
     QRadioButton* m_radioMonthFirst = nullptr;
     QLineEdit* m_editLevel = nullptr;
@@ -81,6 +78,7 @@ private:
     QWidget* m_pGroupLanguage = nullptr;
     QWidget* m_pGroupDate = nullptr;
     QButtonGroup* m_pLanguages = nullptr;
+    std::vector<std::pair<const CLanguage*, QRadioButton*>> m_languageButtons;
     QButtonGroup* m_pDateFormats = nullptr;
 };
 
