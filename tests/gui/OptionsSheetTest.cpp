@@ -153,17 +153,19 @@ private slots:
     }
 
     // In every language the sheet ticks that language's button, names each
-    // language on its own button, and opens at the size of its larger page,
-    // so that showing the other page neither grows it nor hides a label, and
-    // never outgrows the screen: a page that does not fit scrolls instead.
+    // language on its own button, in the order of the English names, and opens at the size of its larger
+    // page, so that showing the other page neither grows it nor hides a label, and never outgrows the screen:
+    // a page that does not fit scrolls instead.
     void eachLanguageTicksItsButtonAndFitsBothPages()
     {
         for (const CLanguage& language : Languages()) {
             SetLanguage(language.m_pszCode);
             QSize opened, withDisplay, screen;
             int nHiddenWidth = -1;
-            QStringList ticked, captions;
+            QStringList ticked, captions, order;
             RunSheet([&](COptionsSheet& sheet) {
+                for (const auto* pButton : sheet.m_pPageGeneral->findChildren<QRadioButton*>())
+                    order << pButton->objectName();
                 for (const CLanguage& other : Languages()) {
                     const auto* pButton = sheet.findChild<QRadioButton*>(other.m_pszControl);
                     captions << pButton->text();
@@ -180,9 +182,11 @@ private slots:
                     nHiddenWidth += pScroller->horizontalScrollBar()->maximum();
                 sheet.reject();
             });
-            QCOMPARE(ticked, QStringList{language.m_pszControl});
-            QCOMPARE(captions.removeDuplicates(), 0);
-            QVERIFY(!captions.contains(QString()));
+            QCOMPARE(order.join(' '),
+                     QStringLiteral("english french german italian russian dayFirst monthFirst"));
+            QCOMPARE(ticked.join(' '), QString::fromLatin1(language.m_pszControl));
+            QVERIFY2(captions.removeDuplicates() == 0 && !captions.contains(QString()),
+                     qPrintable(captions.join('|')));
             QCOMPARE(withDisplay, opened);
             QVERIFY(opened.width() <= screen.width() && opened.height() <= screen.height());
             QCOMPARE(nHiddenWidth, 0);
