@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "core/options/Language.h"
 #include "core/text/WideText.h"
 
 #include <algorithm>
@@ -13,8 +14,28 @@ struct CCommonOption {
     const char* m_pszHelp;
 };
 
-constexpr CCommonOption theCommonOptions[] = {
-    {"--lang", "En|Ru|Fr|Ge|It", "the language of the texts"},
+// The codes of the language table, `pszLast` before the last and `pszBetween`
+// between the others.
+std::string LanguageCodes(const char* pszBetween, const char* pszLast)
+{
+    const std::span<const CLanguage> languages = Languages();
+    std::string strCodes;
+    for (const CLanguage& language : languages) {
+        if (!strCodes.empty())
+            strCodes += &language == &languages.back() ? pszLast : pszBetween;
+        strCodes += WideToUtf8(language.m_pszCode);
+    }
+    return strCodes;
+}
+
+const char* LanguageChoices()
+{
+    static const std::string strChoices = LanguageCodes("|", "|");
+    return strChoices.c_str();
+}
+
+const CCommonOption theCommonOptions[] = {
+    {"--lang", LanguageChoices(), "the language of the texts"},
     {"--date-format", "0|1", "dates as dd.mm.yyyy (0) or mm/dd/yyyy (1)"},
     {"--set", "NAME=VALUE", "an option by its stored name, e.g. 1Name1=1 or LevForPatr=4"},
     {"--today", "YYYY-MM-DD", "the date ages are counted to"},
@@ -37,8 +58,8 @@ int TakeCommonOption(const std::string& strName, const std::string& strValue, CC
 {
     const std::wstring value = Utf8ToWide(strValue);
     if (strName == "--lang") {
-        if (value != L"En" && value != L"Ru" && value != L"Fr" && value != L"Ge" && value != L"It")
-            return ReportUsageError("--lang takes En, Ru, Fr, Ge or It");
+        if (!FindLanguage(value))
+            return ReportUsageError("--lang takes " + LanguageCodes(", ", " or "));
         arguments.m_settings.emplace_back(L"Lang", value);
     } else if (strName == "--date-format") {
         if (value != L"0" && value != L"1")

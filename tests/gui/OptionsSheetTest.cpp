@@ -1,7 +1,9 @@
 #include "gui/options/OptionsSheet.h"
 
+#include "core/options/Language.h"
 #include "core/options/OptionTable.h"
 #include "core/platform/DataFolders.h"
+#include "core/platform/Log.h"
 
 #include "GuiTestSupport.h"
 
@@ -17,35 +19,69 @@ int RunSheet(const std::function<void(COptionsSheet&)>& fnWhileOpen)
     return sheet.exec();
 }
 
+/// Counts the values written, so that a second saving shows.
+struct CCountingStore : CMemorySettingsStore {
+    bool WriteValue(const std::wstring& strName, const std::wstring& strValue) override
+    {
+        ++m_nWrites;
+        return CMemorySettingsStore::WriteValue(strName, strValue);
+    }
+    std::size_t m_nWrites = 0;
+};
+
 } // namespace
 
 class OptionsSheetTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { theDataFolders = {STEMMARK_RESOURCES}; }
     void init()
     {
+        theDataFolders = {STEMMARK_RESOURCES};
         StartApp(m_app);
-        m_store.m_values.clear();
+        m_store = CCountingStore();
         SetSettingsStore(&m_store);
     }
-    void cleanup() { m_app.reset(); }
-
-    void confirmingAtOnceKeepsTheDisplayPageAndWritesEverything()
+    void cleanup()
     {
-        Settings.AsInNameTag = false;
-        Settings.PutAge = Settings.ShowMidNam = true;
-        bool bDisplayOpened = true;
-        const int nResult = RunSheet([&](COptionsSheet& sheet) {
-            sheet.m_pPageGeneral->m_editLevel->setText(QStringLiteral("007"));
-            sheet.OnOK();
-            bDisplayOpened = sheet.m_pPageDisplay->IsInitialised();
-        });
-        QCOMPARE(nResult, int(QDialog::Accepted));
-        QVERIFY(!bDisplayOpened);
-        QVERIFY(!Settings.AsInNameTag && Settings.PutAge && Settings.ShowMidNam);
-        QCOMPARE(Settings.LevForPatr, 7);
-        QCOMPARE(m_store.m_values.size(), std::size_t(20)); // every stored option
+        m_app.reset();
+        qputenv("XDG_STATE_HOME", m_stateHome);
+    }
+
+    // OK stores each page that was opened once, in front or not, leaves a
+    // page never opened alone and saves once. Each store of the General page
+    // switches the language, and a missing module is logged at every switch.
+    void okStoresEachOpenedPageOnceAndSavesOnce()
+    {
+        const QTemporaryDir folder;
+        theDataFolders = {folder.path().toStdString()};
+        qputenv("XDG_STATE_HOME", folder.path().toUtf8()); // the language module's log, without a file
+        QFile log(QString::fromStdString(GetLogPath().string()));
+        // Result, values written, switches logged, Display opened, level, Display settings kept.
+        const auto Row = [](auto... values) { return QStringList{QString::number(values)...}.join(' '); };
+        const std::pair<QList<int>, bool> rows[] = {{{0}, false}, {{1, 0}, true}, {{0, 1}, true}};
+        QStringList seen, wanted;
+        for (const auto& [tabs, bDisplayOpened] : rows) { // tabs shown in turn, the last in front
+            SetLanguage(L"En");
+            Settings.AsInNameTag = false;
+            Settings.PutAge = Settings.ShowMidNam = true;
+            log.remove();
+            m_store = CCountingStore();
+            bool bOpened = false;
+            const int nResult = RunSheet([&](COptionsSheet& sheet) {
+                for (const int nTab : tabs)
+                    sheet.m_pTabs->setCurrentIndex(nTab);
+                sheet.findChild<QRadioButton*>("french")->setChecked(true);
+                sheet.m_pPageGeneral->m_editLevel->setText(QStringLiteral("007"));
+                sheet.OnOK();
+                bOpened = sheet.m_pPageDisplay->IsInitialised();
+            });
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            seen << Row(nResult, m_store.m_nWrites, log.readAll().count("Language module"), bOpened,
+                        Settings.LevForPatr, !Settings.AsInNameTag && Settings.PutAge && Settings.ShowMidNam);
+            log.close();
+            wanted << Row(int(QDialog::Accepted), StoredOptions().size(), 1, bDisplayOpened, 7, true);
+        }
+        QCOMPARE(seen, wanted);
     }
 
     void greyedNameBoxesKeepAndStoreTheirStates()
@@ -109,23 +145,33 @@ private slots:
     void cancelChangesNothing()
     {
         RunSheet([](COptionsSheet& sheet) {
-            sheet.m_pPageGeneral->m_radioRussian->setChecked(true);
+            sheet.findChild<QRadioButton*>("russian")->setChecked(true);
             sheet.reject();
         });
         QCOMPARE(Settings.Lang, std::wstring(L"En"));
         QVERIFY(m_store.m_values.empty());
     }
 
-    // The sheet opens at the size of its larger page, so that showing the
-    // other page neither grows it nor hides a label, and never outgrows the
-    // screen: a page that does not fit scrolls instead.
-    void theSheetFitsBothPagesInEveryLanguage()
+    // In every language the sheet ticks that language's button, names each
+    // language on its own button, in the order of the English names, and opens at the size of its larger
+    // page, so that showing the other page neither grows it nor hides a label, and never outgrows the screen:
+    // a page that does not fit scrolls instead.
+    void eachLanguageTicksItsButtonAndFitsBothPages()
     {
-        for (const wchar_t* pszLang : {L"En", L"Ru", L"Fr", L"Ge", L"It"}) {
-            SetLanguage(pszLang);
+        for (const CLanguage& language : Languages()) {
+            SetLanguage(language.m_pszCode);
             QSize opened, withDisplay, screen;
             int nHiddenWidth = -1;
+            QStringList ticked, captions, order;
             RunSheet([&](COptionsSheet& sheet) {
+                for (const auto* pButton : sheet.m_pPageGeneral->findChildren<QRadioButton*>())
+                    order << pButton->objectName();
+                for (const CLanguage& other : Languages()) {
+                    const auto* pButton = sheet.findChild<QRadioButton*>(other.m_pszControl);
+                    captions << pButton->text();
+                    if (pButton->isChecked())
+                        ticked << pButton->objectName();
+                }
                 opened = sheet.size();
                 screen = sheet.screen()->availableGeometry().size();
                 sheet.m_pTabs->setCurrentIndex(1);
@@ -136,6 +182,11 @@ private slots:
                     nHiddenWidth += pScroller->horizontalScrollBar()->maximum();
                 sheet.reject();
             });
+            QCOMPARE(order.join(' '),
+                     QStringLiteral("english french german italian russian dayFirst monthFirst"));
+            QCOMPARE(ticked.join(' '), QString::fromLatin1(language.m_pszControl));
+            QVERIFY2(captions.removeDuplicates() == 0 && !captions.contains(QString()),
+                     qPrintable(captions.join('|')));
             QCOMPARE(withDisplay, opened);
             QVERIFY(opened.width() <= screen.width() && opened.height() <= screen.height());
             QCOMPARE(nHiddenWidth, 0);
@@ -154,7 +205,7 @@ private slots:
         QCOMPARE(m_app->Frames().size(), std::size_t(2));
         CMainFrame& frame = *m_app->MainFrame();
         QStringList titles;
-        for (const char* pszButton : {"french", "russian", "german", "english"}) {
+        for (const char* pszButton : {"french", "russian", "german", "italian", "english"}) {
             QTimer::singleShot(0, &frame, [pszButton] {
                 auto* pSheet = qobject_cast<COptionsSheet*>(QApplication::activeModalWidget());
                 pSheet->findChild<QRadioButton*>(QString::fromLatin1(pszButton))->setChecked(true);
@@ -166,7 +217,8 @@ private slots:
         }
         QCOMPARE(titles, (QStringList{"Fichier|Affichage|Aide", "Fichier|Affichage|Aide",
                                       "Файл|Просмотр|Помощь", "Файл|Просмотр|Помощь", "Datei|Ansicht|Hilfe",
-                                      "Datei|Ansicht|Hilfe", "File|View|Help", "File|View|Help"}));
+                                      "Datei|Ansicht|Hilfe", "File|Visualizza|Aiuto", "File|Visualizza|Aiuto",
+                                      "File|View|Help", "File|View|Help"}));
         QCOMPARE(MenuCommands(frame.menuBar(), 0),
                  (QList<int>{ID_FILE_OPEN, ID_FILE_OPEN_NEW_WINDOW, ID_COMPARE_WITH_CONTACTS, 0, ID_OPTIONS,
                              ID_APP_EXIT}));
@@ -178,8 +230,9 @@ private slots:
     }
 
 private:
+    const QByteArray m_stateHome = qgetenv("XDG_STATE_HOME");
     std::optional<CGenealogyApp> m_app;
-    CMemorySettingsStore m_store;
+    CCountingStore m_store;
 };
 
 QTEST_MAIN(OptionsSheetTest)

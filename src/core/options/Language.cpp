@@ -1,6 +1,7 @@
 #include "core/options/Language.h"
 
 #include "core/options/Settings.h"
+#include "core/options/StringIds.h"
 #include "core/platform/DataFolders.h"
 #include "core/platform/Log.h"
 #include "core/text/WideText.h"
@@ -20,33 +21,17 @@ const CResourceTable* theOwnResources = nullptr;
 
 namespace {
 
-struct CLanguage {
-    const wchar_t* m_pszCode;
-    int m_nStringOffset;
-    int m_nMenuOffset;
-    const char* m_pszModule; // nullptr: the program's own resources
-    const wchar_t* m_pszHelpTag; // put before the help file's extension
-};
-
+// A new language is a row here, its module and its help file.
 constexpr CLanguage theLanguages[] = {
-    {L"En", 0, 0, nullptr, L""},
-    {L"Ru", 200, 20, nullptr, L"LangRus"},
-    {L"Fr", 400, 40, "StemmarkLangFra", L"LangFra"},
-    {L"Ge", 600, 60, "StemmarkLangDeu", L"LangDeu"},
-    {L"It", 800, 80, "StemmarkLangIta", L"LangIta"},
+    {L"En", 0, 0, nullptr, L"", "", IDS_ENGLISH, "english"},
+    {L"Ru", 200, 20, nullptr, L"LangRus", "ru", IDS_RUSSIAN, "russian"},
+    {L"Fr", 400, 40, "StemmarkLangFra", L"LangFra", "fr", IDS_FRENCH, "french"},
+    {L"Ge", 600, 60, "StemmarkLangDeu", L"LangDeu", "de", IDS_GERMAN, "german"},
+    {L"It", 800, 80, "StemmarkLangIta", L"LangIta", "it", IDS_ITALIAN, "italian"},
 };
 
 // The language whose module state theLangModule holds; nullptr before the first choice.
 const CLanguage* theModuleLanguage = nullptr;
-
-const CLanguage& FindLanguage(const std::wstring& strLang)
-{
-    for (const CLanguage& language : theLanguages) {
-        if (strLang == language.m_pszCode)
-            return language;
-    }
-    return theLanguages[1]; // any other stored code reads as Russian
-}
 
 constexpr std::uintmax_t kMaxModuleSize = 16 * 1024 * 1024;
 
@@ -107,6 +92,26 @@ const CResourceTable& SourceFor(int nId, int nOffset, int& nLoadId, bool bMenu)
 
 } // namespace
 
+std::span<const CLanguage> Languages()
+{
+    return theLanguages;
+}
+
+const CLanguage* FindLanguage(const std::wstring& strLang)
+{
+    for (const CLanguage& language : theLanguages) {
+        if (strLang == language.m_pszCode)
+            return &language;
+    }
+    return nullptr;
+}
+
+const CLanguage& SelectedLanguage(const std::wstring& strLang)
+{
+    const CLanguage* pLanguage = FindLanguage(strLang);
+    return pLanguage ? *pLanguage : theLanguages[1]; // any other stored code reads as Russian
+}
+
 void LoadOwnResources()
 {
     static CResourceTable theTable;
@@ -119,7 +124,7 @@ void LoadOwnResources()
 
 void SetLanguage(const std::wstring& strLang)
 {
-    const CLanguage& language = FindLanguage(strLang);
+    const CLanguage& language = SelectedLanguage(strLang);
     Settings.Lang = strLang;
     theStringOffset = language.m_nStringOffset;
     theMenuOffset = language.m_nMenuOffset;
@@ -132,7 +137,7 @@ void SetLanguage(const std::wstring& strLang)
 
 void ResetLanguageOffsets(const std::wstring& strLang)
 {
-    const CLanguage& language = FindLanguage(strLang);
+    const CLanguage& language = SelectedLanguage(strLang);
     if (&language != theModuleLanguage) {
         SetLanguage(strLang);
         return;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +22,33 @@ extern std::unique_ptr<CResourceTable> theLangModule;
 /// The program's own resources, English and Russian, built into the executable.
 extern const CResourceTable* theOwnResources;
 
+/// A language the program ships. Its row in the language table is the one
+/// place its code and what hangs on it are written.
+struct CLanguage {
+    const wchar_t* m_pszCode; ///< as stored and as the command line takes it
+    int m_nStringOffset;
+    int m_nMenuOffset;
+    const char* m_pszModule;     ///< nullptr: the program's own resources
+    const wchar_t* m_pszHelpTag; ///< put before the help file's extension
+    const char* m_pszQtLocale;   ///< of Qt's own translation; empty: Qt's English
+    int m_nNameId;               ///< English string id of the language's name
+    const char* m_pszControl;    ///< object name of its button on the options sheet
+};
+
+/// Every shipped language, in the order of their offsets.
+std::span<const CLanguage> Languages();
+
+/// The language of code `strLang`; nullptr for a code not in the table.
+const CLanguage* FindLanguage(const std::wstring& strLang);
+
+/// The language that code `strLang` selects: one not in the table selects Russian.
+const CLanguage& SelectedLanguage(const std::wstring& strLang);
+
 /// Reads the program's own resources once; every look-up calls it too.
 void LoadOwnResources();
 
-/// Selects the language of `strLang` (a stored or chosen "En", "Ru", "Fr", "Ge",
-/// "It"; anything else selects Russian) and loads or releases its module.
+/// Selects the language of `strLang` (a stored or chosen code, as
+/// SelectedLanguage reads it) and loads or releases its module.
 void SetLanguage(const std::wstring& strLang);
 
 /// Sets the string and menu offsets of `strLang` again and keeps its module as

@@ -114,8 +114,9 @@ constexpr int IDS_TREE_TOO_LARGE = 110; // "This branch is too large to open all
 constexpr int IDS_MORE_NOT_SHOWN = 111; // "more not shown, listed above"
 constexpr int IDS_LICENCE = 112; // "Stemmark is free software under the GNU General Public License, ..."
 constexpr int IDS_READING_FILE = 113; // "Reading the file"
+constexpr int IDS_ITALIAN = 114; // "Italian"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 113;
+constexpr int IDS_LAST = 114;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

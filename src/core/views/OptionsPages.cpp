@@ -11,10 +11,10 @@
 
 namespace {
 
-// The page's buttons; any other stored language (Italian) checks none.
+// Each language of the table has its button; a stored code not in it checks none.
 bool HasButton(const std::wstring& strLang)
 {
-    return strLang == L"En" || strLang == L"Fr" || strLang == L"Ge" || strLang == L"Ru";
+    return FindLanguage(strLang) != nullptr;
 }
 
 // Every plain check box of the page, as its option stands.

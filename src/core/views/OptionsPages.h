@@ -14,7 +14,7 @@ using COptionBoxes = std::map<const CStoredOption*, bool>;
 /// The "General" page.
 struct CGeneralPageValues {
     COptionBoxes m_boxes;
-    std::wstring m_strLang;  ///< "En", "Fr", "Ge" or "Ru"; empty when no button is checked
+    std::wstring m_strLang;  ///< a code of the language table; empty when no button is checked
     std::wstring m_strLevel; ///< the level field's text
     int m_nDateFormat = 0;   ///< 0 or 1; -1 when neither button is checked
 };

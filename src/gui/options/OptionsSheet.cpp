@@ -86,9 +86,20 @@ void SetGroupTitle(QWidget* pGroup, int nId)
     static_cast<QGroupBox*>(pGroup)->setTitle(Text(nId));
 }
 
+// The language buttons stand in the order of the English names in every language.
+std::vector<const CLanguage*> LanguagesByEnglishName()
+{
+    std::vector<const CLanguage*> languages;
+    for (const CLanguage& language : Languages())
+        languages.push_back(&language);
+    std::ranges::sort(languages, {},
+                      [](const CLanguage* pLanguage) { return LoadBaseString(pLanguage->m_nNameId); });
+    return languages;
+}
+
 } // namespace
 
-COptionsPage::COptionsPage(COptionsSheet* pSheet) : m_pSheet(pSheet)
+COptionsPage::COptionsPage(COptionsSheet* pSheet)
 {
     setFont(pSheet->OptionsFont);
 }
@@ -110,10 +121,8 @@ void COptionsPage::Open()
 
 void COptionsPage::OnOK()
 {
-    if (!m_bInitialised)
-        return;
-    Store();
-    m_pSheet->Apply(this);
+    if (m_bInitialised)
+        Store();
 }
 
 void COptionsPage::MakeBoxes(EOptionsPage page)
@@ -166,13 +175,11 @@ COptionsPageGeneral::COptionsPageGeneral(COptionsSheet* pSheet) : COptionsPage(p
     auto* pRow = new QHBoxLayout;
     pPage->addLayout(pRow);
     m_pGroupLanguage = AddGroup(pRow, pInside);
-    m_radioEnglish = Add<QRadioButton>(pInside, "english");
-    m_radioFrench = Add<QRadioButton>(pInside, "french");
-    m_radioGerman = Add<QRadioButton>(pInside, "german");
-    m_radioRussian = Add<QRadioButton>(pInside, "russian");
     m_pLanguages = new QButtonGroup(this);
-    for (QRadioButton* pButton : {m_radioEnglish, m_radioFrench, m_radioGerman, m_radioRussian})
-        m_pLanguages->addButton(pButton);
+    for (const CLanguage* pLanguage : LanguagesByEnglishName()) {
+        m_languageButtons.emplace_back(pLanguage, Add<QRadioButton>(pInside, pLanguage->m_pszControl));
+        m_pLanguages->addButton(m_languageButtons.back().second);
+    }
     m_pGroupDate = AddGroup(pRow, pInside);
     m_radioDayFirst = Add<QRadioButton>(pInside, "dayFirst");
     m_radioMonthFirst = Add<QRadioButton>(pInside, "monthFirst");
@@ -228,10 +235,8 @@ void COptionsPageGeneral::SetTexts()
     SetGroupTitle(m_pGroupLanguage, IDS_LANGUAGE);
     SetGroupTitle(m_pGroupDate, IDS_DATE);
     SetBoxTexts();
-    m_radioEnglish->setText(Text(IDS_ENGLISH));
-    m_radioFrench->setText(Text(IDS_FRENCH));
-    m_radioGerman->setText(Text(IDS_GERMAN));
-    m_radioRussian->setText(Text(IDS_RUSSIAN));
+    for (const auto& [pLanguage, pButton] : m_languageButtons)
+        pButton->setText(Text(pLanguage->m_nNameId));
     m_radioDayFirst->setText(Text(IDS_DATE_FORMAT_DOTTED));
     m_radioMonthFirst->setText(Text(IDS_DATE_FORMAT_US));
 }
@@ -240,10 +245,8 @@ void COptionsPageGeneral::OnInitDialog()
 {
     const CGeneralPageValues values = OpenGeneralPage();
     FillBoxes(values.m_boxes);
-    m_radioEnglish->setChecked(values.m_strLang == L"En");
-    m_radioFrench->setChecked(values.m_strLang == L"Fr");
-    m_radioGerman->setChecked(values.m_strLang == L"Ge");
-    m_radioRussian->setChecked(values.m_strLang == L"Ru");
+    for (const auto& [pLanguage, pButton] : m_languageButtons)
+        pButton->setChecked(values.m_strLang == pLanguage->m_pszCode);
     m_editLevel->setText(ToQString(values.m_strLevel));
     m_radioDayFirst->setChecked(values.m_nDateFormat == 0);
     m_radioMonthFirst->setChecked(values.m_nDateFormat == 1);
@@ -253,11 +256,10 @@ void COptionsPageGeneral::Store()
 {
     CGeneralPageValues values;
     values.m_boxes = ReadBoxes();
-    values.m_strLang = m_radioEnglish->isChecked()   ? L"En"
-                       : m_radioFrench->isChecked()  ? L"Fr"
-                       : m_radioGerman->isChecked()  ? L"Ge"
-                       : m_radioRussian->isChecked() ? L"Ru"
-                                                     : L"";
+    for (const auto& [pLanguage, pButton] : m_languageButtons) {
+        if (pButton->isChecked())
+            values.m_strLang = pLanguage->m_pszCode;
+    }
     values.m_strLevel = FromQString(m_editLevel->text());
     values.m_nDateFormat = m_radioDayFirst->isChecked() ? 0 : m_radioMonthFirst->isChecked() ? 1 : -1;
     ConfirmGeneralPage(values);
@@ -395,14 +397,6 @@ void COptionsSheet::OnOK()
     COptionsPage* pFront = FrontPage();
     pFront->OnOK();
     OtherPage(pFront)->OnOK();
-}
-
-void COptionsSheet::Apply(COptionsPage* pConfirming)
-{
-    if (m_bApplied)
-        return;
-    m_bApplied = true;
-    OtherPage(pConfirming)->OnOK();
     SaveSettings();
     accept();
 }

@@ -17,6 +17,7 @@ class QMenuBar;
 class QRadioButton;
 class QTabWidget;
 class COptionsSheet;
+struct CLanguage;
 
 /// A page of the options sheet. It fills its controls when it first comes to
 /// the front; a page never shown is never read.
@@ -27,8 +28,7 @@ public:
 
     /// Fills the controls the first time; later calls do nothing.
     void Open();
-    /// Stores the controls, if the page was opened; the first page to
-    /// confirm also confirms the other, saves and closes the sheet.
+    /// Stores the controls, if the page was opened.
     void OnOK();
     bool IsInitialised() const { return m_bInitialised; }
     virtual std::wstring GetHelpTopic() const = 0;
@@ -51,8 +51,6 @@ protected:
     void FillBoxes(const COptionBoxes& boxes);
     COptionBoxes ReadBoxes() const;
 
-    COptionsSheet* m_pSheet;
-
 private:
     bool m_bInitialised = false;
     std::vector<std::pair<const CStoredOption*, QCheckBox*>> m_boxes;
@@ -65,10 +63,6 @@ public:
     std::wstring GetHelpTopic() const override { return L"option_gen"; }
     void SetTexts() override;
 
-    QRadioButton* m_radioEnglish = nullptr;
-    QRadioButton* m_radioFrench = nullptr;
-    QRadioButton* m_radioGerman = nullptr;
-    QRadioButton* m_radioRussian = nullptr;
     QRadioButton* m_radioDayFirst = nullptr;
     QRadioButton* m_radioMonthFirst = nullptr;
     QLineEdit* m_editLevel = nullptr;
@@ -84,6 +78,7 @@ private:
     QWidget* m_pGroupLanguage = nullptr;
     QWidget* m_pGroupDate = nullptr;
     QButtonGroup* m_pLanguages = nullptr;
+    std::vector<std::pair<const CLanguage*, QRadioButton*>> m_languageButtons;
     QButtonGroup* m_pDateFormats = nullptr;
 };
 
@@ -123,12 +118,10 @@ public:
     COptionsPageDisplay* m_pPageDisplay = nullptr;
     QTabWidget* m_pTabs = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
-    bool m_bApplied = false;
 
-    /// Confirms as the sheet's OK does: the page in front first.
+    /// The sheet's OK: stores each opened page once, the one in front
+    /// first, then saves the settings once and closes.
     void OnOK();
-    /// The other page's confirm, the saving and the closing, once.
-    void Apply(COptionsPage* pConfirming);
 
 protected:
     void showEvent(QShowEvent* pEvent) override;

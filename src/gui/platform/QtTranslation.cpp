@@ -1,5 +1,6 @@
 #include "gui/platform/QtTranslation.h"
 
+#include "core/options/Language.h"
 #include "core/options/Settings.h"
 
 #include <QCoreApplication>
@@ -13,19 +14,6 @@ namespace {
 
 std::unique_ptr<QTranslator> theQtTranslator;
 
-QString QtLanguageOf(const std::wstring& strLang)
-{
-    if (strLang == L"En")
-        return {};
-    if (strLang == L"Fr")
-        return QStringLiteral("fr");
-    if (strLang == L"Ge")
-        return QStringLiteral("de");
-    if (strLang == L"It")
-        return QStringLiteral("it");
-    return QStringLiteral("ru"); // any other code reads as Russian
-}
-
 } // namespace
 
 void FollowLanguageInQt()
@@ -34,7 +22,7 @@ void FollowLanguageInQt()
         QCoreApplication::removeTranslator(theQtTranslator.get());
         theQtTranslator.reset();
     }
-    const QString language = QtLanguageOf(Settings.Lang);
+    const QString language = QString::fromLatin1(SelectedLanguage(Settings.Lang).m_pszQtLocale);
     if (language.isEmpty())
         return;
     auto pTranslator = std::make_unique<QTranslator>();

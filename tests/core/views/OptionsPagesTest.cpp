@@ -34,17 +34,17 @@ TEST_F(OptionsPagesTest, ConfirmingReloadsTheLabelsEvenInTheSameLanguage)
     EXPECT_EQ(Settings.Lang, L"En");
 }
 
-TEST_F(OptionsPagesTest, ItalianStoredChecksNoButtonAndStays)
+TEST_F(OptionsPagesTest, AnUnknownStoredCodeChecksNoButtonAndStays)
 {
-    UseLanguage(L"It");
+    UseLanguage(L"De");
     Settings.DateFormat = 5;
     const CGeneralPageValues values = OpenGeneralPage();
     EXPECT_EQ(values.m_strLang, L"");
     EXPECT_EQ(values.m_nDateFormat, -1);
     ConfirmGeneralPage(values);
-    EXPECT_EQ(Settings.Lang, L"It");
-    EXPECT_EQ(theStringOffset, 800);
-    EXPECT_TRUE(theLangModuleInUse);
+    EXPECT_EQ(Settings.Lang, L"De");
+    EXPECT_EQ(theStringOffset, 200);
+    EXPECT_FALSE(theLangModuleInUse);
     EXPECT_EQ(Settings.DateFormat, 5);
 }
 
