@@ -1,7 +1,8 @@
 // Times Compare with Contacts: an address book of 10,000 cards, half of them
 // named as persons of the synthetic file, against a million persons:
 // bench_CompareContactsBench [PERSONS] [CARDS]
-// Both files are made once in /tmp and reused by later runs.
+// Both files are made once in /tmp and reused by later runs. Then times one
+// card of very long lines at two sizes, where the time should grow tenfold.
 #include "BenchSupport.h"
 #include "SyntheticGedcom.h"
 
@@ -56,6 +57,24 @@ bool WriteGedcom(const std::filesystem::path& path, int nPersons)
     return WriteSyntheticGedcom(path, nPersons) != 0;
 }
 
+// A family name of 20 characters a soft line break, a given name of as many
+// soft line breaks and a junk line of 5 characters each.
+void LongLinesCard(int nSoftBreaks)
+{
+    const auto nCount = static_cast<std::size_t>(nSoftBreaks);
+    std::string strText = "BEGIN:VCARD\r\nN;QUOTED-PRINTABLE:" + std::string(20 * nCount, 'x') + ";J=\r\n";
+    for (std::size_t i = 0; i < nCount; ++i)
+        strText += "a=\r\n";
+    strText += "b\r\nX-JUNK:" + std::string(5 * nCount, '\x01') + "\r\nEND:VCARD\r\n";
+    std::vector<CContact> contacts;
+    const auto start = std::chrono::steady_clock::now();
+    const CContactsFailure failure = ReadVCardText(strText, contacts);
+    const double seconds = SecondsSince(start);
+    std::printf("one card of %6d soft line breaks, %.1f MB: %.4f s (failure %d, given name of %zu letters)\n",
+                nSoftBreaks, static_cast<double>(strText.size()) / 1e6, seconds, static_cast<int>(failure),
+                contacts.empty() ? std::size_t(0) : contacts[0].m_strFirstName.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -99,5 +118,7 @@ int main(int argc, char** argv)
     CompareWithContacts(doc, book.wstring());
     std::printf("read and compared in %.3f s\n", SecondsSince(start));
     std::printf("peak resident memory: %.0f MB\n", static_cast<double>(PeakResidentBytes()) / 1e6);
+    LongLinesCard(20'000);
+    LongLinesCard(200'000);
     return 0;
 }

@@ -4,25 +4,12 @@
 
 namespace {
 
-struct EscapeCase {
-    const char* m_pszName;
-    const wchar_t* text;
-    const char* json;
-};
-class JsonWriterEscapeTest : public testing::TestWithParam<EscapeCase> {};
-
-TEST_P(JsonWriterEscapeTest, WritesAValidString)
+// Quotes, backslashes and control characters escaped, the rest as UTF-8.
+TEST(JsonWriterTest, WritesAValidString)
 {
-    EXPECT_EQ(CJsonWriter().String(GetParam().text).Text(), GetParam().json);
+    EXPECT_EQ(CJsonWriter().String(L"say \"hi\" C:\\dir\r\n\t\x01\x1f Пётр \U0001F333").Text(),
+              "\"say \\\"hi\\\" C:\\\\dir\\r\\n\\t\\u0001\\u001f Пётр \U0001F333\"");
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, JsonWriterEscapeTest, testing::Values(
-    EscapeCase{"Quotes", L"say \"hi\"", "\"say \\\"hi\\\"\""},
-    EscapeCase{"Backslash", L"C:\\dir", "\"C:\\\\dir\""},
-    EscapeCase{"LineEnds", L"a\r\nb\tc", "\"a\\r\\nb\\tc\""},
-    EscapeCase{"OtherControlCharacters", L"\x01\x1f", "\"\\u0001\\u001f\""},
-    EscapeCase{"Utf8BeyondTheBmp", L"Пётр \U0001F333", "\"Пётр \U0001F333\""},
-    EscapeCase{"MarkupAsItIs", L"</b>", "\"</b>\""}), CByName());
 
 TEST(JsonWriterTest, PutsCommasBetweenMembersAndItemsOnly)
 {

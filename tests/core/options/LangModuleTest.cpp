@@ -34,7 +34,6 @@ protected:
         m_savedFolders = theDataFolders;
         theDataFolders = {m_modules.Path()};
         ::setenv("XDG_STATE_HOME", m_state.Path().c_str(), 1); // a log of the test's own
-
     }
     void TearDown() override
     {
@@ -57,7 +56,6 @@ TEST_F(LangModuleTest, AModuleGivesItsStringsAtTheOffset)
     SetLanguage(L"Fr");
     ASSERT_NE(theLangModule, nullptr);
     EXPECT_EQ(LoadLangString(IDS_ENGLISH), L"Anglais");
-    EXPECT_EQ(LoadBaseString(IDS_QUAL_AFT), L" AFT ");
     EXPECT_EQ(LoadLangString(IDS_WARNING), L"Warning") << "a string the module lacks reads in English";
 
     std::vector<CMenuBarMenu> bar;
@@ -75,13 +73,8 @@ TEST_F(LangModuleTest, AMissingModuleFallsBackToEnglishAndIsLogged)
     SetLanguage(L"Ge");
     EXPECT_TRUE(theLangModuleInUse);
     EXPECT_EQ(LoadLangString(IDS_DIRECTION), L"Direction");
-    std::vector<CMenuBarMenu> bar;
-    ASSERT_TRUE(BuildMenuBar({IDM_MAIN_VIEW}, bar));
-    EXPECT_EQ(bar[0].m_strCaption, L"View");
-
     const std::string log = ReadFileBytes(GetLogPath());
-    EXPECT_NE(log.find("StemmarkLangDeu.lang"), std::string::npos) << log;
-    EXPECT_NE(log.find("not found"), std::string::npos) << log;
+    EXPECT_NE(log.find("StemmarkLangDeu.lang: not found"), std::string::npos) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << "one line";
 }
 
@@ -140,8 +133,9 @@ TEST_F(LangModuleTest, BinaryJunkAsAModuleDoesNoHarm)
 }
 
 // Changing the language while running takes texts, date words and menus from
-// the shipped module of each language, found where the program looks.
-TEST_F(LangModuleTest, EachShippedLanguageGivesItsOwnTextsAndMenus)
+// the program's own table or from the shipped module, found where the program
+// looks; a module replaces the one before it.
+TEST_F(LangModuleTest, EachKindOfLanguageGivesItsOwnTextsAndMenus)
 {
     theDataFolders = {STEMMARK_RESOURCES};
     struct CStep {
@@ -153,15 +147,14 @@ TEST_F(LangModuleTest, EachShippedLanguageGivesItsOwnTextsAndMenus)
     };
     const CStep steps[] = {
         {L"En", L"Ancestors", L"BET 1900 AND 1910", IDM_VIEW, L"View"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"},
         {L"Ru", L"Предки", L"Между 1900 и 1910", IDM_VIEW + 20, L"Просмотр"},
-        {L"Ge", L"Vorfahren", L"zwischen 1900 und 1910", IDM_VIEW + 60, L"Ansicht"},
+        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"},
         {L"It", L"Antenati", L"tra il 1900 e il 1910", IDM_VIEW + 80, L"Visualizza"},
-        {L"Fr", L"Ascendants", L"entre 1900 et 1910", IDM_VIEW + 40, L"Affichage"}, // loaded again after Italian
     };
     for (const CStep& step : steps) {
+        SCOPED_TRACE(WideToUtf8(step.m_pszLang));
         SetLanguage(step.m_pszLang);
-        EXPECT_EQ(LoadLangString(IDS_ANCESTORS), step.m_pszAncestors) << WideToUtf8(step.m_pszLang);
+        EXPECT_EQ(LoadLangString(IDS_ANCESTORS), step.m_pszAncestors);
         EXPECT_EQ(FormatGedcomDate(L"BET 1900 AND 1910", DateTextMode::Display, CDateStyle()), step.m_pszRange);
         std::vector<CMenuBarMenu> bar;
         ASSERT_TRUE(BuildMenuBar({IDM_VIEW}, bar));

@@ -6,56 +6,32 @@
 
 namespace {
 
-std::wstring Ansel(const std::string& bytes)
+TEST(AnselTest, PutsTheMarkOnTheLetterAfterIt)
 {
-    std::wstring out;
-    DecodeAnsel(bytes, out);
-    return out;
+    const std::pair<const char*, const wchar_t*> cases[] = {
+        {"Ren\xE2" "e M\xE8uller", L"Ren\u00E9 M\u00FCller"}, // é, ü
+        {"\xE8\xE2u", L"\u01D8"},                             // two marks on one letter: ǘ
+        {"\xE2q", L"q\u0301"},                                // no composed letter: the mark follows
+        {"\xE2\xA2", L"\u01FE"},                              // a mark on an ANSEL letter: Ǿ
+        {"\xA1\xB1\xB5\xC5", L"\u0141\u0142\u00E6\u00BF"},    // spacing letters
+        {"e\xE2", L"e\u0301"},                                // a mark at the end stays
+        {"\x80\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"},              // undefined bytes
+    };
+    for (const auto& [pszBytes, pszText] : cases) {
+        std::wstring out;
+        DecodeAnsel(pszBytes, out);
+        EXPECT_EQ(out, pszText) << WideToUtf8(pszText);
+    }
 }
 
-struct AnselCase {
-    const char* m_pszName;
-    const char* bytes;
-    const wchar_t* text;
-};
-
-class AnselTest : public testing::TestWithParam<AnselCase> {};
-
-TEST_P(AnselTest, PutsTheMarkOnTheLetterAfterIt)
+TEST(LegacyCodePageTest, FollowsTheLanguageAndDecodesThroughIt)
 {
-    EXPECT_EQ(Ansel(GetParam().bytes), GetParam().text);
-}
+    const std::pair<const char*, const char*> locales[] = {
+        {"ru_RU.UTF-8", "WINDOWS-1251"}, {"vi", "WINDOWS-1258"}, // the first and the last of its table
+        {"de_DE@euro", "WINDOWS-1252"}, {"", "WINDOWS-1252"}};
+    for (const auto& [pszLocale, pszCodePage] : locales)
+        EXPECT_EQ(LegacyCodePageOfLocale(pszLocale), pszCodePage) << pszLocale;
 
-INSTANTIATE_TEST_SUITE_P(Names, AnselTest, testing::Values(
-    AnselCase{"Composed", "Ren\xE2" "e M\xE8uller", L"Ren\u00E9 M\u00FCller"},   // é, ü
-    AnselCase{"TwoMarksOneLetter", "\xE8\xE2u", L"\u01D8"},                        // ǘ
-    AnselCase{"NoComposedLetterMarkFollows", "\xE2q", L"q\u0301"},
-    AnselCase{"MarkOnAnAnselLetter", "\xE2\xA2", L"\u01FE"},                       // Ǿ
-    AnselCase{"SpacingLetters", "\xA1\xB1\xB5\xC5", L"\u0141\u0142\u00E6\u00BF"},
-    AnselCase{"MarkAtTheEndStays", "e\xE2", L"e\u0301"},
-    AnselCase{"UndefinedBytes", "\x80\xAF\xFF", L"\uFFFD\uFFFD\uFFFD"}), CByName());
-
-struct LocaleCase {
-    const char* locale;
-    const char* codePage;
-};
-
-class LegacyCodePageTest : public testing::TestWithParam<LocaleCase> {};
-
-TEST_P(LegacyCodePageTest, FollowsTheLanguage)
-{
-    EXPECT_EQ(LegacyCodePageOfLocale(GetParam().locale), GetParam().codePage);
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, LegacyCodePageTest, testing::Values(
-    LocaleCase{"ru_RU.UTF-8", "WINDOWS-1251"}, LocaleCase{"uk_UA", "WINDOWS-1251"},
-    LocaleCase{"pl_PL.ISO-8859-2", "WINDOWS-1250"}, LocaleCase{"el_GR", "WINDOWS-1253"},
-    LocaleCase{"vi", "WINDOWS-1258"}, LocaleCase{"de_DE@euro", "WINDOWS-1252"},
-    LocaleCase{"C", "WINDOWS-1252"}, LocaleCase{"", "WINDOWS-1252"}),
-    [](const testing::TestParamInfo<LocaleCase>& row) { return TestName(row.param.locale); });
-
-TEST(LegacyDecoderTest, DecodesThroughTheCodePage)
-{
     std::wstring out;
     CLegacyDecoder("WINDOWS-1251").Decode("\xC8\xE2\xE0\xED", out);
     EXPECT_EQ(out, L"\u0418\u0432\u0430\u043D");
