@@ -9,6 +9,7 @@
 #include "core/platform/Progress.h"
 #include "core/text/WideText.h"
 #include "FileBytes.h"
+#include "ModelDump.h"
 
 #include <gtest/gtest.h>
 
@@ -177,5 +178,3 @@ public:
     CMessages m_messages;
 };
 
-/// Everything the reader stores, one field a line, to compare whole models.
-std::wstring DumpTables();
