@@ -3,10 +3,10 @@
 # UndefinedBehaviorSanitizer: scripts/fuzz.sh [SECONDS] [TARGET]. TARGET is
 # GedcomReader (the default), the reader alone, or Pipeline, the reader and
 # then every view of the first persons, both seeded with the test files and
-# the corpus; or VCardReader, seeded with fuzz/seeds/vcard. An input that keeps
-# Pipeline busy for 5 seconds is a fault too. Installs clang and its fuzzer
-# runtime when they are missing. Inputs that find a fault are written to
-# build-fuzz/faults/; keep each in tests/data/reader-faults/.
+# the corpus; or VCardReader, seeded with tests/data/fuzz-seeds/VCardReader.
+# An input that keeps Pipeline busy for 5 seconds is a fault too. Installs
+# clang and its fuzzer runtime when they are missing. Inputs that find a fault
+# are written to build-fuzz/faults/; keep each in tests/data/reader-faults/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -34,7 +34,7 @@ if [[ "$target" == GedcomReader || "$target" == Pipeline ]]; then
     find tests/data ../shared/corpus -maxdepth 2 -type f \( -iname '*.ged' -o -path '*reader-faults*' \) \
         -exec cp -n {} "$corpus/" \; 2>/dev/null || true
 else
-    cp -n fuzz/seeds/vcard/* "$corpus/"
+    cp -n "tests/data/fuzz-seeds/$target"/* "$corpus/"
 fi
 
 timeout=10
