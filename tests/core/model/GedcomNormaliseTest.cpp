@@ -1,13 +1,9 @@
-#include "core/model/GedcomFile.h"
 #include "core/model/GedcomParser.h"
 #include "core/model/GedcomReader.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -36,50 +32,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineNormaliseTest, testing::Values(
     NormalCase{"LeadingParenthesisEndsTheScan", L"(a)b(c)", L"(a)b(c)"},
     NormalCase{"InnerTabsStay", L"1 NOTE a\tb", L"1 NOTE a\tb"},
     NormalCase{"BlanksOnly", L" \t\r ", L""}), CByName());
-
-// The file finds, while it looks for a line's end, whether the line is plain:
-// ASCII with no slash, opening parenthesis or two blanks in a row. Lines of
-// every length, under every kind of line end, with few marks, so that a lone
-// one falls on every edge of the chunks the file looks at; and a line longer
-// than a block, marked only in its first one.
-TEST(ReaderLineTest, TheFileTellsPlainLinesExactly)
-{
-    std::vector<std::string_view> pieces(30, "a");
-    pieces.insert(pieces.end(), {" ", " ", " ", "/", "(", "\t", "\xC3\xA9"});
-    const std::string_view ends[] = {"\n", "\r\n", "\r", "\n\r"};
-    std::uint32_t seed = 54321;
-    const auto next = [&seed](std::uint32_t nBelow) {
-        seed = seed * 1103515245 + 12345;
-        return (seed >> 16) % nBelow;
-    };
-    std::vector<std::string> lines = {"0 /" + std::string(3'000'000, 'a')};
-    std::string text = lines[0] + "\n";
-    while (text.size() < 4'500'000) {
-        std::string line;
-        for (std::uint32_t n = next(40); n > 0; --n)
-            line += pieces[next(static_cast<std::uint32_t>(pieces.size()))];
-        text += line;
-        text += ends[next(std::size(ends))];
-        if (!line.empty())
-            lines.push_back(line);
-    }
-    const CTempFolder folder;
-    const std::filesystem::path path = folder.Path() / "lines.ged";
-    std::ofstream(path, std::ios::binary) << text;
-
-    CGedcomFile file;
-    ASSERT_TRUE(file.Open(path.wstring()));
-    std::string_view line;
-    bool bPlain = false;
-    for (const std::string& expected : lines) {
-        ASSERT_TRUE(file.ReadTextLine(line, bPlain));
-        ASSERT_EQ(line, expected);
-        const bool bExpected = expected.find_first_of("/(\xC3") == std::string::npos &&
-                               expected.find("  ") == std::string::npos;
-        ASSERT_EQ(bPlain, bExpected) << "line \"" << expected.substr(0, 80) << "\"";
-    }
-    EXPECT_FALSE(file.ReadTextLine(line, bPlain));
-}
 
 class PlaceNormaliseTest : public testing::TestWithParam<NormalCase> {};
 
