@@ -162,11 +162,10 @@ public:
     std::wstring PathOf(const char* pszName) const { return (m_folder.Path() / pszName).wstring(); }
 
     /// Keeps the reading's boxes in m_messages.
-    bool Read(const std::string& bytes, bool bLineByLine = false)
+    bool Read(const std::string& bytes)
     {
         WriteFileBytes(PathOf("test.ged"), bytes);
-        CReadResult read =
-            bLineByLine ? ReadGedcomFileLineByLine(PathOf("test.ged")) : ReadGedcomFile(PathOf("test.ged"));
+        CReadResult read = ReadGedcomFile(PathOf("test.ged"));
         m_messages = std::move(read.m_messages);
         return read.m_bRead;
     }
