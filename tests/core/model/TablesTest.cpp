@@ -2,29 +2,9 @@
 
 #include "TestSupport.h"
 
-#include <random>
-
 namespace {
 
 using TablesTest = CViewBuilderTest;
-
-int ScanPersons(const std::wstring& strId)
-{
-    for (int i = 0; i <= theLastPersonIndex; ++i) {
-        if (thePersons[i].m_strId == strId)
-            return i;
-    }
-    return -1;
-}
-
-int ScanFamilies(const std::wstring& strId)
-{
-    for (int i = 0; i <= theLastFamilyIndex; ++i) {
-        if (theFamilies[i].m_strId == strId)
-            return i;
-    }
-    return -1;
-}
 
 TEST_F(TablesTest, LookupsFollowTheFileOrderAndExactIds)
 {
@@ -55,28 +35,6 @@ TEST_F(TablesTest, RecordsAppendedAfterALookupAreFound)
     AddPerson({.m_strId = L"@I1@"});
     EXPECT_EQ(FindPersonById(L"@I1@"), 0);
     EXPECT_EQ(FindPersonById(L"@I99@"), 98);
-}
-
-// The index must answer exactly as a scan of the table, on ids that repeat,
-// ids that are empty and ids that are absent.
-TEST_F(TablesTest, IndexAnswersAsTheScanDoes)
-{
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> pick(0, 400);
-    auto randomId = [&] {
-        const int n = pick(random);
-        return n < 20 ? std::wstring() : L"@X" + std::to_wstring(n) + L"@";
-    };
-    for (int i = 0; i < 3000; ++i) {
-        AddPerson({.m_strId = randomId()});
-        AddFamily(randomId(), L"", L"");
-    }
-    for (int n = 0; n <= 420; ++n) {
-        const std::wstring strId = L"@X" + std::to_wstring(n) + L"@";
-        ASSERT_EQ(FindPersonById(strId), ScanPersons(strId)) << n;
-        ASSERT_EQ(FindFamilyById(strId), ScanFamilies(strId)) << n;
-    }
-    EXPECT_EQ(FindFamilyById(L""), ScanFamilies(L""));
 }
 
 TEST_F(TablesTest, ClearTablesEmptiesBothAndForgetsTheIds)
