@@ -4,8 +4,6 @@
 #include "core/options/StringIds.h"
 #include "TestSupport.h"
 
-#include <random>
-
 namespace {
 
 class TreeViewTest : public CViewBuilderTest {};
@@ -190,29 +188,6 @@ std::int64_t PlainCount(int nPerson, std::vector<int>& path)
     }
     path.pop_back();
     return nCount;
-}
-
-TEST_F(TreeViewTest, KeptCountsMatchThePlainWalkOnTangledFiles)
-{
-    std::mt19937 random(7);
-    for (int nRound = 0; nRound < 40; ++nRound) {
-        ClearTables();
-        const int nPersons = 12;
-        for (int i = 0; i < nPersons; ++i)
-            AddPerson({.m_strId = L"@I" + std::to_wstring(i) + L"@", .m_astrFams = {L"@F" + std::to_wstring(i) + L"@"}});
-        for (int i = 0; i < nPersons; ++i) {
-            CFamily& family = AddFamily(L"@F" + std::to_wstring(i) + L"@", L"", L"");
-            for (int j = 0; j < 3; ++j)
-                if (random() % 4 == 0)
-                    family.m_astrChildren.Append(L"@I" + std::to_wstring(random() % nPersons) + L"@");
-        }
-        CTreeWalker walker(Descendants);
-        for (int i = 0; i < nPersons; ++i) {
-            std::vector<int> path;
-            int nDepth = 0;
-            ASSERT_EQ(walker.CollectDescendants(i, nDepth), PlainCount(i, path)) << nRound << " " << i;
-        }
-    }
 }
 
 TEST_F(TreeViewTest, CountsOfIntermarriedLinesStayFinite)
