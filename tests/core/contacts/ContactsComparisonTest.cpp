@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 
-#include <random>
-
 namespace {
 
 const std::wstring theDifferencesTitle = L"<center><b>Differences with Contacts</b></center>";
@@ -134,42 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ContactsBoxTest, testing::Values(
     CBoxCase{"a matched contact's unreadable birthday",
              {MakeContact(L"John", L"", L"Smith", {1950, 3, 5}), MakeContact(L"Ann", L"", L"Jones", {}, true)},
              L"Unable to get Contact's birth date", L"Stemmark", CMessageIcon::Stop, false}), CByName());
-
-// The walk the comparison stands for: every person from the first, by the
-// whole text or the text cut before its last "(" and one more character.
-int WalkForName(const std::wstring& strName)
-{
-    for (int nPerson = 0; nPerson <= theLastPersonIndex; ++nPerson) {
-        const std::wstring strTag = thePersons[nPerson].GetNameAsInTag();
-        if (strTag == strName)
-            return nPerson;
-        const std::size_t bracket = strTag.rfind(L'(');
-        if (!strTag.empty() && strTag.back() == L')' && bracket != std::wstring::npos &&
-            strTag.substr(0, bracket == 0 ? 0 : bracket - 1) == strName)
-            return nPerson;
-    }
-    return -1;
-}
-
-TEST_F(ContactsComparisonTest, OneWalkAnswersAsAWalkPerName)
-{
-    std::mt19937 random(7);
-    const wchar_t* const apszWords[] = {L"A", L"B", L"/A/", L"(A)", L"(B)", L" ", L"(", L")", L"A)"};
-    auto randomText = [&](int nWords) {
-        std::wstring strText;
-        for (int i = random() % nWords; i >= 0; --i)
-            strText += apszWords[random() % std::size(apszWords)];
-        return strText;
-    };
-    for (int i = 0; i < 400; ++i)
-        AddPerson({.m_strName = randomText(4).c_str()});
-    std::vector<std::wstring> astrNames;
-    for (int i = 0; i < 400; ++i)
-        astrNames.push_back(i % 2 ? randomText(3) : thePersons[static_cast<int>(random() % 400)].GetNameAsInTag());
-    const std::vector<int> anFound = FindPersonsByTagName(astrNames);
-    for (std::size_t i = 0; i < astrNames.size(); ++i)
-        EXPECT_EQ(anFound[i], WalkForName(astrNames[i])) << "name \"" << WideToUtf8(astrNames[i]) << '"';
-}
 
 TEST_F(ContactsComparisonTest, ReadsSortsThenCompares)
 {
