@@ -2,32 +2,19 @@
 #include "core/model/Document.h"
 #include "core/model/GedcomReader.h"
 #include "core/options/Language.h"
+#include "FuzzSupport.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <string>
-#include <unistd.h>
-
-namespace {
-
-std::string thePath;
-
-} // namespace
+#include <string_view>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     SetLanguage(L"En");
-    thePath = "/tmp/stemmark-fuzz-" + std::to_string(::getpid()) + ".ged";
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    std::FILE* pFile = std::fopen(thePath.c_str(), "wb");
-    if (!pFile)
-        return 0;
-    std::fwrite(pData, 1, nSize, pFile);
-    std::fclose(pFile);
-    ReadGedcomFile(std::wstring(thePath.begin(), thePath.end())); // its document freed with it
+    ReadGedcom(std::string_view(reinterpret_cast<const char*>(pData), nSize)); // its document freed with it
     return 0;
 }

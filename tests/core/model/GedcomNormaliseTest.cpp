@@ -1,13 +1,9 @@
-#include "core/model/GedcomFile.h"
 #include "core/model/GedcomParser.h"
 #include "core/model/GedcomReader.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -37,70 +33,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, LineNormaliseTest, testing::Values(
     NormalCase{"InnerTabsStay", L"1 NOTE a\tb", L"1 NOTE a\tb"},
     NormalCase{"BlanksOnly", L" \t\r ", L""}), CByName());
 
-// The reader's quick way must give every line what the plain way gives: lines
-// of every length up to three words of eight bytes, with slashes, parentheses
-// and blanks in every place, those across a word's edge among them.
-TEST(ReaderLineTest, GivesWhatNormalisingGives)
-{
-    const char alphabet[] = {'a', ' ', '/', '(', '\t'};
-    std::uint32_t seed = 12345;
-    std::string scratch;
-    std::string expected;
-    for (int nLine = 0; nLine < 200'000; ++nLine) {
-        std::string line(static_cast<std::size_t>(nLine % 25), 'a');
-        for (char& c : line) {
-            seed = seed * 1103515245 + 12345;
-            c = (seed >> 16) % 3 == 0 ? alphabet[(seed >> 20) % 5] : 'a';
-        }
-        NormaliseGedcomLine(std::string_view(line), expected);
-        ASSERT_EQ(NormalGedcomLine(line, scratch), expected) << "line \"" << line << "\"";
-    }
-}
-
-// The file finds, while it looks for a line's end, whether the line is plain:
-// ASCII with no slash, opening parenthesis or two blanks in a row. Lines of
-// every length, under every kind of line end, with few marks, so that a lone
-// one falls on every edge of the chunks the file looks at; and a line longer
-// than a block, marked only in its first one.
-TEST(ReaderLineTest, TheFileTellsPlainLinesExactly)
-{
-    std::vector<std::string_view> pieces(30, "a");
-    pieces.insert(pieces.end(), {" ", " ", " ", "/", "(", "\t", "\xC3\xA9"});
-    const std::string_view ends[] = {"\n", "\r\n", "\r", "\n\r"};
-    std::uint32_t seed = 54321;
-    const auto next = [&seed](std::uint32_t nBelow) {
-        seed = seed * 1103515245 + 12345;
-        return (seed >> 16) % nBelow;
-    };
-    std::vector<std::string> lines = {"0 /" + std::string(3'000'000, 'a')};
-    std::string text = lines[0] + "\n";
-    while (text.size() < 4'500'000) {
-        std::string line;
-        for (std::uint32_t n = next(40); n > 0; --n)
-            line += pieces[next(static_cast<std::uint32_t>(pieces.size()))];
-        text += line;
-        text += ends[next(std::size(ends))];
-        if (!line.empty())
-            lines.push_back(line);
-    }
-    const CTempFolder folder;
-    const std::filesystem::path path = folder.Path() / "lines.ged";
-    std::ofstream(path, std::ios::binary) << text;
-
-    CGedcomFile file;
-    ASSERT_TRUE(file.Open(path.wstring()));
-    std::string_view line;
-    bool bPlain = false;
-    for (const std::string& expected : lines) {
-        ASSERT_TRUE(file.ReadTextLine(line, bPlain));
-        ASSERT_EQ(line, expected);
-        const bool bExpected = expected.find_first_of("/(\xC3") == std::string::npos &&
-                               expected.find("  ") == std::string::npos;
-        ASSERT_EQ(bPlain, bExpected) << "line \"" << expected.substr(0, 80) << "\"";
-    }
-    EXPECT_FALSE(file.ReadTextLine(line, bPlain));
-}
-
 class PlaceNormaliseTest : public testing::TestWithParam<NormalCase> {};
 
 TEST_P(PlaceNormaliseTest, GivesTheStoredPlace)
@@ -108,27 +40,6 @@ TEST_P(PlaceNormaliseTest, GivesTheStoredPlace)
     std::wstring place = GetParam().text;
     NormalisePlace(place);
     EXPECT_EQ(place, GetParam().normal);
-}
-
-// The model's text is looked at eight bytes at a time, wide text one
-// character at a time: both give the same place, with commas and blanks at
-// every place of a word and across its edge.
-TEST(PlaceNormaliseTest, TheModelsTextGivesWhatWideTextGives)
-{
-    const char alphabet[] = {'a', 'a', 'a', ' ', ',', '.'};
-    std::uint32_t seed = 2024;
-    for (int nPlace = 0; nPlace < 100'000; ++nPlace) {
-        std::string place(static_cast<std::size_t>(nPlace % 30), 'a');
-        for (char& c : place) {
-            seed = seed * 1103515245 + 12345;
-            c = alphabet[(seed >> 16) % std::size(alphabet)];
-        }
-        std::wstring wide(place.begin(), place.end());
-        NormalisePlace(wide);
-        const std::string original = place;
-        NormalisePlace(place);
-        ASSERT_EQ(std::wstring(place.begin(), place.end()), wide) << "place \"" << original << "\"";
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, PlaceNormaliseTest, testing::Values(

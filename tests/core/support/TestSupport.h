@@ -10,6 +10,8 @@
 #include "core/text/WideText.h"
 #include "core/views/ViewOptions.h"
 #include "FileBytes.h"
+#include "ModelDump.h"
+#include "ModelDump.h"
 
 #include <gtest/gtest.h>
 
@@ -200,9 +202,9 @@ private:
 class CGedcomTest : public CViewBuilderTest {
 public:
     /// Keeps the reading's boxes in m_messages.
-    bool Read(const std::string& bytes, bool bLineByLine = false)
+    bool Read(const std::string& bytes)
     {
-        CReadResult read = bLineByLine ? ReadGedcomLineByLine(bytes) : ReadGedcom(bytes);
+        CReadResult read = ReadGedcom(bytes);
         m_pDoc = std::move(read.m_pDocument);
         m_messages = std::move(read.m_messages);
         return read.m_bRead;
@@ -214,5 +216,3 @@ public:
     CMessages m_messages;
 };
 
-/// Everything the reader stores, one field a line, to compare whole models.
-std::wstring DumpDocument(const CDocument& doc);

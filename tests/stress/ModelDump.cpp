@@ -1,4 +1,6 @@
-#include "TestSupport.h"
+#include "ModelDump.h"
+
+#include "core/model/Document.h"
 
 namespace {
 
