@@ -215,20 +215,4 @@ TEST_F(GedcomReaderTest, ALongLineIsReadWhole)
     EXPECT_EQ(NoteText(person.m_notes, 0), Utf8ToWide(note));
 }
 
-// A note of 100,000 continuation lines reads in linear time: the growing text
-// is not copied for every line.
-TEST_F(GedcomReaderTest, AHundredThousandContinuationLinesGiveTheWholeNote)
-{
-    for (const char* pszTag : {"CONT", "CONC"}) {
-        std::string text = "0 @I1@ INDI\n1 NOTE start\n";
-        std::wstring expected = L"start";
-        for (int i = 0; i < 100000; ++i) {
-            text += std::string("2 ") + pszTag + " line " + std::to_string(i) + "\n";
-            expected += (pszTag[3] == 'T' ? L"<br>line " : L"line ") + std::to_wstring(i);
-        }
-        ASSERT_TRUE(Read(text));
-        EXPECT_TRUE(NoteText(Person(0).m_notes, 0) == expected) << pszTag;
-    }
-}
-
 } // namespace
