@@ -49,7 +49,7 @@ run_all() {
         call "patriarchs-$fmt" patriarchs "${common[@]}" "${json[@]}" --depth 3
         call "compare-$fmt" compare "$book" "${common[@]}" "${json[@]}"
     done
-    n=$("$cli" "$file" stats 2>/dev/null | sed -n 's/^persons: //p')
+    n=$("$cli" "$file" stats 2>/dev/null | sed -n 's/^persons: //p' || true)
     n=${n:-0}
     local step=$(( n > 300 ? n / 300 : 1 ))
     for (( i = 0; i < n; i += step )); do
