@@ -27,7 +27,7 @@ sleep 1
 export DISPLAY=$display XDG_CONFIG_HOME=$(mktemp -d) XDG_STATE_HOME=$(mktemp -d)
 build/src/gui/stemmark resources/sample/Stemmark-sample.ged &
 stemmark=$!
-window=$(xdotool search --sync --name '^Stemmark$' | head -n 1)
+window=$(xdotool search --sync --name ' - Stemmark$' | head -n 1)
 xdotool windowmove "$window" 0 0
 sleep 1
 import -window "$window" docs/start-screen.png
@@ -40,7 +40,7 @@ import -window root -crop 380x600+0+0 docs/main-menu.png
 # expanded, and the page of a person in it.
 # The File menu is still open from the picture above.
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.7}"; }
-click 50 75 1.2
+click 50 97 1.2
 import -window root -crop 332x535+9+19 docs/options-general.png
 click 127 63
 import -window root -crop 332x535+9+19 docs/options-display.png
@@ -62,7 +62,7 @@ import -window root -crop 360x600+0+0 docs/person-page-french.png
 # after the names in the list.
 xdotool key Escape; sleep 0.5; xdotool key Escape; sleep 0.5
 click 20 8
-click 50 75 1.2
+click 50 97 1.2
 # (the sheet is laid out for the French texts)
 click 51 224
 click 133 63
