@@ -19,10 +19,12 @@ void CheckLine(std::string_view line)
 {
     static std::string theExpected;
     static std::string theScratch;
-    NormaliseGedcomLine(line, theExpected);
-    const std::string_view normal = NormalGedcomLine(line, theScratch);
-    if (normal != theExpected)
-        FailDifference("NormalGedcomLine", line, normal, theExpected);
+    for (const bool bPersonRecord : {false, true}) {
+        NormaliseGedcomLine(line, theExpected, bPersonRecord);
+        const std::string_view normal = NormalGedcomLine(line, theScratch, bPersonRecord);
+        if (normal != theExpected)
+            FailDifference("NormalGedcomLine", line, normal, theExpected);
+    }
 }
 
 // Bytes above ASCII widen to characters of their own, as in the model's text

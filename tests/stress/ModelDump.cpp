@@ -27,6 +27,43 @@ void DumpEvents(const CDocument& doc, const wchar_t* pszName, const CEventList& 
         DumpEvent(doc, pszName, doc.Event(events, i), out);
 }
 
+void DumpTexts(const CDocument& doc, const wchar_t* pszName, const CTextList& texts, std::wstring& out)
+{
+    for (const CText text : doc.Items(texts))
+        out += std::wstring(L"  ") + pszName + L" " + doc.Str(text) + L"\n";
+}
+
+void DumpCitations(const CDocument& doc, CCitedKind kind, int nRecord, std::wstring& out)
+{
+    for (const CCitation* pCitation : doc.CitationsOf(kind, nRecord)) {
+        const CCitation& citation = *pCitation;
+        out += L" sour owner " + std::to_wstring(citation.m_nOwner) + (citation.m_bInline ? L" inline " : L" ") +
+               doc.Str(citation.m_strSource) + L" page " + doc.Str(citation.m_strPage) + L" quay " +
+               std::to_wstring(citation.m_nQuality) + L" date " + doc.Str(citation.m_strDate) + L"\n";
+        DumpTexts(doc, L"text", citation.m_astrTexts, out);
+        DumpTexts(doc, L"link", citation.m_astrLinks, out);
+        DumpNotes(doc, citation.m_notes, out);
+    }
+}
+
+void DumpSources(const CDocument& doc, std::wstring& out)
+{
+    const auto str = [&doc](CText text) { return doc.Str(text); };
+    for (int i = 0; i <= doc.Sources().GetLast(); ++i) {
+        const CSourceRecord& source = doc.Sources()[i];
+        out += L"SOUR " + str(source.m_strId) + L" titl " + str(source.m_strTitle) + L" auth " +
+               str(source.m_strAuthor) + L" publ " + str(source.m_strPublication) + L" abbr " +
+               str(source.m_strAbbreviation) + L" text " + str(source.m_strText) + L" repo " +
+               str(source.m_strRepository) + L"\n";
+        DumpTexts(doc, L"link", source.m_astrLinks, out);
+        DumpNotes(doc, source.m_notes, out);
+    }
+    for (int i = 0; i <= doc.Repositories().GetLast(); ++i) {
+        const CRepositoryRecord& repository = doc.Repositories()[i];
+        out += L"REPO " + str(repository.m_strId) + L" name " + str(repository.m_strName) + L"\n";
+    }
+}
+
 } // namespace
 
 std::wstring DumpDocument(const CDocument& doc)
@@ -49,6 +86,7 @@ std::wstring DumpDocument(const CDocument& doc)
         DumpEvents(doc, L"occu", person.m_occupations, out);
         DumpEvents(doc, L"reli", person.m_religions, out);
         DumpNotes(doc, person.m_notes, out);
+        DumpCitations(doc, CCitedKind::Person, i, out);
     }
     for (int i = 0; i <= doc.GetLastFamilyIndex(); ++i) {
         const CFamily& family = doc.Families()[i];
@@ -60,6 +98,8 @@ std::wstring DumpDocument(const CDocument& doc)
         DumpEvent(doc, L"div", doc.Event(family.m_divorce), out);
         DumpEvents(doc, L"even", family.m_events, out);
         DumpNotes(doc, family.m_notes, out);
+        DumpCitations(doc, CCitedKind::Family, i, out);
     }
+    DumpSources(doc, out);
     return out;
 }

@@ -89,6 +89,38 @@ std::wstring CDocument::ResolveNoteText(CText text) const
     return recordText ? std::wstring(*recordText) : strText;
 }
 
+int CDocument::FindSourceById(CText id) const
+{
+    return id.empty() ? -1 : m_sources.FindById(Bytes(id), m_texts);
+}
+
+int CDocument::FindRepositoryById(CText id) const
+{
+    return id.empty() ? -1 : m_repositories.FindById(Bytes(id), m_texts);
+}
+
+std::vector<const CCitation*> CDocument::CitationsOf(CCitedKind kind, int nRecord) const
+{
+    const CRecordTable<CCitation>& citations = Citations(kind);
+    // The first citation of a later record, by halving.
+    const auto firstAfter = [&citations](std::int64_t nRecordBefore) {
+        int nLow = 0;
+        int nHigh = citations.GetLast() + 1;
+        while (nLow < nHigh) {
+            const int nMiddle = nLow + (nHigh - nLow) / 2;
+            if (citations[nMiddle].m_nRecord <= nRecordBefore)
+                nLow = nMiddle + 1;
+            else
+                nHigh = nMiddle;
+        }
+        return nLow;
+    };
+    std::vector<const CCitation*> result;
+    for (int i = firstAfter(std::int64_t(nRecord) - 1), nEnd = firstAfter(nRecord); i < nEnd; ++i)
+        result.push_back(&citations[i]);
+    return result;
+}
+
 const CDocument& EmptyDocument()
 {
     static const CDocument theEmpty;

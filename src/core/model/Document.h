@@ -5,6 +5,7 @@
 #include "core/model/NoteRecordTable.h"
 #include "core/model/Person.h"
 #include "core/model/RecordTable.h"
+#include "core/model/Source.h"
 #include "core/model/Text.h"
 #include "core/platform/Message.h"
 
@@ -12,6 +13,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
+
+/// Whose citations: a person's or a family's.
+enum class CCitedKind { Person, Family };
 
 /// Everything read from one file: its persons and families in file order,
 /// their events, lists and texts, its note records, the folder it lies in and
@@ -30,6 +35,15 @@ public:
     int GetLastPersonIndex() const { return m_persons.GetLast(); }
     int GetLastFamilyIndex() const { return m_families.GetLast(); }
     const CNoteRecordTable& NoteRecords() const { return m_noteRecords; }
+    const CRecordTable<CSourceRecord>& Sources() const { return m_sources; }
+    const CRecordTable<CRepositoryRecord>& Repositories() const { return m_repositories; }
+    /// Every citation of persons, or of families, by record in file order.
+    const CRecordTable<CCitation>& Citations(CCitedKind kind) const
+    {
+        return kind == CCitedKind::Person ? m_personCitations : m_familyCitations;
+    }
+    /// The citations of one person or family, in file order.
+    std::vector<const CCitation*> CitationsOf(CCitedKind kind, int nRecord) const;
 
     /// A text of a record, decoded from the store.
     std::wstring Str(CText text) const { return m_texts.Read(text.Handle()); }
@@ -51,6 +65,8 @@ public:
     {
         return m_events[list.Numbers(m_eventPool)[static_cast<std::size_t>(nIndex)]];
     }
+    /// The event of a number that a citation names.
+    const CEventInfo& EventNumbered(std::uint32_t nEvent) const { return m_events[nEvent]; }
 
     /// The first person with the id, or -1; an empty id is never looked up.
     int FindPersonById(CText id) const;
@@ -64,6 +80,10 @@ public:
     /// What a note shows: the text of the note record that its whole value
     /// points to, else the value as written.
     std::wstring ResolveNoteText(CText text) const;
+    /// The first source record with the id, or -1.
+    int FindSourceById(CText id) const;
+    /// The first repository record with the id, or -1.
+    int FindRepositoryById(CText id) const;
 
     /// The folder of the file, with its trailing '/'; empty when the path has none.
     const std::wstring& GetFolder() const { return m_strFolder; }
@@ -86,18 +106,32 @@ public:
     void Append(CTextList& list, CText text) { list.Append(text, m_textPool); }
     void Append(CNoteList& list, const CNote& note) { list.Append(note, m_notePool); }
     std::span<CNote> EditItems(const CNoteList& list) { return list.Items(m_notePool); }
+    std::span<CText> EditItems(const CTextList& list) { return list.Items(m_textPool); }
+    std::uint32_t LastNumber(const CEventList& list) const { return list.Numbers(m_eventPool).back(); }
     CEventInfo& Append(CEventList& list, const CEventInfo& event) { return list.Append(event, m_events, m_eventPool); }
     template <class TEvent>
     CEventInfo& Edit(CEventSlot<TEvent>& slot)
     {
         return slot.Edit(m_events);
     }
+    CSourceRecord& AppendSource() { return m_sources.Append(); }
+    CSourceRecord& EditSource(int nIndex) { return m_sources[nIndex]; }
+    CRepositoryRecord& AppendRepository() { return m_repositories.Append(); }
+    CRepositoryRecord& EditRepository(int nIndex) { return m_repositories[nIndex]; }
+    /// A citation of the record; records are read in order, so the citations
+    /// of one record lie together.
+    CCitation& AppendCitation(CCitedKind kind) { return EditCitations(kind).Append(); }
+    CCitation& EditCitation(CCitedKind kind, int nIndex) { return EditCitations(kind)[nIndex]; }
     void AppendNoteRecord(std::wstring_view id, std::wstring_view text) { m_noteRecords.Append(id, text); }
     void SetFolder(std::wstring strFolder) { m_strFolder = std::move(strFolder); }
     void SetReadFailureText(std::wstring strText) { m_strReadFailure = std::move(strText); }
 
 private:
     static std::string Encoded(std::wstring_view text);
+    CRecordTable<CCitation>& EditCitations(CCitedKind kind)
+    {
+        return kind == CCitedKind::Person ? m_personCitations : m_familyCitations;
+    }
 
     CTextStore m_texts;
     CEventStore m_events;
@@ -107,6 +141,10 @@ private:
     CRecordTable<CPerson> m_persons;
     CRecordTable<CFamily> m_families;
     CNoteRecordTable m_noteRecords;
+    CRecordTable<CSourceRecord> m_sources;
+    CRecordTable<CRepositoryRecord> m_repositories;
+    CRecordTable<CCitation> m_personCitations;
+    CRecordTable<CCitation> m_familyCitations;
     std::wstring m_strFolder;
     std::wstring m_strReadFailure;
 };

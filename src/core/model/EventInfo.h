@@ -181,6 +181,8 @@ public:
     /// Whether the event has been made; a view that marks events asks first,
     /// so that showing a record does not make its absent events.
     bool IsMade() const { return m_nEvent != 0; }
+    /// The event's number in the store; 0 until it is made.
+    std::uint32_t Number() const { return m_nEvent; }
 
     /// The event itself, made on first use, for the reader.
     CEventInfo& Edit(CEventStore& events)

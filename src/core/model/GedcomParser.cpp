@@ -11,6 +11,8 @@ namespace {
 enum class CTag {
     Other, Name, Nick, Givn, Surn, Sex, Fams, Famc, Birt, Chr, Deat, Will, Buri, Occu, Reli, Even,
     Husb, Wife, Chil, Marr, Div, Note, Type, Date, Age, Caus, Plac,
+    // Sources, their citations and repositories.
+    Sour, Page, Quay, Text, Titl, Auth, Publ, Abbr, Repo, Link, Exid,
 };
 
 // A tag of three to five characters as one number, so that a line costs one
@@ -61,6 +63,20 @@ CTag ClassifyTag(std::string_view tag)
     case TagKey("AGE"): return CTag::Age;
     case TagKey("CAUS"): return CTag::Caus;
     case TagKey("PLAC"): return CTag::Plac;
+    case TagKey("SOUR"): return CTag::Sour;
+    case TagKey("PAGE"): return CTag::Page;
+    case TagKey("QUAY"): return CTag::Quay;
+    case TagKey("TEXT"): return CTag::Text;
+    case TagKey("TITL"): return CTag::Titl;
+    case TagKey("AUTH"): return CTag::Auth;
+    case TagKey("PUBL"): return CTag::Publ;
+    case TagKey("ABBR"): return CTag::Abbr;
+    case TagKey("REPO"): return CTag::Repo;
+    case TagKey("WWW"): return CTag::Link;
+    case TagKey("URL"): return CTag::Link;
+    case TagKey("_LINK"): return CTag::Link;
+    case TagKey("_WLNK"): return CTag::Link;
+    case TagKey("EXID"): return CTag::Exid;
     default: return CTag::Other;
     }
 }
@@ -69,14 +85,18 @@ CTag ClassifyTag(std::string_view tag)
 struct CLineParser {
     CDocument& m_doc;
     CGedcomState& m_state;
+    std::uint32_t m_nOpenedEvent = 0; ///< the event this line opened, if it opened one
 
     // Values that many records repeat are kept once; see CTextStore.
     CText Shared(std::string_view value) { return m_doc.ShareBytes(value); }
     CText Added(std::string_view value) { return m_doc.AddBytes(value); }
 
-    void OpenFixedEvent(CEventInfo& event, std::string_view value)
+    template <class TEvent>
+    void OpenFixedEvent(CEventSlot<TEvent>& slot, std::string_view value)
     {
+        CEventInfo& event = m_doc.Edit(slot);
         m_state.m_pCurrentEvent = &event;
+        m_nOpenedEvent = slot.Number();
         event.m_bPresent = true;
         event.m_strValue = Shared(value);
     }
@@ -89,6 +109,7 @@ struct CLineParser {
             CEventInfo& event = m_doc.Append(events, TEvent());
             event.m_bPresent = true;
             m_state.m_pCurrentEvent = &event;
+            m_nOpenedEvent = m_doc.LastNumber(events);
         }
         if (m_state.m_pCurrentEvent)
             m_state.m_pCurrentEvent->m_strValue = Shared(value);
@@ -104,11 +125,11 @@ struct CLineParser {
         case CTag::Sex: person.m_strSex = Shared(strValue); break;
         case CTag::Fams: m_doc.Append(person.m_astrFams, Added(strValue)); break;
         case CTag::Famc: person.m_strFamc = Added(strValue); break;
-        case CTag::Birt: OpenFixedEvent(m_doc.Edit(person.m_birth), strValue); break;
-        case CTag::Chr: OpenFixedEvent(m_doc.Edit(person.m_christening), strValue); break;
-        case CTag::Deat: OpenFixedEvent(m_doc.Edit(person.m_death), strValue); break;
-        case CTag::Will: OpenFixedEvent(m_doc.Edit(person.m_will), strValue); break;
-        case CTag::Buri: OpenFixedEvent(m_doc.Edit(person.m_burial), strValue); break;
+        case CTag::Birt: OpenFixedEvent(person.m_birth, strValue); break;
+        case CTag::Chr: OpenFixedEvent(person.m_christening, strValue); break;
+        case CTag::Deat: OpenFixedEvent(person.m_death, strValue); break;
+        case CTag::Will: OpenFixedEvent(person.m_will, strValue); break;
+        case CTag::Buri: OpenFixedEvent(person.m_burial, strValue); break;
         case CTag::Occu: OpenListedEvent<COccupationEvent>(person.m_occupations, strValue); break;
         case CTag::Reli: OpenListedEvent<CReligionEvent>(person.m_religions, strValue); break;
         case CTag::Even: OpenListedEvent<CEventInfo>(person.m_events, strValue); break;
@@ -123,10 +144,15 @@ struct CLineParser {
         case CTag::Husb: family.m_strHusband = Added(strValue); break;
         case CTag::Wife: family.m_strWife = Added(strValue); break;
         case CTag::Chil: m_doc.Append(family.m_astrChildren, Added(strValue)); break;
-        case CTag::Marr: OpenFixedEvent(m_doc.Edit(family.m_marriage), strValue); break;
+        case CTag::Marr: OpenFixedEvent(family.m_marriage, strValue); break;
         case CTag::Div:
+            // "DIV N" says that the couple did not divorce.
+            if (strValue == "N") {
+                m_state.m_pCurrentEvent = nullptr;
+                break;
+            }
             family.m_bDivorced = 1;
-            OpenFixedEvent(m_doc.Edit(family.m_divorce), strValue);
+            OpenFixedEvent(family.m_divorce, strValue);
             break;
         case CTag::Even: OpenListedEvent<CEventInfo>(family.m_events, strValue); break;
         default: return false;
@@ -173,14 +199,125 @@ struct CLineParser {
         }
     }
 
+    // A value that names a list's entry: a new one, or the last one again
+    // with more text.
+    void StoreListed(CTextList& list, std::string_view value)
+    {
+        if (m_state.m_bContinuation && !list.IsEmpty())
+            m_doc.EditItems(list).back() = Added(value);
+        else
+            m_doc.Append(list, Added(value));
+    }
+
+    // The lines under a SOUR line are the citation's, whatever their tag; a
+    // line at the SOUR line's level or above ends it.
+    bool ParseCitationLine(CCitedKind kind, int nLevel, CTag tag, std::string_view value)
+    {
+        const int nCitationLevel = m_state.m_nCitationLevel;
+        if (nCitationLevel < 0)
+            return false;
+        const bool bSourceLineAgain = nLevel == nCitationLevel && tag == CTag::Sour && m_state.m_bContinuation;
+        if (nLevel <= nCitationLevel && !bSourceLineAgain) {
+            m_state.m_nCitationLevel = -1;
+            return false;
+        }
+        if (m_state.m_nCitation < 0)
+            return true;
+        CCitation& citation = m_doc.EditCitation(kind, m_state.m_nCitation);
+        switch (tag) {
+        case CTag::Sour: citation.m_strSource = Added(value); break;
+        case CTag::Page: citation.m_strPage = Added(value); break;
+        case CTag::Quay:
+            citation.m_nQuality = value.size() == 1 && value[0] >= '0' && value[0] <= '3'
+                                      ? static_cast<std::int8_t>(value[0] - '0')
+                                      : std::int8_t(-1);
+            break;
+        case CTag::Date: citation.m_strDate = Added(value); break;
+        case CTag::Text: StoreListed(citation.m_astrTexts, value); break;
+        case CTag::Note: StoreNote(citation.m_notes, value); break;
+        case CTag::Link:
+        case CTag::Exid: StoreListed(citation.m_astrLinks, value); break;
+        default: break;
+        }
+        return true;
+    }
+
+    // A citation on level 1 cites for the record, on level 2 for what the
+    // level-1 line above it opened; one anywhere else is read past.
+    void OpenCitation(CCitedKind kind, int nRecord, int nLevel, std::string_view value)
+    {
+        m_state.m_nCitationLevel = nLevel;
+        m_state.m_nCitation = -1;
+        std::int64_t nOwner = kNoCitedOwner;
+        if (nLevel == 1)
+            nOwner = kCitedRecord;
+        else if (nLevel == 2)
+            nOwner = m_state.m_nCitedOwner;
+        if (nOwner == kNoCitedOwner)
+            return;
+        CCitation& citation = m_doc.AppendCitation(kind);
+        citation.m_nRecord = static_cast<std::uint32_t>(nRecord);
+        citation.m_nOwner = static_cast<std::uint32_t>(nOwner);
+        citation.m_bInline = !IsPointer(value);
+        // Many citations point to one source: its id is kept once.
+        citation.m_strSource = citation.m_bInline ? Added(value) : Shared(value);
+        m_state.m_nCitation = m_doc.Citations(kind).GetLast();
+    }
+
+    static bool IsPointer(std::string_view value)
+    {
+        return value.size() >= 3 && value.front() == '@' && value.back() == '@';
+    }
+
+    void ParseSourceTag(CSourceRecord& source, int nLevel, CTag tag, std::string_view value)
+    {
+        if (tag == CTag::Link || tag == CTag::Exid) {
+            StoreListed(source.m_astrLinks, value);
+            return;
+        }
+        // A repository written in place names itself on a NAME line under REPO.
+        if (nLevel == 2 && tag == CTag::Name && m_state.m_astrLevelTags[1] == "REPO" &&
+            !IsPointer(m_doc.Bytes(source.m_strRepository))) {
+            source.m_strRepository = Added(value);
+            return;
+        }
+        if (nLevel != 1)
+            return;
+        switch (tag) {
+        case CTag::Titl: source.m_strTitle = Added(value); break;
+        case CTag::Auth: source.m_strAuthor = Added(value); break;
+        case CTag::Publ: source.m_strPublication = Added(value); break;
+        case CTag::Abbr: source.m_strAbbreviation = Added(value); break;
+        case CTag::Text: source.m_strText = Added(value); break;
+        case CTag::Repo: source.m_strRepository = Shared(value); break;
+        case CTag::Note: StoreNote(source.m_notes, value); break;
+        default: break;
+        }
+    }
+
     void AppendRecord(int nRecordKind, std::string_view id)
     {
+        m_state.m_nCitationLevel = -1;
         if (nRecordKind == kRecordPerson)
             m_doc.AppendPerson().m_strId = Added(id);
         else if (nRecordKind == kRecordFamily)
             m_doc.AppendFamily().m_strId = Added(id);
+        else if (nRecordKind == kRecordSource)
+            m_doc.AppendSource().m_strId = Added(id);
+        else if (nRecordKind == kRecordRepository)
+            m_doc.AppendRepository().m_strId = Added(id);
     }
 };
+
+void ParseSourceOrRepository(CLineParser& parser, int nRecordKind, int nLevel, CTag tag, std::string_view value)
+{
+    CDocument& doc = parser.m_doc;
+    if (nRecordKind == kRecordSource && doc.Sources().GetLast() >= 0)
+        parser.ParseSourceTag(doc.EditSource(doc.Sources().GetLast()), nLevel, tag, value);
+    else if (nRecordKind == kRecordRepository && doc.Repositories().GetLast() >= 0 && nLevel == 1 &&
+             tag == CTag::Name)
+        doc.EditRepository(doc.Repositories().GetLast()).m_strName = parser.Added(value);
+}
 
 } // namespace
 
@@ -193,17 +330,40 @@ void ParseGedcomLine(CDocument& doc, CGedcomState& state, int nRecordKind, int n
         return;
     }
     const CTag tag = ClassifyTag(strTag);
+    if (nRecordKind == kRecordSource || nRecordKind == kRecordRepository) {
+        if (tag != CTag::Other)
+            ParseSourceOrRepository(parser, nRecordKind, nLevel, tag, strValue);
+        return;
+    }
+    const bool bPerson = nRecordKind == kRecordPerson && doc.GetLastPersonIndex() >= 0;
+    const bool bFamily = nRecordKind == kRecordFamily && doc.GetLastFamilyIndex() >= 0;
+    if (!bPerson && !bFamily)
+        return;
+    const CCitedKind kind = bPerson ? CCitedKind::Person : CCitedKind::Family;
+    if (parser.ParseCitationLine(kind, nLevel, tag, strValue))
+        return;
+    const bool bNewLevel1Line = nLevel == 1 && !state.m_bContinuation;
+    if (bNewLevel1Line)
+        state.m_nCitedOwner = tag == CTag::Name ? std::int64_t(kCitedName) : kNoCitedOwner;
     if (tag == CTag::Other)
         return;
-    if (nRecordKind == kRecordPerson && doc.GetLastPersonIndex() >= 0) {
+    if (tag == CTag::Sour) {
+        if (!state.m_bContinuation)
+            parser.OpenCitation(kind, bPerson ? doc.GetLastPersonIndex() : doc.GetLastFamilyIndex(), nLevel,
+                                strValue);
+        return;
+    }
+    if (bPerson) {
         CPerson& person = doc.EditPerson(doc.GetLastPersonIndex());
         if (!parser.ParsePersonTag(person, tag, strValue))
             parser.ParseDetail(person.m_notes, nLevel, tag, strValue);
-    } else if (nRecordKind == kRecordFamily && doc.GetLastFamilyIndex() >= 0) {
+    } else {
         CFamily& family = doc.EditFamily(doc.GetLastFamilyIndex());
         if (!parser.ParseFamilyTag(family, tag, strValue))
             parser.ParseDetail(family.m_notes, nLevel, tag, strValue);
     }
+    if (bNewLevel1Line && parser.m_nOpenedEvent != 0)
+        state.m_nCitedOwner = parser.m_nOpenedEvent;
 }
 
 // Most places are written as they are shown: each comma with one blank after

@@ -26,6 +26,9 @@ void CGedcomState::Reset()
         strTag.clear();
     m_nRecordKind = kRecordOther;
     m_pCurrentEvent = nullptr;
+    m_nCitedOwner = kNoCitedOwner;
+    m_nCitationLevel = -1;
+    m_nCitation = -1;
 }
 
 namespace {
@@ -135,19 +138,49 @@ int RecordKindOf(std::string_view line, std::size_t nFrom)
     const std::size_t nFam = line.find("FAM", nFrom);
     if (nFam != std::string_view::npos && nFam + 3 == line.size())
         return kRecordFamily;
+    if (nFrom > 0 && line.substr(nFrom) == "SOUR")
+        return kRecordSource;
+    if (nFrom > 0 && line.substr(nFrom) == "REPO")
+        return kRecordRepository;
     return kRecordOther;
 }
 
 // What a continuation line adds to the value it continues: CONT starts a new
 // line of text, CONC joins directly, a line without a level joins with a blank.
-void AppendContinuationPiece(std::string_view line, const CLineParts& parts, std::string& strPiece)
+// Writers often split a value at a blank and leave the blank at the end of
+// the line or at the start of the CONC's value; `nConcBlanks` brings them back.
+void AppendContinuationPiece(std::string_view line, const CLineParts& parts, std::size_t nConcBlanks,
+                             std::string& strPiece)
 {
     if (parts.m_nLevel < 0)
         strPiece.append(" ").append(line);
     else if (parts.m_tag == "CONT")
         strPiece.append("<br>").append(parts.m_value);
     else
-        strPiece.append(parts.m_value);
+        strPiece.append(nConcBlanks, ' ').append(parts.m_value);
+}
+
+std::size_t TrailingBlanks(std::string_view line)
+{
+    std::size_t n = 0;
+    while (n < line.size() && line[line.size() - 1 - n] == ' ')
+        ++n;
+    return n;
+}
+
+// The blanks that begin the value of a CONC line as written, which the
+// normal line has lost to the one blank after the tag.
+std::size_t ConcValueBlanks(std::string_view rawLine)
+{
+    const std::string_view line = TrimLine(rawLine);
+    std::size_t i = line.find("CONC");
+    if (i == std::string_view::npos)
+        return 0;
+    i += 4;
+    std::size_t n = 0;
+    for (; i < line.size() && line[i] == ' '; ++i)
+        ++n;
+    return n > 0 ? n - 1 : 0;
 }
 
 std::wstring FolderOf(const std::wstring& strPath)
@@ -174,6 +207,7 @@ private:
     void HandleNoteRecordLine(std::string_view line, const CLineParts& parts);
     void StoreNoteRecord();
     void HandleContinuation(std::string_view line, const CLineParts& parts);
+    std::size_t ConcBlanks(const CLineParts& parts) const;
     void Deliver(const CLineParts& parts);
     void ApplyResets(int nLevel);
     void Flush();
@@ -204,6 +238,9 @@ private:
     bool m_bNoteTextOpen = false; ///< continuation lines still extend the text
     std::string m_strNoteId;
     std::string m_strNoteText;
+    std::string_view m_rawLine; ///< the line being handled, as the file wrote it
+    std::size_t m_nEndBlanks = 0; ///< blanks that end it
+    std::size_t m_nEndBlanksBefore = 0; ///< blanks that end the last line before it
 };
 
 CReadResult CGedcomReading::Read(const std::wstring& strPath)
@@ -234,9 +271,13 @@ CReadResult CGedcomReading::ReadLines()
         if (m_pDoc->IsTextStoreFull())
             return Failed(m_strPath, ENOMEM);
         // A line the file found plain only needs trimming.
-        const std::string_view normal = bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal);
+        const std::string_view normal =
+            bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal, m_state.m_nRecordKind == kRecordPerson);
         if (normal.empty())
             continue;
+        m_rawLine = line;
+        m_nEndBlanksBefore = m_nEndBlanks;
+        m_nEndBlanks = line.back() == ' ' ? TrailingBlanks(line) : 0;
         const CStep step = HandleLine(normal);
         if (step == CStep::Stop)
             return Result(false, {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
@@ -295,6 +336,9 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
         return CStep::Go;
     }
     if (parts.m_nLevel > kMaxLevel) {
+        // Only a person or a family stops the reading on it.
+        if (m_state.m_nRecordKind == kRecordSource || m_state.m_nRecordKind == kRecordRepository)
+            return CStep::Go;
         Flush();
         return CStep::Stop;
     }
@@ -352,7 +396,7 @@ void CGedcomReading::HandleNoteRecordLine(std::string_view line, const CLinePart
     if (!bContinues)
         m_bNoteTextOpen = false;
     else if (m_bNoteTextOpen)
-        AppendContinuationPiece(line, parts, m_strNoteText);
+        AppendContinuationPiece(line, parts, ConcBlanks(parts), m_strNoteText);
 }
 
 void CGedcomReading::StoreNoteRecord()
@@ -365,6 +409,13 @@ void CGedcomReading::StoreNoteRecord()
     DecodeText(m_strNoteId, strId);
     DecodeText(m_strNoteText, strText);
     m_pDoc->AppendNoteRecord(strId, strText);
+}
+
+std::size_t CGedcomReading::ConcBlanks(const CLineParts& parts) const
+{
+    if (parts.m_tag != "CONC")
+        return 0;
+    return m_nEndBlanksBefore + ConcValueBlanks(m_rawLine);
 }
 
 void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts& parts)
@@ -387,7 +438,7 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
         m_nPendingLevel = nLevel;
     }
     m_strPiece.clear();
-    AppendContinuationPiece(line, parts, m_strPiece);
+    AppendContinuationPiece(line, parts, ConcBlanks(parts), m_strPiece);
     if (m_bCoalesce) {
         AppendContinuation(m_state, m_strCurrentTag, m_strBase, m_strPiece);
     } else {
@@ -437,10 +488,10 @@ namespace {
 // first slash and its opening parentheses first or after a blank, no two
 // blanks in a row. Eight bytes at a time, as every name passes here, and every
 // line that is not ASCII.
-bool IsPlainLine(std::string_view line)
+bool IsPlainLine(std::string_view line, bool bNameLine)
 {
     std::size_t i = 0;
-    bool bSlash = false; // the first slash is behind
+    bool bSlash = !bNameLine; // the first slash is behind, or has no blank to get
     if constexpr (std::endian::native == std::endian::little) {
         std::uint64_t afterBlanks = 0x80; // the first byte counts as one
         for (; i + 8 <= line.size(); i += 8) {
@@ -467,12 +518,12 @@ bool IsPlainLine(std::string_view line)
 
 } // namespace
 
-std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal)
+std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal, bool bPersonRecord)
 {
     line = TrimLine(line);
-    if (IsPlainLine(line))
+    if (IsPlainLine(line, bPersonRecord && IsNameLine(line)))
         return line;
-    NormaliseGedcomLine(line, strNormal);
+    NormaliseGedcomLine(line, strNormal, bPersonRecord);
     return strNormal;
 }
 
@@ -491,8 +542,29 @@ CReadResult ReadGedcomLineByLine(std::string_view bytes)
     return CGedcomReading(false).Read(bytes);
 }
 
+// The tag is read as the reader reads it once blank runs are collapsed: it
+// starts after the level's digits and one character.
 template <class TChar>
-void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out)
+bool IsNameLine(std::basic_string_view<TChar> line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9')
+        ++i;
+    if (i == 0 || i == line.size())
+        return false;
+    if (line[i++] == ' ')
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+    const std::basic_string_view<TChar> rest = line.substr(i);
+    return rest.size() >= 4 && rest[0] == 'N' && rest[1] == 'A' && rest[2] == 'M' && rest[3] == 'E' &&
+           (rest.size() == 4 || rest[4] == ' ');
+}
+
+template bool IsNameLine(std::string_view line);
+template bool IsNameLine(std::wstring_view line);
+
+template <class TChar>
+void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out, bool bPersonRecord)
 {
     const auto isWhite = [](TChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!line.empty() && isWhite(line.front()))
@@ -502,7 +574,10 @@ void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<T
     out.clear();
     if (line.empty())
         return;
-    const std::size_t nFirstSlash = line.find(TChar('/'));
+    // The blank before the first slash sets a surname apart from the given
+    // names; in any other value a slash is kept as written: a dual year
+    // 1693/94, a place Orleanais/Centre, an address.
+    const std::size_t nFirstSlash = bPersonRecord && IsNameLine(line) ? line.find(TChar('/')) : line.npos;
     const bool bParentheses = line[0] != '('; // the scan stops at a leading one
     for (std::size_t i = 0; i < line.size(); ++i) {
         const TChar c = line[i];
@@ -514,5 +589,5 @@ void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<T
     }
 }
 
-template void NormaliseGedcomLine(std::string_view line, std::string& out);
-template void NormaliseGedcomLine(std::wstring_view line, std::wstring& out);
+template void NormaliseGedcomLine(std::string_view line, std::string& out, bool bPersonRecord);
+template void NormaliseGedcomLine(std::wstring_view line, std::wstring& out, bool bPersonRecord);

@@ -27,17 +27,21 @@ CReadResult ReadGedcom(std::string_view bytes);
 /// value's continuation lines; kept to check ReadGedcom against it.
 CReadResult ReadGedcomLineByLine(std::string_view bytes);
 
-/// A physical line as the reader sees it: trimmed, a blank put before the
-/// first slash and before opening parentheses that follow a non-blank, runs of
-/// blanks collapsed. Empty for a blank line. For wide text and for the
-/// model's encoding of it.
+/// Whether a trimmed line's tag is NAME.
 template <class TChar>
-void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out);
+bool IsNameLine(std::basic_string_view<TChar> line);
+
+/// A physical line as the reader sees it: trimmed, a blank put before
+/// opening parentheses that follow a non-blank, and in a NAME line of a
+/// person record before the first slash, runs of blanks collapsed. Empty for
+/// a blank line. For wide text and for the model's encoding of it.
+template <class TChar>
+void NormaliseGedcomLine(std::basic_string_view<TChar> line, std::basic_string<TChar>& out, bool bPersonRecord);
 
 /// The same for the reader: the line itself, trimmed, when nothing else
 /// changes, which is most lines; else the normal line made in `strNormal`.
-std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal);
-inline void NormaliseGedcomLine(const wchar_t* pszLine, std::wstring& out)
+std::string_view NormalGedcomLine(std::string_view line, std::string& strNormal, bool bPersonRecord);
+inline void NormaliseGedcomLine(const wchar_t* pszLine, std::wstring& out, bool bPersonRecord)
 {
-    NormaliseGedcomLine(std::wstring_view(pszLine), out);
+    NormaliseGedcomLine(std::wstring_view(pszLine), out, bPersonRecord);
 }

@@ -3,6 +3,7 @@
 #include "core/model/EventInfo.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 // Kinds of the record being read.
@@ -10,6 +11,11 @@ constexpr int kRecordPerson = 0;
 constexpr int kRecordFamily = 1;
 constexpr int kRecordOther = 2;
 constexpr int kRecordNote = 3; ///< NOTE or SNOTE: read by the reader alone, for its text
+constexpr int kRecordSource = 4;
+constexpr int kRecordRepository = 5;
+
+/// What a citation on a level-2 line would stand under: nothing yet.
+constexpr std::int64_t kNoCitedOwner = -1;
 
 /// What the reader keeps from one line to the next; the record parser reads
 /// the continuation mark and reads and sets the current event.
@@ -20,6 +26,11 @@ struct CGedcomState {
     std::array<std::string, 10> m_astrLevelTags;
     int m_nRecordKind = kRecordOther;
     CEventInfo* m_pCurrentEvent = nullptr; ///< the event DATE, PLAC and the like fill
+    /// What the last level-1 line opened that a level-2 citation cites for:
+    /// an event's number, the name, or nothing. A step back keeps it.
+    std::int64_t m_nCitedOwner = kNoCitedOwner;
+    int m_nCitationLevel = -1; ///< level of the SOUR line whose lines are read; -1 outside one
+    int m_nCitation = -1; ///< the citation they fill; -1 when it is not kept
 
     void Reset();
 };
