@@ -115,8 +115,18 @@ constexpr int IDS_MORE_NOT_SHOWN = 111; // "more not shown, listed above"
 constexpr int IDS_LICENCE = 112; // "Stemmark is free software under the GNU General Public License, ..."
 constexpr int IDS_READING_FILE = 113; // "Reading the file"
 constexpr int IDS_ITALIAN = 114; // "Italian"
+constexpr int IDS_SOURCES = 115; // "Sources"
+constexpr int IDS_AUTHOR = 116; // "Author"
+constexpr int IDS_PUBLICATION = 117; // "Publication"
+constexpr int IDS_REPOSITORY = 118; // "Repository"
+constexpr int IDS_PAGE = 119; // "Page"
+constexpr int IDS_QUALITY = 120; // "Quality"
+constexpr int IDS_QUALITY_UNRELIABLE = 121; // "unreliable"
+constexpr int IDS_QUALITY_QUESTIONABLE = 122; // "questionable"
+constexpr int IDS_QUALITY_SECONDARY = 123; // "secondary"
+constexpr int IDS_QUALITY_PRIMARY = 124; // "primary"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 114;
+constexpr int IDS_LAST = 124;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

@@ -3,6 +3,7 @@
 #include "core/model/Dates.h"
 #include "core/model/Document.h"
 #include "core/options/Language.h"
+#include "core/views/PageSources.h"
 
 #include <string_view>
 
@@ -50,7 +51,7 @@ std::wstring FormatSection(int nLast, const std::wstring& strLabel, TItemText it
 // rest of the page; it is closed where the note ends.
 std::wstring NoteMarkup(std::wstring_view text)
 {
-    std::wstring strMarkup(text);
+    std::wstring strMarkup = MarkLinks(text);
     const std::size_t nOpen = text.rfind(L"<!--");
     if (nOpen != std::wstring_view::npos && text.find(L"-->", nOpen + 4) == std::wstring_view::npos)
         strMarkup += L" -->";
@@ -71,13 +72,17 @@ std::wstring GetDiedLabel(const std::wstring& strSex)
     return strSex == L"M" ? labels.m_strDiedMale : labels.m_strDiedFemale;
 }
 
-std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates)
+std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates,
+                              const CEventMarks& marks)
 {
     // The list has no label of its own; its events are all of one kind.
     if (list.IsEmpty())
         return {};
-    return FormatSection(list.GetLast(), GetLabel(doc.Event(list, 0), L""),
-                         [&](int i) { return FormatDetails(doc, doc.Event(list, i), dates); });
+    return FormatSection(list.GetLast(), GetLabel(doc.Event(list, 0), L""), [&](int i) {
+        const CEventInfo& event = doc.Event(list, i);
+        std::wstring strDetails = FormatDetails(doc, event, dates);
+        return marks ? WithMarks(std::move(strDetails), marks(event)) : strDetails;
+    });
 }
 
 std::wstring FormatListSection(const CDocument& doc, const CNoteList& list)

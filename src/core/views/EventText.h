@@ -4,6 +4,7 @@
 #include "core/model/EventInfo.h"
 #include "core/model/Note.h"
 
+#include <functional>
 #include <string>
 
 // The HTML of events and lists shared by the information page and the family
@@ -21,9 +22,13 @@ std::wstring GetBornLabel(const std::wstring& strSex);
 /// "Died" in the male form for "M", else in the female form.
 std::wstring GetDiedLabel(const std::wstring& strSex);
 
+/// The reference marks of an event's citations, as a page numbers them.
+using CEventMarks = std::function<std::wstring(const CEventInfo&)>;
+
 /// The numbered section of a list of events of one kind, empty when no item
-/// has text.
-std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates);
+/// has text; each item with its marks.
+std::wstring FormatListSection(const CDocument& doc, const CEventList& list, const CDateStyle& dates,
+                              const CEventMarks& marks = {});
 /// The numbered section of notes, empty when no note has text.
 std::wstring FormatListSection(const CDocument& doc, const CNoteList& list);
 

@@ -5,6 +5,7 @@
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/views/EventText.h"
+#include "core/views/PageSources.h"
 
 #include <algorithm>
 #include <utility>
@@ -49,16 +50,25 @@ struct CFamilyParts {
     }
 
     template <class TEvent>
-    std::wstring FamilyEventBlock(const CEventSlot<TEvent>& slot, const std::wstring& strSex) const
+    std::wstring FamilyEventBlock(const CEventSlot<TEvent>& slot, const std::wstring& strSex,
+                                  CPageSources& sources) const
     {
         const std::wstring strBlock = FormatBlock(m_doc, slot, strSex, m_options.m_dates);
-        return strBlock.empty() ? strBlock : strBlock + L"<br>";
+        if (strBlock.empty())
+            return strBlock;
+        return WithMarks(strBlock, sources.EventMarks(m_doc.Event(slot))) + L"<br>";
     }
 
-    std::wstring FamilyNotes(const CFamily& family, const std::wstring& strSpouse, const std::wstring& strSex) const
+    // Each family's notes number their own sources, in the order they are cited.
+    std::wstring FamilyNotes(int nFamily, const std::wstring& strSpouse, const std::wstring& strSex) const
     {
-        return L"<b>" + strSpouse + L"</b><br><br>" + FamilyEventBlock(family.m_marriage, strSex) +
-               FamilyEventBlock(family.m_divorce, strSex) + FormatListSection(m_doc, family.m_notes);
+        const CFamily& family = m_doc.Families()[nFamily];
+        CPageSources sources(m_doc, CCitedKind::Family, nFamily, m_options.m_dates);
+        std::wstring strNotes = L"<b>" + strSpouse + L"</b>" + sources.NameMarks() + L"<br><br>";
+        strNotes += FamilyEventBlock(family.m_marriage, strSex, sources);
+        strNotes += FamilyEventBlock(family.m_divorce, strSex, sources);
+        strNotes += FormatListSection(m_doc, family.m_notes);
+        return AppendSection(std::move(strNotes), sources.Section());
     }
 
     // Each family inserts its children from the top, as the list does, so the
@@ -135,7 +145,7 @@ CFamilyContent BuildFamilyView(const CDocument& doc, int nPerson, const CViewOpt
             strSpouseBox += parts.BoxText(spouse);
             if (family.m_bDivorced)
                 strSpouseBox += LoadLangString(IDS_DIVORCED) + L".\r\n";
-            strNotes += parts.FamilyNotes(family, parts.FullName(spouse), strSex);
+            strNotes += parts.FamilyNotes(nFamily, parts.FullName(spouse), strSex);
         }
         // Tested on what is there so far, so a family without a spouse still
         // divides those before it from those after it.

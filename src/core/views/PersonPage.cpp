@@ -4,6 +4,7 @@
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
 #include "core/views/EventText.h"
+#include "core/views/PageSources.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ std::wstring LabelLine(const std::wstring& strLabel)
 struct CPageParts {
     const CDocument& m_doc;
     const CViewOptions& m_options;
+    CPageSources& m_sources;
 
     std::wstring FullName(int nPerson) const
     {
@@ -29,22 +31,36 @@ struct CPageParts {
             const int nLetter = m_doc.Equals(person.m_strSex, L"M") ? IDS_SEX_LETTER_MALE : IDS_SEX_LETTER_FEMALE;
             strHeading += L" [" + LoadLangString(nLetter) + L"]";
         }
-        return strHeading + L"</b><br><br>";
+        return strHeading + L"</b>" + m_sources.NameMarks() + L"<br><br>";
     }
 
     template <class TEvent>
     std::wstring LifeEventBlock(const CEventSlot<TEvent>& slot, const std::wstring& strSex) const
     {
         const std::wstring strBlock = FormatBlock(m_doc, slot, strSex, m_options.m_dates);
-        return strBlock.empty() ? strBlock : strBlock + L"<br>";
+        if (strBlock.empty())
+            return strBlock;
+        return WithMarks(strBlock, m_sources.EventMarks(m_doc.Event(slot))) + L"<br>";
     }
 
+    // In page order, as the marks are numbered in the order they are asked for.
     std::wstring LifeEvents(const CPerson& person) const
     {
         const std::wstring strSex = m_doc.Str(person.m_strSex);
-        return LifeEventBlock(person.m_birth, strSex) + LifeEventBlock(person.m_christening, strSex) +
-               LifeEventBlock(person.m_death, strSex) + LifeEventBlock(person.m_burial, strSex) +
-               LifeEventBlock(person.m_will, strSex);
+        std::wstring strEvents = LifeEventBlock(person.m_birth, strSex);
+        strEvents += LifeEventBlock(person.m_christening, strSex);
+        strEvents += LifeEventBlock(person.m_death, strSex);
+        strEvents += LifeEventBlock(person.m_burial, strSex);
+        return strEvents + LifeEventBlock(person.m_will, strSex);
+    }
+
+    std::wstring ListSections(const CPerson& person) const
+    {
+        const CEventMarks marks = [this](const CEventInfo& event) { return m_sources.EventMarks(event); };
+        std::wstring strSections = FormatListSection(m_doc, person.m_religions, m_options.m_dates, marks);
+        strSections += FormatListSection(m_doc, person.m_occupations, m_options.m_dates, marks);
+        strSections += FormatListSection(m_doc, person.m_events, m_options.m_dates, marks);
+        return strSections + FormatListSection(m_doc, person.m_notes);
     }
 
     // An empty id would find a family written without one, which is nobody's.
@@ -107,11 +123,13 @@ std::wstring BuildPersonPageBody(const CDocument& doc, int nPerson, const CViewO
     if (!doc.Persons().IsIndex(nPerson))
         return {};
     const CPerson& person = doc.Persons()[nPerson];
-    const CPageParts parts{doc, options};
-    return parts.Heading(person) + parts.LifeEvents(person) + parts.Parents(person) + parts.Spouses(person) +
-           FormatListSection(doc, person.m_religions, options.m_dates) +
-           FormatListSection(doc, person.m_occupations, options.m_dates) +
-           FormatListSection(doc, person.m_events, options.m_dates) + FormatListSection(doc, person.m_notes);
+    CPageSources sources(doc, CCitedKind::Person, nPerson, options.m_dates);
+    const CPageParts parts{doc, options, sources};
+    std::wstring strBody = parts.Heading(person);
+    strBody += parts.LifeEvents(person);
+    strBody += parts.Parents(person) + parts.Spouses(person);
+    strBody += parts.ListSections(person);
+    return AppendSection(std::move(strBody), sources.Section());
 }
 
 std::wstring MakePageDocument(const std::wstring& strBody)

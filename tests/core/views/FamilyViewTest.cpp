@@ -49,6 +49,7 @@ TEST_F(FamilyViewTest, ShowsTheFamily)
         {"ChildrenOfTwoFamilies", -1, true},
         {"FamilyNotePointingToRecord", -1, false},
         {"UnknownSex", -1, false},
+        {"CitedMarriageNoDivorce", -1, false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.m_pszName);

@@ -28,6 +28,8 @@ TEST_F(PersonPageTest, IsExactHtml)
         {"NotesUnderEvents", L"En", false},
         {"NotesPointingToRecords", L"En", false},
         {"EmptyFamilyIds", L"En", false},
+        {"Citations", L"En", false},
+        {"CitationsRu", L"Ru", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.m_pszName);
