@@ -13,6 +13,7 @@ std::vector<CCliCommand> MakeCommands()
         ListCommand(),
         PersonCommand(),
         FamilyCommand(),
+        SourcesCommand(),
         TreeCommand(),
         PatriarchsCommand(),
         CompareCommand(),

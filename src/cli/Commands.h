@@ -64,6 +64,7 @@ CCliCommand TreeCommand();
 CCliCommand PatriarchsCommand();
 CCliCommand StatsCommand();
 CCliCommand CompareCommand();
+CCliCommand SourcesCommand();
 
 /// Every command, in the order the help lists them.
 const std::vector<CCliCommand>& CliCommands();

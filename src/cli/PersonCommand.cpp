@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/HtmlText.h"
+#include "cli/SourcesJson.h"
 #include "core/text/WideText.h"
 #include "core/views/PersonPage.h"
 
@@ -14,7 +15,9 @@ int RunPerson(const CCommandCall& call, std::string& strOut)
     const std::wstring strPage = MakePageDocument(BuildPersonPageBody(call.Doc(), nPerson, call.m_viewOptions));
     if (call.m_bJson) {
         CJsonWriter writer;
-        writer.BeginObject().Key("person").Int(nPerson).Key("html").String(strPage).EndObject();
+        writer.BeginObject().Key("person").Int(nPerson).Key("html").String(strPage);
+        WriteCitations(writer, call.Doc(), CCitedKind::Person, nPerson);
+        writer.EndObject();
         FinishDocument(writer, strOut);
     } else {
         strOut = WideToUtf8(call.Has("--text") ? HtmlToText(strPage) : strPage + L'\n');

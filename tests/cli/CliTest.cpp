@@ -153,6 +153,12 @@ INSTANTIATE_TEST_SUITE_P(Patriarchs, CliOutputTest, testing::Values(
     CliCase{{"patriarchs", "--set", "LevForPatr=1", "--set", "DatForPatr=0", "--depth", "0", "--json"}, 0, nullptr, ""},
     CliCase{{"patriarchs", "--set", "LevForPatr=2", "--json"}, 1, nullptr, "Message: Input file is empty"}), RowName);
 
+INSTANTIATE_TEST_SUITE_P(Sources, CliOutputTest, testing::Values(
+    CliCase{{"sources"}, 0, "@S1@\t4\tParish book of Town\n@S2@\t3\tCensus\n", "", "citations.ged"},
+    CliCase{{"sources", "--json"}, 0, nullptr, "", "citations.ged"},
+    CliCase{{"person", "@I1@", "--json"}, 0, nullptr, "", "citations.ged"},
+    CliCase{{"sources"}, 1, "", ""}), RowName);
+
 const std::string theBook = std::string(STEMMARK_TEST_DATA) + "/cli-book.vcf";
 
 // Anna's card gives another year; John's the same day as the file.

@@ -1,5 +1,7 @@
 #include "gui/views/PersonInfoDlg.h"
 
+#include "gui/platform/UrlOpener.h"
+
 #include "GuiTestSupport.h"
 
 class PersonInfoDlgTest : public QObject {
@@ -17,6 +19,29 @@ private slots:
             page, [](CPersonInfoDlg& p) { emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("@I7@"))); });
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"@I7@"}));
         QCOMPARE(sink.m_astrCaptions, (std::vector<std::wstring>{L"Link is clicked"}));
+    }
+
+    // A source's mark scrolls the page, a web address goes to the browser;
+    // neither raises a box, and the pane reads neither.
+    void marksScrollAndAddressesOpenInTheBrowser()
+    {
+        CRecordingSink sink;
+        std::vector<QUrl> opened;
+        const CUrlOpener saved = UrlOpener();
+        UrlOpener() = [&opened](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        CPersonInfoDlg page(EmptyDocument());
+        page.m_strHtml = L"<a href=\"#source1\">[1]</a>" + std::wstring(200, L'x') + L"<br>" +
+                         L"<a name=\"source1\"></a>One";
+        RunWhileOpen<CPersonInfoDlg>(page, [](CPersonInfoDlg& p) {
+            emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("#source1")));
+            emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("https://example.org/a?b=1")));
+        });
+        UrlOpener() = saved;
+        QVERIFY(sink.m_astrTexts.empty());
+        QCOMPARE(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/a?b=1"))}));
     }
 
     // A picture the page names by a path is never read, even when the file

@@ -1,6 +1,7 @@
 #include "gui/views/HtmlPane.h"
 
 #include "gui/platform/Messages.h"
+#include "gui/platform/UrlOpener.h"
 #include "qtcore/platform/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -98,6 +99,16 @@ void CHtmlPane::SetHtml(const std::wstring& strHtml)
 
 void CHtmlPane::OnLinkClicked(const std::wstring& strTarget)
 {
+    // A source's mark leads to its entry further down the page.
+    if (strTarget.starts_with(L"#")) {
+        m_pViewer->scrollToAnchor(ToQString(strTarget.substr(1)));
+        return;
+    }
+    // A web address opens in the desktop's browser; the pane never reads it.
+    if (strTarget.starts_with(L"http://") || strTarget.starts_with(L"https://")) {
+        UrlOpener()(QUrl(ToQString(strTarget)));
+        return;
+    }
     ShowMessage(this, strTarget, L"Link is clicked", CMessageIcon::Information);
 }
 

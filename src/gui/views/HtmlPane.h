@@ -42,7 +42,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    /// A tap on a link of the page; shows its target by default.
+    /// A tap on a link of the page: a "#" anchor scrolls to it, a web address
+    /// opens in the browser, any other target is shown in a box.
     virtual void OnLinkClicked(const std::wstring& strTarget);
     virtual void CreateHtmlControl();
 
