@@ -1,6 +1,7 @@
-// Writes a synthetic GEDCOM file: bench_WriteGedcom PERSONS PATH, or a single
-// line of generations, each the only child of the one before:
-// bench_WriteGedcom --line GENERATIONS PATH.
+// Writes a synthetic GEDCOM file: bench_WriteGedcom PERSONS PATH; the same
+// with a source citation on every event: bench_WriteGedcom --cited PERSONS
+// PATH; or a single line of generations, each the only child of the one
+// before: bench_WriteGedcom --line GENERATIONS PATH.
 #include "HostileGedcom.h"
 #include "SyntheticGedcom.h"
 
@@ -12,8 +13,9 @@
 int main(int argc, char** argv)
 {
     const bool bLine = argc == 4 && std::strcmp(argv[1], "--line") == 0;
-    if (argc != 3 && !bLine) {
-        std::fprintf(stderr, "usage: %s [--line] PERSONS PATH\n", argv[0]);
+    const bool bCited = argc == 4 && std::strcmp(argv[1], "--cited") == 0;
+    if (argc != 3 && !bLine && !bCited) {
+        std::fprintf(stderr, "usage: %s [--line|--cited] PERSONS PATH\n", argv[0]);
         return 2;
     }
     const int nPersons = std::atoi(argv[argc - 2]);
@@ -24,7 +26,7 @@ int main(int argc, char** argv)
         std::ofstream file(pszPath, std::ios::binary);
         nBytes = file.write(text.data(), static_cast<std::streamsize>(text.size())) ? text.size() : 0;
     } else {
-        nBytes = WriteSyntheticGedcom(pszPath, nPersons);
+        nBytes = WriteSyntheticGedcom(pszPath, nPersons, 1, bCited);
     }
     if (nBytes == 0) {
         std::fprintf(stderr, "cannot write %s\n", pszPath);

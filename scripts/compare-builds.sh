@@ -8,7 +8,9 @@
 #   scripts/compare-builds.sh OLD-CLI NEW-CLI [FILE...]
 #
 # Without files it takes every .ged under tests/data, ../shared/corpus and
-# resources/sample. Exit status 0 when every output matches.
+# resources/sample. Exit status 0 when every output matches. With
+# COMPARE_KEEP=FOLDER the outputs are kept there (old/ and new/), to study
+# the differences.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,8 +22,13 @@ if [[ ${#files[@]} -eq 0 ]]; then
     mapfile -t files < <(find tests/data ../shared/corpus resources/sample -iname '*.ged' 2>/dev/null | sort)
 fi
 book=tests/data/cli-book.vcf
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+if [[ -n ${COMPARE_KEEP:-} ]]; then
+    work=$COMPARE_KEEP
+    rm -rf "$work" && mkdir -p "$work"
+else
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+fi
 
 # Every call of one build on one file; its outputs, stderr and exit status
 # each go to a file of their own in the folder given.

@@ -82,7 +82,11 @@ struct CSynFamily {
 
 class CSynthesis {
 public:
-    CSynthesis(int nPersons, std::uint64_t seed) : m_random(seed) { Build(nPersons); }
+    CSynthesis(int nPersons, std::uint64_t seed, bool bEveryEventCited)
+        : m_random(seed), m_bEveryEventCited(bEveryEventCited)
+    {
+        Build(nPersons);
+    }
     bool Write(std::FILE* pFile);
 
 private:
@@ -98,7 +102,10 @@ private:
     void WriteFamily(int nFamily);
     bool Drain(std::FILE* pFile, bool bAll);
 
+    void Citation();
+
     CRandom m_random;
+    bool m_bEveryEventCited;
     std::vector<CSynPerson> m_persons;
     std::vector<CSynFamily> m_families;
     std::string m_out;
@@ -192,12 +199,16 @@ void CSynthesis::Event(const char* pszTag, int nYear, bool bCitation)
     Line(std::string("1 ") + pszTag);
     Line("2 DATE " + Date(nYear));
     Line(std::string("2 PLAC ") + m_random.Pick(thePlaces));
-    if (bCitation && m_random.Chance(35)) {
-        Line("2 SOUR @S" + std::to_string(1 + m_random.Below(40)) + "@");
-        Line("3 PAGE p. " + std::to_string(1 + m_random.Below(400)));
-        if (m_random.Chance(30))
-            Line("3 QUAY " + std::to_string(m_random.Below(4)));
-    }
+    if (m_bEveryEventCited || (bCitation && m_random.Chance(35)))
+        Citation();
+}
+
+void CSynthesis::Citation()
+{
+    Line("2 SOUR @S" + std::to_string(1 + m_random.Below(40)) + "@");
+    Line("3 PAGE p. " + std::to_string(1 + m_random.Below(400)));
+    if (m_random.Chance(30))
+        Line("3 QUAY " + std::to_string(m_random.Below(4)));
 }
 
 void CSynthesis::Note()
@@ -241,9 +252,14 @@ void CSynthesis::WritePerson(int nPerson)
     if (m_random.Chance(15)) {
         Line(std::string("1 OCCU ") + m_random.Pick(theOccupations));
         Line("2 DATE " + Date(nBirth + 20 + m_random.Below(20)));
+        if (m_bEveryEventCited)
+            Citation();
     }
-    if (m_random.Chance(8))
+    if (m_random.Chance(8)) {
         Line(std::string("1 RELI ") + m_random.Pick(theReligions));
+        if (m_bEveryEventCited)
+            Citation();
+    }
     if (m_random.Chance(8)) {
         Event("EVEN", nBirth + 15 + m_random.Below(40), false);
         Line(std::string("2 TYPE ") + m_random.Pick(theEventTypes));
@@ -281,6 +297,8 @@ void CSynthesis::WriteFamily(int nFamily)
     if (m_random.Chance(4)) {
         Line("1 DIV");
         Line("2 DATE " + Date(family.m_nYear + 5 + m_random.Below(20)));
+        if (m_bEveryEventCited)
+            Citation();
     }
 }
 
@@ -333,11 +351,12 @@ std::uint64_t SizeOf(const std::filesystem::path& path)
 
 } // namespace
 
-std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPersons, std::uint64_t seed)
+std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPersons, std::uint64_t seed,
+                                   bool bEveryEventCited)
 {
     {
         std::unique_ptr<std::FILE, CFileCloser> file(std::fopen(path.c_str(), "wb"));
-        if (!file || !CSynthesis(nPersons, seed).Write(file.get()))
+        if (!file || !CSynthesis(nPersons, seed, bEveryEventCited).Write(file.get()))
             return 0;
     }
     return SizeOf(path);

@@ -16,8 +16,10 @@ class CDocument;
 /// and source citations; some persons have notes continued with CONC and
 /// CONT, occupations, religions, generic events, christenings and burials;
 /// a few have Cyrillic names, some families a divorce. Returns the number of
-/// bytes written, 0 when the file cannot be written.
-std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPersons, std::uint64_t seed = 1);
+/// bytes written, 0 when the file cannot be written. With `bEveryEventCited`
+/// every event carries a source citation.
+std::uint64_t WriteSyntheticGedcom(const std::filesystem::path& path, int nPersons, std::uint64_t seed = 1,
+                                   bool bEveryEventCited = false);
 
 /// Writes one person whose note is continued by `nLines` lines of the tag
 /// ("CONT" or "CONC"). Returns the number of bytes written, 0 on failure.
