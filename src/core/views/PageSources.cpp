@@ -271,7 +271,7 @@ std::wstring CPageSources::CitationLines(const CCitation& citation) const
     add(IDS_DATE, FormatGedcomDate(m_doc.Str(citation.m_strDate), DateTextMode::Display, m_dates));
     if (citation.m_nQuality >= 0)
         add(IDS_QUALITY, LoadLangString(kQualityWords[citation.m_nQuality]));
-    std::wstring strLines = strLine.empty() ? std::wstring() : L"&bull; " + strLine + L"<br>";
+    std::wstring strLines = strLine.empty() ? std::wstring() : L"\u2022 " + strLine + L"<br>";
     for (const CText text : m_doc.Items(citation.m_astrTexts))
         strLines += L"<i>" + MarkLinks(m_doc.Str(text)) + L"</i><br>";
     return strLines + LinkLines(m_doc, citation.m_astrLinks) + SubNotes(m_doc, citation.m_notes);
