@@ -70,6 +70,8 @@ void WriteSourceFields(CJsonWriter& writer, const CDocument& doc, const CSourceR
 void WriteCitations(CJsonWriter& writer, const CDocument& doc, CCitedKind kind, int nRecord)
 {
     const std::vector<const CCitation*> citations = doc.CitationsOf(kind, nRecord);
+    if (citations.empty())
+        return;
     std::vector<int> sources; // in the order first cited
     writer.Key("citations").BeginArray();
     for (const CCitation* pCitation : citations) {

@@ -7,5 +7,6 @@
 void WriteSourceFields(CJsonWriter& writer, const CDocument& doc, const CSourceRecord& source);
 
 /// The citations of a person or a family as an array, and the source records
-/// they point to as another, under the keys "citations" and "sources".
+/// they point to as another, under the keys "citations" and "sources";
+/// nothing for a record without citations, whose output stays as it was.
 void WriteCitations(CJsonWriter& writer, const CDocument& doc, CCitedKind kind, int nRecord);
