@@ -146,11 +146,50 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
     return true;
 }
 
+// The two-digit number of the month a word begins with, in any case; empty when none.
+std::wstring_view MonthOfWord(std::wstring_view word)
+{
+    std::array<wchar_t, 3> monthName{};
+    const std::wstring_view token = word.substr(0, 3);
+    for (std::size_t i = 0; i < token.size(); ++i)
+        monthName[i] = AsciiUpper(token[i]);
+    return MonthNumber(std::wstring_view(monthName.data(), token.size()));
+}
+
+bool AllDigits(std::wstring_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsAsciiDigit);
+}
+
+// A dual year ending a text, as English files write the days before 25 March
+// up to 1752: "1693/94", "1708/9", "1699/00". The digits after the slash end
+// the next year; any other slash ("12/05/1900", "1693/945") makes none.
+struct CDualYear {
+    std::size_t m_nStart = 0; ///< where its first digit stands
+    int m_nLater = 0;         ///< 0: the text ends with no dual year
+};
+
+CDualYear FindDualYear(std::wstring_view text)
+{
+    const std::size_t slash = text.rfind(L'/');
+    if (slash == text.npos || slash < 4)
+        return {};
+    const std::wstring_view year = text.substr(slash - 4, 4);
+    const std::wstring_view later = text.substr(slash + 1);
+    const bool bAlone = slash == 4 || !IsAsciiDigit(text[slash - 5]);
+    if (!bAlone || later.empty() || later.size() > 2 || !AllDigits(year) || !AllDigits(later))
+        return {};
+    const int nNext = static_cast<int>(LeadingNumber(year)) + 1;
+    if (nNext % (later.size() == 1 ? 10 : 100) != LeadingNumber(later))
+        return {};
+    return {slash - 4, nNext};
+}
+
 struct CDatePieces {
     std::wstring_view m_day;
     bool m_bPadDay = false;
     std::wstring_view m_month;
-    std::wstring_view m_year;
+    std::wstring_view m_year; ///< as written, a dual year whole
 };
 
 // Day, month and year of a text that starts with a digit (or was given a day).
@@ -158,19 +197,38 @@ CDatePieces CutDate(std::wstring_view work)
 {
     CDatePieces pieces;
     const std::size_t blank = work.find(L' ');
-    std::array<wchar_t, 3> monthName{};
-    const std::wstring_view token = work.substr(blank == work.npos ? 0 : blank + 1, 3);
-    for (std::size_t i = 0; i < token.size(); ++i)
-        monthName[i] = AsciiUpper(token[i]);
-    pieces.m_month = MonthNumber(std::wstring_view(monthName.data(), token.size()));
+    pieces.m_month = MonthOfWord(work.substr(blank == work.npos ? 0 : blank + 1));
     if (blank != work.npos && blank >= 1) {
         pieces.m_day = work.substr(0, blank);
         pieces.m_bPadDay = pieces.m_day.size() == 1;
+    }
+    const CDualYear dual = FindDualYear(work);
+    if (dual.m_nLater != 0) {
+        pieces.m_year = work.substr(dual.m_nStart);
+        return pieces;
     }
     pieces.m_year = work.size() > 4 ? work.substr(work.size() - 4) : work;
     if (LeadingNumber(pieces.m_year) == 0)
         pieces.m_year = {};
     return pieces;
+}
+
+// Room for a text of a date form with its dual year written as the later year.
+using CLaterYearBuffer = std::array<wchar_t, 16>;
+
+// `text` with the dual year it ends with written as its later year, so that
+// the forms that read one year read it too: "12.02.1693/94" reads as
+// "12.02.1694". Any other text is `text` itself.
+std::wstring_view WithLaterYear(std::wstring_view text, CLaterYearBuffer& buffer)
+{
+    const CDualYear dual = FindDualYear(text);
+    if (dual.m_nLater == 0 || dual.m_nStart + 5 > buffer.size())
+        return text;
+    std::copy_n(text.begin(), dual.m_nStart, buffer.begin());
+    std::size_t length = dual.m_nStart;
+    for (int nPower = dual.m_nLater >= 10000 ? 10000 : 1000; nPower > 0; nPower /= 10)
+        buffer[length++] = static_cast<wchar_t>(L'0' + dual.m_nLater / nPower % 10);
+    return std::wstring_view(buffer.data(), length);
 }
 
 void JoinDate(std::wstring& strResult, const CDatePieces& pieces, int nFormat)
@@ -230,10 +288,12 @@ struct CNormalDate {
 };
 
 // NormalizeDateText into `normal`; returns the normal text, "*" or the empty text.
-std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int nPivot)
+std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view written, int nPivot)
 {
-    if (text.empty())
+    if (written.empty())
         return {};
+    CLaterYearBuffer laterBuffer;
+    const std::wstring_view text = WithLaterYear(written, laterBuffer);
     std::size_t dots = 0;
     for (const wchar_t c : text) {
         if (c == L'.')
@@ -255,9 +315,11 @@ std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int n
     return std::wstring_view(normal.m_buffer.data(), normal.m_nLength);
 }
 
-// MakeSortableDate without allocating: a view of `text` itself, or of `buffer`.
-std::wstring_view SortableView(std::wstring_view text, std::array<wchar_t, 10>& buffer)
+// MakeSortableDate without allocating: a view of `written` itself, or of `buffer`.
+std::wstring_view SortableView(std::wstring_view written, std::array<wchar_t, 10>& buffer)
 {
+    CLaterYearBuffer laterBuffer;
+    const std::wstring_view text = WithLaterYear(written, laterBuffer);
     const wchar_t separator = text.find(L'/') != text.npos ? L'/' : L'.';
     std::wstring_view year, first, second;
     switch (text.size()) {
@@ -273,7 +335,7 @@ std::wstring_view SortableView(std::wstring_view text, std::array<wchar_t, 10>& 
         second = separator == L'/' ? text.substr(3, 2) : text.substr(0, 2);
         break;
     default:
-        return text;
+        return written;
     }
     std::size_t length = 0;
     for (const std::wstring_view piece : {year, std::wstring_view(&separator, 1), first,
@@ -447,6 +509,11 @@ int ComputeDateKey(std::wstring_view text)
     std::array<wchar_t, 10> buffer{};
     const long long value = LeadingNumberWithoutSeparators(SortableView(text, buffer));
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int LaterDualYear(std::wstring_view text)
+{
+    return FindDualYear(text).m_nLater;
 }
 
 CDateKey::CDateKey() : m_strText(theEmptyDateText), m_nKey(ComputeDateKey(m_strText)) {}
