@@ -190,6 +190,7 @@ struct CDatePieces {
     bool m_bPadDay = false;
     std::wstring_view m_month;
     std::wstring_view m_year; ///< as written, a dual year whole
+    int m_nYear = 0;          ///< the later one of a dual year
 };
 
 // Day, month and year of a text that starts with a digit (or was given a day).
@@ -205,10 +206,12 @@ CDatePieces CutDate(std::wstring_view work)
     const CDualYear dual = FindDualYear(work);
     if (dual.m_nLater != 0) {
         pieces.m_year = work.substr(dual.m_nStart);
+        pieces.m_nYear = dual.m_nLater;
         return pieces;
     }
     pieces.m_year = work.size() > 4 ? work.substr(work.size() - 4) : work;
-    if (LeadingNumber(pieces.m_year) == 0)
+    pieces.m_nYear = static_cast<int>(std::clamp<long long>(LeadingNumber(pieces.m_year), INT_MIN, INT_MAX));
+    if (pieces.m_nYear == 0)
         pieces.m_year = {};
     return pieces;
 }
@@ -426,6 +429,29 @@ void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode
     JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? style.m_nFormat : 0);
 }
 
+// The first date of a GEDCOM date value: from the first word a date may
+// begin with (a number or a month) up to the next word that is neither, so
+// that qualifiers, a calendar and the second date of a range are left out.
+std::wstring_view FirstDate(std::wstring_view text)
+{
+    std::size_t start = text.npos;
+    std::size_t end = 0;
+    for (std::size_t pos = 0, blank = 0; pos < text.size(); pos = blank + 1) {
+        blank = std::min(text.find(L' ', pos), text.size());
+        const std::wstring_view word = text.substr(pos, blank - pos);
+        if (word.empty())
+            continue;
+        if (!IsAsciiDigit(word[0]) && MonthOfWord(word).empty()) {
+            if (start != text.npos)
+                break;
+            continue;
+        }
+        start = std::min(start, pos);
+        end = blank;
+    }
+    return start == text.npos ? std::wstring_view() : text.substr(start, end - start);
+}
+
 } // namespace
 
 void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style)
@@ -509,6 +535,19 @@ int ComputeDateKey(std::wstring_view text)
     std::array<wchar_t, 10> buffer{};
     const long long value = LeadingNumberWithoutSeparators(SortableView(text, buffer));
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int ComputeGedcomDateKey(std::wstring_view text)
+{
+    const std::wstring_view first = FirstDate(text);
+    const CDatePieces pieces = CutDate(first);
+    if (first.empty() || pieces.m_nYear <= 0)
+        return -1;
+    // A day is cut only from a date that starts with one; DEC 1923 has none.
+    const std::wstring_view month = pieces.m_month.empty() ? MonthOfWord(first) : pieces.m_month;
+    const long long day = IsAsciiDigit(first[0]) && !month.empty() ? LeadingNumber(pieces.m_day) : 0;
+    const long long key = pieces.m_nYear * 10000LL + LeadingNumber(month) * 100 + std::clamp(day, 0LL, 99LL);
+    return static_cast<int>(std::min<long long>(key, INT_MAX));
 }
 
 int LaterDualYear(std::wstring_view text)

@@ -71,6 +71,12 @@ TEST(DateTextTest, NormalAndSortableForms)
     }
 }
 
+TEST(DateTextTest, GedcomDateKeyOrdersByTheFirstDate)
+{
+    for (const CCaseRow& c : ReadCases("dates-gedcom-key"))
+        EXPECT_EQ(ComputeGedcomDateKey(c[0]), c.Int(1)) << c.m_strLine;
+}
+
 TEST(DateKeyTest, HoldsTheNormalFormAndItsPlaces)
 {
     CDateKey key(L"5.3.23");
