@@ -146,11 +146,51 @@ bool TranslateQualifiers(std::wstring_view text, std::wstring& strResult)
     return true;
 }
 
+// The two-digit number of the month a word begins with, in any case; empty when none.
+std::wstring_view MonthOfWord(std::wstring_view word)
+{
+    std::array<wchar_t, 3> monthName{};
+    const std::wstring_view token = word.substr(0, 3);
+    for (std::size_t i = 0; i < token.size(); ++i)
+        monthName[i] = AsciiUpper(token[i]);
+    return MonthNumber(std::wstring_view(monthName.data(), token.size()));
+}
+
+bool AllDigits(std::wstring_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsAsciiDigit);
+}
+
+// A dual year ending a text, as English files write the days before 25 March
+// up to 1752: "1693/94", "1708/9", "1699/00". The digits after the slash end
+// the next year; any other slash ("12/05/1900", "1693/945") makes none.
+struct CDualYear {
+    std::size_t m_nStart = 0; ///< where its first digit stands
+    int m_nLater = 0;         ///< 0: the text ends with no dual year
+};
+
+CDualYear FindDualYear(std::wstring_view text)
+{
+    const std::size_t slash = text.rfind(L'/');
+    if (slash == text.npos || slash < 4)
+        return {};
+    const std::wstring_view year = text.substr(slash - 4, 4);
+    const std::wstring_view later = text.substr(slash + 1);
+    const bool bAlone = slash == 4 || !IsAsciiDigit(text[slash - 5]);
+    if (!bAlone || later.empty() || later.size() > 2 || !AllDigits(year) || !AllDigits(later))
+        return {};
+    const int nNext = static_cast<int>(LeadingNumber(year)) + 1;
+    if (nNext % (later.size() == 1 ? 10 : 100) != LeadingNumber(later))
+        return {};
+    return {slash - 4, nNext};
+}
+
 struct CDatePieces {
     std::wstring_view m_day;
     bool m_bPadDay = false;
     std::wstring_view m_month;
-    std::wstring_view m_year;
+    std::wstring_view m_year; ///< as written, a dual year whole
+    int m_nYear = 0;          ///< the later one of a dual year
 };
 
 // Day, month and year of a text that starts with a digit (or was given a day).
@@ -158,19 +198,40 @@ CDatePieces CutDate(std::wstring_view work)
 {
     CDatePieces pieces;
     const std::size_t blank = work.find(L' ');
-    std::array<wchar_t, 3> monthName{};
-    const std::wstring_view token = work.substr(blank == work.npos ? 0 : blank + 1, 3);
-    for (std::size_t i = 0; i < token.size(); ++i)
-        monthName[i] = AsciiUpper(token[i]);
-    pieces.m_month = MonthNumber(std::wstring_view(monthName.data(), token.size()));
+    pieces.m_month = MonthOfWord(work.substr(blank == work.npos ? 0 : blank + 1));
     if (blank != work.npos && blank >= 1) {
         pieces.m_day = work.substr(0, blank);
         pieces.m_bPadDay = pieces.m_day.size() == 1;
     }
+    const CDualYear dual = FindDualYear(work);
+    if (dual.m_nLater != 0) {
+        pieces.m_year = work.substr(dual.m_nStart);
+        pieces.m_nYear = dual.m_nLater;
+        return pieces;
+    }
     pieces.m_year = work.size() > 4 ? work.substr(work.size() - 4) : work;
-    if (LeadingNumber(pieces.m_year) == 0)
+    pieces.m_nYear = static_cast<int>(std::clamp<long long>(LeadingNumber(pieces.m_year), INT_MIN, INT_MAX));
+    if (pieces.m_nYear == 0)
         pieces.m_year = {};
     return pieces;
+}
+
+// Room for a text of a date form with its dual year written as the later year.
+using CLaterYearBuffer = std::array<wchar_t, 16>;
+
+// `text` with the dual year it ends with written as its later year, so that
+// the forms that read one year read it too: "12.02.1693/94" reads as
+// "12.02.1694". Any other text is `text` itself.
+std::wstring_view WithLaterYear(std::wstring_view text, CLaterYearBuffer& buffer)
+{
+    const CDualYear dual = FindDualYear(text);
+    if (dual.m_nLater == 0 || dual.m_nStart + 5 > buffer.size())
+        return text;
+    std::copy_n(text.begin(), dual.m_nStart, buffer.begin());
+    std::size_t length = dual.m_nStart;
+    for (int nPower = dual.m_nLater >= 10000 ? 10000 : 1000; nPower > 0; nPower /= 10)
+        buffer[length++] = static_cast<wchar_t>(L'0' + dual.m_nLater / nPower % 10);
+    return std::wstring_view(buffer.data(), length);
 }
 
 void JoinDate(std::wstring& strResult, const CDatePieces& pieces, int nFormat)
@@ -230,10 +291,12 @@ struct CNormalDate {
 };
 
 // NormalizeDateText into `normal`; returns the normal text, "*" or the empty text.
-std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int nPivot)
+std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view written, int nPivot)
 {
-    if (text.empty())
+    if (written.empty())
         return {};
+    CLaterYearBuffer laterBuffer;
+    const std::wstring_view text = WithLaterYear(written, laterBuffer);
     std::size_t dots = 0;
     for (const wchar_t c : text) {
         if (c == L'.')
@@ -255,9 +318,11 @@ std::wstring_view NormalizeTo(CNormalDate& normal, std::wstring_view text, int n
     return std::wstring_view(normal.m_buffer.data(), normal.m_nLength);
 }
 
-// MakeSortableDate without allocating: a view of `text` itself, or of `buffer`.
-std::wstring_view SortableView(std::wstring_view text, std::array<wchar_t, 10>& buffer)
+// MakeSortableDate without allocating: a view of `written` itself, or of `buffer`.
+std::wstring_view SortableView(std::wstring_view written, std::array<wchar_t, 10>& buffer)
 {
+    CLaterYearBuffer laterBuffer;
+    const std::wstring_view text = WithLaterYear(written, laterBuffer);
     const wchar_t separator = text.find(L'/') != text.npos ? L'/' : L'.';
     std::wstring_view year, first, second;
     switch (text.size()) {
@@ -273,7 +338,7 @@ std::wstring_view SortableView(std::wstring_view text, std::array<wchar_t, 10>& 
         second = separator == L'/' ? text.substr(3, 2) : text.substr(0, 2);
         break;
     default:
-        return text;
+        return written;
     }
     std::size_t length = 0;
     for (const std::wstring_view piece : {year, std::wstring_view(&separator, 1), first,
@@ -364,6 +429,29 @@ void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode
     JoinDate(strResult, CutDate(work), mode == DateTextMode::Display ? style.m_nFormat : 0);
 }
 
+// The first date of a GEDCOM date value: from the first word a date may
+// begin with (a number or a month) up to the next word that is neither, so
+// that qualifiers, a calendar and the second date of a range are left out.
+std::wstring_view FirstDate(std::wstring_view text)
+{
+    std::size_t start = text.npos;
+    std::size_t end = 0;
+    for (std::size_t pos = 0, blank = 0; pos < text.size(); pos = blank + 1) {
+        blank = std::min(text.find(L' ', pos), text.size());
+        const std::wstring_view word = text.substr(pos, blank - pos);
+        if (word.empty())
+            continue;
+        if (!IsAsciiDigit(word[0]) && MonthOfWord(word).empty()) {
+            if (start != text.npos)
+                break;
+            continue;
+        }
+        start = std::min(start, pos);
+        end = blank;
+    }
+    return start == text.npos ? std::wstring_view() : text.substr(start, end - start);
+}
+
 } // namespace
 
 void FormatGedcomDateTo(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style)
@@ -447,6 +535,24 @@ int ComputeDateKey(std::wstring_view text)
     std::array<wchar_t, 10> buffer{};
     const long long value = LeadingNumberWithoutSeparators(SortableView(text, buffer));
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int ComputeGedcomDateKey(std::wstring_view text)
+{
+    const std::wstring_view first = FirstDate(text);
+    const CDatePieces pieces = CutDate(first);
+    if (first.empty() || pieces.m_nYear <= 0)
+        return -1;
+    // A day is cut only from a date that starts with one; DEC 1923 has none.
+    const std::wstring_view month = pieces.m_month.empty() ? MonthOfWord(first) : pieces.m_month;
+    const long long day = IsAsciiDigit(first[0]) && !month.empty() ? LeadingNumber(pieces.m_day) : 0;
+    const long long key = pieces.m_nYear * 10000LL + LeadingNumber(month) * 100 + std::clamp(day, 0LL, 99LL);
+    return static_cast<int>(std::min<long long>(key, INT_MAX));
+}
+
+int LaterDualYear(std::wstring_view text)
+{
+    return FindDualYear(text).m_nLater;
 }
 
 CDateKey::CDateKey() : m_strText(theEmptyDateText), m_nKey(ComputeDateKey(m_strText)) {}

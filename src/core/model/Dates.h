@@ -50,6 +50,15 @@ std::wstring MakeSortableDate(std::wstring_view text);
 /// YYYYMMDD of a date text; -1 for the empty text, 0 for one without a leading number.
 int ComputeDateKey(std::wstring_view text);
 
+/// The order of a GEDCOM DATE value among others: YYYYMMDD of its first date,
+/// 00 for a month or a day it lacks, a dual year counted as its later year,
+/// qualifiers and a calendar skipped; -1 when no year can be read.
+int ComputeGedcomDateKey(std::wstring_view text);
+
+/// The later year of the dual year a date text ends with ("1693/94" gives
+/// 1694, "1699/00" 1700, "1708/9" 1709); 0 when it ends with none.
+int LaterDualYear(std::wstring_view text);
+
 /// A date in normal form with its YYYYMMDD key, for comparing and filtering.
 class CDateKey {
 public:

@@ -86,9 +86,13 @@ struct CFamilyParts {
                 if (nChild < 0)
                     continue;
                 const CPerson& child = m_doc.Persons()[nChild];
+                // The order comes from the date as written: its display text
+                // may be a month, a range or a qualifier, which sort as letters.
                 CChildRow row{m_doc.Equals(child.m_strSex, L"M") ? 0 : 1,
                               child.GetBirthDateText(m_doc, DateTextMode::Display, m_options.m_dates),
-                              child.GetShortName(m_doc, m_options.m_names), nChild};
+                              child.GetShortName(m_doc, m_options.m_names), nChild,
+                              ComputeGedcomDateKey(
+                                  child.GetBirthDateText(m_doc, DateTextMode::Raw, m_options.m_dates))};
                 const auto position = rows.begin() + static_cast<std::ptrdiff_t>(std::min(j, rows.size()));
                 rows.insert(position, std::move(row));
             }
@@ -175,19 +179,12 @@ void SortChildRows(std::vector<CChildRow>& rows, int nColumn, bool bAscending)
 {
     if (nColumn != 1 && nColumn != 2)
         return;
-    // The row's texts are the person's birth date and short name, so the keys
-    // come from them; the "No information" row has no person to ask.
-    std::vector<std::pair<std::wstring, CChildRow>> keyed;
-    keyed.reserve(rows.size());
-    for (CChildRow& row : rows) {
-        std::wstring strKey = nColumn == 1 ? MakeSortableDate(row.m_strBirthDate) : row.m_strName;
-        keyed.emplace_back(std::move(strKey), std::move(row));
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [bAscending](const auto& first, const auto& second) {
-        return bAscending ? first.first < second.first : second.first < first.first;
+    const auto before = [nColumn](const CChildRow& first, const CChildRow& second) {
+        return nColumn == 1 ? first.m_nBirthKey < second.m_nBirthKey : first.m_strName < second.m_strName;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const CChildRow& first, const CChildRow& second) {
+        return bAscending ? before(first, second) : before(second, first);
     });
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = std::move(keyed[i].second);
 }
 
 std::vector<int> FamilySidePersons(const CDocument& doc, int nPerson, const std::wstring& strWantedSex,

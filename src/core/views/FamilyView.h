@@ -13,7 +13,8 @@ struct CChildRow {
     int m_nImage = 2; ///< 0 a son, 1 a child of any other sex, 2 no picture (the "No information" row)
     std::wstring m_strBirthDate;
     std::wstring m_strName;
-    int m_nPerson = -1; ///< -1 for the "No information" row
+    int m_nPerson = -1;   ///< -1 for the "No information" row
+    int m_nBirthKey = -1; ///< ComputeGedcomDateKey of the birth date: the Birthdate column's order
 };
 
 /// Everything the family view of a person shows.
@@ -33,8 +34,8 @@ struct CFamilyContent {
 /// The family view of person `nPerson`, an index of the document's persons.
 CFamilyContent BuildFamilyView(const CDocument& doc, int nPerson, const CViewOptions& options);
 
-/// Orders the rows by column 1 (birth date, year first) or 2 (name), as a tap
-/// on the column's header does.
+/// Orders the rows by column 1 (birth date, by m_nBirthKey) or 2 (name), as a
+/// tap on the column's header does; equal keys keep their order.
 void SortChildRows(std::vector<CChildRow>& rows, int nColumn, bool bAscending);
 
 /// The persons whose pages Husband (strWantedSex "M") or Wife ("F") opens, one

@@ -73,12 +73,20 @@ struct CPersonFilter {
     }
 };
 
-// A date of an entry: the whole display text, or its last four characters
-// (the year, also after a qualifier word) when YearOnly is on.
-std::wstring_view ListDate(const std::wstring& strDate, const CListOptions& list)
+// A date of an entry: the whole display text, or when YearOnly is on its
+// year (also after a qualifier word): the last four characters, or the later
+// year of a dual one.
+void AppendListDate(std::wstring& text, std::wstring_view date, const CListOptions& list)
 {
-    const std::wstring_view date = strDate;
-    return list.m_bYearOnly && date.size() > 4 ? date.substr(date.size() - 4) : date;
+    if (!list.m_bYearOnly || date.size() <= 4) {
+        text += date;
+        return;
+    }
+    const int nLaterYear = LaterDualYear(date);
+    if (nLaterYear != 0)
+        AppendDecimal(text, nLaterYear);
+    else
+        text += date.substr(date.size() - 4);
 }
 
 // What an entry's bracket of dates and age mostly takes, made room for with
@@ -117,7 +125,7 @@ void AppendListDetails(const CDocument& doc, const CPerson& person, const CViewO
     bool bOpen = false;
     if (list.m_bBirthDate && !strBirth.empty()) {
         text += L" [";
-        text += ListDate(strBirth, list);
+        AppendListDate(text, strBirth, list);
         bOpen = true;
     }
     bool bDeathShown = false;
@@ -129,7 +137,7 @@ void AppendListDetails(const CDocument& doc, const CPerson& person, const CViewO
             text += deathMark;
             text += L' ';
         }
-        text += ListDate(strDeath, list);
+        AppendListDate(text, strDeath, list);
         bOpen = bDeathShown = true;
     }
     if (list.m_bAge) {

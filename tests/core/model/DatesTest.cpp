@@ -20,6 +20,21 @@ TEST_F(DatesTest, FormatGedcomDateGivesTheTextOfEachMode)
     }
 }
 
+// tests/data/cases/dates-dual.txt, with dates that look like dual years and are none.
+TEST_F(DatesTest, ADualYearIsShownAsWrittenAndCountsAsItsLaterYear)
+{
+    const CDateStyle slashed{1};
+    for (const CCaseRow& c : ReadCases("dates-dual")) {
+        SCOPED_TRACE(c.m_strLine);
+        EXPECT_EQ(FormatGedcomDate(c[0], DateTextMode::Display, theDotted), c[1]);
+        EXPECT_EQ(FormatGedcomDate(c[0], DateTextMode::Display, slashed), c[2]);
+        const std::wstring strDotted = FormatGedcomDate(c[0], DateTextMode::Dotted, slashed);
+        EXPECT_EQ(strDotted, c[3]);
+        EXPECT_EQ(FormatGedcomDate(c[0], DateTextMode::DottedFilled, slashed), c[4]);
+        EXPECT_EQ(CDateKey(strDotted).GetKey(), c.Int(5));
+    }
+}
+
 TEST_F(DatesTest, OnlyDisplayFollowsTheDateFormat)
 {
     const CDateStyle slashed{1};
@@ -54,6 +69,12 @@ TEST(DateTextTest, NormalAndSortableForms)
         EXPECT_EQ(MakeSortableDate(c[0]), c[1]) << c.m_strLine;
         EXPECT_EQ(ComputeDateKey(c[0]), c.Int(2)) << c.m_strLine;
     }
+}
+
+TEST(DateTextTest, GedcomDateKeyOrdersByTheFirstDate)
+{
+    for (const CCaseRow& c : ReadCases("dates-gedcom-key"))
+        EXPECT_EQ(ComputeGedcomDateKey(c[0]), c.Int(1)) << c.m_strLine;
 }
 
 TEST(DateKeyTest, HoldsTheNormalFormAndItsPlaces)

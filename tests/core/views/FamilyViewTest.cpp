@@ -102,13 +102,58 @@ TEST(FamilyRowsTest, SortOrdersTheRows)
         {2, false, L"Dan Cid Bob Abe "}, {0, true, L"Cid Bob Abe Dan "}, // the image column keeps the order
     };
     for (const auto& c : cases) {
-        std::vector<CChildRow> rows{{1, L"1950", L"Cid", 0}, {0, L"", L"Bob", 1},
-                                    {0, L"02.01.1949", L"Abe", 2}, {1, L"02.01.1949", L"Dan", 3}};
+        std::vector<CChildRow> rows{{1, L"1950", L"Cid", 0, 19500000},
+                                    {0, L"", L"Bob", 1, -1},
+                                    {0, L"02.01.1949", L"Abe", 2, 19490102},
+                                    {1, L"02.01.1949", L"Dan", 3, 19490102}};
         SortChildRows(rows, c.m_nColumn, c.m_bAscending);
         std::wstring strNames;
         for (const CChildRow& row : rows)
             strNames += row.m_strName + L" ";
         EXPECT_EQ(strNames, c.m_pszNames) << c.m_nColumn << c.m_bAscending;
+    }
+}
+
+// The children of one family, born as written, listed in file order.
+TEST_F(FamilyViewTest, ListsTheChildrenInBirthOrder)
+{
+    const struct {
+        const char* m_pszName;
+        std::vector<const wchar_t*> m_apszBirths; // nullptr: no birth
+        const wchar_t* m_pszOrder;                // the children by their place in the file
+    } cases[] = {
+        {"months among full dates",
+         {L"12 AUG 1904", L"JUN 1897", L"18 JUN 1901", L"26 JUN 1899", L"NOV 1895"},
+         L"4 1 3 2 0 "},
+        {"a year, then a month, then its days; no date first",
+         {L"5 MAR 1900", L"1900", L"MAR 1900", nullptr, L"(unknown)"},
+         L"3 4 1 2 0 "},
+        {"qualified, ranges and dual years",
+         {L"ABT 1710", L"BET 5 APR 1712/13 AND 1714", L"27 OCT 1699/00", L"BEF 1700"},
+         L"3 2 0 1 "},
+        {"equal keys keep file order", {L"1900", L"ABT 1900", L"1900"}, L"0 1 2 "},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.m_pszName);
+        m_pDoc = std::make_unique<CDocument>();
+        AddPerson({.m_strId = L"@P@", .m_strName = L"Pat /Roe/", .m_strSex = L"M", .m_astrFams = {L"@F1@"}});
+        CFamily& family = AddFamily(L"@F1@", L"@P@", L"");
+        for (std::size_t i = 0; i < test.m_apszBirths.size(); ++i) {
+            const std::wstring strId = L"@C" + std::to_wstring(i) + L"@";
+            AddPerson({.m_strId = strId, .m_strName = L"Kim /Roe/", .m_pszBirth = test.m_apszBirths[i]});
+            Doc().Append(family.m_astrChildren, Doc().AddText(strId));
+        }
+        std::vector<CChildRow> rows = BuildFamilyView(Doc(), 0, m_options).m_children;
+        const auto order = [&rows] {
+            std::wstring strOrder;
+            for (const CChildRow& row : rows)
+                strOrder += std::to_wstring(row.m_nPerson - 1) + L" ";
+            return strOrder;
+        };
+        EXPECT_EQ(order(), test.m_pszOrder);
+        SortChildRows(rows, 1, false);
+        SortChildRows(rows, 1, true);
+        EXPECT_EQ(order(), test.m_pszOrder) << "the Birthdate column sorts the same way";
     }
 }
 

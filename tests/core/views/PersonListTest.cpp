@@ -185,7 +185,8 @@ TEST_F(PersonListTest, ListDatesReadAsTheirTextsOneByOne)
     const wchar_t* const apszDates[] = {L"", L"12 DEC 1923", L"3 dec 1923", L"DEC 1923", L"Dec 1923", L"1923",
                                         L"23", L"ABT 1900", L"BET 1900 AND 1905", L"FROM 1 JAN 1900 TO 1910",
                                         L"AFT", L"EST 1850 (from a census)", L"(died young)",
-                                        L"@#DJULIAN@ 1 JAN 1700", L"1 JAN 0000", L"TO  1900", L"  BEF 1 MAR 1800"};
+                                        L"@#DJULIAN@ 1 JAN 1700", L"1 JAN 0000", L"TO  1900", L"  BEF 1 MAR 1800",
+                                        L"12 FEB 1693/94", L"FEB 1699/00", L"1708/9"};
     std::wstring strDisplay;
     std::wstring strFilled;
     for (const wchar_t* pszLang : {L"En", L"Ru", L"Fr"}) {
