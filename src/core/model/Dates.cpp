@@ -163,7 +163,8 @@ bool AllDigits(std::wstring_view text)
 
 // A dual year ending a text, as English files write the days before 25 March
 // up to 1752: "1693/94", "1708/9", "1699/00". The digits after the slash end
-// the next year; any other slash ("12/05/1900", "1693/945") makes none.
+// the next year, or are a later year whole; any other slash ("12/05/1900",
+// "1693/945") makes none.
 struct CDualYear {
     std::size_t m_nStart = 0; ///< where its first digit stands
     int m_nLater = 0;         ///< 0: the text ends with no dual year
@@ -177,9 +178,16 @@ CDualYear FindDualYear(std::wstring_view text)
     const std::wstring_view year = text.substr(slash - 4, 4);
     const std::wstring_view later = text.substr(slash + 1);
     const bool bAlone = slash == 4 || !IsAsciiDigit(text[slash - 5]);
-    if (!bAlone || later.empty() || later.size() > 2 || !AllDigits(year) || !AllDigits(later))
+    if (!bAlone || later.empty() || later.size() > 4 || later.size() == 3 || !AllDigits(year) || !AllDigits(later))
         return {};
-    const int nNext = static_cast<int>(LeadingNumber(year)) + 1;
+    const int nYear = static_cast<int>(LeadingNumber(year));
+    // Some files write the later year whole, or a year and a later one it may
+    // be instead: "1637/1638", "1056/1060".
+    if (later.size() == 4) {
+        const int nLater = static_cast<int>(LeadingNumber(later));
+        return nLater > nYear ? CDualYear{slash - 4, nLater} : CDualYear{};
+    }
+    const int nNext = nYear + 1;
     if (nNext % (later.size() == 1 ? 10 : 100) != LeadingNumber(later))
         return {};
     return {slash - 4, nNext};
@@ -415,6 +423,12 @@ CCalendarDate NormalDateOf(std::wstring_view normal)
 // with a number (or, filled, with a month), else as written.
 void JoinPlainDate(std::wstring& strResult, std::wstring_view text, DateTextMode mode, const CDateStyle& style)
 {
+    // A slash that makes no dual year leaves a shape the program cannot read
+    // ("12/05/1900"); cut into day, month and year it would lose digits.
+    if (text.find(L'/') != text.npos && FindDualYear(text).m_nLater == 0) {
+        strResult = text;
+        return;
+    }
     std::wstring strFilled;
     std::wstring_view work = text;
     if (work.empty() || !IsAsciiDigit(work[0])) {

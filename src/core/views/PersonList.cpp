@@ -85,6 +85,8 @@ void AppendListDate(std::wstring& text, std::wstring_view date, const CListOptio
     const int nLaterYear = LaterDualYear(date);
     if (nLaterYear != 0)
         AppendDecimal(text, nLaterYear);
+    else if (date.find(L'/') != date.npos)
+        text += date; // a slash the dates do not read: its last four characters need not be a year
     else
         text += date.substr(date.size() - 4);
 }
