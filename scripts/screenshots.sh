@@ -79,4 +79,41 @@ help=$(xdotool search --sync --name '^Stemmark Help$' | head -n 1)
 xdotool windowmove "$help" 0 0
 sleep 1
 import -window root -crop 640x600+0+0 docs/help-window.png
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png"
+kill $stemmark 2>/dev/null || true
+sleep 0.5
+
+# Sources and a dual year: Thomas Hollis's page in English and in Russian,
+# and Richard Pellow in the list with dates; the options come from the
+# settings file, as the sheet was shown above.
+sources() {
+    local lang=$1 dates=$2
+    export XDG_CONFIG_HOME=$(mktemp -d)
+    mkdir -p "$XDG_CONFIG_HOME/Quillborn"
+    printf '[General]\nLang=%s\nPutBirthDate=%s\nPutDeathDate=%s\nPutAge=%s\n' "$lang" "$dates" "$dates" "$dates" \
+        >"$XDG_CONFIG_HOME/Quillborn/Stemmark.ini"
+    build/src/gui/stemmark resources/sample/Stemmark-sample.ged &
+    stemmark=$!
+    window=$(xdotool search --sync --name ' - Stemmark$' | head -n 1)
+    xdotool windowmove "$window" 0 0
+    sleep 1
+    click 60 8
+    click 100 53 1.5
+}
+sources En 0
+click 60 436 0.2
+click 60 436 1.5
+click 53 427 1
+import -window root -crop 360x600+0+0 docs/person-page-sources.png
+kill $stemmark; sleep 0.5
+sources Ru 0
+click 60 436 0.2
+click 60 436 1.5
+xdotool mousemove 200 300 click --repeat 8 5; sleep 0.5
+import -window root -crop 360x600+0+0 docs/person-page-sources-russian.png
+kill $stemmark; sleep 0.5
+sources En 1
+xdotool mousemove 200 300 click --repeat 6 5; sleep 0.5
+click 60 296 0.5
+import -window root -crop 360x600+0+0 docs/person-list-dual-year.png
+
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png"

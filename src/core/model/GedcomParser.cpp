@@ -5,6 +5,8 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -16,7 +18,7 @@ enum class CTag {
 };
 
 // A tag of three to five characters as one number, so that a line costs one
-// switch rather than a chain of string comparisons: a character to a byte
+// look-up rather than a chain of string comparisons: a character to a byte
 // from the lowest, and the count in the top byte, so that no two tags share
 // a number.
 constexpr std::uint64_t TagKey(std::string_view tag)
@@ -24,6 +26,16 @@ constexpr std::uint64_t TagKey(std::string_view tag)
     const std::size_t nSize = tag.size();
     if (nSize < 3 || nSize > 5)
         return 0;
+    // Every line passes here: the bytes are loaded together where the
+    // processor puts the lowest first, which gives the same number.
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!std::is_constant_evaluated()) {
+            std::uint32_t first = 0;
+            std::memcpy(&first, tag.data(), nSize == 3 ? 3 : 4);
+            const std::uint64_t last = nSize == 5 ? static_cast<unsigned char>(tag[4]) : 0;
+            return static_cast<std::uint64_t>(nSize) << 56 | last << 32 | first;
+        }
+    }
     const auto byte = [tag](std::size_t i) { return static_cast<std::uint64_t>(static_cast<unsigned char>(tag[i])); };
     std::uint64_t key = static_cast<std::uint64_t>(nSize) << 56 | byte(0) | byte(1) << 8 | byte(2) << 16;
     if (nSize >= 4)
@@ -33,52 +45,102 @@ constexpr std::uint64_t TagKey(std::string_view tag)
     return key;
 }
 
+// The tags the parser reads.
+struct CTagName {
+    std::uint64_t m_key;
+    CTag m_tag;
+};
+constexpr CTagName theTagNames[] = {
+    {TagKey("NAME"), CTag::Name},
+    {TagKey("NICK"), CTag::Nick},
+    {TagKey("GIVN"), CTag::Givn},
+    {TagKey("SURN"), CTag::Surn},
+    {TagKey("SEX"), CTag::Sex},
+    {TagKey("FAMS"), CTag::Fams},
+    {TagKey("FAMC"), CTag::Famc},
+    {TagKey("BIRT"), CTag::Birt},
+    {TagKey("CHR"), CTag::Chr},
+    {TagKey("DEAT"), CTag::Deat},
+    {TagKey("WILL"), CTag::Will},
+    {TagKey("BURI"), CTag::Buri},
+    {TagKey("OCCU"), CTag::Occu},
+    {TagKey("RELI"), CTag::Reli},
+    {TagKey("EVEN"), CTag::Even},
+    {TagKey("HUSB"), CTag::Husb},
+    {TagKey("WIFE"), CTag::Wife},
+    {TagKey("CHIL"), CTag::Chil},
+    {TagKey("MARR"), CTag::Marr},
+    {TagKey("DIV"), CTag::Div},
+    {TagKey("NOTE"), CTag::Note},
+    {TagKey("SNOTE"), CTag::Note},
+    {TagKey("TYPE"), CTag::Type},
+    {TagKey("DATE"), CTag::Date},
+    {TagKey("AGE"), CTag::Age},
+    {TagKey("CAUS"), CTag::Caus},
+    {TagKey("PLAC"), CTag::Plac},
+    {TagKey("SOUR"), CTag::Sour},
+    {TagKey("PAGE"), CTag::Page},
+    {TagKey("QUAY"), CTag::Quay},
+    {TagKey("TEXT"), CTag::Text},
+    {TagKey("TITL"), CTag::Titl},
+    {TagKey("AUTH"), CTag::Auth},
+    {TagKey("PUBL"), CTag::Publ},
+    {TagKey("ABBR"), CTag::Abbr},
+    {TagKey("REPO"), CTag::Repo},
+    {TagKey("WWW"), CTag::Link},
+    {TagKey("URL"), CTag::Link},
+    {TagKey("_LINK"), CTag::Link},
+    {TagKey("_WLNK"), CTag::Link},
+    {TagKey("EXID"), CTag::Exid},
+};
+
+// Every line is classified, so a tag finds its entry by one multiplication:
+// the key times a factor chosen here, at compile time, so that no two tags
+// share a slot of the table.
+constexpr unsigned kTagSlotBits = 7;
+
+constexpr std::size_t TagSlot(std::uint64_t key, std::uint64_t factor)
+{
+    return static_cast<std::size_t>((key * factor) >> (64 - kTagSlotBits));
+}
+
+constexpr std::uint64_t FindTagFactor()
+{
+    for (std::uint64_t factor = 0x9E3779B97F4A7C15ull;; factor += 0x2545F4914F6CDD1Dull) {
+        bool abUsed[std::size_t(1) << kTagSlotBits] = {};
+        bool bClash = false;
+        for (const CTagName& name : theTagNames) {
+            bool& bUsed = abUsed[TagSlot(name.m_key, factor)];
+            bClash = bClash || bUsed;
+            bUsed = true;
+        }
+        if (!bClash)
+            return factor;
+    }
+}
+
+constexpr std::uint64_t kTagFactor = FindTagFactor();
+
+struct CTagTable {
+    CTagName m_slots[std::size_t(1) << kTagSlotBits] = {};
+};
+
+constexpr CTagTable MakeTagTable()
+{
+    CTagTable table;
+    for (const CTagName& name : theTagNames)
+        table.m_slots[TagSlot(name.m_key, kTagFactor)] = name;
+    return table;
+}
+
+constexpr CTagTable theTagTable = MakeTagTable();
+
 CTag ClassifyTag(std::string_view tag)
 {
-    switch (TagKey(tag)) {
-    case TagKey("NAME"): return CTag::Name;
-    case TagKey("NICK"): return CTag::Nick;
-    case TagKey("GIVN"): return CTag::Givn;
-    case TagKey("SURN"): return CTag::Surn;
-    case TagKey("SEX"): return CTag::Sex;
-    case TagKey("FAMS"): return CTag::Fams;
-    case TagKey("FAMC"): return CTag::Famc;
-    case TagKey("BIRT"): return CTag::Birt;
-    case TagKey("CHR"): return CTag::Chr;
-    case TagKey("DEAT"): return CTag::Deat;
-    case TagKey("WILL"): return CTag::Will;
-    case TagKey("BURI"): return CTag::Buri;
-    case TagKey("OCCU"): return CTag::Occu;
-    case TagKey("RELI"): return CTag::Reli;
-    case TagKey("EVEN"): return CTag::Even;
-    case TagKey("HUSB"): return CTag::Husb;
-    case TagKey("WIFE"): return CTag::Wife;
-    case TagKey("CHIL"): return CTag::Chil;
-    case TagKey("MARR"): return CTag::Marr;
-    case TagKey("DIV"): return CTag::Div;
-    case TagKey("NOTE"): return CTag::Note;
-    case TagKey("SNOTE"): return CTag::Note; // GEDCOM 7's pointer to a shared note
-    case TagKey("TYPE"): return CTag::Type;
-    case TagKey("DATE"): return CTag::Date;
-    case TagKey("AGE"): return CTag::Age;
-    case TagKey("CAUS"): return CTag::Caus;
-    case TagKey("PLAC"): return CTag::Plac;
-    case TagKey("SOUR"): return CTag::Sour;
-    case TagKey("PAGE"): return CTag::Page;
-    case TagKey("QUAY"): return CTag::Quay;
-    case TagKey("TEXT"): return CTag::Text;
-    case TagKey("TITL"): return CTag::Titl;
-    case TagKey("AUTH"): return CTag::Auth;
-    case TagKey("PUBL"): return CTag::Publ;
-    case TagKey("ABBR"): return CTag::Abbr;
-    case TagKey("REPO"): return CTag::Repo;
-    case TagKey("WWW"): return CTag::Link;
-    case TagKey("URL"): return CTag::Link;
-    case TagKey("_LINK"): return CTag::Link;
-    case TagKey("_WLNK"): return CTag::Link;
-    case TagKey("EXID"): return CTag::Exid;
-    default: return CTag::Other;
-    }
+    const std::uint64_t key = TagKey(tag);
+    const CTagName& name = theTagTable.m_slots[TagSlot(key, kTagFactor)];
+    // A key of 0 (no tag of three to five characters) meets an empty slot's.
+    return name.m_key == key && key != 0 ? name.m_tag : CTag::Other;
 }
 
 // One line's work on the document being read and the reader's state.
@@ -321,49 +383,64 @@ void ParseSourceOrRepository(CLineParser& parser, int nRecordKind, int nLevel, C
 
 } // namespace
 
-void ParseGedcomLine(CDocument& doc, CGedcomState& state, int nRecordKind, int nLevel, std::string_view strTag,
-                     std::string& strValue)
+namespace {
+
+void ParseKnownTag(CDocument& doc, CGedcomState& state, int nRecordKind, int nLevel, CTag tag, std::string& strValue)
 {
     CLineParser parser{doc, state};
-    if (nLevel == 0 && strTag.empty()) {
-        parser.AppendRecord(nRecordKind, strValue);
+    const bool bPerson = nRecordKind == kRecordPerson;
+    if (!bPerson && nRecordKind != kRecordFamily) {
+        ParseSourceOrRepository(parser, nRecordKind, nLevel, tag, strValue);
         return;
     }
-    const CTag tag = ClassifyTag(strTag);
-    if (nRecordKind == kRecordSource || nRecordKind == kRecordRepository) {
-        if (tag != CTag::Other)
-            ParseSourceOrRepository(parser, nRecordKind, nLevel, tag, strValue);
-        return;
-    }
-    const bool bPerson = nRecordKind == kRecordPerson && doc.GetLastPersonIndex() >= 0;
-    const bool bFamily = nRecordKind == kRecordFamily && doc.GetLastFamilyIndex() >= 0;
-    if (!bPerson && !bFamily)
+    const int nRecord = bPerson ? doc.GetLastPersonIndex() : doc.GetLastFamilyIndex();
+    if (nRecord < 0)
         return;
     const CCitedKind kind = bPerson ? CCitedKind::Person : CCitedKind::Family;
-    if (parser.ParseCitationLine(kind, nLevel, tag, strValue))
-        return;
-    const bool bNewLevel1Line = nLevel == 1 && !state.m_bContinuation;
-    if (bNewLevel1Line)
-        state.m_nCitedOwner = tag == CTag::Name ? std::int64_t(kCitedName) : kNoCitedOwner;
-    if (tag == CTag::Other)
+    if (state.m_nCitationLevel >= 0 && parser.ParseCitationLine(kind, nLevel, tag, strValue))
         return;
     if (tag == CTag::Sour) {
         if (!state.m_bContinuation)
-            parser.OpenCitation(kind, bPerson ? doc.GetLastPersonIndex() : doc.GetLastFamilyIndex(), nLevel,
-                                strValue);
+            parser.OpenCitation(kind, nRecord, nLevel, strValue);
         return;
     }
     if (bPerson) {
-        CPerson& person = doc.EditPerson(doc.GetLastPersonIndex());
+        CPerson& person = doc.EditPerson(nRecord);
         if (!parser.ParsePersonTag(person, tag, strValue))
             parser.ParseDetail(person.m_notes, nLevel, tag, strValue);
     } else {
-        CFamily& family = doc.EditFamily(doc.GetLastFamilyIndex());
+        CFamily& family = doc.EditFamily(nRecord);
         if (!parser.ParseFamilyTag(family, tag, strValue))
             parser.ParseDetail(family.m_notes, nLevel, tag, strValue);
     }
-    if (bNewLevel1Line && parser.m_nOpenedEvent != 0)
-        state.m_nCitedOwner = parser.m_nOpenedEvent;
+    // What a level-2 citation below this line will cite for.
+    if (nLevel == 1 && !state.m_bContinuation) {
+        state.m_nCitedOwner = parser.m_nOpenedEvent != 0 ? std::int64_t(parser.m_nOpenedEvent)
+                              : tag == CTag::Name        ? std::int64_t(kCitedName)
+                                                         : kNoCitedOwner;
+    }
+}
+
+} // namespace
+
+void ParseGedcomLine(CDocument& doc, CGedcomState& state, int nRecordKind, int nLevel, std::string_view strTag,
+                     std::string& strValue)
+{
+    if (nLevel == 0 && strTag.empty()) {
+        CLineParser{doc, state}.AppendRecord(nRecordKind, strValue);
+        return;
+    }
+    const CTag tag = ClassifyTag(strTag);
+    if (tag != CTag::Other) {
+        ParseKnownTag(doc, state, nRecordKind, nLevel, tag, strValue);
+        return;
+    }
+    // Most lines of a file are of tags that are not read; such a line still
+    // ends a citation above it, and a level-1 one what the last one opened.
+    if (nLevel <= state.m_nCitationLevel)
+        state.m_nCitationLevel = -1;
+    if (nLevel == 1 && !state.m_bContinuation)
+        state.m_nCitedOwner = kNoCitedOwner;
 }
 
 // Most places are written as they are shown: each comma with one blank after

@@ -201,13 +201,13 @@ public:
 private:
     enum class CStep { Go, End, Stop };
 
-    CStep HandleLine(std::string_view line);
+    CStep HandleLine(std::string_view line, std::string_view rawLine);
     void HandleRecordLine(std::string_view line, const CLineParts& parts);
     void HandleOtherRecordLine(const CLineParts& parts);
-    void HandleNoteRecordLine(std::string_view line, const CLineParts& parts);
+    void HandleNoteRecordLine(std::string_view line, const CLineParts& parts, std::string_view rawLine);
     void StoreNoteRecord();
-    void HandleContinuation(std::string_view line, const CLineParts& parts);
-    std::size_t ConcBlanks(const CLineParts& parts) const;
+    void HandleContinuation(std::string_view line, const CLineParts& parts, std::string_view rawLine);
+    std::size_t ConcBlanks(const CLineParts& parts, std::string_view rawLine) const;
     void Deliver(const CLineParts& parts);
     void ApplyResets(int nLevel);
     void Flush();
@@ -238,9 +238,7 @@ private:
     bool m_bNoteTextOpen = false; ///< continuation lines still extend the text
     std::string m_strNoteId;
     std::string m_strNoteText;
-    std::string_view m_rawLine; ///< the line being handled, as the file wrote it
-    std::size_t m_nEndBlanks = 0; ///< blanks that end it
-    std::size_t m_nEndBlanksBefore = 0; ///< blanks that end the last line before it
+    std::size_t m_nEndBlanks = 0; ///< blanks that end the last line handled, as the file wrote it
 };
 
 CReadResult CGedcomReading::Read(const std::wstring& strPath)
@@ -275,10 +273,8 @@ CReadResult CGedcomReading::ReadLines()
             bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal, m_state.m_nRecordKind == kRecordPerson);
         if (normal.empty())
             continue;
-        m_rawLine = line;
-        m_nEndBlanksBefore = m_nEndBlanks;
+        const CStep step = HandleLine(normal, line);
         m_nEndBlanks = line.back() == ' ' ? TrailingBlanks(line) : 0;
-        const CStep step = HandleLine(normal);
         if (step == CStep::Stop)
             return Result(false, {{LoadLangString(IDS_LEVEL_TOO_BIG), LoadLangString(IDS_DIRECTION),
                                    CMessageIcon::Exclamation}});
@@ -317,7 +313,7 @@ void CGedcomReading::ReportProgress()
     m_progress.Report(m_file.BytesDone(), m_file.Size());
 }
 
-CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
+CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line, std::string_view rawLine)
 {
     if (line.starts_with("0 TRLR"))
         return CStep::End;
@@ -332,7 +328,7 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
         return CStep::Go;
     }
     if (m_state.m_nRecordKind == kRecordNote) {
-        HandleNoteRecordLine(line, parts);
+        HandleNoteRecordLine(line, parts, rawLine);
         return CStep::Go;
     }
     if (parts.m_nLevel > kMaxLevel) {
@@ -343,7 +339,7 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line)
         return CStep::Stop;
     }
     if (parts.m_nLevel < 0 || parts.m_tag == "CONC" || parts.m_tag == "CONT") {
-        HandleContinuation(line, parts);
+        HandleContinuation(line, parts, rawLine);
         return CStep::Go;
     }
     Flush();
@@ -389,14 +385,14 @@ void CGedcomReading::HandleOtherRecordLine(const CLineParts& parts)
 // Only the record's own text is read: level-1 CONC and CONT lines and lines
 // without a level extend it until any other line comes, which is skipped as
 // the lines of other records are, whatever its level.
-void CGedcomReading::HandleNoteRecordLine(std::string_view line, const CLineParts& parts)
+void CGedcomReading::HandleNoteRecordLine(std::string_view line, const CLineParts& parts, std::string_view rawLine)
 {
     const bool bContinues =
         parts.m_nLevel < 0 || (parts.m_nLevel == 1 && (parts.m_tag == "CONC" || parts.m_tag == "CONT"));
     if (!bContinues)
         m_bNoteTextOpen = false;
     else if (m_bNoteTextOpen)
-        AppendContinuationPiece(line, parts, ConcBlanks(parts), m_strNoteText);
+        AppendContinuationPiece(line, parts, ConcBlanks(parts, rawLine), m_strNoteText);
 }
 
 void CGedcomReading::StoreNoteRecord()
@@ -411,14 +407,14 @@ void CGedcomReading::StoreNoteRecord()
     m_pDoc->AppendNoteRecord(strId, strText);
 }
 
-std::size_t CGedcomReading::ConcBlanks(const CLineParts& parts) const
+std::size_t CGedcomReading::ConcBlanks(const CLineParts& parts, std::string_view rawLine) const
 {
     if (parts.m_tag != "CONC")
         return 0;
-    return m_nEndBlanksBefore + ConcValueBlanks(m_rawLine);
+    return m_nEndBlanks + ConcValueBlanks(rawLine);
 }
 
-void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts& parts)
+void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts& parts, std::string_view rawLine)
 {
     // Right under a record line there is nothing to continue; delivered, the
     // line would look like a record line to the parser and make a record.
@@ -438,7 +434,7 @@ void CGedcomReading::HandleContinuation(std::string_view line, const CLineParts&
         m_nPendingLevel = nLevel;
     }
     m_strPiece.clear();
-    AppendContinuationPiece(line, parts, ConcBlanks(parts), m_strPiece);
+    AppendContinuationPiece(line, parts, ConcBlanks(parts, rawLine), m_strPiece);
     if (m_bCoalesce) {
         AppendContinuation(m_state, m_strCurrentTag, m_strBase, m_strPiece);
     } else {
