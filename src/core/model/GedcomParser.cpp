@@ -72,7 +72,7 @@ constexpr CTagName theTagNames[] = {
     {TagKey("MARR"), CTag::Marr},
     {TagKey("DIV"), CTag::Div},
     {TagKey("NOTE"), CTag::Note},
-    {TagKey("SNOTE"), CTag::Note},
+    {TagKey("SNOTE"), CTag::Note}, // GEDCOM 7's pointer to a shared note
     {TagKey("TYPE"), CTag::Type},
     {TagKey("DATE"), CTag::Date},
     {TagKey("AGE"), CTag::Age},
@@ -89,7 +89,7 @@ constexpr CTagName theTagNames[] = {
     {TagKey("REPO"), CTag::Repo},
     {TagKey("WWW"), CTag::Link},
     {TagKey("URL"), CTag::Link},
-    {TagKey("_LINK"), CTag::Link},
+    {TagKey("_LINK"), CTag::Link}, // written by online services
     {TagKey("_WLNK"), CTag::Link},
     {TagKey("EXID"), CTag::Exid},
 };
