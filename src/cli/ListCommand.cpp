@@ -14,8 +14,9 @@ bool TakeCriteria(const CCommandCall& call, CPersonListCriteria& criteria)
     criteria.m_strFullFilter = call.Value("--full");
     criteria.m_bNoBirthYear = call.Has("--no-birth-year");
     CMessages messages;
-    const bool bTaken = TakeBirthBound(call.Value("--born-from"), criteria.m_strBirthFrom, messages) &&
-                        TakeBirthBound(call.Value("--born-to"), criteria.m_strBirthTo, messages);
+    const CDateStyle& dates = call.m_viewOptions.m_dates;
+    const bool bTaken = TakeBirthBound(call.Value("--born-from"), criteria.m_strBirthFrom, messages, dates) &&
+                        TakeBirthBound(call.Value("--born-to"), criteria.m_strBirthTo, messages, dates);
     PrintMessages(messages);
     return bTaken;
 }

@@ -125,8 +125,9 @@ constexpr int IDS_QUALITY_UNRELIABLE = 121; // "unreliable"
 constexpr int IDS_QUALITY_QUESTIONABLE = 122; // "questionable"
 constexpr int IDS_QUALITY_SECONDARY = 123; // "secondary"
 constexpr int IDS_QUALITY_PRIMARY = 124; // "primary"
+constexpr int IDS_BIRTH_DATE_FORMATS_MDY = 125; // "Possible formats of birth date: ..." month first
 /// The highest id of the string table.
-constexpr int IDS_LAST = 124;
+constexpr int IDS_LAST = 125;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

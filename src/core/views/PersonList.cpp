@@ -251,16 +251,34 @@ std::wstring_view WithoutYearPoint(std::wstring_view typed)
     return typed;
 }
 
+// A bound typed month first (12/31/1850, 12/1850) in the day-first order
+// with points that the normal form reads (31.12.1850, 12.1850).
+std::wstring DayFirst(std::wstring_view typed)
+{
+    std::wstring strText(typed);
+    std::replace(strText.begin(), strText.end(), L'/', L'.');
+    const std::size_t nFirst = strText.find(L'.');
+    const std::size_t nSecond = nFirst == strText.npos ? strText.npos : strText.find(L'.', nFirst + 1);
+    if (nSecond == strText.npos || nSecond + 1 == strText.size())
+        return strText;
+    return strText.substr(nFirst + 1, nSecond - nFirst - 1) + L'.' + strText.substr(0, nFirst) +
+           strText.substr(nSecond);
+}
+
 } // namespace
 
-bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages)
+bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages,
+                    const CDateStyle& dates)
 {
     if (strTyped.empty())
         return true;
-    const CDateKey key(WithoutYearPoint(strTyped));
-    if (key.GetText() == L"*") {
-        messages.push_back({LoadLangString(IDS_BIRTH_DATE_FORMATS), LoadLangString(IDS_DIRECTION),
-                            CMessageIcon::Exclamation});
+    const std::wstring strDayFirst = dates.m_nFormat == 1 ? DayFirst(strTyped) : strTyped;
+    const CDateKey key(WithoutYearPoint(strDayFirst));
+    // A day above 31 or a month above 12 is no date either.
+    if (key.GetText() == L"*" || key.GetDay() < 1 || key.GetDay() > 31 || key.GetMonth() < 1 ||
+        key.GetMonth() > 12) {
+        const int nFormats = dates.m_nFormat == 1 ? IDS_BIRTH_DATE_FORMATS_MDY : IDS_BIRTH_DATE_FORMATS;
+        messages.push_back({LoadLangString(nFormats), LoadLangString(IDS_DIRECTION), CMessageIcon::Exclamation});
         return false;
     }
     strBound = key.GetText();

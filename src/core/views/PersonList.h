@@ -23,8 +23,10 @@ struct CPersonListCriteria {
 
 /// The normal form of a typed birth-date bound into `strBound`, nothing for an
 /// empty text; false, with the formats message added to `messages`, when the
-/// text is not a date. The search form checks its bounds with it.
-bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages);
+/// text is not a date. The day and month are typed in the order of `dates`
+/// (day.month.year, or month/day/year). The search form checks its bounds with it.
+bool TakeBirthBound(const std::wstring& strTyped, std::wstring& strBound, CMessages& messages,
+                    const CDateStyle& dates);
 
 struct CPersonListEntry {
     std::wstring m_strText;

@@ -1,6 +1,7 @@
 #include "gui/views/SearchDlg.h"
 
 #include "core/options/Language.h"
+#include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "gui/views/PersonListDlg.h"
 #include "qtcore/platform/QtText.h"
@@ -87,7 +88,7 @@ bool CSearchDlg::OnInitDialog()
 bool CSearchDlg::TakeBirthDate(const QLineEdit* pEdit, std::wstring& strBound)
 {
     CMessages messages;
-    const bool bTaken = TakeBirthBound(FromQString(pEdit->text()), strBound, messages);
+    const bool bTaken = TakeBirthBound(FromQString(pEdit->text()), strBound, messages, ViewOptionsFrom(Settings).m_dates);
     ShowMessages(this, messages);
     return bTaken;
 }

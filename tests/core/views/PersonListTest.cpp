@@ -166,14 +166,15 @@ TEST_F(PersonListTest, BirthBoundsTakeEveryListedFormat)
         SCOPED_TRACE(c.m_strLine);
         CMessages messages;
         std::wstring strBound = L"unchanged";
-        const bool bTaken = TakeBirthBound(c[0], strBound, messages);
-        EXPECT_EQ(bTaken, c.Ptr(1) != nullptr);
-        EXPECT_EQ(strBound, bTaken ? c[1] : L"unchanged");
+        const CDateStyle dates{c.Int(0)};
+        const bool bTaken = TakeBirthBound(c[1], strBound, messages, dates);
+        EXPECT_EQ(bTaken, c.Ptr(2) != nullptr);
+        EXPECT_EQ(strBound, bTaken ? c[2] : L"unchanged");
         ASSERT_EQ(messages.size(), bTaken ? 0U : 1U);
         if (!bTaken) {
-            EXPECT_EQ(messages[0].m_strText.rfind(L"Possible formats of birth date:", 0), 0U);
-            EXPECT_EQ(messages[0].m_strCaption, L"Direction");
-            EXPECT_EQ(messages[0].m_icon, CMessageIcon::Exclamation);
+            const int nFormats = dates.m_nFormat == 1 ? IDS_BIRTH_DATE_FORMATS_MDY : IDS_BIRTH_DATE_FORMATS;
+            const CMessages expected = {{LoadLangString(nFormats), L"Direction", CMessageIcon::Exclamation}};
+            EXPECT_EQ(messages, expected);
         }
     }
 }
