@@ -159,8 +159,10 @@ private slots:
         const int nExclamation = static_cast<int>(CMessageIcon::Exclamation);
         QTest::newRow("missing") << "gone.ged" << QByteArray() << strCantOpen + "No such file or directory"
                                  << "Stemmark" << nStop << false;
-        QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n", 8) << strEmpty << "Message"
-                                 << nExclamation << true;
+        QTest::newRow("picture") << "photo.png" << QByteArray("\x89PNG\r\n\x1a\n", 8)
+                                 << QStringLiteral("Not a GEDCOM file: %1") << "Message" << nExclamation << true;
+        QTest::newRow("families alone") << "families.ged" << QByteArray("0 HEAD\n0 @F1@ FAM\n1 HUSB @I1@\n")
+                                        << strEmpty << "Message" << nExclamation << true;
         QTest::newRow("family") << "family.ged" << QByteArray() << QString() << QString() << 0 << true;
         QTest::newRow("level above 9") << "deep.ged" << QByteArray("0 @I1@ INDI\n10 X\n")
                                        << "Too big level number (>9) in file. Select the other file or terminate "

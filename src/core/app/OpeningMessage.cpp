@@ -10,8 +10,14 @@ CMessages GetOpeningMessage(const std::wstring& strPath, const CDocument& doc, b
     if (!bRead && !strFailure.empty())
         return {{LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\n" + strFailure,
                  LoadBaseString(IDS_PRODUCT_NAME), CMessageIcon::Stop}};
+    if (!bRead)
+        return {};
     // A picture or a letter reads without error but gives nothing to browse.
-    if (bRead && doc.GetLastPersonIndex() < 0 && doc.GetLastFamilyIndex() < 0)
+    if (doc.IsNotGedcom())
+        return {{LoadLangString(IDS_NOT_GEDCOM_FILE) + L" " + strPath, LoadLangString(IDS_MESSAGE),
+                 CMessageIcon::Exclamation}};
+    // Families alone give nothing to browse either: every view starts from a person.
+    if (doc.GetLastPersonIndex() < 0)
         return {{LoadLangString(IDS_INPUT_FILE_EMPTY), LoadLangString(IDS_MESSAGE), CMessageIcon::Exclamation}};
     return {};
 }

@@ -90,6 +90,9 @@ public:
     /// Why the file could not be read, in the system's words ("No such file or
     /// directory"); empty when it could.
     const std::wstring& GetReadFailureText() const { return m_strReadFailure; }
+    /// Whether the file had lines but no GEDCOM line among them: no level-0
+    /// line, not even "0 HEAD" (a picture, a letter).
+    bool IsNotGedcom() const { return m_bNotGedcom; }
     /// The store's blocks and shared texts, for measuring.
     std::size_t GetTextBytes() const { return m_texts.GetBytes(); }
     std::size_t GetSharedTextCount() const { return m_texts.GetCount(); }
@@ -125,6 +128,7 @@ public:
     void AppendNoteRecord(std::wstring_view id, std::wstring_view text) { m_noteRecords.Append(id, text); }
     void SetFolder(std::wstring strFolder) { m_strFolder = std::move(strFolder); }
     void SetReadFailureText(std::wstring strText) { m_strReadFailure = std::move(strText); }
+    void SetNotGedcom(bool bNotGedcom) { m_bNotGedcom = bNotGedcom; }
 
 private:
     static std::string Encoded(std::wstring_view text);
@@ -147,6 +151,7 @@ private:
     CRecordTable<CCitation> m_familyCitations;
     std::wstring m_strFolder;
     std::wstring m_strReadFailure;
+    bool m_bNotGedcom = false;
 };
 
 /// An empty document: no file is open.

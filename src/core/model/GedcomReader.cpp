@@ -239,6 +239,8 @@ private:
     std::string m_strNoteId;
     std::string m_strNoteText;
     std::size_t m_nEndBlanks = 0; ///< blanks that end the last line handled, as the file wrote it
+    bool m_bAnyLine = false;
+    bool m_bLevel0Line = false; ///< a record line or the trailer has been read
 };
 
 CReadResult CGedcomReading::Read(const std::wstring& strPath)
@@ -273,6 +275,7 @@ CReadResult CGedcomReading::ReadLines()
             bPlain ? TrimLine(line) : NormalGedcomLine(line, m_strNormal, m_state.m_nRecordKind == kRecordPerson);
         if (normal.empty())
             continue;
+        m_bAnyLine = true;
         const CStep step = HandleLine(normal, line);
         m_nEndBlanks = line.back() == ' ' ? TrailingBlanks(line) : 0;
         if (step == CStep::Stop)
@@ -298,6 +301,7 @@ CReadResult CGedcomReading::Failed(const std::wstring& strPath, int nError)
 
 CReadResult CGedcomReading::Result(bool bRead, CMessages messages)
 {
+    m_pDoc->SetNotGedcom(m_bAnyLine && !m_bLevel0Line);
     CReadResult result;
     result.m_pDocument = std::move(m_pDoc);
     result.m_bRead = bRead;
@@ -315,10 +319,13 @@ void CGedcomReading::ReportProgress()
 
 CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line, std::string_view rawLine)
 {
-    if (line.starts_with("0 TRLR"))
+    if (line.starts_with("0 TRLR")) {
+        m_bLevel0Line = true;
         return CStep::End;
+    }
     const CLineParts parts = SplitLine(line);
     if (parts.m_nLevel == 0) {
+        m_bLevel0Line = true;
         Flush();
         HandleRecordLine(line, parts);
         return CStep::Go;

@@ -126,8 +126,9 @@ constexpr int IDS_QUALITY_QUESTIONABLE = 122; // "questionable"
 constexpr int IDS_QUALITY_SECONDARY = 123; // "secondary"
 constexpr int IDS_QUALITY_PRIMARY = 124; // "primary"
 constexpr int IDS_BIRTH_DATE_FORMATS_MDY = 125; // "Possible formats of birth date: ..." month first
+constexpr int IDS_NOT_GEDCOM_FILE = 126; // "Not a GEDCOM file:"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 125;
+constexpr int IDS_LAST = 126;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;
