@@ -187,10 +187,11 @@ std::wstring CGenealogyApp::LogonToContacts()
 // matches once the first has closed.
 void CGenealogyApp::OnCompareWithContacts()
 {
+    // Cancelling the choice of the address book is the user's choice, not a failure.
     const std::wstring strAddressBook = LogonToContacts();
-    const CContactsComparison result =
-        strAddressBook.empty() ? MakeContactsFailure(CContactsFailure::Logon)
-                               : CompareWithContacts(ActiveDocument(), strAddressBook);
+    if (strAddressBook.empty())
+        return;
+    const CContactsComparison result = CompareWithContacts(ActiveDocument(), strAddressBook);
     if (!result.m_strMessage.empty())
         ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
     else if (!result.m_strDifferencesBody.empty())
