@@ -285,6 +285,9 @@ struct CRawCard {
     bool m_bHasName = false;
     std::string m_strNameParams;
     std::string m_strName;
+    bool m_bHasFullName = false;
+    std::string m_strFullNameParams;
+    std::string m_strFullName; ///< FN: the name as it is to be shown
     bool m_bHasBirthday = false;
     std::string m_strBirthdayParams;
     std::string m_strBirthday;
@@ -395,6 +398,10 @@ CContactsFailure CVCardReader::ReadCard(std::vector<CContact>& contacts)
             card.m_bHasName = true;
             card.m_strNameParams = property.m_params;
             card.m_strName = property.m_value;
+        } else if (EqualsNoCase(property.m_name, "FN") && !card.m_bHasFullName) {
+            card.m_bHasFullName = true;
+            card.m_strFullNameParams = property.m_params;
+            card.m_strFullName = property.m_value;
         } else if (EqualsNoCase(property.m_name, "BDAY") && !card.m_bHasBirthday) {
             card.m_bHasBirthday = true;
             card.m_strBirthdayParams = property.m_params;
@@ -437,6 +444,13 @@ CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& conta
                 return part.m_failure;
         }
     }
+    // Many cards name a person by FN alone; it is matched as the whole name.
+    const bool bNoName =
+        contact.m_strFirstName.empty() && contact.m_strMiddleName.empty() && contact.m_strLastName.empty();
+    if (bNoName && card.m_bHasFullName &&
+        !DecodeText(card.m_strFullName, ReadValueForm(card.m_strFullNameParams), card.m_bVersion21,
+                    contact.m_strFirstName))
+        return CContactsFailure::FirstName;
     if (card.m_bHasBirthday) {
         const CValueForm form = ReadValueForm(card.m_strBirthdayParams);
         std::wstring strText;

@@ -28,7 +28,10 @@ TEST(VCardTest, ReadsTheNameInEveryForm)
         {"VERSION:3.0\r\nitem1.n:Smith;John", L"John||Smith"},          // a group, a lower-case name
         {"VERSION:3.0\r\nN:Jo\r\n nes;A\r\n\tnn", L"Ann||Jones"},         // folded with a blank and a tab
         {"VERSION:4.0\r\nN;LANGUAGE=\"a:b\":Smith;John", L"John||Smith"}, // a quoted parameter holds ':'
-        {"VERSION:4.0\r\nFN:John Smith", L"||"},                          // no N: no name
+        // Without a name in N, the formatted name FN stands for the whole name.
+        {"VERSION:4.0\r\nFN:John Smith", L"John Smith||"},
+        {"VERSION:3.0\r\nN:;;;;\r\nFN:Ann\\, Lee", L"Ann, Lee||"},
+        {"VERSION:3.0\r\nFN:Ann Lee\r\nN:Lee;Ann", L"Ann||Lee"},
     };
     for (const auto& [pszLines, pszName] : cards) {
         const CContact contact = ReadCard(pszLines);
