@@ -85,7 +85,7 @@ private slots:
             ++nAsked;
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
-                QVERIFY(filter.startsWith(QStringLiteral("Gedcom Files (*.ged)")));
+                QVERIFY(filter.startsWith(QStringLiteral("GEDCOM files (*.ged)")));
                 QCOMPARE(LastPerson(), -1);
             }();
             return QString();
@@ -281,16 +281,21 @@ private slots:
         QStringList starts;
         QStringList answers{strBook, QString()};
         QStringList reports;
+        QStringList titles;
         m_app->m_fnChooseAddressBook = [&](QWidget*, const QString&, const QString& filter,
                                            const QString& start) {
             starts << start;
             return filter.contains(QStringLiteral("*.vcf")) ? answers.takeFirst() : QString();
         };
-        m_app->m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        m_app->m_fnShowReport = [&](const std::wstring& strTitle, const std::wstring& strBody) {
+            titles << ToQString(strTitle);
+            reports << ToQString(strBody);
+        };
         QVERIFY(TriggerCommand(m_app->MainFrame()->menuBar(), ID_COMPARE_WITH_CONTACTS));
         QCOMPARE(reports.size(), 2);
         QVERIFY2(reports[0].contains(QStringLiteral("05.03.1950")), qPrintable(reports[0]));
         QVERIFY2(reports[1].endsWith(QStringLiteral("Ann Lee")), qPrintable(reports[1]));
+        QCOMPARE(titles, (QStringList{"Contacts: other birth dates", "Contacts: found by name"}));
         QCOMPARE(Stored(L"ContactsPath"), strBook);
         QVERIFY(sink.m_astrTexts.empty());
 
@@ -309,7 +314,9 @@ private slots:
         WriteFile(strBook, "BEGIN:VCARD\nN:Lee;Ann\nEND:VCARD\nBEGIN:VCARD\nN:Lee;Bob\nEND:VCARD\n");
         Settings.ContactsPath = FromQString(strBook);
         QStringList reports;
-        m_app->m_fnShowReport = [&](const std::wstring& strBody) { reports << ToQString(strBody); };
+        m_app->m_fnShowReport = [&](const std::wstring&, const std::wstring& strBody) {
+            reports << ToQString(strBody);
+        };
         CRecordingSink sink;
         AnswerNextModal([](QDialog& dialog) {
             QTRY_VERIFY(dialog.focusWidget()); // the dialog reads its folder first

@@ -1,5 +1,6 @@
 #include "gui/views/PersonInfoDlg.h"
 
+#include "core/options/Language.h"
 #include "gui/platform/UrlOpener.h"
 
 #include "GuiTestSupport.h"
@@ -19,6 +20,15 @@ private slots:
             page, [](CPersonInfoDlg& p) { emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("@I7@"))); });
         QCOMPARE(sink.m_astrTexts, (std::vector<std::wstring>{L"@I7@"}));
         QCOMPARE(sink.m_astrCaptions, (std::vector<std::wstring>{L"Link is clicked"}));
+    }
+
+    // The window's title is in the language in use.
+    void theTitleFollowsTheLanguage()
+    {
+        SetLanguage(L"Ru");
+        const CPersonInfoDlg page(EmptyDocument());
+        SetLanguage(L"En");
+        QCOMPARE(page.windowTitle(), QStringLiteral("Сведения о лице"));
     }
 
     // A source's mark scrolls the page, a web address goes to the browser;

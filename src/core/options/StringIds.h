@@ -127,8 +127,13 @@ constexpr int IDS_QUALITY_SECONDARY = 123; // "secondary"
 constexpr int IDS_QUALITY_PRIMARY = 124; // "primary"
 constexpr int IDS_BIRTH_DATE_FORMATS_MDY = 125; // "Possible formats of birth date: ..." month first
 constexpr int IDS_NOT_GEDCOM_FILE = 126; // "Not a GEDCOM file:"
+constexpr int IDS_PERSON_INFORMATION = 127; // "Person information"
+constexpr int IDS_GEDCOM_FILES = 128; // "GEDCOM files"
+constexpr int IDS_ALL_FILES = 129; // "All files"
+constexpr int IDS_CONTACTS_DIFFERENCES = 130; // "Contacts: other birth dates"
+constexpr int IDS_CONTACTS_MATCHES = 131; // "Contacts: found by name"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 126;
+constexpr int IDS_LAST = 131;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

@@ -27,7 +27,12 @@ CGenealogyApp* theApp = nullptr;
 
 namespace {
 
-const QString theFileFilter = QStringLiteral("Gedcom Files (*.ged);;All Files (*)");
+// In the language in use, so it is made when asked for.
+QString FileFilter()
+{
+    return ToQString(LoadLangString(IDS_GEDCOM_FILES)) + QStringLiteral(" (*.ged);;") +
+           ToQString(LoadLangString(IDS_ALL_FILES)) + QStringLiteral(" (*)");
+}
 
 // Files of one family tend to sit together: the dialog starts beside the last
 // one. Empty leaves the dialog its own choice.
@@ -52,8 +57,9 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
         return QFileDialog::getOpenFileName(pParent, title, start, filter);
     };
     m_fnRunDialog = [](QDialog& dialog) { dialog.exec(); };
-    m_fnShowReport = [this](const std::wstring& strBody) {
+    m_fnShowReport = [this](const std::wstring& strTitle, const std::wstring& strBody) {
         CPersonInfoDlg page(ActiveDocument());
+        page.setWindowTitle(ToQString(strTitle));
         page.m_nPerson = -1;
         page.m_strHtml = strBody;
         page.RunModal();
@@ -195,14 +201,14 @@ void CGenealogyApp::OnCompareWithContacts()
     if (!result.m_strMessage.empty())
         ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
     else if (!result.m_strDifferencesBody.empty())
-        m_fnShowReport(result.m_strDifferencesBody);
+        m_fnShowReport(LoadLangString(IDS_CONTACTS_DIFFERENCES), result.m_strDifferencesBody);
     if (!result.m_strMatchesBody.empty())
-        m_fnShowReport(result.m_strMatchesBody);
+        m_fnShowReport(LoadLangString(IDS_CONTACTS_MATCHES), result.m_strMatchesBody);
 }
 
 QString CGenealogyApp::ChooseFile()
 {
-    return m_fnChooseFile(ActiveFrame(), ToQString(LoadLangString(IDS_SELECT_FILE)), LastFileFolder(), theFileFilter);
+    return m_fnChooseFile(ActiveFrame(), ToQString(LoadLangString(IDS_SELECT_FILE)), LastFileFolder(), FileFilter());
 }
 
 void CGenealogyApp::OnFileOpen()

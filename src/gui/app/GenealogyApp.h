@@ -72,7 +72,7 @@ public:
     /// instead.
     std::function<void(class QDialog&)> m_fnRunDialog;
     /// Shows a report body as a text page; tests record it instead.
-    std::function<void(const std::wstring&)> m_fnShowReport;
+    std::function<void(const std::wstring& strTitle, const std::wstring& strBody)> m_fnShowReport;
     /// Ends the event loop; tests record the code.
     std::function<void(int)> m_fnQuit;
 

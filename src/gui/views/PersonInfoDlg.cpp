@@ -1,10 +1,12 @@
 #include "gui/views/PersonInfoDlg.h"
 
+#include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/views/PersonPage.h"
 #include "gui/platform/MenuBar.h"
 #include "gui/views/Navigation.h"
+#include "qtcore/platform/QtText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,7 +15,7 @@
 CPersonInfoDlg::CPersonInfoDlg(const CDocument& doc, QWidget* pParent) : CHtmlPane(doc, pParent)
 {
     setObjectName(QStringLiteral("personInfo"));
-    setWindowTitle(QStringLiteral("Person information"));
+    setWindowTitle(ToQString(LoadLangString(IDS_PERSON_INFORMATION)));
 }
 
 bool CPersonInfoDlg::OnInitDialog()
