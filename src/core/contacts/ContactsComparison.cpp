@@ -44,22 +44,6 @@ std::wstring DateText(const CCalendarDate& birthday)
     return (birthday.m_nDay != 0 ? strDay + L'.' : std::wstring()) + strMonth + L'.' + strYear;
 }
 
-std::wstring EscapeHtml(const std::wstring& strText)
-{
-    std::wstring strResult;
-    for (const wchar_t c : strText) {
-        if (c == L'<')
-            strResult += L"&lt;";
-        else if (c == L'>')
-            strResult += L"&gt;";
-        else if (c == L'&')
-            strResult += L"&amp;";
-        else
-            strResult += c;
-    }
-    return strResult;
-}
-
 // The day, month and year of a person's birth text (DD.MM.YYYY or YYYY);
 // any other text, a qualified date among them, has none of them.
 CCalendarDate PersonBirthParts(std::wstring_view text)

@@ -308,3 +308,19 @@ std::wstring FormatZeroPadded(long long value, int nWidth)
         strText.insert(value < 0 ? 1 : 0, static_cast<std::size_t>(nWidth) - strText.size(), L'0');
     return strText;
 }
+
+std::wstring EscapeHtml(std::wstring_view text)
+{
+    std::wstring strOut;
+    strOut.reserve(text.size());
+    for (const wchar_t c : text) {
+        switch (c) {
+        case L'&': strOut += L"&amp;"; break;
+        case L'<': strOut += L"&lt;"; break;
+        case L'>': strOut += L"&gt;"; break;
+        case L'"': strOut += L"&quot;"; break;
+        default: strOut += c;
+        }
+    }
+    return strOut;
+}

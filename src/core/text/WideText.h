@@ -112,3 +112,6 @@ std::wstring_view TrimWhite(std::wstring_view text);
 /// The decimal text of the value, padded on the left with zeros to at least
 /// `nWidth` characters, as printf's "%0*d" does.
 std::wstring FormatZeroPadded(long long value, int nWidth);
+
+/// Text that an HTML page shows as it is: <, >, & and " as entities.
+std::wstring EscapeHtml(std::wstring_view text);

@@ -2,6 +2,7 @@
 
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
+#include "core/text/WideText.h"
 #include "core/views/EventText.h"
 
 #include <algorithm>
@@ -17,21 +18,6 @@ bool StartsWithScheme(std::wstring_view text)
 bool IsPointer(std::wstring_view text)
 {
     return text.size() >= 3 && text.front() == L'@' && text.back() == L'@';
-}
-
-std::wstring EscapeText(std::wstring_view text)
-{
-    std::wstring strOut;
-    for (const wchar_t c : text) {
-        switch (c) {
-        case L'&': strOut += L"&amp;"; break;
-        case L'<': strOut += L"&lt;"; break;
-        case L'>': strOut += L"&gt;"; break;
-        case L'"': strOut += L"&quot;"; break;
-        default: strOut += c;
-        }
-    }
-    return strOut;
 }
 
 // Where an address written in running text ends: at a blank, a quote or
@@ -72,7 +58,7 @@ std::wstring LinkLines(const CDocument& doc, const CTextList& links)
     std::wstring strLines;
     for (const CText link : doc.Items(links)) {
         const std::wstring strLink = doc.Str(link);
-        strLines += (StartsWithScheme(strLink) ? LinkMarkup(strLink) : EscapeText(strLink)) + L"<br>";
+        strLines += (StartsWithScheme(strLink) ? LinkMarkup(strLink) : EscapeHtml(strLink)) + L"<br>";
     }
     return strLines;
 }
@@ -94,7 +80,7 @@ std::wstring LinkMarkup(std::wstring_view url)
         default: strHref += c;
         }
     }
-    return L"<a href=\"" + strHref + L"\">" + EscapeText(url) + L"</a>";
+    return L"<a href=\"" + strHref + L"\">" + EscapeHtml(url) + L"</a>";
 }
 
 std::wstring MarkLinks(std::wstring_view markup)
