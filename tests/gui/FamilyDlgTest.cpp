@@ -113,7 +113,9 @@ private slots:
         CRecordingSink sink;
         const QStringList seen = RunTomsFamily(*m_pDoc, [&](CFamilyDlg& family) {
             auto* pList = Child<QTreeWidget>(family, "children");
-            if (!child.isEmpty())
+            if (child.isEmpty())
+                pList->clearSelection();
+            else
                 SelectChild(pList, child);
             for (const int nCommand : commands) {
                 if (nCommand == 0)
@@ -133,6 +135,18 @@ private slots:
         RunTomsFamily(*m_pDoc,
                       [&](CFamilyDlg& family) { chain = TabChain(Child<QWidget>(family, "husbandBox")); });
         QCOMPARE(chain, (QStringList{"husbandBox", "wifeBox", "children"}));
+    }
+
+    // The children have the focus, the first of them selected.
+    void opensOnTheFirstChild()
+    {
+        QString focused;
+        RunTomsFamily(*m_pDoc, [&](CFamilyDlg& family) {
+            auto* pList = Child<QTreeWidget>(family, "children");
+            if (family.focusWidget() == pList && pList->selectedItems() == QList{pList->topLevelItem(0)})
+                focused = pList->currentItem()->text(2);
+        });
+        QVERIFY(!focused.isEmpty());
     }
 
     void livingBoxesOnTheFieldColourDeceasedOnTheDialogColour()

@@ -28,8 +28,9 @@ private slots:
     void init() { StartApp(m_app); }
     void cleanup() { m_app.reset(); }
 
-    // The rows come in the builder's order, and nothing is chosen for the user.
-    void opensWithTheCaptionAndNothingSelected()
+    // The rows come in the builder's order; the first is current and
+    // selected, and the list has the focus, so Enter acts on what is marked.
+    void opensWithTheFirstRowSelectedAndFocused()
     {
         CDocument doc;
         for (const wchar_t* pszName : {L"Zoe /Stone/", L"Adam /Brook/"})
@@ -37,7 +38,10 @@ private slots:
         CPersonListDlg list(doc);
         RunWhileOpen<CPersonListDlg>(list, [](CPersonListDlg& view) {
             QVERIFY(Rows(view).value(0).startsWith(QStringLiteral("Brook")));
-            QVERIFY(!Child<QListView>(view, "persons")->selectionModel()->hasSelection());
+            auto* pList = Child<QListView>(view, "persons");
+            QCOMPARE(pList->selectionModel()->selectedIndexes(), QModelIndexList{pList->currentIndex()});
+            QCOMPARE(pList->currentIndex().row(), 0);
+            QCOMPARE(view.focusWidget(), pList);
             QCOMPARE(Child<QLineEdit>(view, "caption")->text(),
                      QStringLiteral("Select person (2 persons in total)"));
         });
@@ -54,8 +58,9 @@ private slots:
         CPersonListDlg list(doc);
         RunWhileOpen<CPersonListDlg>(list, [&](CPersonListDlg& view) {
             CViewRecorder recorder;
-            view.RunCommand(ID_VIEW_INFORMATION);
             auto* pList = Child<QListView>(view, "persons");
+            pList->clearSelection();
+            view.RunCommand(ID_VIEW_INFORMATION);
             pList->setCurrentIndex(pList->model()->index(1, 0)); // Zoe, after Adam
             QTest::keyClick(pList, Qt::Key_Return);
             views = recorder.m_views;

@@ -45,7 +45,8 @@ private slots:
     void cleanup() { m_app.reset(); }
 
     // The root opens one level; the menus offer the views of the selected
-    // person, not further trees; the count reads as a field.
+    // person, not further trees; the count reads as a field; the tree has the
+    // focus, its root selected.
     void opensWithTheCountAndTheRootOpenOneLevel()
     {
         QStringList texts;
@@ -58,11 +59,12 @@ private slots:
                                      view.palette().color(QPalette::Base));
             for (const int nCommand : MenuCommands(view.MenuBar(), 0))
                 texts << QString::number(nCommand);
-            texts << TabChain(pCount);
+            texts << view.focusWidget()->objectName()
+                  << QString::number(tree.currentItem() == pRoot && pRoot->isSelected()) << TabChain(pCount);
         });
         QCOMPARE(texts, QStringList({"Descendants (3 persons in total)", "1", "0", "1",
                                      QString::number(ID_VIEW_OWN_FAMILY), QString::number(ID_VIEW_PARENTS_FAMILY),
-                                     QString::number(ID_VIEW_INFORMATION), "count", "tree"}));
+                                     QString::number(ID_VIEW_INFORMATION), "tree", "1", "count", "tree"}));
     }
 
     // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.
@@ -127,6 +129,7 @@ private slots:
         for (const int nMode : {Descendants, Patriarchs}) {
             RunTree(*m_pDoc, nMode, [&](CTreeDlg& view, QTreeWidget& tree) {
                 QTreeWidgetItem* pTop = tree.topLevelItem(0);
+                tree.clearSelection();
                 tree.collapseItem(pTop);
                 view.RunCommand(ID_ROW_EXPAND);
                 states << pTop->isExpanded();

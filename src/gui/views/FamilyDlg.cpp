@@ -84,6 +84,7 @@ bool CFamilyDlg::OnInitDialog()
                                   ToQString(LoadLangString(IDS_CHILDREN_NAMES))});
     FillChildList();
     ShowSortIndicator();
+    FocusFirstRow(m_childList);
     for (int nColumn = 0; nColumn < 3; ++nColumn)
         m_childList->resizeColumnToContents(nColumn);
     return true;

@@ -50,6 +50,14 @@ void RunOnEnter(QWidget* pWidget, std::function<void()> fnEnter)
     pWidget->installEventFilter(new CEnterFilter(pWidget, std::move(fnEnter)));
 }
 
+void FocusFirstRow(QAbstractItemView* pView)
+{
+    const QModelIndex first = pView->model()->index(0, 0);
+    if (first.isValid())
+        pView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    pView->setFocus();
+}
+
 void OpenInfoView(const CDocument& doc, int nPerson)
 {
     if (nPerson < 0)

@@ -3,6 +3,7 @@
 #include <functional>
 
 class CDocument;
+class QAbstractItemView;
 class QListView;
 class QWidget;
 class QTreeWidget;
@@ -30,3 +31,7 @@ int SelectedTreePerson(const QTreeWidget* pTree);
 /// Enter or Return on the widget runs `fnEnter` instead of reaching the view,
 /// as a double click on the selected row does.
 void RunOnEnter(QWidget* pWidget, std::function<void()> fnEnter);
+
+/// The view's first row becomes current and selected, and the view takes the
+/// focus: Enter then acts on the row the user sees marked.
+void FocusFirstRow(QAbstractItemView* pView);

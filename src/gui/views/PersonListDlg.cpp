@@ -142,6 +142,7 @@ bool CPersonListDlg::OnInitDialog()
     m_pDelegate->m_nRowWidth =
         std::max(kMinRowWidth, WidestEntry(m_listPersons->fontMetrics(), content.m_entries) + nMargins);
     m_pModel->SetEntries(std::move(content.m_entries));
+    FocusFirstRow(m_listPersons);
     m_editCaption->setText(ToQString(content.m_strCaption));
     ColourReadOnlyBox(m_editCaption);
     return true;

@@ -136,6 +136,7 @@ bool CTreeDlg::OnInitDialog()
     m_tree->addTopLevelItems(roots);
     if (m_nMode != Patriarchs)
         m_tree->expandItem(roots.front());
+    FocusFirstRow(m_tree);
     return true;
 }
 
