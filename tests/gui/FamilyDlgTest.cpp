@@ -58,12 +58,14 @@ private slots:
     // descending, on Children Names ascending; the rows follow the arrow.
     void aHeaderClickKeepsTheChildAndShowsTheOrder_data()
     {
-        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("column"); // below 0: the menu item of that column, from the keyboard
         QTest::addColumn<int>("indicator");
         QTest::addColumn<int>("order");
         QTest::newRow("names") << 2 << 2 << int(Qt::AscendingOrder);
         QTest::newRow("birth dates") << 1 << 1 << int(Qt::DescendingOrder);
         QTest::newRow("the picture column sorts nothing") << 0 << 1 << int(Qt::AscendingOrder);
+        QTest::newRow("Sort by Name") << -2 << 2 << int(Qt::AscendingOrder);
+        QTest::newRow("Sort by Birth Date") << -1 << 1 << int(Qt::DescendingOrder);
     }
     void aHeaderClickKeepsTheChildAndShowsTheOrder()
     {
@@ -78,7 +80,21 @@ private slots:
             QHeaderView* pHeader = pList->header();
             const QPoint at(pHeader->sectionViewportPosition(column) + pHeader->sectionSize(column) / 2,
                             pHeader->height() / 2);
-            QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, at);
+            if (column >= 0) {
+                QTest::mouseClick(pHeader->viewport(), Qt::LeftButton, {}, at);
+            } else { // Alt+I, then the item's letter
+                const QAction* pInfo = family.MenuBar()->actions().at(0);
+                QTest::keyClick(&family, Qt::Key_I, Qt::AltModifier);
+                QTRY_VERIFY(pInfo->menu()->isVisible());
+                const QAction* pItem = nullptr;
+                for (const QAction* pAction : pInfo->menu()->actions())
+                    if (CommandOf(pAction) == (column == -1 ? ID_SORT_BY_BIRTH_DATE : ID_SORT_BY_NAME))
+                        pItem = pAction;
+                QVERIFY(pItem);
+                const QKeyCombination letter = QKeySequence::mnemonic(pItem->text())[0];
+                QTest::keyClick(pInfo->menu(), letter.key());
+                QTRY_VERIFY(!pInfo->menu()->isVisible());
+            }
             QCOMPARE(pHeader->sortIndicatorSection(), indicator);
             QCOMPARE(int(pHeader->sortIndicatorOrder()), order);
             QStringList sorted = Column(pList, indicator);

@@ -89,6 +89,11 @@ private slots:
         QTest::newRow("a literal ampersand") << QStringList{"&&and", "Salt && pepper", "Spice"}
                                              << QStringList{"&&&and", "&Salt && pepper", "S&pice"};
         QTest::newRow("no letter left") << QStringList{"A", "a", "1"} << QStringList{"&A", "a", "1"};
+        QTest::newRow("an own letter taken before") << QStringList{"&Open", "&Options", "Exit"}
+                                                    << QStringList{"&Open", "O&ptions", "&Exit"};
+        QTest::newRow("not in the key after a tab") << QStringList{"&Undo\tCtrl+Z", "U\tCtrl+Q"}
+                                                    << QStringList{"&Undo\tCtrl+Z", "U\tCtrl+Q"};
+        QTest::newRow("separators stay empty") << QStringList{"", "Find"} << QStringList{"", "&Find"};
     }
     void barCaptionsGetTheirAltLetters()
     {
@@ -108,6 +113,10 @@ private slots:
         QTest::newRow("Alt+Ф") << "Ru" << 0x424 << 0;
         QTest::newRow("Alt+П") << "Ru" << 0x41F << 1;
         QTest::newRow("Alt+О") << "Ru" << 0x41E << 2;
+        // A Latin layout: the keys of Ф, П and О.
+        QTest::newRow("Ru Alt+A") << "Ru" << int(Qt::Key_A) << 0;
+        QTest::newRow("Ru Alt+G") << "Ru" << int(Qt::Key_G) << 1;
+        QTest::newRow("Ru Alt+J") << "Ru" << int(Qt::Key_J) << 2;
     }
     void altLettersOpenTheirMenu()
     {
@@ -126,36 +135,55 @@ private slots:
         pMenu->close();
     }
 
-    // In every language each item of a menu has a letter of its own, and
-    // the letter of Open in New Window, pressed in the open File menu, runs it.
+    // In every language, on the bar of every window, each menu and each item
+    // of a menu has a letter of its own; the letter of Open in New Window,
+    // pressed in the open File menu, runs it, and so does, in Russian, the
+    // Latin key it stands on.
     void everyItemHasItsOwnAltLetter_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("item");
-        QTest::newRow("En") << "En" << "Open in &New Window";
-        QTest::newRow("Ru") << "Ru" << "Открыть в &новом окне";
-        QTest::newRow("Fr") << "Fr" << "Ouvrir dans une &nouvelle fenêtre";
-        QTest::newRow("Ge") << "Ge" << "In &neuem Fenster öffnen";
-        QTest::newRow("It") << "It" << "Apri in una &nuova finestra";
+        QTest::addColumn<QChar>("key");
+        QTest::newRow("En") << "En" << "Open in &New Window" << QChar(u'n');
+        QTest::newRow("Ru") << "Ru" << "Открыть в &новом окне" << QChar(u'н');
+        QTest::newRow("Ru, Latin layout") << "Ru" << "Открыть в &новом окне" << QChar(u'y');
+        QTest::newRow("Fr") << "Fr" << "Ouvrir dans une &nouvelle fenêtre" << QChar(u'n');
+        QTest::newRow("Ge") << "Ge" << "In &neuem Fenster öffnen" << QChar(u'n');
+        QTest::newRow("It") << "It" << "Apri in una &nuova finestra" << QChar(u'n');
     }
     void everyItemHasItsOwnAltLetter()
     {
         QFETCH(QString, language);
         QFETCH(QString, item);
+        QFETCH(QChar, key);
         SetLanguage(language.toStdWString());
-        CMainFrame frame;
+        const std::vector<std::vector<int>> bars = {{IDM_FILE, IDM_MAIN_VIEW, IDM_HELP}, {IDM_VIEW, IDM_HELP},
+                                                    {IDM_VIEW, IDM_ROW, IDM_HELP},       {IDM_INFO, IDM_HELP},
+                                                    {IDM_HELP}};
         QString strItem;
-        for (const QAction* pTitle : frame.menuBar()->actions()) {
-            QSet<QChar> letters;
-            for (const QAction* pAction : pTitle->menu()->actions()) {
-                const QChar letter = AltLetter(pAction->text());
-                QVERIFY2(letter.isNull() || !letters.contains(letter), qPrintable(pAction->text()));
-                letters.insert(letter);
-                if (CommandOf(pAction) == ID_FILE_OPEN_NEW_WINDOW)
-                    strItem = pAction->text();
+        for (const std::vector<int>& anMenus : bars) {
+            QMenuBar bar;
+            QVERIFY(FillMenuBar(&bar, anMenus, [](int) {}));
+            QSet<QChar> captions;
+            for (const QAction* pTitle : bar.actions()) {
+                const QChar caption = AltLetter(pTitle->text());
+                QVERIFY2(!caption.isNull() && !captions.contains(caption), qPrintable(pTitle->text()));
+                captions.insert(caption);
+                QSet<QChar> letters;
+                for (const QAction* pAction : pTitle->menu()->actions()) {
+                    if (pAction->isSeparator())
+                        continue;
+                    const QChar letter = AltLetter(pAction->text());
+                    QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(pAction->text()));
+                    letters.insert(letter);
+                    if (CommandOf(pAction) == ID_FILE_OPEN_NEW_WINDOW)
+                        strItem = pAction->text();
+                }
             }
         }
         QCOMPARE(strItem, item);
+
+        CMainFrame frame;
 
         int nAsked = 0;
         m_app->m_fnChooseFile = [&](QWidget*, const QString&, const QString&, const QString&) {
@@ -168,7 +196,7 @@ private slots:
         PressLetter(&frame, AltLetter(frame.menuBar()->actions().at(0)->text()), Qt::AltModifier);
         QMenu* pFile = frame.menuBar()->actions().at(0)->menu();
         QTRY_VERIFY(pFile->isVisible());
-        PressLetter(pFile, AltLetter(item), Qt::NoModifier);
+        PressLetter(pFile, key, Qt::NoModifier);
         QTRY_COMPARE(nAsked, 1);
         QVERIFY(!pFile->isVisible());
     }

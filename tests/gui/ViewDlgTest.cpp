@@ -1,5 +1,10 @@
 #include "gui/views/ViewDlg.h"
 
+#include "gui/options/OptionsSheet.h"
+#include "gui/views/Navigation.h"
+#include "gui/views/PersonListDlg.h"
+#include "gui/views/SearchDlg.h"
+
 #include "GuiTestSupport.h"
 
 namespace {
@@ -111,6 +116,52 @@ private slots:
                  (std::vector<std::wstring>{L"Stemmark.htm#family", L"Stemmark.htm#family"}));
         QVERIFY(bMenuOpened);
         QVERIFY(!bOpen);
+    }
+
+    // F1 opens the topic of the window in front, whatever it is: every view,
+    // a report page, and the options sheet with either page in front.
+    void f1OpensTheTopicOfEveryWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("topic");
+        const std::pair<const char*, const char*> rows[] = {
+            {"info", "info"},         {"list", "selperson"},      {"ancestors", "ancest"},
+            {"search", "search"},     {"family", "family"},       {"report", "contacts"},
+            {"options 0", "option_gen"}, {"options 1", "option_dspl"}};
+        for (const auto& [pszWindow, pszTopic] : rows)
+            QTest::newRow(pszWindow) << pszWindow << QStringLiteral("Stemmark.htm#%1").arg(pszTopic);
+    }
+    void f1OpensTheTopicOfEveryWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, topic);
+        CDocument doc;
+        AddTestPerson(doc, L"@H@", L"Tom /Hill/", L"M", nullptr, L"", {L"@F1@"});
+        AddTestPerson(doc, L"@C@", L"Bob /Hill/", L"M", nullptr, L"@F1@");
+        AddFamily(doc, L"@F1@", L"@H@", L"", {L"@C@"});
+        CRecordingLauncher launcher;
+        AnswerNextModal([&](QDialog& dialog) {
+            if (auto* pTabs = dialog.findChild<QTabWidget*>())
+                pTabs->setCurrentIndex(window.back().digitValue());
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(&dialog, Qt::Key_F1);
+        });
+        if (window == QLatin1String("info"))
+            OpenInfoView(doc, 0);
+        else if (window == QLatin1String("ancestors"))
+            OpenTreeView(doc, 1, Ancestors);
+        else if (window == QLatin1String("family"))
+            OpenFamilyView(doc, 0);
+        else if (window == QLatin1String("report"))
+            m_app->m_fnShowReport(L"Contacts", L"Ann");
+        else if (window.startsWith(QLatin1String("options")))
+            COptionsSheet().exec();
+        else if (window == QLatin1String("search"))
+            CSearchDlg(doc).RunModal();
+        else
+            CPersonListDlg(doc).RunModal();
+        QCOMPARE(launcher.m_astrLines, std::vector<std::wstring>{topic.toStdWString()});
     }
 
 private:

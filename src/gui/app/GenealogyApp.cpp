@@ -61,6 +61,7 @@ CGenealogyApp::CGenealogyApp() : m_collator(QLocale::system().name().toUtf8().co
         CPersonInfoDlg page(ActiveDocument());
         page.setWindowTitle(ToQString(strTitle));
         page.m_nPerson = -1;
+        page.m_strTextTopic = L"contacts";
         page.m_strHtml = strBody;
         page.RunModal();
     };

@@ -348,8 +348,8 @@ COptionsSheet::COptionsSheet(QWidget* pParent) : QDialog(pParent), OptionsFont(M
     pLayout->addWidget(pButtons);
     connect(pButtons, &QDialogButtonBox::accepted, this, &COptionsSheet::OnOK);
     connect(pButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
-    connect(pHelp, &QShortcut::activated, this, [this] { ShowHelp(true); });
+    m_pHelpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(m_pHelpKey, &QShortcut::activated, this, [this] { ShowHelp(); });
 }
 
 // Both pages whole, unless the screen is smaller: then the pages scroll.
@@ -369,17 +369,19 @@ void COptionsSheet::showEvent(QShowEvent* pEvent)
         return;
     const bool bFilled = FillMenuBar(m_pMenuBar, {IDM_HELP}, [this](int nCommand) {
         if (nCommand == ID_HELP_TOPIC)
-            ShowHelp(false);
+            ShowHelp();
     });
+    // The bar's Topic owns F1 now: two owners of one key would cancel each other out.
+    m_pHelpKey->setEnabled(!BarCarries(m_pMenuBar, ID_HELP_TOPIC));
     if (bFilled)
         setWindowTitle(Text(IDS_OPTIONS));
     FitToScreen();
 }
 
-// The menu's Topic is the sheet's; F1 asks for the page in front.
-void COptionsSheet::ShowHelp(bool bPageTopic)
+// Topic and F1 ask for the page in front.
+void COptionsSheet::ShowHelp()
 {
-    ShowHelpTopic(bPageTopic ? FrontPage()->GetHelpTopic() : L"option");
+    ShowHelpTopic(FrontPage()->GetHelpTopic());
 }
 
 COptionsPage* COptionsSheet::FrontPage() const

@@ -14,6 +14,7 @@ class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QMenuBar;
+class QShortcut;
 class QRadioButton;
 class QTabWidget;
 class COptionsSheet;
@@ -118,6 +119,7 @@ public:
     COptionsPageDisplay* m_pPageDisplay = nullptr;
     QTabWidget* m_pTabs = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
+    QShortcut* m_pHelpKey = nullptr; ///< F1 while the bar has no Topic item
 
     /// The sheet's OK: stores each opened page once, the one in front
     /// first, then saves the settings once and closes.
@@ -127,7 +129,7 @@ protected:
     void showEvent(QShowEvent* pEvent) override;
 
 private:
-    void ShowHelp(bool bPageTopic);
+    void ShowHelp();
     void FitToScreen();
     COptionsPage* FrontPage() const;
     COptionsPage* OtherPage(const COptionsPage* pPage) const;

@@ -161,6 +161,14 @@ bool CFamilyDlg::OnCommand(int nCommand)
     case ID_INFO_FAMILY_NOTES:
         ShowFamilyNotes();
         return true;
+    // The keyboard's way to the header: each turns the order as a click on
+    // the column does.
+    case ID_SORT_BY_BIRTH_DATE:
+        SortByColumn(1);
+        return true;
+    case ID_SORT_BY_NAME:
+        SortByColumn(2);
+        return true;
     default:
         return CViewDlg::OnCommand(nCommand);
     }
@@ -187,6 +195,7 @@ void CFamilyDlg::ShowFamilyNotes()
     }
     CPersonInfoDlg page(Doc());
     page.m_nPerson = -1;
+    page.m_strTextTopic = GetHelpTopic();
     page.m_strHtml = m_strNotesHtml;
     page.RunModal();
 }

@@ -33,6 +33,8 @@ bool CPersonInfoDlg::OnInitDialog()
             }
         }
         m_strHtml = BuildPersonPageBody(Doc(), m_nPerson, ViewOptionsFrom(Settings));
+    } else if (!AddMenus({IDM_HELP})) {
+        return false;
     }
     m_strHtml = MakePageDocument(m_strHtml);
     SetHtml(m_strHtml);

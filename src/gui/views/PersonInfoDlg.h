@@ -14,10 +14,12 @@ public:
     std::wstring m_strHtml;
     /// The person shown, or -1 for a text.
     int m_nPerson = -1;
+    /// The help anchor of a text's page: F1 and Help › Topic open it.
+    std::wstring m_strTextTopic;
 
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int nCommand) override;
-    std::wstring GetHelpTopic() const override { return m_nPerson < 0 ? std::wstring() : L"info"; }
+    std::wstring GetHelpTopic() const override { return m_nPerson < 0 ? m_strTextTopic : L"info"; }
     std::wstring GetPlaceKind() const override { return L"PersonInfo"; }
 };
