@@ -244,7 +244,7 @@ bool CGenealogyApp::OpenFile(const QString& strPath, CMainFrame& frame)
 bool CGenealogyApp::ReadFile(const std::wstring& strPath, CMainFrame& frame)
 {
     CReadResult read = ReadGedcomFile(strPath);
-    ShowMessages(nullptr, read.m_messages);
+    ShowMessages(&frame, read.m_messages);
     const bool bRead = read.m_bRead;
     const bool bOpened = read.m_pDocument->GetReadFailureText().empty();
     const CMessages opening = GetOpeningMessage(strPath, *read.m_pDocument, bRead);

@@ -2,8 +2,8 @@
 
 #include "gui/platform/Messages.h"
 
-/// Shows message boxes as QMessageBox, owned by the given window, or by the
-/// window in front when none is given.
+/// Shows message boxes as QMessageBox, centred over the given window, else
+/// the window in front, else the main window.
 class CQtMessageSink : public CMessageSink {
 public:
     void Show(QWidget* pOwner, const CMessageBox& box) override;
