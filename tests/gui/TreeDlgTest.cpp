@@ -157,6 +157,9 @@ private slots:
         RunTree(*m_pDoc, Descendants, [](CTreeDlg&, QTreeWidget&) {});
         QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
         QCOMPARE(LogText(m_pDoc->GetFolder()).count("Error: Negative person index: "), 3);
+        QCOMPARE(ToQString(sink.m_astrTexts[0]),
+                 QStringLiteral("Error: Negative person index\n\n2 more of these were written to the log:\n%1")
+                     .arg(folder.filePath(QStringLiteral("Stemmark.log"))));
     }
 
     // Expand follows a line thousands of generations deep to its end, each

@@ -133,7 +133,12 @@ constexpr int IDS_ALL_FILES = 129; // "All files"
 constexpr int IDS_CONTACTS_DIFFERENCES = 130; // "Contacts: other birth dates"
 constexpr int IDS_CONTACTS_MATCHES = 131; // "Contacts: found by name"
 /// The highest id of the string table.
-constexpr int IDS_LAST = 131;
+constexpr int IDS_MORE_IN_LOG = 132; // "%1 more of these were written to the log:\n%2"
+constexpr int IDS_CONTACTS_NOT_COMPARED = 133; // "Contacts not compared"
+constexpr int IDS_CARD_UNREADABLE = 134; // "the card cannot be read"
+constexpr int IDS_CARD_NAME_UNREADABLE = 135; // "the name cannot be read"
+constexpr int IDS_BIRTHDAY_NOT_A_DATE = 136; // "the birthday is not a date:"
+constexpr int IDS_LAST = 136;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

@@ -309,6 +309,25 @@ std::wstring FormatZeroPadded(long long value, int nWidth)
     return strText;
 }
 
+std::wstring FillIn(std::wstring_view pattern, const std::vector<std::wstring>& astrValues)
+{
+    std::wstring strResult;
+    strResult.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t nIndex = i + 1 < pattern.size() && pattern[i] == L'%' && pattern[i + 1] >= L'1' &&
+                                           pattern[i + 1] <= L'9'
+                                       ? static_cast<std::size_t>(pattern[i + 1] - L'1')
+                                       : astrValues.size();
+        if (nIndex < astrValues.size()) {
+            strResult += astrValues[nIndex];
+            ++i;
+        } else {
+            strResult += pattern[i];
+        }
+    }
+    return strResult;
+}
+
 std::wstring EscapeHtml(std::wstring_view text)
 {
     std::wstring strOut;

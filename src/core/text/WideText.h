@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The few text helpers the core needs, in one place. Core text is std::wstring,
 // one unit per character.
@@ -112,6 +113,10 @@ std::wstring_view TrimWhite(std::wstring_view text);
 /// The decimal text of the value, padded on the left with zeros to at least
 /// `nWidth` characters, as printf's "%0*d" does.
 std::wstring FormatZeroPadded(long long value, int nWidth);
+
+/// The pattern with %1, %2, ... replaced by the values in order; a number
+/// without a value stays as written.
+std::wstring FillIn(std::wstring_view pattern, const std::vector<std::wstring>& astrValues);
 
 /// Text that an HTML page shows as it is: <, >, & and " as entities.
 std::wstring EscapeHtml(std::wstring_view text);

@@ -2,6 +2,7 @@
 
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
+#include "core/text/WideText.h"
 
 #include <algorithm>
 
@@ -15,17 +16,18 @@ void CBoxThrottle::Begin()
 CTreeMessages CBoxThrottle::End()
 {
     CTreeMessages messages = std::move(m_messages);
-    for (const CHeldBoxes& held : m_held)
-        messages.m_astrNotShown.push_back(LoadLangString(held.m_nStringId) + L": " +
-                                          std::to_wstring(held.m_nCount) + L" " +
+    for (const CHeldBoxes& held : m_held) {
+        const std::wstring strMessage = LoadLangString(held.m_nStringId);
+        messages.m_astrNotShown.push_back(strMessage + L": " + std::to_wstring(held.m_nCount) + L" " +
                                           LoadLangString(IDS_MORE_NOT_SHOWN));
+        const auto first = std::find_if(messages.m_boxes.begin(), messages.m_boxes.end(),
+                                        [&](const CMessageBox& box) { return box.m_strText == strMessage; });
+        if (first != messages.m_boxes.end() && !m_strLogPath.empty())
+            first->m_strText += L"\n\n" + FillIn(LoadLangString(IDS_MORE_IN_LOG),
+                                                  {std::to_wstring(held.m_nCount), m_strLogPath});
+    }
     Begin();
     return messages;
-}
-
-CMessages CBoxThrottle::TakeBoxes()
-{
-    return std::exchange(m_messages.m_boxes, {});
 }
 
 void CBoxThrottle::Report(int nStringId, CMessageIcon icon, const std::wstring& strId)

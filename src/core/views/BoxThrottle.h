@@ -24,15 +24,18 @@ struct CTreeMessages {
 /// lines.
 class CBoxThrottle {
 public:
+    /// The log the held-back boxes go to, named in the first box of their
+    /// message; without it the boxes name none.
+    void SetLogPath(std::wstring strLogPath) { m_strLogPath = std::move(strLogPath); }
+
     /// Starts one build's messages: the first box of each message is given.
     void Begin();
-    /// Ends them: the boxes to show in the order raised; and a line per box
-    /// not shown, naming its id, then a line per message with their number,
-    /// for the caller to log.
+    /// Ends them: the boxes to show in the order raised, the first of a
+    /// message held back saying how many more went to the log, when it has
+    /// one, and where; and a
+    /// line per box not shown, naming its id, then a line per message with
+    /// their number, for the caller to log.
     CTreeMessages End();
-    /// The boxes raised so far, for a caller that shows each step's boxes
-    /// before the step's items; the build goes on.
-    CMessages TakeBoxes();
 
     /// The record `strId` is missing: a box, a log line, or nothing when the
     /// view has told it already.
@@ -46,6 +49,7 @@ private:
         int m_nCount;
     };
 
+    std::wstring m_strLogPath;
     std::set<std::pair<int, std::wstring>> m_reported;
     std::set<int> m_shownInBuild;   ///< messages whose box this build has shown
     std::vector<CHeldBoxes> m_held; ///< per message, the boxes of this build not shown

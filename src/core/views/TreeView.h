@@ -89,10 +89,12 @@ public:
     /// Links followed by all the counts of this walker so far.
     std::int64_t GetStepsTaken() const { return m_nStepsTaken; }
 
-    /// One build's messages, as CBoxThrottle's Begin, End and TakeBoxes.
+    /// The log the caller writes the held-back boxes to, named in the first
+    /// box of each message; without it the boxes name none.
+    void NameLogInBoxes(std::wstring strLogPath) { m_throttle.SetLogPath(std::move(strLogPath)); }
+    /// One build's messages, as CBoxThrottle's Begin and End.
     void BeginMessages() { m_throttle.Begin(); }
     CTreeMessages EndMessages() { return m_throttle.End(); }
-    CMessages TakeBoxes() { return m_throttle.TakeBoxes(); }
 
 private:
     struct CCount {

@@ -6,6 +6,7 @@
 #include "core/options/StringIds.h"
 #include "core/platform/Log.h"
 #include "core/platform/WaitCursor.h"
+#include "core/text/WideText.h"
 #include "gui/views/Navigation.h"
 #include "qtcore/platform/QtText.h"
 
@@ -120,6 +121,7 @@ bool CTreeDlg::OnInitDialog()
     RemoveTreeCommands(MenuBar());
     ColourReadOnlyBox(m_countEdit);
     m_pWalker = std::make_unique<CTreeWalker>(Doc(), ViewOptionsFrom(Settings), static_cast<ViewMode>(m_nMode));
+    m_pWalker->NameLogInBoxes(Utf8ToWide(GetLogPath(Doc().GetFolder()).string()));
     const CTreeContent content = m_pWalker->Build(m_nPerson);
     LogNotShown(Doc(), content.m_astrNotShown);
     ShowMessages(this, content.m_messages);
@@ -200,9 +202,7 @@ void CTreeDlg::ExpandAll(QTreeWidgetItem* pItem)
         if (!IsFilled(pNext)) {
             bCut = nMade >= kExpandLimit;
             if (!bCut) {
-                const std::vector<CTreeNode> children = m_pWalker->ChildrenOfEntered();
-                ShowMessages(theTopWindow, m_pWalker->TakeBoxes());
-                AddChildren(pNext, children);
+                AddChildren(pNext, m_pWalker->ChildrenOfEntered());
                 nMade += pNext->childCount();
             }
         }
