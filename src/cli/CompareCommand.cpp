@@ -20,7 +20,7 @@ void WritePage(CJsonWriter& writer, const char* pszKey, const std::wstring& strB
 // those the program opens one after the other.
 int RunCompare(const CCommandCall& call, std::string& strOut)
 {
-    const CContactsComparison result = CompareWithContacts(call.Doc(), call.m_astrOperands[0]);
+    const CContactsComparison result = CompareWithContacts(call.Doc(), call.m_astrOperands[0], call.m_viewOptions.m_dates);
     if (!result.m_strMessage.empty())
         PrintMessages({{result.m_strMessage, result.m_strCaption, result.m_icon}});
     if (call.m_bJson) {

@@ -30,18 +30,24 @@ bool HasBirthDate(const CCalendarDate& birthday, int nThisYear)
     return birthday.m_nYear <= nThisYear && (birthday.m_nYear != 0 || birthday.m_nMonth != 0 || birthday.m_nDay != 0);
 }
 
-// The parts given, in the day.month.year order of the person's text; a month
-// or a day alone keeps "--" in place of the other.
-std::wstring DateText(const CCalendarDate& birthday)
+// The parts given, in the order of the person's text: day.month.year, or
+// month/day/year; a month or a day alone keeps "--" in place of the other.
+std::wstring DateText(const CCalendarDate& birthday, const CDateStyle& style)
 {
+    const bool bMonthFirst = style.m_nFormat == 1;
+    const wchar_t cSeparator = bMonthFirst ? L'/' : L'.';
     const std::wstring strDay = birthday.m_nDay != 0 ? FormatZeroPadded(birthday.m_nDay, 2) : L"--";
     const std::wstring strMonth = birthday.m_nMonth != 0 ? FormatZeroPadded(birthday.m_nMonth, 2) : L"--";
+    const std::wstring& strFirst = bMonthFirst ? strMonth : strDay;
+    const std::wstring& strSecond = bMonthFirst ? strDay : strMonth;
     if (birthday.m_nYear == 0)
-        return strDay + L'.' + strMonth;
+        return strFirst + cSeparator + strSecond;
     const std::wstring strYear = FormatZeroPadded(birthday.m_nYear, 4);
     if (birthday.m_nMonth == 0)
         return strYear;
-    return (birthday.m_nDay != 0 ? strDay + L'.' : std::wstring()) + strMonth + L'.' + strYear;
+    if (birthday.m_nDay == 0)
+        return strMonth + cSeparator + strYear;
+    return strFirst + cSeparator + strSecond + cSeparator + strYear;
 }
 
 // The day, month and year of a person's birth text (DD.MM.YYYY or YYYY);
@@ -81,16 +87,36 @@ bool BirthdaysDiffer(const CContact& contact, int nThisYear, const std::wstring&
            (given.m_nDay != 0 && given.m_nDay != person.m_nDay);
 }
 
-std::wstring ContactBirthText(const CContact& contact, int nThisYear)
+std::wstring ContactBirthText(const CContact& contact, int nThisYear, const CDateStyle& style)
 {
     if (HasBirthDate(contact.m_birthday, nThisYear))
-        return DateText(contact.m_birthday);
+        return DateText(contact.m_birthday, style);
     return EscapeHtml(contact.m_strBirthdayText);
 }
 
 std::wstring MakeTitledBody(int nTitleId, const std::wstring& strLines)
 {
     return L"<center><b>" + LoadLangString(nTitleId) + L"</b></center>" + strLines;
+}
+
+// Why a contact is left out of the comparison; empty when it is compared.
+// An unreadable birthday counts only for a contact found by name: the others
+// are not compared anyway.
+std::wstring NotComparedReason(const CContact& contact, bool bFound)
+{
+    switch (contact.m_unreadable) {
+    case CContactsFailure::None:
+        break;
+    case CContactsFailure::FirstName:
+    case CContactsFailure::MiddleName:
+    case CContactsFailure::LastName:
+        return LoadLangString(IDS_CARD_NAME_UNREADABLE);
+    default:
+        return LoadLangString(IDS_CARD_UNREADABLE);
+    }
+    if (bFound && contact.m_bBirthdayUnreadable)
+        return LoadLangString(IDS_BIRTHDAY_NOT_A_DATE) + L' ' + contact.m_strBirthdayText;
+    return {};
 }
 
 } // namespace
@@ -141,7 +167,8 @@ CContactsComparison MakeContactsFailure(CContactsFailure failure)
     return result;
 }
 
-CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts)
+CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts,
+                                    const CDateStyle& style)
 {
     CContactsComparison result;
     if (contacts.empty()) {
@@ -158,22 +185,40 @@ CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CCon
     const int nThisYear = Today().m_nYear;
     std::wstring strDifferences;
     std::wstring strMatches;
+    std::wstring strNotCompared;
     for (std::size_t i = 0; i < contacts.size(); ++i) {
-        if (anPersons[i] < 0)
-            continue;
+        const CContact& contact = contacts[i];
         // The matched text, whole or shortened, equals the contact's name.
-        const std::wstring& strName = astrNames[i];
+        const std::wstring strName = EscapeHtml(astrNames[i]);
+        const bool bFound = anPersons[i] >= 0 && contact.m_unreadable == CContactsFailure::None;
+        if (const std::wstring strReason = NotComparedReason(contact, bFound); !strReason.empty()) {
+            strNotCompared += L"<br>" + (strName.empty() ? std::wstring(L"?") : strName) + L"<br>&nbsp;- " +
+                              EscapeHtml(strReason) + L"<br>";
+            if (bFound)
+                strMatches += L"<br>" + strName;
+            continue;
+        }
+        if (!bFound)
+            continue;
         strMatches += L"<br>" + strName;
-        if (contacts[i].m_bBirthdayUnreadable)
-            return MakeContactsFailure(CContactsFailure::BirthDate);
-        const std::wstring strPersonBirth =
-            doc.Persons()[anPersons[i]].GetBirthDateText(doc, DateTextMode::DottedFilled, CDateStyle());
-        if (BirthdaysDiffer(contacts[i], nThisYear, strPersonBirth))
-            strDifferences += L"<br>" + strName + L"<br>&nbsp;- Contacts: " + ContactBirthText(contacts[i], nThisYear) +
-                              L"<br>&nbsp;- Stemmark: " + strPersonBirth + L"<br>";
+        const CPerson& person = doc.Persons()[anPersons[i]];
+        const std::wstring strPersonBirth = person.GetBirthDateText(doc, DateTextMode::DottedFilled, CDateStyle());
+        // Under month/day/year the person's date reads as the pages show it.
+        if (BirthdaysDiffer(contact, nThisYear, strPersonBirth))
+            strDifferences += L"<br>" + strName + L"<br>&nbsp;- Contacts: " +
+                              ContactBirthText(contact, nThisYear, style) + L"<br>&nbsp;- Stemmark: " +
+                              (style.m_nFormat == 0 ? strPersonBirth
+                                                    : person.GetBirthDateText(doc, DateTextMode::Display, style)) +
+                              L"<br>";
     }
+    const int nSummary = strMatches.empty() ? IDS_CONTACTS_NOT_FOUND : IDS_CONTACTS_SAME_DATA;
+    // The contacts left out close the differences page; with no difference
+    // it says what the box would have said.
+    if (!strNotCompared.empty())
+        strDifferences += (strDifferences.empty() ? L"<br>" + LoadLangString(nSummary) + L"<br>" : std::wstring()) +
+                          L"<br>" + MakeTitledBody(IDS_CONTACTS_NOT_COMPARED, strNotCompared);
     if (strDifferences.empty()) {
-        result.m_strMessage = LoadLangString(strMatches.empty() ? IDS_CONTACTS_NOT_FOUND : IDS_CONTACTS_SAME_DATA);
+        result.m_strMessage = LoadLangString(nSummary);
         result.m_strCaption = LoadBaseString(IDS_PRODUCT_NAME);
         result.m_icon = CMessageIcon::Stop;
     } else {
@@ -184,12 +229,13 @@ CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CCon
     return result;
 }
 
-CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath)
+CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath,
+                                        const CDateStyle& style)
 {
     const CWaitCursor waitCursor;
     std::vector<CContact> contacts;
     const CContactsFailure failure = ReadAddressBook(strAddressBookPath, contacts);
     if (failure != CContactsFailure::None)
         return MakeContactsFailure(failure);
-    return CompareContacts(doc, contacts);
+    return CompareContacts(doc, contacts, style);
 }

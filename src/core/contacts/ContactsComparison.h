@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/contacts/VCard.h"
+#include "core/model/Dates.h"
 #include "core/platform/Message.h"
 
 #include <string>
@@ -19,12 +20,17 @@ struct CContactsComparison {
     std::wstring m_strMatchesBody; ///< empty: no matched contact, or a failure
 };
 
-/// Compares the contacts, in the order given, with the persons by full name.
-CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts);
+/// Compares the contacts, in the order given, with the persons by full name;
+/// the dates are shown in `style`. A card that cannot be read, and a contact
+/// found whose birthday is no date, are listed at the end of the differences
+/// page, each with its reason, and the others are compared.
+CContactsComparison CompareContacts(const CDocument& doc, const std::vector<CContact>& contacts,
+                                    const CDateStyle& style = {});
 
 /// Reads the address book at `strPath` (ReadAddressBook) and compares it,
 /// with the wait cursor shown. A failure gives its box alone.
-CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath);
+CContactsComparison CompareWithContacts(const CDocument& doc, const std::wstring& strAddressBookPath,
+                                        const CDateStyle& style = {});
 
 /// The stop box of a failure of the contacts source, as every failure shows it;
 /// the gui uses it for CContactsFailure::Logon.

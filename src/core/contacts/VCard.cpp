@@ -307,7 +307,8 @@ public:
 private:
     bool NextPhysicalLine(std::string_view& line);
     bool NextLogicalLine(std::string& line);
-    CContactsFailure ReadCard(std::vector<CContact>& contacts);
+    bool ReadCard(std::vector<CContact>& contacts);
+    void KeepCard(const CRawCard& card, bool bBroken, std::vector<CContact>& contacts);
     CContactsFailure MakeContact(const CRawCard& card, CContact& contact);
     bool DecodeText(std::string_view raw, const CValueForm& form, bool bVersion21, std::wstring& out);
 
@@ -367,30 +368,40 @@ CContactsFailure CVCardReader::Read(std::vector<CContact>& contacts)
         if (!SplitProperty(m_strLine, property) || !EqualsNoCase(property.m_name, "BEGIN") ||
             !EqualsNoCase(TrimAscii(property.m_value), "VCARD"))
             return CContactsFailure::Items;
-        const CContactsFailure failure = ReadCard(contacts);
-        if (failure != CContactsFailure::None)
-            return failure;
+        while (ReadCard(contacts)) {
+        }
     }
     return CContactsFailure::None;
 }
 
-CContactsFailure CVCardReader::ReadCard(std::vector<CContact>& contacts)
+// One card, from after its BEGIN. A line that is no property, or any END or
+// BEGIN but its own END, breaks the card; it is read on to its END, and a
+// BEGIN:VCARD before that ends it and starts the next card (true).
+bool CVCardReader::ReadCard(std::vector<CContact>& contacts)
 {
     CRawCard card;
+    bool bBroken = false;
     while (NextLogicalLine(m_strLine)) {
         if (TrimAscii(m_strLine).empty())
             continue;
         CProperty property;
-        if (!SplitProperty(m_strLine, property) || EqualsNoCase(property.m_name, "BEGIN"))
-            return CContactsFailure::Item;
-        if (EqualsNoCase(property.m_name, "END")) {
-            if (!EqualsNoCase(TrimAscii(property.m_value), "VCARD"))
-                return CContactsFailure::Item;
-            CContact contact;
-            const CContactsFailure failure = MakeContact(card, contact);
-            if (failure == CContactsFailure::None)
-                contacts.push_back(std::move(contact));
-            return failure;
+        if (!SplitProperty(m_strLine, property)) {
+            bBroken = true;
+            continue;
+        }
+        const bool bBegin = EqualsNoCase(property.m_name, "BEGIN");
+        const bool bCardWord = EqualsNoCase(TrimAscii(property.m_value), "VCARD");
+        if (bBegin && bCardWord) {
+            KeepCard(card, true, contacts);
+            return true;
+        }
+        if (bBegin || EqualsNoCase(property.m_name, "END")) {
+            if (bBegin || !bCardWord) {
+                bBroken = true;
+                continue;
+            }
+            KeepCard(card, bBroken, contacts);
+            return false;
         }
         if (EqualsNoCase(property.m_name, "VERSION")) {
             card.m_bVersion21 = TrimAscii(property.m_value) == "2.1";
@@ -408,7 +419,15 @@ CContactsFailure CVCardReader::ReadCard(std::vector<CContact>& contacts)
             card.m_strBirthday = property.m_value;
         }
     }
-    return CContactsFailure::Item;
+    KeepCard(card, true, contacts);
+    return false;
+}
+
+void CVCardReader::KeepCard(const CRawCard& card, bool bBroken, std::vector<CContact>& contacts)
+{
+    CContact& contact = contacts.emplace_back();
+    const CContactsFailure failure = MakeContact(card, contact);
+    contact.m_unreadable = bBroken ? CContactsFailure::Item : failure;
 }
 
 bool CVCardReader::DecodeText(std::string_view raw, const CValueForm& form, bool bVersion21, std::wstring& out)
@@ -426,9 +445,11 @@ bool CVCardReader::DecodeText(std::string_view raw, const CValueForm& form, bool
 }
 
 // The names are asked for in the order first, middle, last, so the first of
-// them that cannot be decoded is the one reported.
+// them that cannot be decoded is the one reported; what can be read is kept,
+// to name the card in the report.
 CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& contact)
 {
+    CContactsFailure failure = CContactsFailure::None;
     if (card.m_bHasName) {
         const CValueForm form = ReadValueForm(card.m_strNameParams);
         const struct {
@@ -440,8 +461,9 @@ CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& conta
                      {0, &CContact::m_strLastName, CContactsFailure::LastName}};
         for (const auto& part : parts) {
             if (!DecodeText(Component(card.m_strName, part.m_nComponent), form, card.m_bVersion21,
-                            contact.*part.m_pName))
-                return part.m_failure;
+                            contact.*part.m_pName) &&
+                failure == CContactsFailure::None)
+                failure = part.m_failure;
         }
     }
     // Many cards name a person by FN alone; it is matched as the whole name.
@@ -449,8 +471,9 @@ CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& conta
         contact.m_strFirstName.empty() && contact.m_strMiddleName.empty() && contact.m_strLastName.empty();
     if (bNoName && card.m_bHasFullName &&
         !DecodeText(card.m_strFullName, ReadValueForm(card.m_strFullNameParams), card.m_bVersion21,
-                    contact.m_strFirstName))
-        return CContactsFailure::FirstName;
+                    contact.m_strFirstName) &&
+        failure == CContactsFailure::None)
+        failure = CContactsFailure::FirstName;
     if (card.m_bHasBirthday) {
         const CValueForm form = ReadValueForm(card.m_strBirthdayParams);
         std::wstring strText;
@@ -461,10 +484,12 @@ CContactsFailure CVCardReader::MakeContact(const CRawCard& card, CContact& conta
             const std::optional<CCalendarDate> date = ParseBirthday(strText);
             contact.m_bBirthdayUnreadable = !date;
             contact.m_birthday = date.value_or(CCalendarDate());
+            if (!date)
+                contact.m_strBirthdayText = strText;
         }
         contact.m_bBirthdayUnreadable = contact.m_bBirthdayUnreadable || !bDecoded;
     }
-    return CContactsFailure::None;
+    return failure;
 }
 
 bool IsVCardFile(const std::filesystem::path& path)

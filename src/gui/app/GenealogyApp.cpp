@@ -8,6 +8,7 @@
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/text/WideText.h"
+#include "core/views/ViewOptions.h"
 #include "gui/app/AboutDlg.h"
 #include "gui/app/MainFrame.h"
 #include "gui/app/StartView.h"
@@ -198,7 +199,8 @@ void CGenealogyApp::OnCompareWithContacts()
     const std::wstring strAddressBook = LogonToContacts();
     if (strAddressBook.empty())
         return;
-    const CContactsComparison result = CompareWithContacts(ActiveDocument(), strAddressBook);
+    const CContactsComparison result =
+        CompareWithContacts(ActiveDocument(), strAddressBook, ViewOptionsFrom(Settings).m_dates);
     if (!result.m_strMessage.empty())
         ShowMessage(nullptr, result.m_strMessage, result.m_strCaption, result.m_icon);
     else if (!result.m_strDifferencesBody.empty())

@@ -49,9 +49,9 @@ TEST(VCardTest, KeepsThePartsOfTheBirthdayGiven)
         {"BDAY:1985", L"1985-0-0"}, {"BDAY:1985-04", L"1985-4-0"}, {"BDAY:--04", L"0-4-0"},
         {"BDAY:---15", L"0-0-15"}, {"BDAY:T102200Z", L"0-0-0"}, {"BDAY:", L"0-0-0"},
         {"BDAY;VALUE=\"TEXT\":1800\\, spring", L"0-0-0 1800, spring"},
-        {"BDAY:1950-02-29", L"0-0-0 unreadable"}, {"BDAY:198504", L"0-0-0 unreadable"},
-        {"BDAY:--1301", L"0-0-0 unreadable"}, {"BDAY:---00", L"0-0-0 unreadable"},
-        {"BDAY:circa 1800", L"0-0-0 unreadable"}, // text not marked as text
+        {"BDAY:1950-02-29", L"0-0-0 1950-02-29 unreadable"}, {"BDAY:198504", L"0-0-0 198504 unreadable"},
+        {"BDAY:--1301", L"0-0-0 --1301 unreadable"}, {"BDAY:---00", L"0-0-0 ---00 unreadable"},
+        {"BDAY:circa 1800", L"0-0-0 circa 1800 unreadable"}, // text not marked as text
     };
     for (const auto& [pszLine, pszBirthday] : birthdays) {
         const CContact contact = ReadCard(std::string("VERSION:4.0\r\nN:S;J\r\n") + pszLine);
@@ -66,26 +66,43 @@ TEST(VCardTest, KeepsThePartsOfTheBirthdayGiven)
     }
 }
 
-TEST(VCardTest, StopsWhereTheSourceFails)
+// Only a text that is no vCards stops the reading; a card that cannot be
+// read is kept with what could be read of its name and why, and the next
+// card is read.
+TEST(VCardTest, ReadsOnPastACardItCannotRead)
 {
 #define CARD(lines) "BEGIN:VCARD\r\nVERSION:2.1\r\n" lines "\r\nEND:VCARD\r\n"
-    const std::pair<const char*, CContactsFailure> texts[] = {
-        {"\xEF\xBB\xBF\r\n \r\n", CContactsFailure::None}, // blank lines only
-        {"0 HEAD\r\n1 CHAR UTF-8\r\n", CContactsFailure::Items},
-        {"BEGIN:VCARD\r\nN:S;J\r\n", CContactsFailure::Item}, // no END
-        {CARD("BEGIN:VCARD"), CContactsFailure::Item},
-        {CARD("N:S;J\r\nno colon here"), CContactsFailure::Item},
-        {CARD("N;QUOTED-PRINTABLE:Smith;J=G1"), CContactsFailure::FirstName},
-        {CARD("N;ENCODING=QUOTED-PRINTABLE:Smith;John;=4"), CContactsFailure::MiddleName},
-        {"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Sm\xFFth;John\r\nEND:VCARD\r\n", CContactsFailure::LastName},
-        {CARD("N;CHARSET=US-ASCII:Sm\xE9th;John"), CContactsFailure::LastName},
-        {CARD("N;ENCODING=BASE64:U21pdGg="), CContactsFailure::FirstName},
-        {CARD("N:S;J\r\nBDAY:someday"), CContactsFailure::None}, // an unreadable birthday is no failure yet
+    using enum CContactsFailure;
+    const struct {
+        const char* m_pszText;
+        CContactsFailure m_failure;
+        std::vector<std::pair<const wchar_t*, CContactsFailure>> m_cards; ///< first|last, why unreadable
+    } texts[] = {
+        {"\xEF\xBB\xBF\r\n \r\n", None, {}}, // blank lines only
+        {"0 HEAD\r\n1 CHAR UTF-8\r\n", Items, {}},
+        {"BEGIN:VCARD\r\nN:S;J\r\n", None, {{L"J|S", Item}}}, // no END
+        {"BEGIN:VCARD\r\nN:S;J\r\n" CARD("N:T;K"), None, {{L"J|S", Item}, {L"K|T", None}}},
+        {CARD("N:S;J\r\nno colon here") CARD("N:T;K"), None, {{L"J|S", Item}, {L"K|T", None}}},
+        {CARD("N:S;J\r\nEND:VCALENDAR\r\nBEGIN:VEVENT"), None, {{L"J|S", Item}}},
+        {CARD("N;QUOTED-PRINTABLE:Smith;J=G1\r\nFN:J Smith"), None, {{L"|Smith", FirstName}}},
+        {CARD("N;ENCODING=QUOTED-PRINTABLE:Smith;John;=4"), None, {{L"John|Smith", MiddleName}}},
+        {"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Sm\xFFth;John\r\nEND:VCARD\r\n", None, {{L"John|", LastName}}},
+        {CARD("N;CHARSET=US-ASCII:Sm\xE9th;John"), None, {{L"John|", LastName}}},
+        {CARD("N;ENCODING=BASE64:U21pdGg=\r\nFN:Ann Lee"), None, {{L"Ann Lee|", FirstName}}},
+        {CARD("FN;ENCODING=BASE64:QW5u"), None, {{L"|", FirstName}}},
+        {CARD("N:S;J\r\nBDAY:someday"), None, {{L"J|S", None}}}, // the comparison judges the birthday
+        {CARD("N:S;J") "0 HEAD\r\n" CARD("N:T;K"), Items, {{L"J|S", None}}},
     };
 #undef CARD
-    for (const auto& [pszText, failure] : texts) {
+    for (const auto& test : texts) {
+        SCOPED_TRACE(testing::PrintToString(std::string(test.m_pszText)));
         std::vector<CContact> contacts;
-        EXPECT_EQ(ReadVCardText(pszText, contacts), failure) << testing::PrintToString(std::string(pszText));
+        EXPECT_EQ(ReadVCardText(test.m_pszText, contacts), test.m_failure);
+        ASSERT_EQ(contacts.size(), test.m_cards.size());
+        for (std::size_t i = 0; i < contacts.size(); ++i) {
+            EXPECT_EQ(contacts[i].m_strFirstName + L"|" + contacts[i].m_strLastName, test.m_cards[i].first);
+            EXPECT_EQ(contacts[i].m_unreadable, test.m_cards[i].second);
+        }
     }
 }
 
@@ -102,8 +119,8 @@ TEST(VCardTest, ReadsAFolderSortedByFirstNameKeepingFileOrderOfEqualNames)
         astrNames.push_back(contact.m_strFirstName + L" " + contact.m_strLastName);
     EXPECT_EQ(astrNames, (std::vector<std::wstring>{L"Ann First", L"ann Second", L"Bob Y", L"Carl X"}));
 
-    WriteFileBytes(folder.Path() / "c.vcf", "BEGIN:VCARD\nN:Z;Dan\n");
-    EXPECT_EQ(ReadAddressBook(folder.Path().wstring(), contacts), CContactsFailure::Item);
+    WriteFileBytes(folder.Path() / "c.vcf", "not a card");
+    EXPECT_EQ(ReadAddressBook(folder.Path().wstring(), contacts), CContactsFailure::Items);
     EXPECT_TRUE(contacts.empty()) << "a failure drops what was read before it";
     EXPECT_EQ(ReadAddressBook((folder.Path() / "missing.vcf").wstring(), contacts), CContactsFailure::Access);
     EXPECT_EQ(ReadAddressBook(L"", contacts), CContactsFailure::Access);
