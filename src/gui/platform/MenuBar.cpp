@@ -90,7 +90,7 @@ QAction* MarkedAction(const QList<QAction*>& actions, QChar letter)
 }
 
 // Menus in Russian mark Russian letters. A user typing on a Latin layout
-// reaches them by the key they stand on, as on a Russian layout: Alt+F opens
+// reaches them by the key they stand on, as on a Russian layout: Alt+A opens
 // "&Файл", and in an open menu J runs "&Открыть". A Latin letter that a menu
 // marks itself keeps its own meaning.
 class CLatinKeyFilter : public QObject {
