@@ -2,7 +2,8 @@
 # Takes the README's screenshots from the real program under Xvfb: the start
 # screen with the sample file, the main window with its File menu open, the
 # options sheet, the patriarchs and a person's page in French, the person list
-# with dates and ages, and the help window on it.
+# with dates and ages, the help window on it, a page with sources, a tree
+# opened from the keyboard, a box held back, and a contacts report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -82,20 +83,26 @@ import -window root -crop 640x600+0+0 docs/help-window.png
 kill $stemmark 2>/dev/null || true
 sleep 0.5
 
-# Sources and a dual year: Thomas Hollis's page in English and in Russian,
-# and Richard Pellow in the list with dates; the options come from the
-# settings file, as the sheet was shown above.
-sources() {
-    local lang=$1 dates=$2
+# Starts the program on a file with these lines of options in the settings
+# file, as the sheet was shown above.
+start() {
+    local file=$1
+    shift
     export XDG_CONFIG_HOME=$(mktemp -d)
     mkdir -p "$XDG_CONFIG_HOME/Quillborn"
-    printf '[General]\nLang=%s\nPutBirthDate=%s\nPutDeathDate=%s\nPutAge=%s\n' "$lang" "$dates" "$dates" "$dates" \
-        >"$XDG_CONFIG_HOME/Quillborn/Stemmark.ini"
-    build/src/gui/stemmark resources/sample/Stemmark-sample.ged &
+    printf '[General]\n' >"$XDG_CONFIG_HOME/Quillborn/Stemmark.ini"
+    printf '%s\n' "$@" >>"$XDG_CONFIG_HOME/Quillborn/Stemmark.ini"
+    build/src/gui/stemmark "$file" &
     stemmark=$!
     window=$(xdotool search --sync --name ' - Stemmark$' | head -n 1)
     xdotool windowmove "$window" 0 0
     sleep 1
+}
+
+# Sources and a dual year: Thomas Hollis's page in English and in Russian,
+# and Richard Pellow in the list with dates.
+sources() {
+    start resources/sample/Stemmark-sample.ged "Lang=$1" "PutBirthDate=$2" "PutDeathDate=$2" "PutAge=$2"
     click 60 8
     click 100 53 1.5
 }
@@ -116,4 +123,43 @@ xdotool mousemove 200 300 click --repeat 6 5; sleep 0.5
 click 60 296 0.5
 import -window root -crop 360x600+0+0 docs/person-list-dual-year.png
 
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png"
+kill $stemmark; sleep 0.5
+
+# From the keyboard: the list opens with its first row selected; 13 rows
+# down to Claire Hollis, Alt+V and A open her ancestors, the first selected.
+start resources/sample/Stemmark-sample.ged
+click 60 8
+click 100 53 1.5
+xdotool key --repeat 13 --delay 50 Down; sleep 0.3
+xdotool key alt+v; sleep 0.5
+xdotool key a; sleep 1.5
+import -window root -crop 360x600+0+0 docs/tree-just-opened.png
+kill $stemmark; sleep 0.5
+
+# A family that names three children the file does not hold: one box, which
+# says where the other two went.
+start tests/data/cli-dangling-children.ged
+click 60 8
+click 100 53 1.5
+xdotool key Down; sleep 0.3
+xdotool key alt+v; sleep 0.5
+xdotool key d; sleep 1.5
+import -window root -crop 560x600+0+0 docs/box-held-back.png
+xdotool key Return; sleep 0.5
+kill $stemmark; sleep 0.5
+
+# The contacts report under month/day/year: a date that differs, then the
+# cards that could not be compared.
+book=$(mktemp -d)/contacts.vcf
+printf '%s\r\n' BEGIN:VCARD VERSION:3.0 'N:Hollis;Claire;;;' BDAY:1981-09-03 END:VCARD \
+    BEGIN:VCARD VERSION:3.0 'N:Hollis;Daniel;;;' BDAY:1957-13-45 END:VCARD \
+    BEGIN:VCARD VERSION:3.0 'N:Marsh;Edward;;;' BDAY:1960-01-01 \
+    BEGIN:VCARD VERSION:3.0 'FN:Karen Dunmore' BDAY:1955-06-02 END:VCARD >"$book"
+start resources/sample/Stemmark-sample.ged 'DateFormat=\x1' "ContactsPath=$book"
+click 180 300
+xdotool key alt+f; sleep 0.5
+xdotool key c; sleep 1.5
+xdotool key Return; sleep 1.5
+import -window root -crop 360x600+0+0 docs/contacts-not-compared.png
+
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png"

@@ -212,6 +212,13 @@ private slots:
         theTopWindow = nullptr;
         QVERIFY(TriggerCommand(frame.menuBar(), ID_PERSON_LIST));
         QCOMPARE(nOpened, 1);
+        // So do the application's commands, for the pages they open.
+        theTopWindow = nullptr;
+        m_app->m_fnChooseAddressBook = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
+        QVERIFY(TriggerCommand(frame.menuBar(), ID_COMPARE_WITH_CONTACTS));
+        QCOMPARE(theTopWindow, static_cast<QWidget*>(&frame));
     }
 
 private:

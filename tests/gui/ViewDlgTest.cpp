@@ -16,9 +16,12 @@ public:
     {
     }
 
+    QRect m_atInit; ///< where the view stood while it was filled
+
 protected:
     bool OnInitDialog() override
     {
+        m_atInit = geometry();
         CViewDlg::OnInitDialog();
         AddMenus({IDM_HELP});
         return true;
@@ -69,7 +72,8 @@ private slots:
     }
 
     // A view opens where the last view of its kind closed; another kind
-    // opens over the window in front, at its size.
+    // opens over the window in front, at its size. It stands there already
+    // while it is filled, for the boxes raised then.
     void aViewOpensWhereTheLastOfItsKindClosed()
     {
         CMemorySettingsStore store;
@@ -86,9 +90,11 @@ private slots:
         CTestView second(L"List");
         RunWhileOpen<CTestView>(second, [&](CTestView& v) { seen = v.geometry(); });
         QCOMPARE(seen, placed);
+        QCOMPARE(second.m_atInit, placed);
         CTestView other(L"Tree");
         RunWhileOpen<CTestView>(other, [&](CTestView& v) { seen = v.geometry(); });
         QCOMPARE(seen.size(), frame.size());
+        QCOMPARE(other.m_atInit.size(), frame.size());
     }
 
     // Help Topic and F1 open the view's topic; F10 opens its first menu;

@@ -122,6 +122,10 @@ void LoadSettings()
 {
     for (const CStoredOption& option : StoredOptions())
         ReadOption(option);
+    // A date format the program does not know, as a hand-edited "1" (code
+    // 49), would leave every date blank: it reads as the first.
+    if (Settings.DateFormat != 0 && Settings.DateFormat != 1)
+        Settings.DateFormat = 0;
     SetLanguage(Settings.Lang);
 }
 

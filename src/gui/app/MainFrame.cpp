@@ -86,8 +86,11 @@ bool CMainFrame::BuildMenuBar()
     return bComplete;
 }
 
+// A command of the frame's bar runs with the frame in front: the boxes and
+// pages it opens (the contacts reports among them) stand over it.
 void CMainFrame::OnCommand(int nCommand)
 {
+    theTopWindow = this;
     if (theApp)
         theApp->SetActiveFrame(this);
     switch (nCommand) {

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -121,7 +122,10 @@ bool CTreeDlg::OnInitDialog()
     RemoveTreeCommands(MenuBar());
     ColourReadOnlyBox(m_countEdit);
     m_pWalker = std::make_unique<CTreeWalker>(Doc(), ViewOptionsFrom(Settings), static_cast<ViewMode>(m_nMode));
-    m_pWalker->NameLogInBoxes(Utf8ToWide(GetLogPath(Doc().GetFolder()).string()));
+    // The log named whole, wherever the file was opened from.
+    std::error_code error;
+    const std::filesystem::path log = std::filesystem::absolute(GetLogPath(Doc().GetFolder()), error);
+    m_pWalker->NameLogInBoxes(Utf8ToWide(log.string()));
     const CTreeContent content = m_pWalker->Build(m_nPerson);
     LogNotShown(Doc(), content.m_astrNotShown);
     ShowMessages(this, content.m_messages);

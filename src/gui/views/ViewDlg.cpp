@@ -28,10 +28,11 @@ CViewDlg::CViewDlg(const CDocument& doc, QWidget* pParent) : QDialog(pParent), m
 int CViewDlg::RunModal()
 {
     int nResult = QDialog::Rejected;
+    // Placed before it is filled, so that a box raised while filling it
+    // stands where the view will.
+    if (!RestoreWindowPlace(this, GetPlaceKind()) && theTopWindow)
+        setGeometry(theTopWindow->geometry());
     if (OnInitDialog()) {
-        auto* pFront = m_pPrevTopWindow;
-        if (!RestoreWindowPlace(this, GetPlaceKind()) && pFront)
-            setGeometry(pFront->geometry());
         nResult = exec();
         KeepWindowPlace(this, GetPlaceKind());
     }

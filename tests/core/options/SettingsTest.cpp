@@ -70,6 +70,17 @@ TEST_F(SettingsTest, NumbersAreOneCharacterOfTheirLow16Bits)
     }
 }
 
+// A date format but the two known reads as day.month.year, which shows the
+// dates, instead of none at all.
+TEST_F(SettingsTest, AnUnknownDateFormatReadsAsTheFirst)
+{
+    for (const auto& [pszStored, nRead] : {std::pair{L"\x0001", 1}, std::pair{L"1", 0}, std::pair{L"\x0002", 0}}) {
+        m_store.m_values[L"DateFormat"] = pszStored;
+        LoadSettings();
+        EXPECT_EQ(Settings.DateFormat, nRead) << WideToUtf8(pszStored);
+    }
+}
+
 // Only the first two characters are read, compared exactly; an unknown code
 // selects Russian but is kept as it is.
 TEST_F(SettingsTest, SelectsTheLanguageFromTheFirstTwoCharacters)
