@@ -87,6 +87,8 @@ public:
 
     /// The folder of the file, with its trailing '/'; empty when the path has none.
     const std::wstring& GetFolder() const { return m_strFolder; }
+    /// The file read, as it was named; empty for a document made otherwise.
+    const std::wstring& GetPath() const { return m_strPath; }
     /// Why the file could not be read, in the system's words ("No such file or
     /// directory"); empty when it could.
     const std::wstring& GetReadFailureText() const { return m_strReadFailure; }
@@ -127,6 +129,7 @@ public:
     CCitation& EditCitation(CCitedKind kind, int nIndex) { return EditCitations(kind)[nIndex]; }
     void AppendNoteRecord(std::wstring_view id, std::wstring_view text) { m_noteRecords.Append(id, text); }
     void SetFolder(std::wstring strFolder) { m_strFolder = std::move(strFolder); }
+    void SetPath(std::wstring strPath) { m_strPath = std::move(strPath); }
     void SetReadFailureText(std::wstring strText) { m_strReadFailure = std::move(strText); }
     void SetNotGedcom(bool bNotGedcom) { m_bNotGedcom = bNotGedcom; }
 
@@ -150,6 +153,7 @@ private:
     CRecordTable<CCitation> m_personCitations;
     CRecordTable<CCitation> m_familyCitations;
     std::wstring m_strFolder;
+    std::wstring m_strPath;
     std::wstring m_strReadFailure;
     bool m_bNotGedcom = false;
 };

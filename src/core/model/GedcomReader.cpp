@@ -248,6 +248,7 @@ CReadResult CGedcomReading::Read(const std::wstring& strPath)
     CWaitCursor waitCursor;
     m_strPath = strPath;
     m_pDoc->SetFolder(FolderOf(strPath));
+    m_pDoc->SetPath(strPath);
     if (!m_file.Open(strPath))
         return Failed(strPath, m_file.OpenError());
     return ReadLines();

@@ -1,5 +1,6 @@
 #include "core/options/Settings.h"
 
+#include "core/options/HomePerson.h"
 #include "core/options/OptionTable.h"
 #include "core/platform/SettingsStore.h"
 #include "TestSupport.h"
@@ -68,6 +69,25 @@ TEST_F(SettingsTest, NumbersAreOneCharacterOfTheirLow16Bits)
         LoadSettings();
         EXPECT_EQ(Settings.LevForPatr, nRead);
     }
+}
+
+// Each file keeps its own home person, newest first; an empty id forgets it,
+// and a path that cannot be kept on one line is not kept.
+TEST_F(SettingsTest, EachFileKeepsItsHomePerson)
+{
+    WriteHomePerson(L"/a.ged", L"@I1@");
+    WriteHomePerson(L"/b.ged", L"@I2@");
+    WriteHomePerson(L"/a.ged", L"@I3@");
+    WriteHomePerson(L"/c\td.ged", L"@I4@");
+    EXPECT_EQ(m_store.m_values[L"HomePersons"], L"/a.ged\t@I3@\n/b.ged\t@I2@");
+    EXPECT_EQ(ReadHomePerson(L"/b.ged"), L"@I2@");
+    WriteHomePerson(L"/b.ged", L"");
+    EXPECT_EQ(ReadHomePerson(L"/b.ged"), L"");
+    EXPECT_EQ(ReadHomePerson(L"/a.ged"), L"@I3@");
+    for (int i = 0; i < 120; ++i)
+        WriteHomePerson(L"/" + std::to_wstring(i), L"@I@");
+    EXPECT_EQ(ReadHomePerson(L"/20"), L"@I@");
+    EXPECT_EQ(ReadHomePerson(L"/19"), L"") << "a hundred files are kept";
 }
 
 // A date format but the two known reads as day.month.year, which shows the
