@@ -41,6 +41,7 @@ void ReadFile(const std::string& strFile, CCommandCall& call)
     CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     call.m_bRead = read.m_bRead;
+    call.m_strFile = Utf8ToWide(strFile);
     call.m_pDocument = std::move(read.m_pDocument);
     call.m_viewOptions = ViewOptionsFrom(Settings);
     PrintMessages(read.m_messages);

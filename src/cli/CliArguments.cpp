@@ -183,7 +183,9 @@ int ParseCliArguments(const std::vector<std::string>& astrArgs, CCliArguments& a
         }
     }
     const CCliCommand& command = *arguments.m_pCommand;
-    if (astrOperands.size() != static_cast<std::size_t>(command.m_nOperands))
+    if (astrOperands.size() > static_cast<std::size_t>(command.m_nOperands) ||
+        astrOperands.size() + static_cast<std::size_t>(command.m_nOptionalOperands) <
+            static_cast<std::size_t>(command.m_nOperands))
         return ReportUsageError(std::string(command.m_pszName) + " takes " +
                                 (command.m_nOperands ? command.m_pszOperands : "no operand"));
     return kExitDone;

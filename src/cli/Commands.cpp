@@ -14,6 +14,7 @@ std::vector<CCliCommand> MakeCommands()
         PersonCommand(),
         FamilyCommand(),
         SourcesCommand(),
+        RelationshipCommand(),
         TreeCommand(),
         PatriarchsCommand(),
         CompareCommand(),

@@ -29,6 +29,7 @@ struct CCommandCall {
     bool m_bRead = false;
     double m_dReadSeconds = 0;
     std::unique_ptr<CDocument> m_pDocument; ///< what was read; never null while a command runs
+    std::wstring m_strFile;                 ///< the file as typed
     CViewOptions m_viewOptions;             ///< the options, stored and typed, as the views take them
 
     bool Has(const std::string& strOption) const { return m_options.count(strOption) != 0; }
@@ -55,6 +56,7 @@ struct CCliCommand {
     std::vector<CCommandOption> m_options;
     CCommandRun m_pfnRun;
     bool m_bRunsUnread = false; ///< run even when the reading failed, to report it
+    int m_nOptionalOperands = 0; ///< the last ones of m_nOperands that may be left out
 };
 
 CCliCommand ListCommand();
@@ -65,6 +67,7 @@ CCliCommand PatriarchsCommand();
 CCliCommand StatsCommand();
 CCliCommand CompareCommand();
 CCliCommand SourcesCommand();
+CCliCommand RelationshipCommand();
 
 /// Every command, in the order the help lists them.
 const std::vector<CCliCommand>& CliCommands();

@@ -30,6 +30,8 @@ void AppendTag(std::wstring_view tag, std::wstring& text)
     const std::wstring strName = TagName(tag);
     if (strName == L"br") {
         text += L'\n';
+    } else if (strName == L"/td") {
+        text += L'\t'; // the cells of a row, a tab apart
     } else if (strName == L"hr") {
         EndLine(text);
         text += L"----------\n";

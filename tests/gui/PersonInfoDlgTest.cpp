@@ -111,7 +111,9 @@ private slots:
         QTest::addColumn<int>("person");
         QTest::addColumn<QStringList>("views");
         QTest::addColumn<QString>("topic");
-        QTest::newRow("a person") << 0 << QStringList{"ancestors 0", "descendants 0", "family 0", "family 1"}
+        // Relationship, with no home person, asks for the other person first.
+        QTest::newRow("a person") << 0
+                                  << QStringList{"ancestors 0", "descendants 0", "family 0", "family 1", "personList"}
                                   << "info";
         QTest::newRow("a text") << -1 << QStringList{} << "contacts";
     }

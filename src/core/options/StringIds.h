@@ -138,7 +138,17 @@ constexpr int IDS_CONTACTS_NOT_COMPARED = 133; // "Contacts not compared"
 constexpr int IDS_CARD_UNREADABLE = 134; // "the card cannot be read"
 constexpr int IDS_CARD_NAME_UNREADABLE = 135; // "the name cannot be read"
 constexpr int IDS_BIRTHDAY_NOT_A_DATE = 136; // "the birthday is not a date:"
-constexpr int IDS_LAST = 136;
+constexpr int IDS_HOME_PERSON = 137; // "Home person:"
+constexpr int IDS_RELATIONSHIP = 138; // "Relationship"
+constexpr int IDS_COMMON_ANCESTOR = 139; // "Common ancestor:"
+constexpr int IDS_COMMON_ANCESTORS = 140; // "Common ancestors:"
+constexpr int IDS_NO_RELATIONSHIP = 141; // "No relationship found."
+constexpr int IDS_SAME_PERSON = 142; // "It is the same person."
+constexpr int IDS_WAYS_SHOWN = 143; // "%1 of %2 ways are shown."
+constexpr int IDS_THROUGH_MARRIAGE = 144; // "Through the marriage of %1 and %2."
+constexpr int IDS_COMPARE_WITH_OTHER = 145; // "Compare with another person"
+constexpr int IDS_CHOOSE_PERSON_TO_COMPARE = 146; // "Choose the person to compare with"
+constexpr int IDS_LAST = 146;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;
@@ -171,6 +181,8 @@ constexpr int ID_SEARCH = 32844;
 constexpr int ID_FILE_OPEN_NEW_WINDOW = 32890;
 constexpr int ID_SORT_BY_BIRTH_DATE = 32900;
 constexpr int ID_SORT_BY_NAME = 32901;
+constexpr int ID_SET_HOME_PERSON = 32902;
+constexpr int ID_VIEW_RELATIONSHIP = 32903;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;

@@ -1,6 +1,7 @@
 #include "core/views/Relationship.h"
 
 #include "core/model/Document.h"
+#include "core/options/HomePerson.h"
 
 #include <algorithm>
 #include <array>
@@ -245,6 +246,12 @@ void CRelationSearch::Blood(int nA, int nB, std::size_t nShown, CRelationships& 
 
 } // namespace
 
+int HomePersonOf(const CDocument& doc)
+{
+    const std::wstring strId = doc.GetPath().empty() ? std::wstring() : ReadHomePerson(doc.GetPath());
+    return strId.empty() ? -1 : doc.FindPersonById(strId);
+}
+
 CRelationships FindRelationships(const CDocument& doc, int nA, int nB, std::size_t nShown, std::int64_t nStepBudget)
 {
     CRelationships result;
@@ -254,15 +261,20 @@ CRelationships FindRelationships(const CDocument& doc, int nA, int nB, std::size
     search.Blood(nA, nB, nShown, result);
 
     // One marriage deep: the closest way for each spouse on either side. A
-    // way that only comes down from the marriage itself (a child of the
-    // couple, seen from the other spouse) is the blood way already.
+    // way that comes down through the marriage itself (a child of the couple,
+    // or a line through the married person) is a blood way already.
     std::vector<CRelationship> married;
     const auto marry = [&](int nFrom, int nTo, CRelationKind kind, int nSpouse, int nFamily) {
+        const int nMarried = kind == CRelationKind::ViaSpouseOfA ? nA : nB;
         CRelationships through;
         search.Blood(nFrom, nTo, 4, through);
         for (CRelationship& way : through.m_found) {
             const std::vector<int>& anLine = kind == CRelationKind::ViaSpouseOfA ? way.m_anLineB : way.m_anLineA;
-            if (way.m_nTop == nSpouse && anLine.size() >= 2 && search.IsChildOf(anLine[anLine.size() - 2], nFamily))
+            const auto passes = [nMarried](const std::vector<int>& anSide) {
+                return std::find(anSide.begin(), anSide.end(), nMarried) != anSide.end();
+            };
+            if ((way.m_nTop == nSpouse && anLine.size() >= 2 && search.IsChildOf(anLine[anLine.size() - 2], nFamily)) ||
+                passes(way.m_anLineA) || passes(way.m_anLineB))
                 continue;
             way.m_kind = kind;
             way.m_nSpouse = nSpouse;

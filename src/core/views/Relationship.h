@@ -36,6 +36,9 @@ struct CRelationships {
     bool m_bStopped = false;            ///< the step budget ended the search: there may be more
 };
 
+/// The home person kept for the document's file, or -1.
+int HomePersonOf(const CDocument& doc);
+
 /// The links a search may follow before it stops, as a tree's count does.
 constexpr std::int64_t kRelationshipStepBudget = 2'000'000;
 

@@ -4,7 +4,10 @@
 #include "core/model/Document.h"
 #include "core/options/Language.h"
 #include "core/options/StringIds.h"
+#include "core/options/Settings.h"
+#include "core/views/Relationship.h"
 #include "core/views/TreeView.h"
+#include "core/views/ViewOptions.h"
 #include "gui/app/GenealogyApp.h"
 #include "gui/app/StartView.h"
 #include "gui/options/OptionsSheet.h"
@@ -60,6 +63,17 @@ void CMainFrame::SetDocument(std::unique_ptr<CDocument> pDocument, const std::ws
     m_pDocument = std::move(pDocument);
     m_strPath = strPath;
     UpdateTitle();
+    ShowHomePerson();
+}
+
+// The start screen names the file's home person; a view may have set another.
+void CMainFrame::ShowHomePerson()
+{
+    const int nHome = m_pDocument ? HomePersonOf(*m_pDocument) : -1;
+    m_pStartView->SetHomePerson(
+        nHome < 0 ? QString()
+                  : ToQString(m_pDocument->Persons()[nHome].GetFullNameFirstFirst(*m_pDocument,
+                                                                                    ViewOptionsFrom(Settings).m_names)));
 }
 
 void CMainFrame::UpdateTitle()
@@ -142,6 +156,7 @@ void CMainFrame::OpenScreen(const std::function<void()>& fnOpen)
         theApp->SetActiveFrame(this);
     if (fnOpen)
         fnOpen();
+    ShowHomePerson();
 }
 
 // Whatever the sheet's result, the menus and the title follow the language now.

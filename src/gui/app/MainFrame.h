@@ -27,6 +27,8 @@ public:
     const std::wstring& FilePath() const { return m_strPath; }
     /// Sets the title: the file's name, then the product's, in the current language.
     void UpdateTitle();
+    /// Names the file's home person on the start screen, as the views left it.
+    void ShowHomePerson();
 
     /// Builds the menu bar in the current language: File, View, Help. On a
     /// failure the frame stays without menus.

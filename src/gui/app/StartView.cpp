@@ -42,6 +42,21 @@ QString CStartView::FileLine() const
     return ToQString(GetStartScreenFileLine(m_strLoadedFile));
 }
 
+void CStartView::SetHomePerson(const QString& strName)
+{
+    if (strName == m_strHomePerson)
+        return;
+    m_strHomePerson = strName;
+    update();
+}
+
+QString CStartView::HomeLine() const
+{
+    if (m_strHomePerson.isEmpty() || FileLine().isEmpty())
+        return {};
+    return ToQString(LoadLangString(IDS_HOME_PERSON)) + QLatin1Char(' ') + m_strHomePerson;
+}
+
 void CStartView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -68,4 +83,6 @@ void CStartView::paintEvent(QPaintEvent*)
     painter.setBackground(Qt::black);
     const QFontMetrics metrics(painter.font());
     painter.drawText(5, client.bottom() - dy + 26 + metrics.ascent(), line);
+    if (const QString home = HomeLine(); !home.isEmpty())
+        painter.drawText(5, client.bottom() - dy + 26 + metrics.lineSpacing() + metrics.ascent(), home);
 }

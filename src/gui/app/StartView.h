@@ -17,9 +17,15 @@ public:
     /// The line under the picture as it is painted now; empty for none.
     QString FileLine() const;
 
+    /// Names the file's home person under the file line (empty for none).
+    void SetHomePerson(const QString& strName);
+    /// That line as it is painted now; empty for none.
+    QString HomeLine() const;
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
     std::wstring m_strLoadedFile;
+    QString m_strHomePerson;
 };

@@ -1,7 +1,10 @@
 #include "gui/views/HtmlPane.h"
 
 #include "gui/platform/Messages.h"
+#include "core/model/Document.h"
+#include "core/text/WideText.h"
 #include "gui/platform/UrlOpener.h"
+#include "gui/views/Navigation.h"
 #include "qtcore/platform/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -102,6 +105,14 @@ void CHtmlPane::OnLinkClicked(const std::wstring& strTarget)
     // A source's mark leads to its entry further down the page.
     if (strTarget.starts_with(L"#")) {
         m_pViewer->scrollToAnchor(ToQString(strTarget.substr(1)));
+        return;
+    }
+    // A person of the page opens their page.
+    if (strTarget.starts_with(L"person:")) {
+        std::size_t nDigits = 0;
+        const long long nPerson = LeadingNumber(strTarget.substr(7), &nDigits);
+        if (nDigits > 0 && nPerson <= Doc().GetLastPersonIndex())
+            OpenInfoView(Doc(), static_cast<int>(nPerson));
         return;
     }
     // A web address opens in the desktop's browser; the pane never reads it.

@@ -1,10 +1,14 @@
 #include "gui/views/Navigation.h"
 
 #include "core/model/Document.h"
+#include "core/options/HomePerson.h"
+#include "core/views/Relationship.h"
 #include "core/views/PersonList.h"
 #include "gui/platform/Messages.h"
 #include "gui/views/FamilyDlg.h"
 #include "gui/views/PersonInfoDlg.h"
+#include "gui/views/PersonListDlg.h"
+#include "gui/views/RelationshipDlg.h"
 #include "gui/views/TreeDlg.h"
 
 #include <QItemSelectionModel>
@@ -56,6 +60,34 @@ void FocusFirstRow(QAbstractItemView* pView)
     if (first.isValid())
         pView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     pView->setFocus();
+}
+
+void SetHomePerson(const CDocument& doc, int nPerson)
+{
+    if (nPerson >= 0)
+        WriteHomePerson(doc.GetPath(), doc.Str(doc.Persons()[nPerson].m_strId));
+}
+
+int ChoosePerson(const CDocument& doc)
+{
+    CPersonListDlg list(doc);
+    list.m_bChoose = true;
+    list.RunModal();
+    return list.m_nChosen;
+}
+
+void OpenRelationship(const CDocument& doc, int nPerson)
+{
+    if (nPerson < 0)
+        return;
+    const int nHome = HomePersonOf(doc);
+    const int nOther = nHome >= 0 && nHome != nPerson ? nHome : ChoosePerson(doc);
+    if (nOther < 0)
+        return;
+    CRelationshipDlg view(doc);
+    view.m_nA = nPerson;
+    view.m_nB = nOther;
+    view.RunModal();
 }
 
 void OpenInfoView(const CDocument& doc, int nPerson)

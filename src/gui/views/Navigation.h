@@ -18,6 +18,14 @@ void OpenTreeView(const CDocument& doc, int nPerson, int nMode);
 /// The family of the person's father, else mother.
 void OpenParentsFamily(const CDocument& doc, int nPerson);
 
+/// Keeps the person as the home person of the document's file.
+void SetHomePerson(const CDocument& doc, int nPerson);
+/// How the person is related to the home person, or, without one (or when
+/// it is the person), to a person the user chooses.
+void OpenRelationship(const CDocument& doc, int nPerson);
+/// A person the user chooses in the person list, or -1.
+int ChoosePerson(const CDocument& doc);
+
 /// The person of the list's current entry, or -1 after the "Please select a
 /// person" warning.
 int SelectedListBoxPerson(const QListView* pList);

@@ -58,6 +58,12 @@ bool CPersonInfoDlg::OnCommand(int nCommand)
     case ID_VIEW_PARENTS_FAMILY:
         OpenParentsFamily(Doc(), m_nPerson);
         return true;
+    case ID_SET_HOME_PERSON:
+        SetHomePerson(Doc(), m_nPerson);
+        return true;
+    case ID_VIEW_RELATIONSHIP:
+        OpenRelationship(Doc(), m_nPerson);
+        return true;
     default:
         return CHtmlPane::OnCommand(nCommand);
     }

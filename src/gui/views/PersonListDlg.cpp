@@ -4,10 +4,12 @@
 #include "core/options/Settings.h"
 #include "core/options/StringIds.h"
 #include "core/platform/WaitCursor.h"
+#include "core/views/Relationship.h"
 #include "gui/views/Navigation.h"
 #include "qtcore/platform/QtText.h"
 
 #include <QAbstractListModel>
+#include <QFont>
 #include <QLineEdit>
 #include <QListView>
 #include <QStyle>
@@ -22,11 +24,18 @@ class CPersonListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetEntries(std::vector<CPersonListEntry> entries)
+    void SetEntries(std::vector<CPersonListEntry> entries, int nHome)
     {
         beginResetModel();
         m_entries = std::move(entries);
+        m_nHome = nHome;
         endResetModel();
+    }
+
+    void SetHome(int nHome)
+    {
+        m_nHome = nHome;
+        emit dataChanged(index(0), index(rowCount() - 1));
     }
 
     int rowCount(const QModelIndex& parent = {}) const override
@@ -39,8 +48,15 @@ public:
         if (!index.isValid() || index.row() >= rowCount())
             return {};
         const CPersonListEntry& entry = m_entries[static_cast<std::size_t>(index.row())];
+        // The home person stands out: a house before the name, in bold.
         if (nRole == Qt::DisplayRole)
-            return ToQString(entry.m_strText);
+            return entry.m_nPerson == m_nHome ? QStringLiteral("\u2302 ") + ToQString(entry.m_strText)
+                                              : ToQString(entry.m_strText);
+        if (nRole == Qt::FontRole && entry.m_nPerson == m_nHome) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
         if (nRole == Qt::UserRole)
             return entry.m_nPerson;
         return {};
@@ -48,6 +64,7 @@ public:
 
 private:
     std::vector<CPersonListEntry> m_entries;
+    int m_nHome = -1;
 };
 
 namespace {
@@ -130,7 +147,7 @@ bool CPersonListDlg::OnInitDialog()
 {
     CViewDlg::OnInitDialog();
     CWaitCursor wait;
-    setWindowTitle(ToQString(LoadLangString(IDS_SELECT_PERSON)));
+    setWindowTitle(ToQString(LoadLangString(m_bChoose ? IDS_CHOOSE_PERSON_TO_COMPARE : IDS_SELECT_PERSON)));
     if (!AddMenus({IDM_VIEW, IDM_HELP}))
         return false;
     CPersonListContent content = BuildPersonList(Doc(), m_criteria, ViewOptionsFrom(Settings));
@@ -141,7 +158,7 @@ bool CPersonListDlg::OnInitDialog()
     const int nMargins = 4 * m_listPersons->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listPersons) + 8;
     m_pDelegate->m_nRowWidth =
         std::max(kMinRowWidth, WidestEntry(m_listPersons->fontMetrics(), content.m_entries) + nMargins);
-    m_pModel->SetEntries(std::move(content.m_entries));
+    m_pModel->SetEntries(std::move(content.m_entries), HomePersonOf(Doc()));
     FocusFirstRow(m_listPersons);
     m_editCaption->setText(ToQString(content.m_strCaption));
     ColourReadOnlyBox(m_editCaption);
@@ -164,7 +181,20 @@ bool CPersonListDlg::OnCommand(int nCommand)
         OpenParentsFamily(Doc(), SelectedListBoxPerson(m_listPersons));
         return true;
     case ID_VIEW_INFORMATION:
-        OpenInfoView(Doc(), SelectedListBoxPerson(m_listPersons));
+        if (!m_bChoose) {
+            OpenInfoView(Doc(), SelectedListBoxPerson(m_listPersons));
+        } else if ((m_nChosen = SelectedListBoxPerson(m_listPersons)) >= 0) {
+            accept();
+        }
+        return true;
+    case ID_SET_HOME_PERSON:
+        if (const int nPerson = SelectedListBoxPerson(m_listPersons); nPerson >= 0) {
+            SetHomePerson(Doc(), nPerson);
+            m_pModel->SetHome(nPerson);
+        }
+        return true;
+    case ID_VIEW_RELATIONSHIP:
+        OpenRelationship(Doc(), SelectedListBoxPerson(m_listPersons));
         return true;
     default:
         return CViewDlg::OnCommand(nCommand);

@@ -17,6 +17,10 @@ public:
 
     /// Set by the search form before the list runs; empty lists everyone.
     CPersonListCriteria m_criteria;
+    /// Set to have the user choose a person: Enter or a double click ends the
+    /// list with m_nChosen.
+    bool m_bChoose = false;
+    int m_nChosen = -1;
 
 protected:
     bool OnInitDialog() override;

@@ -259,6 +259,12 @@ bool CTreeDlg::OnCommand(int nCommand)
     case ID_VIEW_INFORMATION:
         OpenInfoView(Doc(), SelectedTreePerson(m_tree));
         return true;
+    case ID_SET_HOME_PERSON:
+        SetHomePerson(Doc(), SelectedTreePerson(m_tree));
+        return true;
+    case ID_VIEW_RELATIONSHIP:
+        OpenRelationship(Doc(), SelectedTreePerson(m_tree));
+        return true;
     case ID_ROW_EXPAND:
         if (pItem)
             ExpandAll(pItem);

@@ -65,14 +65,14 @@ int IndexOf(const CDocument& doc, const std::string& strName)
 // G1+G2 have P and Q. P has A and A2 with W, and C with W2. Q and H have B,
 // who has D with X. A married S; they have K. Brothers M1, M2 (of GA+GB)
 // married sisters S1, S2 (of GC+GD): their children E1 and E2 are double
-// first cousins. Z is nobody's.
+// first cousins. Cousins A3 and S3 (of GG+GH) have C3. Z is nobody's.
 TEST(RelationshipTest, FindsEachWayClosestFirst)
 {
     const auto doc = MakeFamilies(
         "G1:M G2:F P:M Q:F W:F W2:F H:M A:F A2:M C:M B:M X:F D:F S:M K:F Z:M "
-        "GA:M GB:F GC:M GD:F M1:M M2:M S1:F S2:F E1:M E2:F",
+        "GA:M GB:F GC:M GD:F M1:M M2:M S1:F S2:F E1:M E2:F GG:M GH:F U:M V:F A3:M S3:F C3:M",
         {"G1 G2 > P Q", "P W > A A2", "P W2 > C", "Q H > B", "B X > D", "S A > K", "GA GB > M1 M2",
-         "GC GD > S1 S2", "M1 S1 > E1", "M2 S2 > E2"});
+         "GC GD > S1 S2", "M1 S1 > E1", "M2 S2 > E2", "GG GH > U V", "U - > A3", "V - > S3", "A3 S3 > C3"});
     const struct {
         const char* m_pszA;
         const char* m_pszB;
@@ -90,6 +90,9 @@ TEST(RelationshipTest, FindsEachWayClosestFirst)
         {"S", "P", "via A: 1/0 P"},   // P is the father of S's wife
         {"A", "H", "via Q: 2/1 G1+G2"}, // H is the husband of A's aunt
         {"E1", "E2", "2/2 GA+GB; 2/2 GC+GD"},
+        // A father and also a cousin; no way through his wife, whose lines
+        // to the child all come down through the marriage.
+        {"A3", "C3", "0/1 A3; 2/3 GG+GH"},
         {"A", "Z", ""},
         {"A", "A", ""},
     };
