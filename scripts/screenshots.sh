@@ -162,4 +162,27 @@ xdotool key c; sleep 1.5
 xdotool key Return; sleep 1.5
 import -window root -crop 360x600+0+0 docs/contacts-not-compared.png
 
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png"
+kill $stemmark; sleep 0.5
+
+# How Edward VII is related to Alexandra of Greece, the home person, in
+# royal92: eight ways, the closest through his marriage. Typing finds him
+# in the list; View › Relationship... (Alt+V, R; in Russian Alt+G, L on a
+# Latin layout) opens the window.
+royal=$(realpath ../shared/corpus/royal92.ged)
+relationship() {
+    start "$royal" "Lang=$1" "HomePersons=$royal\t@I163@"
+    xdotool windowsize "$window" 640 600; sleep 0.5
+    click 60 8
+    click 100 53 2
+    xdotool type --delay 80 "Wettin Edw"; sleep 0.5
+    xdotool key "alt+$2"; sleep 0.5
+    xdotool key "$3"; sleep 2
+    import -window root -crop 640x600+0+0 "docs/relationship-$4.png"
+    kill $stemmark; sleep 0.5
+}
+if [[ -f $royal ]]; then
+    relationship En v r english
+    relationship Ru g l russian
+fi
+
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png docs/relationship-*.png"

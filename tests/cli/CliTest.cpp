@@ -114,6 +114,23 @@ INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
     CliCase{{"person", "@I9@"}, 1, "", "no person @I9@"},
     CliCase{{"person", "Peter"}, 2, "", "a person is a number or an id"}), RowName);
 
+INSTANTIATE_TEST_SUITE_P(Relationship, CliOutputTest, testing::Values(
+    CliCase{{"relationship", "@I3@", "@I4@"}, 0,
+            "Relationship: Anna Smith \u2013 Peter Smith\n\n1. Anna Smith is the sister of Peter Smith.\n"
+            "Peter Smith is the brother of Anna Smith.\nCommon ancestors: John Smith & Mary Jones\n"
+            "1\tAnna Smith\tPeter Smith\t\nCompare with another person\n",
+            ""},
+    CliCase{{"relationship", "2", "0", "--json", "--lang", "Ru"}, 0,
+            "{\"ways\":[{\"kind\":\"blood\",\"up\":1,\"down\":0,\"half\":false,"
+            "\"aToB\":\"John Smith: Anna Smith \u2014 \u0434\u043e\u0447\u044c.\","
+            "\"bToA\":\"Anna Smith: John Smith \u2014 \u043e\u0442\u0435\u0446.\","
+            "\"lineA\":[\"@I3@\",\"@I1@\"],\"lineB\":[\"@I1@\"]}],\"count\":1,\"stopped\":false}\n",
+            ""},
+    CliCase{{"relationship", "2", "4"}, 1,
+            "Relationship: Anna Smith \u2013 Oleg Quiet\n\nNo relationship found.\n\nCompare with another person\n", ""},
+    CliCase{{"relationship", "2", "--home"}, 1, "", "no home person is kept"},
+    CliCase{{"relationship", "2"}, 2, "", "relationship takes A and B, or A and --home"}), RowName);
+
 INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
     // The children as the view first lists them: by birth date, not file order;
     // the notes from the side of the person asked for.

@@ -1,5 +1,6 @@
 #include "gui/views/PersonListDlg.h"
 
+#include "core/options/HomePerson.h"
 #include "gui/views/SearchDlg.h"
 
 #include "GuiTestSupport.h"
@@ -67,6 +68,38 @@ private slots:
         });
         QCOMPARE(views, QStringList{"info 0"});
         QCOMPARE(sink.m_astrTexts.size(), std::size_t(1));
+    }
+
+    // Set as Home Person marks the row and keeps the person for the file;
+    // Relationship... then compares another row with them, and with no
+    // other person to compare with asks for one in a list of its own.
+    void theHomePersonIsMarkedAndComparedWith()
+    {
+        CMemorySettingsStore store;
+        CSettingsStore* pPrevious = SetSettingsStore(&store);
+        CDocument doc;
+        doc.SetPath(L"/family/tree.ged");
+        AddTestPerson(doc, L"@Z@", L"Zoe /Stone/", L"F");
+        AddTestPerson(doc, L"@A@", L"Adam /Brook/", L"M");
+        QStringList rows;
+        QStringList views;
+        CPersonListDlg list(doc);
+        RunWhileOpen<CPersonListDlg>(list, [&](CPersonListDlg& view) {
+            auto* pList = Child<QListView>(view, "persons");
+            pList->setCurrentIndex(pList->model()->index(1, 0)); // Zoe
+            view.RunCommand(ID_SET_HOME_PERSON);
+            rows = Rows(view);
+            CViewRecorder recorder;
+            view.RunCommand(ID_VIEW_RELATIONSHIP); // Zoe herself: another is asked for
+            pList->setCurrentIndex(pList->model()->index(0, 0)); // Adam
+            view.RunCommand(ID_VIEW_RELATIONSHIP);
+            views = recorder.m_views;
+        });
+        const std::wstring strHome = ReadHomePerson(L"/family/tree.ged");
+        SetSettingsStore(pPrevious);
+        QCOMPARE(rows, (QStringList{"Brook Adam", QStringLiteral("\u2302 Stone Zoe")}));
+        QCOMPARE(strHome, std::wstring(L"@Z@"));
+        QCOMPARE(views, (QStringList{"personList", "relationship"}));
     }
 
     // Rows are at least 500 pixels wide, and as wide as the longest entry.

@@ -7,6 +7,7 @@
 #include "gui/options/OptionsSheet.h"
 #include "gui/views/Navigation.h"
 #include "gui/views/PersonListDlg.h"
+#include "gui/views/RelationshipDlg.h"
 #include "gui/views/SearchDlg.h"
 
 #include "GuiTestSupport.h"
@@ -152,6 +153,12 @@ private slots:
             [&] { COptionsSheet().exec(); },
             [&] { m_app->m_fnShowReport(LoadLangString(IDS_CONTACTS_DIFFERENCES), report.m_strDifferencesBody); },
             [&] { CAboutDlg(nullptr).exec(); },
+            [&] {
+                CRelationshipDlg view(doc);
+                view.m_nA = 49; // Claire Hollis and her brother Daniel
+                view.m_nB = 50;
+                view.RunModal();
+            },
         };
         for (const std::function<void()>& fnOpen : windows) {
             AnswerNextModal([&shown](QDialog& dialog) { shown << WindowTexts(dialog); });

@@ -3,6 +3,7 @@
 #include "gui/options/OptionsSheet.h"
 #include "gui/views/Navigation.h"
 #include "gui/views/PersonListDlg.h"
+#include "gui/views/RelationshipDlg.h"
 #include "gui/views/SearchDlg.h"
 
 #include "GuiTestSupport.h"
@@ -32,6 +33,14 @@ protected:
 private:
     std::wstring m_strKind;
 };
+
+void RunRelationship(const CDocument& doc, int nA, int nB)
+{
+    CRelationshipDlg view(doc);
+    view.m_nA = nA;
+    view.m_nB = nB;
+    view.RunModal();
+}
 
 } // namespace
 
@@ -133,7 +142,7 @@ private slots:
         const std::pair<const char*, const char*> rows[] = {
             {"info", "info"},         {"list", "selperson"},      {"ancestors", "ancest"},
             {"search", "search"},     {"family", "family"},       {"report", "contacts"},
-            {"options 0", "option_gen"}, {"options 1", "option_dspl"}};
+            {"options 0", "option_gen"}, {"options 1", "option_dspl"}, {"relationship", "relationship"}};
         for (const auto& [pszWindow, pszTopic] : rows)
             QTest::newRow(pszWindow) << pszWindow << QStringLiteral("Stemmark.htm#%1").arg(pszTopic);
     }
@@ -163,6 +172,8 @@ private slots:
             m_app->m_fnShowReport(L"Contacts", L"Ann");
         else if (window.startsWith(QLatin1String("options")))
             COptionsSheet().exec();
+        else if (window == QLatin1String("relationship"))
+            RunRelationship(doc, 0, 1);
         else if (window == QLatin1String("search"))
             CSearchDlg(doc).RunModal();
         else

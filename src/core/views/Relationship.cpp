@@ -11,14 +11,31 @@
 
 namespace {
 
-// An ancestor reached from one side: how many generations up, and the person
-// one step down towards the side's start (-1 at the start), which gives back a
-// shortest line.
+// An ancestor reached from one person: how many generations up, the person
+// one step down towards the start (-1 at the start), which gives back a
+// shortest line, and the first of its edges down.
 struct CClimbed {
     int m_nGeneration = 0;
     int m_nChild = -1;
+    int m_nFirstEdge = -1;
 };
-using CClimbMap = std::unordered_map<int, CClimbed>;
+
+// A link from a person reached up to a parent: the child, its family (the
+// one the child was born in), and the parent's next edge.
+struct CEdge {
+    int m_nChild;
+    int m_nFamily;
+    int m_nNext;
+};
+
+// The ancestors of one person, each once, a generation at a time; with the
+// edges down from each, so that the children of an ancestor on this side
+// need no look-up in the file.
+struct CClimb {
+    std::unordered_map<int, CClimbed> m_reached;
+    std::vector<CEdge> m_edges;
+    bool m_bStopped = false;
+};
 
 // A way through the ancestor `m_nTop`: its child `m_nChildA` on A's side and
 // `m_nChildB` on B's (-1 where the side's start is the ancestor itself).
@@ -46,9 +63,13 @@ auto Closeness(const CRelationship& way)
                            static_cast<int>(way.m_kind));
 }
 
+// One search: each person's ancestors are climbed once, within half the
+// budget a person; finding the ways among them has a budget of its own.
 class CRelationSearch {
 public:
-    CRelationSearch(const CDocument& doc, std::int64_t nBudget) : m_doc(doc), m_nBudget(nBudget) {}
+    CRelationSearch(const CDocument& doc, std::int64_t nBudget) : m_doc(doc), m_nBudget(nBudget), m_nWalkBudget(nBudget)
+    {
+    }
 
     bool Stopped() const { return m_bStopped; }
 
@@ -61,35 +82,48 @@ public:
     }
 
 private:
-    bool Step()
+    bool Walk()
     {
-        if (m_nBudget <= 0) {
+        if (m_nWalkBudget <= 0) {
             m_bStopped = true;
             return false;
         }
-        --m_nBudget;
+        --m_nWalkBudget;
         return true;
     }
     int PersonOf(CText id) const { return id.empty() ? -1 : m_doc.FindPersonById(id); }
-    std::array<int, 2> Parents(int nPerson) const;
-    std::vector<int> Climb(const std::vector<int>& frontier, int nGeneration, CClimbMap& climbed);
-    void AddCandidates(int nTop, int nA, int nB, const CClimbMap& fromA, const CClimbMap& fromB,
+    const std::array<int, 3>& ParentsOf(int nPerson);
+    const CClimb& ClimbFrom(int nPerson);
+    void AddCandidates(int nTop, int nA, int nB, const CClimb& fromA, const CClimb& fromB,
                        std::vector<CCandidate>& candidates);
-    std::vector<int> Line(const CClimbMap& climbed, int nChild, int nTop);
+    std::vector<int> Line(const CClimb& climb, int nChild, int nTop);
 
     const CDocument& m_doc;
     std::int64_t m_nBudget;
+    std::int64_t m_nWalkBudget;
     bool m_bStopped = false;
+    std::unordered_map<int, CClimb> m_climbs;
+    std::vector<std::array<int, 3>> m_parents; ///< family, father, mother; looked up once a search
 };
 
-std::array<int, 2> CRelationSearch::Parents(int nPerson) const
+// The family a person was born in and its two parents, -1 for none; looked
+// up in the file once, as the climbs of one search share most ancestors.
+const std::array<int, 3>& CRelationSearch::ParentsOf(int nPerson)
 {
+    constexpr int kNotLookedUp = -2;
+    if (m_parents.empty())
+        m_parents.assign(static_cast<std::size_t>(m_doc.GetLastPersonIndex() + 1), {kNotLookedUp, -1, -1});
+    std::array<int, 3>& parents = m_parents[static_cast<std::size_t>(nPerson)];
+    if (parents[0] != kNotLookedUp)
+        return parents;
     const CText famc = m_doc.Persons()[nPerson].m_strFamc;
-    const int nFamily = famc.empty() ? -1 : m_doc.FindFamilyById(famc);
-    if (nFamily < 0)
-        return {-1, -1};
-    const CFamily& family = m_doc.Families()[nFamily];
-    return {PersonOf(family.m_strHusband), PersonOf(family.m_strWife)};
+    parents[0] = famc.empty() ? -1 : m_doc.FindFamilyById(famc);
+    if (parents[0] >= 0) {
+        const CFamily& family = m_doc.Families()[parents[0]];
+        parents[1] = PersonOf(family.m_strHusband);
+        parents[2] = PersonOf(family.m_strWife);
+    }
+    return parents;
 }
 
 std::vector<std::pair<int, int>> CRelationSearch::Spouses(int nPerson) const
@@ -111,23 +145,45 @@ std::vector<std::pair<int, int>> CRelationSearch::Spouses(int nPerson) const
     return spouses;
 }
 
-// The parents of a generation not reached before on this side.
-std::vector<int> CRelationSearch::Climb(const std::vector<int>& frontier, int nGeneration, CClimbMap& climbed)
+// The parents of a generation at a time, each ancestor once, within half the
+// budget: the two sides of a search share it.
+const CClimb& CRelationSearch::ClimbFrom(int nStart)
 {
-    std::vector<int> next;
-    for (const int nPerson : frontier) {
-        if (!Step())
-            break;
-        for (const int nParent : Parents(nPerson))
-            if (nParent >= 0 && climbed.try_emplace(nParent, CClimbed{nGeneration, nPerson}).second)
-                next.push_back(nParent);
+    const auto [it, bNew] = m_climbs.try_emplace(nStart);
+    CClimb& climb = it->second;
+    if (!bNew)
+        return climb;
+    std::int64_t nSteps = m_nBudget / 2;
+    climb.m_reached.emplace(nStart, CClimbed{});
+    std::vector<int> frontier{nStart};
+    for (int nGeneration = 1; !frontier.empty(); ++nGeneration) {
+        std::vector<int> next;
+        for (const int nPerson : frontier) {
+            if (nSteps-- <= 0) {
+                climb.m_bStopped = true;
+                m_bStopped = true;
+                return climb;
+            }
+            const std::array<int, 3>& parents = ParentsOf(nPerson);
+            const int nFamily = parents[0];
+            for (const int nParent : {parents[1], parents[2]}) {
+                if (nParent < 0)
+                    continue;
+                const auto [parent, bFirst] = climb.m_reached.try_emplace(nParent, CClimbed{nGeneration, nPerson});
+                if (bFirst)
+                    next.push_back(nParent);
+                climb.m_edges.push_back({nPerson, nFamily, parent->second.m_nFirstEdge});
+                parent->second.m_nFirstEdge = static_cast<int>(climb.m_edges.size()) - 1;
+            }
+        }
+        frontier = std::move(next);
     }
-    return next;
+    return climb;
 }
 
 // The ways through one common ancestor: a child of it on each side, two
 // different children (one side may be the ancestor itself: a direct line).
-void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimbMap& fromA, const CClimbMap& fromB,
+void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimb& fromA, const CClimb& fromB,
                                     std::vector<CCandidate>& candidates)
 {
     struct CChild {
@@ -135,23 +191,18 @@ void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimbMap& f
         int m_nFamily;
         int m_nGeneration;
     };
-    std::vector<CChild> sideA;
-    std::vector<CChild> sideB;
-    for (const CText familyId : m_doc.Items(m_doc.Persons()[nTop].m_astrFams)) {
-        const int nFamily = familyId.empty() ? -1 : m_doc.FindFamilyById(familyId);
-        if (nFamily < 0 || !Step())
-            continue;
-        for (const CText childId : m_doc.Items(m_doc.Families()[nFamily].m_astrChildren)) {
-            const int nChild = PersonOf(childId);
-            if (const auto it = fromA.find(nChild); it != fromA.end())
-                sideA.push_back({nChild, nFamily, it->second.m_nGeneration});
-            if (const auto it = fromB.find(nChild); it != fromB.end())
-                sideB.push_back({nChild, nFamily, it->second.m_nGeneration});
+    const auto children = [&](const CClimb& climb) {
+        std::vector<CChild> found;
+        for (int nEdge = climb.m_reached.at(nTop).m_nFirstEdge; nEdge >= 0 && Walk();) {
+            const CEdge& edge = climb.m_edges[static_cast<std::size_t>(nEdge)];
+            found.push_back({edge.m_nChild, edge.m_nFamily, climb.m_reached.at(edge.m_nChild).m_nGeneration});
+            nEdge = edge.m_nNext;
         }
-    }
+        return found;
+    };
     if (nTop == nA || nTop == nB) {
         // A direct line: the start that is the ancestor stands alone on its side.
-        for (const CChild& child : nTop == nA ? sideB : sideA) {
+        for (const CChild& child : children(nTop == nA ? fromB : fromA)) {
             CCandidate way{.m_nTop = nTop};
             (nTop == nA ? way.m_nDown : way.m_nUp) = child.m_nGeneration + 1;
             (nTop == nA ? way.m_nChildB : way.m_nChildA) = child.m_nPerson;
@@ -159,9 +210,11 @@ void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimbMap& f
         }
         return;
     }
+    const std::vector<CChild> sideA = children(fromA);
+    const std::vector<CChild> sideB = children(fromB);
     for (const CChild& childA : sideA)
         for (const CChild& childB : sideB)
-            if (childA.m_nPerson != childB.m_nPerson)
+            if (childA.m_nPerson != childB.m_nPerson && Walk())
                 candidates.push_back({.m_nUp = childA.m_nGeneration + 1,
                                       .m_nDown = childB.m_nGeneration + 1,
                                       .m_nTop = nTop,
@@ -173,11 +226,11 @@ void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimbMap& f
 
 // From the side's start up through `nChild` to `nTop`; the start alone when
 // it is the ancestor. Empty when the budget ends on the way.
-std::vector<int> CRelationSearch::Line(const CClimbMap& climbed, int nChild, int nTop)
+std::vector<int> CRelationSearch::Line(const CClimb& climb, int nChild, int nTop)
 {
     std::vector<int> anLine{nTop};
-    for (int nPerson = nChild; nPerson >= 0; nPerson = climbed.at(nPerson).m_nChild) {
-        if (!Step())
+    for (int nPerson = nChild; nPerson >= 0; nPerson = climb.m_reached.at(nPerson).m_nChild) {
+        if (!Walk())
             return {};
         anLine.push_back(nPerson);
     }
@@ -190,19 +243,13 @@ std::vector<int> CRelationSearch::Line(const CClimbMap& climbed, int nChild, int
 // Of a couple, both spouses give each way; it counts once.
 void CRelationSearch::Blood(int nA, int nB, std::size_t nShown, CRelationships& result)
 {
-    CClimbMap fromA{{nA, {}}};
-    CClimbMap fromB{{nB, {}}};
-    std::vector<int> frontierA{nA};
-    std::vector<int> frontierB{nB};
-    for (int nGeneration = 1; (!frontierA.empty() || !frontierB.empty()) && !m_bStopped; ++nGeneration) {
-        frontierA = Climb(frontierA, nGeneration, fromA);
-        frontierB = Climb(frontierB, nGeneration, fromB);
-    }
-    const CClimbMap& smaller = fromA.size() <= fromB.size() ? fromA : fromB;
-    const CClimbMap& larger = &smaller == &fromA ? fromB : fromA;
+    const CClimb& fromA = ClimbFrom(nA);
+    const CClimb& fromB = ClimbFrom(nB);
+    const CClimb& smaller = fromA.m_reached.size() <= fromB.m_reached.size() ? fromA : fromB;
+    const CClimb& larger = &smaller == &fromA ? fromB : fromA;
     std::vector<int> anCommon;
-    for (const auto& [nPerson, climbed] : smaller)
-        if (larger.contains(nPerson))
+    for (const auto& [nPerson, climbed] : smaller.m_reached)
+        if (larger.m_reached.contains(nPerson))
             anCommon.push_back(nPerson);
     std::sort(anCommon.begin(), anCommon.end());
     std::vector<CCandidate> candidates;
@@ -220,7 +267,7 @@ void CRelationSearch::Blood(int nA, int nB, std::size_t nShown, CRelationships& 
         CRelationship found;
         found.m_anLineA = Line(fromA, way.m_nChildA, way.m_nTop);
         found.m_anLineB = Line(fromB, way.m_nChildB, way.m_nTop);
-        if (m_bStopped)
+        if (found.m_anLineA.empty() || found.m_anLineB.empty())
             break;
         std::vector<int> below(found.m_anLineA.begin(), found.m_anLineA.end() - 1);
         below.insert(below.end(), found.m_anLineB.begin(), found.m_anLineB.end() - 1);

@@ -49,7 +49,9 @@ constexpr std::int64_t kRelationshipStepBudget = 2'000'000;
 /// the farther side up to the ancestor, then fewest steps in all. A and B the
 /// same person find nothing.
 ///
-/// Both persons' ancestors are climbed a generation at a time on each side,
-/// each ancestor once per side, within `nStepBudget` links.
+/// Each person's ancestors are climbed a generation at a time, each once a
+/// side, within half of `nStepBudget` links a person; the ways among them are
+/// found within `nStepBudget` steps more. Where a budget ends the search, the
+/// closest ways are those kept and m_bStopped says there may be more.
 CRelationships FindRelationships(const CDocument& doc, int nA, int nB, std::size_t nShown = 20,
                                  std::int64_t nStepBudget = kRelationshipStepBudget);

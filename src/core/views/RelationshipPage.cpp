@@ -38,7 +38,7 @@ std::wstring LinesTable(const CDocument& doc, const CRelationship& way, const CV
     if (way.m_nTopSpouse >= 0)
         strTop += L" &amp; " + LinkTo(doc, way.m_nTopSpouse, options);
     std::wstring strTable = LoadLangString(way.m_nTopSpouse >= 0 ? IDS_COMMON_ANCESTORS : IDS_COMMON_ANCESTOR) +
-                            L" " + strTop + L"<br><table cellspacing=\"2\">";
+                            L" " + strTop + L"</p><table cellspacing=\"2\">";
     const auto cell = [&](const std::vector<int>& anLine, int nBelow) {
         const int nIndex = static_cast<int>(anLine.size()) - 1 - nBelow;
         return L"<td>" + (nIndex >= 0 ? LinkTo(doc, anLine[static_cast<std::size_t>(nIndex)], options) : L"") +
@@ -117,22 +117,22 @@ std::wstring BuildRelationshipPage(const CDocument& doc, int nA, int nB, const C
     for (std::size_t i = 0; i < found.m_found.size(); ++i) {
         const CRelationship& way = found.m_found[i];
         const auto [strAB, strBA] = KinshipSentences(doc, nA, nB, way, options);
-        strPage += L"<b>" + std::to_wstring(i + 1) + L".</b> " + EscapeHtml(strAB) + L"<br>" + EscapeHtml(strBA) +
-                   L"<br>";
+        // Each way a paragraph of its own, set apart from the table above.
+        strPage += L"<p style=\"margin-top:12px\"><b>" + std::to_wstring(i + 1) + L".</b> " + EscapeHtml(strAB) +
+                   L"<br>" + EscapeHtml(strBA) + L"<br>";
         if (way.m_kind == CRelationKind::ViaSpouseOfA || way.m_kind == CRelationKind::ViaSpouseOfB) {
             const int nMarried = way.m_kind == CRelationKind::ViaSpouseOfA ? nA : nB;
             strPage += FillIn(LoadLangString(IDS_THROUGH_MARRIAGE),
                               {LinkTo(doc, nMarried, options), LinkTo(doc, way.m_nSpouse, options)}) +
                        L"<br>";
         }
-        if (way.m_kind != CRelationKind::Spouse)
-            strPage += LinesTable(doc, way, options);
-        strPage += L"<br>";
+        strPage += way.m_kind != CRelationKind::Spouse ? LinesTable(doc, way, options) : L"</p>";
     }
+    strPage += L"<p style=\"margin-top:12px\">";
     if (found.m_nCount > found.m_found.size() || found.m_bStopped)
         strPage += FillIn(LoadLangString(IDS_WAYS_SHOWN),
                           {std::to_wstring(found.m_found.size()),
                            std::to_wstring(found.m_nCount) + (found.m_bStopped ? L"+" : L"")}) +
                    L"<br><br>";
-    return strPage + L"<a href=\"choose:\">" + LoadLangString(IDS_COMPARE_WITH_OTHER) + L"</a>";
+    return strPage + L"<a href=\"choose:\">" + LoadLangString(IDS_COMPARE_WITH_OTHER) + L"</a></p>";
 }
