@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Person, CliOutputTest, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(Relationship, CliOutputTest, testing::Values(
     CliCase{{"relationship", "@I3@", "@I4@"}, 0,
-            "Relationship: Anna Smith \u2013 Peter Smith\n\n1. Anna Smith is the sister of Peter Smith.\n"
+            "Relationship: Anna Smith \u2013 Peter Smith\n1. Anna Smith is the sister of Peter Smith.\n"
             "Peter Smith is the brother of Anna Smith.\nCommon ancestors: John Smith & Mary Jones\n"
             "1\tAnna Smith\tPeter Smith\t\nCompare with another person\n",
             ""},
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Relationship, CliOutputTest, testing::Values(
             "\"lineA\":[\"@I3@\",\"@I1@\"],\"lineB\":[\"@I1@\"]}],\"count\":1,\"stopped\":false}\n",
             ""},
     CliCase{{"relationship", "2", "4"}, 1,
-            "Relationship: Anna Smith \u2013 Oleg Quiet\n\nNo relationship found.\n\nCompare with another person\n", ""},
+            "Relationship: Anna Smith \u2013 Oleg Quiet\n\nNo relationship found.\nCompare with another person\n", ""},
     CliCase{{"relationship", "2", "--home"}, 1, "", "no home person is kept"},
     CliCase{{"relationship", "2"}, 2, "", "relationship takes A and B, or A and --home"}), RowName);
 

@@ -109,11 +109,11 @@ std::wstring BuildRelationshipPage(const CDocument& doc, int nA, int nB, const C
                                    const CViewOptions& options)
 {
     std::wstring strPage = L"<b>" + LoadLangString(IDS_RELATIONSHIP) + L"</b>: " + LinkTo(doc, nA, options) +
-                           L" \u2013 " + LinkTo(doc, nB, options) + L"<br><br>";
+                           L" \u2013 " + LinkTo(doc, nB, options) + L"<br>";
     if (nA == nB)
-        strPage += LoadLangString(IDS_SAME_PERSON) + L"<br><br>";
+        strPage += L"<br>" + LoadLangString(IDS_SAME_PERSON) + L"<br>";
     else if (found.m_found.empty())
-        strPage += LoadLangString(IDS_NO_RELATIONSHIP) + L"<br><br>";
+        strPage += L"<br>" + LoadLangString(IDS_NO_RELATIONSHIP) + L"<br>";
     for (std::size_t i = 0; i < found.m_found.size(); ++i) {
         const CRelationship& way = found.m_found[i];
         const auto [strAB, strBA] = KinshipSentences(doc, nA, nB, way, options);
