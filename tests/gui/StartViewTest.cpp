@@ -23,8 +23,8 @@ private slots:
     void cleanup() { SetLanguage(L"En"); }
 
     // Black all round, the picture in the middle, the name above it, and the
-    // file line only when there is a file; a window smaller than the picture
-    // clips it evenly.
+    // file line, with the home person under it, only when there is a file; a
+    // window smaller than the picture clips it evenly.
     void paintsThePictureCentredOnBlack()
     {
         CStartView view;
@@ -38,9 +38,14 @@ private slots:
         const QRect fileBand(5, 400 - dy + 26, 200, 14);
         QCOMPARE(LitPixels(bare, fileBand), 0);
 
+        const QRect homeBand = fileBand.translated(0, 16);
+        view.SetHomePerson(QStringLiteral("Ann Lee"));
+        QCOMPARE(view.HomeLine(), QString()); // no file, no home person
         view.SetLoadedFile(L"/trees/family.ged");
         const QImage named = view.grab().toImage();
         QVERIFY(LitPixels(named, fileBand) > 20);
+        QVERIFY(LitPixels(named, homeBand) > 20);
+        QCOMPARE(view.HomeLine(), QStringLiteral("Home person: Ann Lee"));
         view.resize(200, 150);
         QVERIFY(LitPixels(view.grab().toImage(), QRect(90, 65, 20, 20)) > 0);
     }
