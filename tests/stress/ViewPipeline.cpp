@@ -5,6 +5,7 @@
 #include "core/views/FamilyView.h"
 #include "core/views/PersonList.h"
 #include "core/views/PersonPage.h"
+#include "core/views/RelationshipPage.h"
 #include "core/views/TreeView.h"
 
 #include <algorithm>
@@ -57,6 +58,9 @@ struct CPipeline {
         OpenFamilyViews(nPerson);
         for (const ViewMode mode : {Ancestors, Descendants})
             m_steps.m_nMostTreeSteps = std::max(m_steps.m_nMostTreeSteps, OpenTreeView(mode, nPerson));
+        // How the person is related to the file's first.
+        const CRelationships found = FindRelationships(m_doc, nPerson, 0, 20, m_steps.m_nStepBudget);
+        MakePageDocument(BuildRelationshipPage(m_doc, nPerson, 0, found, m_options));
         ++m_steps.m_nPersonsViewed;
     }
 
