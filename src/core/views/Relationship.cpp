@@ -21,10 +21,12 @@ struct CClimbed {
 };
 
 // A link from a person reached up to a parent: the child, its family (the
-// one the child was born in), and the parent's next edge.
+// one the child was born in), the child's generation, and the parent's next
+// edge.
 struct CEdge {
     int m_nChild;
     int m_nFamily;
+    int m_nChildGeneration;
     int m_nNext;
 };
 
@@ -172,7 +174,7 @@ const CClimb& CRelationSearch::ClimbFrom(int nStart)
                 const auto [parent, bFirst] = climb.m_reached.try_emplace(nParent, CClimbed{nGeneration, nPerson});
                 if (bFirst)
                     next.push_back(nParent);
-                climb.m_edges.push_back({nPerson, nFamily, parent->second.m_nFirstEdge});
+                climb.m_edges.push_back({nPerson, nFamily, nGeneration - 1, parent->second.m_nFirstEdge});
                 parent->second.m_nFirstEdge = static_cast<int>(climb.m_edges.size()) - 1;
             }
         }
@@ -195,7 +197,7 @@ void CRelationSearch::AddCandidates(int nTop, int nA, int nB, const CClimb& from
         std::vector<CChild> found;
         for (int nEdge = climb.m_reached.at(nTop).m_nFirstEdge; nEdge >= 0 && Walk();) {
             const CEdge& edge = climb.m_edges[static_cast<std::size_t>(nEdge)];
-            found.push_back({edge.m_nChild, edge.m_nFamily, climb.m_reached.at(edge.m_nChild).m_nGeneration});
+            found.push_back({edge.m_nChild, edge.m_nFamily, edge.m_nChildGeneration});
             nEdge = edge.m_nNext;
         }
         return found;
