@@ -15,6 +15,7 @@ std::vector<CCliCommand> MakeCommands()
         FamilyCommand(),
         SourcesCommand(),
         RelationshipCommand(),
+        ChartCommand(),
         TreeCommand(),
         PatriarchsCommand(),
         CompareCommand(),

@@ -131,6 +131,11 @@ INSTANTIATE_TEST_SUITE_P(Relationship, CliOutputTest, testing::Values(
     CliCase{{"relationship", "2", "--home"}, 1, "", "no home person is kept"},
     CliCase{{"relationship", "2"}, 2, "", "relationship takes A and B, or A and --home"}), RowName);
 
+INSTANTIATE_TEST_SUITE_P(Chart, CliOutputTest, testing::Values(
+    CliCase{{"chart", "@I4@", "--ancestors"}, 0, nullptr, ""},
+    CliCase{{"chart", "0", "--descendants", "--depth", "1", "--places"}, 0, nullptr, ""},
+    CliCase{{"chart", "0"}, 2, "", "chart takes --ancestors or --descendants"}), RowName);
+
 INSTANTIATE_TEST_SUITE_P(Family, CliOutputTest, testing::Values(
     // The children as the view first lists them: by birth date, not file order;
     // the notes from the side of the person asked for.

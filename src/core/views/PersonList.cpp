@@ -73,24 +73,6 @@ struct CPersonFilter {
     }
 };
 
-// A date of an entry: the whole display text, or when YearOnly is on its
-// year (also after a qualifier word): the last four characters, or the later
-// year of a dual one.
-void AppendListDate(std::wstring& text, std::wstring_view date, const CListOptions& list)
-{
-    if (!list.m_bYearOnly || date.size() <= 4) {
-        text += date;
-        return;
-    }
-    const int nLaterYear = LaterDualYear(date);
-    if (nLaterYear != 0)
-        AppendDecimal(text, nLaterYear);
-    else if (date.find(L'/') != date.npos)
-        text += date; // a slash the dates do not read: its last four characters need not be a year
-    else
-        text += date.substr(date.size() - 4);
-}
-
 // What an entry's bracket of dates and age mostly takes, made room for with
 // the name, so that an entry costs one allocation.
 std::size_t ListDetailsRoom(const CListOptions& list)
@@ -336,4 +318,22 @@ int SelectedPerson(int nSelected, CMessages& messages)
     messages.push_back({LoadLangString(IDS_PLEASE_SELECT_A_PERSON), LoadLangString(IDS_DIRECTION),
                         CMessageIcon::Exclamation});
     return -1;
+}
+
+// A date of an entry: the whole display text, or when YearOnly is on its
+// year (also after a qualifier word): the last four characters, or the later
+// year of a dual one.
+void AppendListDate(std::wstring& text, std::wstring_view date, const CListOptions& list)
+{
+    if (!list.m_bYearOnly || date.size() <= 4) {
+        text += date;
+        return;
+    }
+    const int nLaterYear = LaterDualYear(date);
+    if (nLaterYear != 0)
+        AppendDecimal(text, nLaterYear);
+    else if (date.find(L'/') != date.npos)
+        text += date; // a slash the dates do not read: its last four characters need not be a year
+    else
+        text += date.substr(date.size() - 4);
 }

@@ -49,6 +49,10 @@ CPersonListContent BuildPersonList(const CDocument& doc, const CPersonListCriter
 
 /// The text of a person's entry: the display name and, as the options ask,
 /// a bracket with the dates, the death mark or the age.
+/// Appends a date of an entry: the whole display text, or when YearOnly is on
+/// its year, the later one of a dual year.
+void AppendListDate(std::wstring& text, std::wstring_view date, const CListOptions& list);
+
 std::wstring FormatPersonListEntry(const CDocument& doc, const CPerson& person, const CViewOptions& options);
 
 /// Turns a list-box selection into a person: the index itself, or -1 with

@@ -1,10 +1,13 @@
 #include "TestSupport.h"
 
 #include "core/model/EventInfo.h"
+#include "core/model/GedcomReader.h"
 #include "core/model/Note.h"
 #include "core/options/Language.h"
 
 #include <atomic>
+#include <map>
+#include <sstream>
 #include <cctype>
 #include <unistd.h>
 
@@ -169,4 +172,34 @@ const CPerson& CGedcomTest::ReadPerson(const std::string& lines)
         ADD_FAILURE() << "one person expected, got " << Doc().GetLastPersonIndex() + 1;
     static const CPerson theNone;
     return Doc().GetLastPersonIndex() >= 0 ? Doc().Persons()[0] : theNone;
+}
+
+std::unique_ptr<CDocument> MakeFamilies(const std::string& strPersons, const std::vector<std::string>& families)
+{
+    std::map<std::string, std::string> links;
+    std::string strFamilies;
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        const std::string strId = "@F" + std::to_string(i) + "@";
+        std::istringstream words(families[i]);
+        strFamilies += "0 " + strId + " FAM\n";
+        std::string strWord;
+        for (const char* pszRole : {"HUSB", "WIFE"})
+            if (words >> strWord && strWord != "-") {
+                strFamilies += std::string("1 ") + pszRole + " @" + strWord + "@\n";
+                links[strWord] += "1 FAMS " + strId + "\n";
+            }
+        words >> strWord; // ">"
+        while (words >> strWord) {
+            strFamilies += "1 CHIL @" + strWord + "@\n";
+            links[strWord] += "1 FAMC " + strId + "\n";
+        }
+    }
+    std::string strText = "0 HEAD\n";
+    std::istringstream persons(strPersons);
+    for (std::string strPerson; persons >> strPerson;) {
+        const std::string strName = strPerson.substr(0, strPerson.find(':'));
+        strText += "0 @" + strName + "@ INDI\n1 NAME " + strName + " //\n1 SEX " +
+                   strPerson.substr(strPerson.find(':') + 1) + "\n" + links[strName];
+    }
+    return std::move(ReadGedcom(strText + strFamilies + "0 TRLR\n").m_pDocument);
 }

@@ -166,6 +166,10 @@ CPerson& AddPerson(CDocument& doc, const CTestPerson& person);
 CFamily& AddFamily(CDocument& doc, const std::wstring& strId, const std::wstring& strHusband,
                    const std::wstring& strWife, std::initializer_list<const wchar_t*> children = {});
 
+/// A file of persons "Name:Sex" and families "Husband Wife > Children", with
+/// "-" for a missing spouse, read from memory; each person's id is its name.
+std::unique_ptr<CDocument> MakeFamilies(const std::string& strPersons, const std::vector<std::string>& families);
+
 /// A fixture for the views' builders: a document of its own, default options,
 /// and English with its labels loaded.
 class CViewBuilderTest : public testing::Test {

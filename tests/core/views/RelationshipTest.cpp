@@ -1,44 +1,10 @@
 #include "core/views/Relationship.h"
 
-#include "core/model/GedcomReader.h"
 #include "core/text/WideText.h"
 #include "TestSupport.h"
 
-#include <sstream>
 
 namespace {
-
-// A file of persons "Name:Sex" and families "Husband Wife > Children", with
-// "-" for a missing spouse; each person's id is its name.
-std::unique_ptr<CDocument> MakeFamilies(const std::string& strPersons, const std::vector<std::string>& families)
-{
-    std::map<std::string, std::string> links;
-    std::string strFamilies;
-    for (std::size_t i = 0; i < families.size(); ++i) {
-        const std::string strId = "@F" + std::to_string(i) + "@";
-        std::istringstream words(families[i]);
-        strFamilies += "0 " + strId + " FAM\n";
-        std::string strWord;
-        for (const char* pszRole : {"HUSB", "WIFE"})
-            if (words >> strWord && strWord != "-") {
-                strFamilies += std::string("1 ") + pszRole + " @" + strWord + "@\n";
-                links[strWord] += "1 FAMS " + strId + "\n";
-            }
-        words >> strWord; // ">"
-        while (words >> strWord) {
-            strFamilies += "1 CHIL @" + strWord + "@\n";
-            links[strWord] += "1 FAMC " + strId + "\n";
-        }
-    }
-    std::string strText = "0 HEAD\n";
-    std::istringstream persons(strPersons);
-    for (std::string strPerson; persons >> strPerson;) {
-        const std::string strName = strPerson.substr(0, strPerson.find(':'));
-        strText += "0 @" + strName + "@ INDI\n1 NAME " + strName + " //\n1 SEX " +
-                   strPerson.substr(strPerson.find(':') + 1) + "\n" + links[strName];
-    }
-    return std::move(ReadGedcom(strText + strFamilies + "0 TRLR\n").m_pDocument);
-}
 
 // A way as "up/down top", "+spouse" for a couple, "half", and the kind:
 // "2/2 G1+G2", "1/1 P half", "spouse", "via S: 0/1 P+W".
