@@ -113,7 +113,8 @@ private slots:
         QTest::addColumn<QString>("topic");
         // Relationship, with no home person, asks for the other person first.
         QTest::newRow("a person") << 0
-                                  << QStringList{"ancestors 0", "descendants 0", "family 0", "family 1", "personList"}
+                                  << QStringList{"ancestors 0", "descendants 0", "family 0", "family 1", "personList",
+                                                 "chart", "chart"}
                                   << "info";
         QTest::newRow("a text") << -1 << QStringList{} << "contacts";
     }

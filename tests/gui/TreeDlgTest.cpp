@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(texts, QStringList({"Descendants (3 persons in total)", "1", "0", "1",
                                      QString::number(ID_VIEW_OWN_FAMILY), QString::number(ID_VIEW_PARENTS_FAMILY),
                                      QString::number(ID_VIEW_INFORMATION), "0", QString::number(ID_SET_HOME_PERSON),
-                                     QString::number(ID_VIEW_RELATIONSHIP), "tree", "1", "count", "tree"}));
+                                     QString::number(ID_VIEW_RELATIONSHIP), QString::number(ID_VIEW_ANCESTOR_CHART),
+                                     QString::number(ID_VIEW_DESCENDANT_CHART), "tree", "1", "count", "tree"}));
     }
 
     // Descendants of Zed: row 0 Amy has no children, row 1 Bob has Kid.

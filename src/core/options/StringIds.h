@@ -148,7 +148,14 @@ constexpr int IDS_WAYS_SHOWN = 143; // "%1 of %2 ways are shown."
 constexpr int IDS_THROUGH_MARRIAGE = 144; // "Through the marriage of %1 and %2."
 constexpr int IDS_COMPARE_WITH_OTHER = 145; // "Compare with another person"
 constexpr int IDS_CHOOSE_PERSON_TO_COMPARE = 146; // "Choose the person to compare with"
-constexpr int IDS_LAST = 146;
+constexpr int IDS_GENERATIONS = 147; // "Generations:"
+constexpr int IDS_ANCESTOR_CHART = 148; // "Ancestor chart"
+constexpr int IDS_DESCENDANT_CHART = 149; // "Descendant chart"
+constexpr int IDS_CHART_CUT = 150; // "The chart is too large to draw whole; only its first part is"
+constexpr int IDS_PNG_SCALE = 151; // "Scale of the picture, in percent:"
+constexpr int IDS_PRINT_FIT = 152; // "Fit the chart to one page? Otherwise it is printed across as"
+constexpr int IDS_PICTURES = 153; // "Pictures"
+constexpr int IDS_LAST = 153;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;
@@ -158,6 +165,7 @@ constexpr int IDM_INFO = 503;
 constexpr int IDM_VIEW = 504;
 constexpr int IDM_ROW = 505;
 constexpr int IDM_MAIN_VIEW = 506;
+constexpr int IDM_CHART = 507;
 
 // Command ids carried by the menu items, whatever the language.
 constexpr int ID_OK = 1;
@@ -183,6 +191,11 @@ constexpr int ID_SORT_BY_BIRTH_DATE = 32900;
 constexpr int ID_SORT_BY_NAME = 32901;
 constexpr int ID_SET_HOME_PERSON = 32902;
 constexpr int ID_VIEW_RELATIONSHIP = 32903;
+constexpr int ID_CHART_EXPORT = 32904;
+constexpr int ID_CHART_PRINT = 32905;
+constexpr int ID_CHART_FIT = 32906;
+constexpr int ID_VIEW_ANCESTOR_CHART = 32907;
+constexpr int ID_VIEW_DESCENDANT_CHART = 32908;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_EDIT_CUT = 57635;

@@ -6,6 +6,7 @@
 #include "core/views/PersonList.h"
 #include "gui/platform/Messages.h"
 #include "gui/views/FamilyDlg.h"
+#include "gui/views/ChartDlg.h"
 #include "gui/views/PersonInfoDlg.h"
 #include "gui/views/PersonListDlg.h"
 #include "gui/views/RelationshipDlg.h"
@@ -87,6 +88,16 @@ void OpenRelationship(const CDocument& doc, int nPerson)
     CRelationshipDlg view(doc);
     view.m_nA = nPerson;
     view.m_nB = nOther;
+    view.RunModal();
+}
+
+void OpenChart(const CDocument& doc, int nPerson, int nKind)
+{
+    if (nPerson < 0)
+        return;
+    CChartDlg view(doc);
+    view.m_nPerson = nPerson;
+    view.m_kind = nKind == 0 ? CChartKind::Ancestors : CChartKind::Descendants;
     view.RunModal();
 }
 

@@ -23,6 +23,8 @@ void SetHomePerson(const CDocument& doc, int nPerson);
 /// How the person is related to the home person, or, without one (or when
 /// it is the person), to a person the user chooses.
 void OpenRelationship(const CDocument& doc, int nPerson);
+/// The person's chart; nKind: 0 ancestors, 1 descendants.
+void OpenChart(const CDocument& doc, int nPerson, int nKind);
 /// A person the user chooses in the person list, or -1.
 int ChoosePerson(const CDocument& doc);
 

@@ -64,6 +64,10 @@ bool CPersonInfoDlg::OnCommand(int nCommand)
     case ID_VIEW_RELATIONSHIP:
         OpenRelationship(Doc(), m_nPerson);
         return true;
+    case ID_VIEW_ANCESTOR_CHART:
+    case ID_VIEW_DESCENDANT_CHART:
+        OpenChart(Doc(), m_nPerson, nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
+        return true;
     default:
         return CHtmlPane::OnCommand(nCommand);
     }

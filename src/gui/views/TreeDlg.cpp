@@ -265,6 +265,10 @@ bool CTreeDlg::OnCommand(int nCommand)
     case ID_VIEW_RELATIONSHIP:
         OpenRelationship(Doc(), SelectedTreePerson(m_tree));
         return true;
+    case ID_VIEW_ANCESTOR_CHART:
+    case ID_VIEW_DESCENDANT_CHART:
+        OpenChart(Doc(), SelectedTreePerson(m_tree), nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
+        return true;
     case ID_ROW_EXPAND:
         if (pItem)
             ExpandAll(pItem);

@@ -107,8 +107,8 @@ TEST(LangModuleFileTest, HasEveryEnglishStringAndMenuAtItsOffset)
         for (int nId = nStringOffset; nId < nStringOffset + 200; ++nId)
             nStrings += module.FindString(nId) ? 1 : 0;
         EXPECT_EQ(module.GetStringCount(), nStrings);
-        EXPECT_EQ(module.GetMenuCount(), 7u);
-        EXPECT_EQ(module.GetMenuBarCount(), 7u);
+        EXPECT_EQ(module.GetMenuCount(), 8u);
+        EXPECT_EQ(module.GetMenuBarCount(), 8u);
     }
 }
 

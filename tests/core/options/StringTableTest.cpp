@@ -34,7 +34,7 @@ TEST_F(StringTableTest, EveryIdStandsInTheTable)
         EXPECT_EQ(theOwnResources->FindString(nId) == nullptr, bAbsent) << nId;
     }
     std::vector<CMenuBarMenu> bar;
-    EXPECT_FALSE(BuildMenuBar({IDM_HELP, IDM_MAIN_VIEW + 1}, bar));
+    EXPECT_FALSE(BuildMenuBar({IDM_HELP, IDM_CHART + 1}, bar));
 }
 
 // Texts whose blanks, line breaks or letters are easy to get wrong; base
