@@ -185,4 +185,32 @@ if [[ -f $royal ]]; then
     relationship Ru g l russian
 fi
 
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png docs/relationship-*.png"
+# The charts of the sample: Claire Hollis's ancestors and Thomas Hollis's
+# descendants, from the list by the keyboard and fitted to the window; the
+# descendants exported as PDF through Chart › Export and turned into a
+# picture with pdftoppm.
+chart() {
+    start resources/sample/Stemmark-sample.ged
+    xdotool windowsize "$window" 900 600; sleep 0.5
+    click 60 8
+    click 100 53 2
+    xdotool key --repeat "$1" --delay 50 Down; sleep 0.3
+    xdotool key alt+v; sleep 0.5
+    xdotool key "$2"; sleep 2
+    xdotool key alt+c; sleep 0.5
+    xdotool key f; sleep 1
+    import -window root -crop 900x600+0+0 "docs/chart-$3.png"
+}
+chart 13 c ancestors
+kill $stemmark; sleep 0.5
+chart 29 t descendants
+pdf=$(mktemp -d)/chart.pdf
+xdotool key alt+c; sleep 0.5
+xdotool key e; sleep 1.5
+xdotool key ctrl+a; xdotool type --delay 30 "$pdf"; xdotool key Return; sleep 2
+if command -v pdftoppm >/dev/null && [[ -f $pdf ]]; then
+    pdftoppm -png -r 48 -singlefile "$pdf" docs/chart-pdf
+fi
+kill $stemmark; sleep 0.5
+
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png docs/relationship-*.png docs/chart-*.png"

@@ -54,6 +54,8 @@ private slots:
             pField->setValue(2);
             emit pField->editingFinished();
             counts << Boxes(*view.Scene());
+            Child<QCheckBox>(view, "places")->setChecked(true);
+            counts << static_cast<int>(view.Chart().m_boxes.front().m_astrLines.size());
             view.View()->centerOn(0, 0);
             CViewRecorder recorder;
             QTest::mouseClick(view.View()->viewport(), Qt::LeftButton, {}, BoxOnScreen(view, 1));
@@ -63,6 +65,7 @@ private slots:
         });
         QCOMPARE(counts[0], counts[1]);
         QCOMPARE(counts[2], 3);
+        QCOMPARE(counts[3], 3); // name, years, place
         QCOMPARE(views.size(), 1);
         QVERIFY(views[0].startsWith(QStringLiteral("info ")));
         QCOMPARE(QStringLiteral("info %1").arg(nRecentred), views[0]);

@@ -153,6 +153,7 @@ private slots:
             [&] { COptionsSheet().exec(); },
             [&] { m_app->m_fnShowReport(LoadLangString(IDS_CONTACTS_DIFFERENCES), report.m_strDifferencesBody); },
             [&] { CAboutDlg(nullptr).exec(); },
+            [&] { OpenChart(doc, 49, 0); },
             [&] {
                 CRelationshipDlg view(doc);
                 view.m_nA = 49; // Claire Hollis and her brother Daniel

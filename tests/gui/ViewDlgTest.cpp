@@ -142,7 +142,7 @@ private slots:
         const std::pair<const char*, const char*> rows[] = {
             {"info", "info"},         {"list", "selperson"},      {"ancestors", "ancest"},
             {"search", "search"},     {"family", "family"},       {"report", "contacts"},
-            {"options 0", "option_gen"}, {"options 1", "option_dspl"}, {"relationship", "relationship"}};
+            {"options 0", "option_gen"}, {"options 1", "option_dspl"}, {"relationship", "relationship"}, {"chart", "chart"}};
         for (const auto& [pszWindow, pszTopic] : rows)
             QTest::newRow(pszWindow) << pszWindow << QStringLiteral("Stemmark.htm#%1").arg(pszTopic);
     }
@@ -172,6 +172,8 @@ private slots:
             m_app->m_fnShowReport(L"Contacts", L"Ann");
         else if (window.startsWith(QLatin1String("options")))
             COptionsSheet().exec();
+        else if (window == QLatin1String("chart"))
+            OpenChart(doc, 1, 0);
         else if (window == QLatin1String("relationship"))
             RunRelationship(doc, 0, 1);
         else if (window == QLatin1String("search"))

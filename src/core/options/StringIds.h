@@ -155,7 +155,8 @@ constexpr int IDS_CHART_CUT = 150; // "The chart is too large to draw whole; onl
 constexpr int IDS_PNG_SCALE = 151; // "Scale of the picture, in percent:"
 constexpr int IDS_PRINT_FIT = 152; // "Fit the chart to one page? Otherwise it is printed across as"
 constexpr int IDS_PICTURES = 153; // "Pictures"
-constexpr int IDS_LAST = 153;
+constexpr int IDS_CHART_PLACES = 154; // "Places of birth"
+constexpr int IDS_LAST = 154;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;

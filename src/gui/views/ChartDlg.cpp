@@ -9,6 +9,7 @@
 #include "gui/views/Navigation.h"
 #include "qtcore/platform/QtText.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsRectItem>
@@ -48,7 +49,11 @@ CChartDlg::CChartDlg(const CDocument& doc, QWidget* pParent) : CViewDlg(doc, pPa
     m_pGenerations->setObjectName(QStringLiteral("generations"));
     m_pGenerations->setRange(1, 1'000'000);
     pRow->addWidget(m_pGenerations);
+    m_pPlaces = new QCheckBox(ToQString(LoadLangString(IDS_CHART_PLACES)), this);
+    m_pPlaces->setObjectName(QStringLiteral("places"));
+    pRow->addWidget(m_pPlaces);
     pRow->addStretch(1);
+    connect(m_pPlaces, &QCheckBox::toggled, this, [this] { Draw(); });
     Layout()->addLayout(pRow);
     m_pScene = new QGraphicsScene(this);
     m_pView = new QGraphicsView(m_pScene, this);
@@ -94,7 +99,7 @@ bool CChartDlg::OnInitDialog()
 void CChartDlg::Draw()
 {
     CWaitCursor wait;
-    m_chart = LayoutChart(Doc(), m_nPerson, m_kind, m_nGenerations, ViewOptionsFrom(Settings));
+    m_chart = LayoutChart(Doc(), m_nPerson, m_kind, m_nGenerations, ViewOptionsFrom(Settings), m_pPlaces->isChecked());
     m_pScene->clear();
     const QPalette colours = palette();
     const QPen linePen(colours.color(QPalette::Mid), 1.5);

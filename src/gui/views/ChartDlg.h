@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QGraphicsScene;
 class QGraphicsView;
 class QSpinBox;
@@ -55,6 +56,7 @@ private:
     int PersonAt(const QPoint& at) const;
 
     QSpinBox* m_pGenerations = nullptr;
+    QCheckBox* m_pPlaces = nullptr;
     QGraphicsScene* m_pScene = nullptr;
     QGraphicsView* m_pView = nullptr;
     CChart m_chart;
