@@ -176,10 +176,13 @@ bool CChartDlg::eventFilter(QObject* pObject, QEvent* pEvent)
             Zoom(static_cast<QWheelEvent*>(pEvent)->angleDelta().y() > 0 ? kZoomStep : 1 / kZoomStep);
             return true;
         }
+        const bool bPress = pEvent->type() == QEvent::MouseButtonPress;
+        if (!bPress && pEvent->type() != QEvent::MouseButtonRelease)
+            return CViewDlg::eventFilter(pObject, pEvent);
         const auto* pMouse = static_cast<QMouseEvent*>(pEvent);
-        if (pEvent->type() == QEvent::MouseButtonPress && pMouse->button() == Qt::LeftButton)
+        if (bPress && pMouse->button() == Qt::LeftButton)
             pressedAt = pMouse->position().toPoint();
-        if (pEvent->type() == QEvent::MouseButtonRelease && pMouse->button() == Qt::LeftButton &&
+        if (!bPress && pMouse->button() == Qt::LeftButton &&
             (pMouse->position().toPoint() - pressedAt).manhattanLength() <= kClickSlack) {
             const int nPerson = PersonAt(pMouse->position().toPoint());
             if (nPerson >= 0 && (pMouse->modifiers() & Qt::ControlModifier))
