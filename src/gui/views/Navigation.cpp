@@ -2,6 +2,7 @@
 
 #include "core/model/Document.h"
 #include "core/options/HomePerson.h"
+#include "core/options/StringIds.h"
 #include "core/views/Relationship.h"
 #include "core/views/PersonList.h"
 #include "gui/platform/Messages.h"
@@ -99,6 +100,24 @@ void OpenChart(const CDocument& doc, int nPerson, int nKind)
     view.m_nPerson = nPerson;
     view.m_kind = nKind == 0 ? CChartKind::Ancestors : CChartKind::Descendants;
     view.RunModal();
+}
+
+bool RunPersonCommand(const CDocument& doc, int nCommand, const std::function<int()>& fnPerson)
+{
+    switch (nCommand) {
+    case ID_SET_HOME_PERSON:
+        SetHomePerson(doc, fnPerson());
+        return true;
+    case ID_VIEW_RELATIONSHIP:
+        OpenRelationship(doc, fnPerson());
+        return true;
+    case ID_VIEW_ANCESTOR_CHART:
+    case ID_VIEW_DESCENDANT_CHART:
+        OpenChart(doc, fnPerson(), nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void OpenInfoView(const CDocument& doc, int nPerson)

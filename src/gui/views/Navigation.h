@@ -25,6 +25,11 @@ void SetHomePerson(const CDocument& doc, int nPerson);
 void OpenRelationship(const CDocument& doc, int nPerson);
 /// The person's chart; nKind: 0 ancestors, 1 descendants.
 void OpenChart(const CDocument& doc, int nPerson, int nKind);
+/// The commands every view of a person offers the same way: Set as Home
+/// Person, Relationship and the two charts, for the person `fnPerson` gives
+/// (asked only for these, so its warning comes only then). False for any
+/// other command.
+bool RunPersonCommand(const CDocument& doc, int nCommand, const std::function<int()>& fnPerson);
 /// A person the user chooses in the person list, or -1.
 int ChoosePerson(const CDocument& doc);
 

@@ -58,17 +58,7 @@ bool CPersonInfoDlg::OnCommand(int nCommand)
     case ID_VIEW_PARENTS_FAMILY:
         OpenParentsFamily(Doc(), m_nPerson);
         return true;
-    case ID_SET_HOME_PERSON:
-        SetHomePerson(Doc(), m_nPerson);
-        return true;
-    case ID_VIEW_RELATIONSHIP:
-        OpenRelationship(Doc(), m_nPerson);
-        return true;
-    case ID_VIEW_ANCESTOR_CHART:
-    case ID_VIEW_DESCENDANT_CHART:
-        OpenChart(Doc(), m_nPerson, nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
-        return true;
     default:
-        return CHtmlPane::OnCommand(nCommand);
+        return RunPersonCommand(Doc(), nCommand, [this] { return m_nPerson; }) || CHtmlPane::OnCommand(nCommand);
     }
 }

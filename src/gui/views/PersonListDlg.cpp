@@ -193,14 +193,8 @@ bool CPersonListDlg::OnCommand(int nCommand)
             m_pModel->SetHome(nPerson);
         }
         return true;
-    case ID_VIEW_RELATIONSHIP:
-        OpenRelationship(Doc(), SelectedListBoxPerson(m_listPersons));
-        return true;
-    case ID_VIEW_ANCESTOR_CHART:
-    case ID_VIEW_DESCENDANT_CHART:
-        OpenChart(Doc(), SelectedListBoxPerson(m_listPersons), nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
-        return true;
     default:
-        return CViewDlg::OnCommand(nCommand);
+        return RunPersonCommand(Doc(), nCommand, [this] { return SelectedListBoxPerson(m_listPersons); }) ||
+               CViewDlg::OnCommand(nCommand);
     }
 }

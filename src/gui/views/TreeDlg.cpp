@@ -259,16 +259,6 @@ bool CTreeDlg::OnCommand(int nCommand)
     case ID_VIEW_INFORMATION:
         OpenInfoView(Doc(), SelectedTreePerson(m_tree));
         return true;
-    case ID_SET_HOME_PERSON:
-        SetHomePerson(Doc(), SelectedTreePerson(m_tree));
-        return true;
-    case ID_VIEW_RELATIONSHIP:
-        OpenRelationship(Doc(), SelectedTreePerson(m_tree));
-        return true;
-    case ID_VIEW_ANCESTOR_CHART:
-    case ID_VIEW_DESCENDANT_CHART:
-        OpenChart(Doc(), SelectedTreePerson(m_tree), nCommand == ID_VIEW_ANCESTOR_CHART ? 0 : 1);
-        return true;
     case ID_ROW_EXPAND:
         if (pItem)
             ExpandAll(pItem);
@@ -281,6 +271,7 @@ bool CTreeDlg::OnCommand(int nCommand)
             CollapseChildren(m_tree->invisibleRootItem());
         return true;
     default:
-        return CViewDlg::OnCommand(nCommand);
+        return RunPersonCommand(Doc(), nCommand, [this] { return SelectedTreePerson(m_tree); }) ||
+               CViewDlg::OnCommand(nCommand);
     }
 }
