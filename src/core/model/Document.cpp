@@ -99,26 +99,49 @@ int CDocument::FindRepositoryById(CText id) const
     return id.empty() ? -1 : m_repositories.FindById(Bytes(id), m_texts);
 }
 
-std::vector<const CCitation*> CDocument::CitationsOf(CCitedKind kind, int nRecord) const
+namespace {
+
+// The entries of one record in a table of entries that lie by record in file
+// order, found by halving.
+template <class TEntry>
+std::vector<const TEntry*> EntriesOf(const CRecordTable<TEntry>& entries, int nRecord)
 {
-    const CRecordTable<CCitation>& citations = Citations(kind);
-    // The first citation of a later record, by halving.
-    const auto firstAfter = [&citations](std::int64_t nRecordBefore) {
+    const auto firstAfter = [&entries](std::int64_t nRecordBefore) {
         int nLow = 0;
-        int nHigh = citations.GetLast() + 1;
+        int nHigh = entries.GetLast() + 1;
         while (nLow < nHigh) {
             const int nMiddle = nLow + (nHigh - nLow) / 2;
-            if (citations[nMiddle].m_nRecord <= nRecordBefore)
+            if (entries[nMiddle].m_nRecord <= nRecordBefore)
                 nLow = nMiddle + 1;
             else
                 nHigh = nMiddle;
         }
         return nLow;
     };
-    std::vector<const CCitation*> result;
+    std::vector<const TEntry*> result;
     for (int i = firstAfter(std::int64_t(nRecord) - 1), nEnd = firstAfter(nRecord); i < nEnd; ++i)
-        result.push_back(&citations[i]);
+        result.push_back(&entries[i]);
     return result;
+}
+
+} // namespace
+
+std::vector<const CCitation*> CDocument::CitationsOf(CCitedKind kind, int nRecord) const
+{
+    return EntriesOf(Citations(kind), nRecord);
+}
+
+std::vector<const CMediaLink*> CDocument::MediaLinksOf(CCitedKind kind, int nRecord) const
+{
+    return EntriesOf(MediaLinks(kind), nRecord);
+}
+
+const CMediaObject* CDocument::MediaObjectOf(const CMediaLink& link) const
+{
+    if (link.m_nObject >= 0)
+        return &m_mediaObjects[link.m_nObject];
+    const int nObject = link.m_strPointer.empty() ? -1 : m_mediaObjects.FindById(Bytes(link.m_strPointer), m_texts);
+    return nObject < 0 ? nullptr : &m_mediaObjects[nObject];
 }
 
 const CDocument& EmptyDocument()

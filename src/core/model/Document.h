@@ -2,6 +2,8 @@
 
 #include "core/model/EventInfo.h"
 #include "core/model/Family.h"
+#include "core/model/MediaArchive.h"
+#include "core/model/Media.h"
 #include "core/model/NoteRecordTable.h"
 #include "core/model/Person.h"
 #include "core/model/RecordTable.h"
@@ -10,6 +12,7 @@
 #include "core/platform/Message.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +47,21 @@ public:
     }
     /// The citations of one person or family, in file order.
     std::vector<const CCitation*> CitationsOf(CCitedKind kind, int nRecord) const;
+
+    /// OBJE records, and the objects written in place (without an id).
+    const CRecordTable<CMediaObject>& MediaObjects() const { return m_mediaObjects; }
+    /// Every OBJE link of persons, or of families, by record in file order.
+    const CRecordTable<CMediaLink>& MediaLinks(CCitedKind kind) const
+    {
+        return kind == CCitedKind::Person ? m_personMedia : m_familyMedia;
+    }
+    /// The OBJE links of one person or family, in file order.
+    std::vector<const CMediaLink*> MediaLinksOf(CCitedKind kind, int nRecord) const;
+    /// The object a link names: the record it points to or the one written in
+    /// place; null when the pointer finds no record.
+    const CMediaObject* MediaObjectOf(const CMediaLink& link) const;
+    /// The media packed with the file (a GEDZIP's entries); null for a plain file.
+    const CMediaArchive* GetArchive() const { return m_pArchive.get(); }
 
     /// A text of a record, decoded from the store.
     std::wstring Str(CText text) const { return m_texts.Read(text.Handle()); }
@@ -127,6 +145,11 @@ public:
     /// of one record lie together.
     CCitation& AppendCitation(CCitedKind kind) { return EditCitations(kind).Append(); }
     CCitation& EditCitation(CCitedKind kind, int nIndex) { return EditCitations(kind)[nIndex]; }
+    CMediaObject& AppendMediaObject() { return m_mediaObjects.Append(); }
+    CMediaObject& EditMediaObject(int nIndex) { return m_mediaObjects[nIndex]; }
+    CMediaLink& AppendMediaLink(CCitedKind kind) { return EditMediaLinks(kind).Append(); }
+    CMediaLink& EditMediaLink(CCitedKind kind, int nIndex) { return EditMediaLinks(kind)[nIndex]; }
+    void SetArchive(std::unique_ptr<const CMediaArchive> pArchive) { m_pArchive = std::move(pArchive); }
     void AppendNoteRecord(std::wstring_view id, std::wstring_view text) { m_noteRecords.Append(id, text); }
     void SetFolder(std::wstring strFolder) { m_strFolder = std::move(strFolder); }
     void SetPath(std::wstring strPath) { m_strPath = std::move(strPath); }
@@ -135,6 +158,10 @@ public:
 
 private:
     static std::string Encoded(std::wstring_view text);
+    CRecordTable<CMediaLink>& EditMediaLinks(CCitedKind kind)
+    {
+        return kind == CCitedKind::Person ? m_personMedia : m_familyMedia;
+    }
     CRecordTable<CCitation>& EditCitations(CCitedKind kind)
     {
         return kind == CCitedKind::Person ? m_personCitations : m_familyCitations;
@@ -152,6 +179,10 @@ private:
     CRecordTable<CRepositoryRecord> m_repositories;
     CRecordTable<CCitation> m_personCitations;
     CRecordTable<CCitation> m_familyCitations;
+    CRecordTable<CMediaObject> m_mediaObjects;
+    CRecordTable<CMediaLink> m_personMedia;
+    CRecordTable<CMediaLink> m_familyMedia;
+    std::unique_ptr<const CMediaArchive> m_pArchive;
     std::wstring m_strFolder;
     std::wstring m_strPath;
     std::wstring m_strReadFailure;

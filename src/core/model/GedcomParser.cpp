@@ -15,6 +15,8 @@ enum class CTag {
     Husb, Wife, Chil, Marr, Div, Note, Type, Date, Age, Caus, Plac,
     // Sources, their citations and repositories.
     Sour, Page, Quay, Text, Titl, Auth, Publ, Abbr, Repo, Link, Exid,
+    // Media objects and their links.
+    Obje, File, Form, Prim,
 };
 
 // A tag of three to five characters as one number, so that a line costs one
@@ -92,6 +94,11 @@ constexpr CTagName theTagNames[] = {
     {TagKey("_LINK"), CTag::Link}, // written by online services
     {TagKey("_WLNK"), CTag::Link},
     {TagKey("EXID"), CTag::Exid},
+    {TagKey("OBJE"), CTag::Obje},
+    {TagKey("FILE"), CTag::File},
+    {TagKey("FORM"), CTag::Form},
+    {TagKey("MIME"), CTag::Form},
+    {TagKey("_PRIM"), CTag::Prim}, // the primary photo, as several programs mark it
 };
 
 // Every line is classified, so a tag finds its entry by one multiplication:
@@ -326,6 +333,107 @@ struct CLineParser {
         m_state.m_nCitation = m_doc.Citations(kind).GetLast();
     }
 
+    // The lines under an OBJE line are the object's or the link's, whatever
+    // their tag; a line at the OBJE line's level or above ends them.
+    bool ParseMediaLine(CCitedKind kind, int nLevel, CTag tag, std::string_view value)
+    {
+        const int nMediaLevel = m_state.m_nMediaLevel;
+        if (nMediaLevel < 0)
+            return false;
+        if (nLevel <= nMediaLevel) {
+            // A continued OBJE line arrives again at its own level.
+            if (nLevel == nMediaLevel && tag == CTag::Obje && m_state.m_bContinuation)
+                return true;
+            m_state.m_nMediaLevel = -1;
+            return false;
+        }
+        if (nLevel == nMediaLevel + 1)
+            ParseMediaDetail(kind, tag, value);
+        else if (nLevel == nMediaLevel + 2 && m_state.m_bMediaFileOpen)
+            ParseMediaFileDetail(tag, value);
+        return true;
+    }
+
+    void ParseMediaDetail(CCitedKind kind, CTag tag, std::string_view value)
+    {
+        CMediaObject* pObject =
+            m_state.m_nMediaObject >= 0 ? &m_doc.EditMediaObject(m_state.m_nMediaObject) : nullptr;
+        CMediaLink* pLink = m_state.m_nMediaLink >= 0 ? &m_doc.EditMediaLink(kind, m_state.m_nMediaLink) : nullptr;
+        m_state.m_bMediaFileOpen = tag == CTag::File && pObject;
+        switch (tag) {
+        case CTag::File:
+            if (pObject)
+                StoreMediaFile(*pObject, value);
+            break;
+        case CTag::Form:
+            if (pObject)
+                pObject->m_strForm = Shared(value);
+            break;
+        case CTag::Titl:
+            if (pObject)
+                pObject->m_strTitle = Added(value);
+            else if (pLink)
+                pLink->m_strTitle = Added(value);
+            break;
+        case CTag::Prim:
+            if (pLink)
+                pLink->m_bPrimary = IsYes(value);
+            else if (pObject)
+                pObject->m_bPrimary = IsYes(value);
+            break;
+        default: break;
+        }
+    }
+
+    // Each file has its form and title beside it, empty until its own lines give them.
+    void StoreMediaFile(CMediaObject& object, std::string_view value)
+    {
+        if (m_state.m_bContinuation && !object.m_astrFiles.IsEmpty()) {
+            m_doc.EditItems(object.m_astrFiles).back() = Added(value);
+            return;
+        }
+        m_doc.Append(object.m_astrFiles, Added(value));
+        m_doc.Append(object.m_astrFileForms, CText());
+        m_doc.Append(object.m_astrFileTitles, CText());
+    }
+
+    void ParseMediaFileDetail(CTag tag, std::string_view value)
+    {
+        if (m_state.m_nMediaObject < 0)
+            return;
+        CMediaObject& object = m_doc.EditMediaObject(m_state.m_nMediaObject);
+        if (tag == CTag::Form)
+            m_doc.EditItems(object.m_astrFileForms).back() = Shared(value);
+        else if (tag == CTag::Titl)
+            m_doc.EditItems(object.m_astrFileTitles).back() = Added(value);
+    }
+
+    // An OBJE on level 1 is the record's, on level 2 the event's that the
+    // level-1 line above it opened, or the record's when it opened none; one
+    // anywhere else is read past with its lines.
+    void OpenMediaLink(CCitedKind kind, int nRecord, int nLevel, std::string_view value)
+    {
+        m_state.m_nMediaLevel = nLevel;
+        m_state.m_nMediaObject = m_state.m_nMediaLink = -1;
+        m_state.m_bMediaFileOpen = false;
+        if (nLevel > 2)
+            return;
+        const std::int64_t nCited = m_state.m_nCitedOwner;
+        const bool bEvent = nLevel == 2 && nCited != kNoCitedOwner && nCited != std::int64_t(kCitedName);
+        CMediaLink& link = m_doc.AppendMediaLink(kind);
+        link.m_nRecord = static_cast<std::uint32_t>(nRecord);
+        link.m_nOwner = bEvent ? static_cast<std::uint32_t>(nCited) : kCitedRecord;
+        m_state.m_nMediaLink = m_doc.MediaLinks(kind).GetLast();
+        if (IsPointer(value)) {
+            link.m_strPointer = Shared(value);
+            return;
+        }
+        m_doc.AppendMediaObject();
+        link.m_nObject = m_state.m_nMediaObject = m_doc.MediaObjects().GetLast();
+    }
+
+    static bool IsYes(std::string_view value) { return value == "Y" || value == "y" || value == "YES" || value == "Yes"; }
+
     static bool IsPointer(std::string_view value)
     {
         return value.size() >= 3 && value.front() == '@' && value.back() == '@';
@@ -360,6 +468,7 @@ struct CLineParser {
     void AppendRecord(int nRecordKind, std::string_view id)
     {
         m_state.m_nCitationLevel = -1;
+        m_state.m_nMediaLevel = -1;
         if (nRecordKind == kRecordPerson)
             m_doc.AppendPerson().m_strId = Added(id);
         else if (nRecordKind == kRecordFamily)
@@ -368,6 +477,18 @@ struct CLineParser {
             m_doc.AppendSource().m_strId = Added(id);
         else if (nRecordKind == kRecordRepository)
             m_doc.AppendRepository().m_strId = Added(id);
+        else if (nRecordKind == kRecordMedia)
+            OpenMediaRecord(id);
+    }
+
+    // A record's lines are read as those under an OBJE line on level 0.
+    void OpenMediaRecord(std::string_view id)
+    {
+        m_doc.AppendMediaObject().m_strId = Added(id);
+        m_state.m_nMediaLevel = 0;
+        m_state.m_nMediaObject = m_doc.MediaObjects().GetLast();
+        m_state.m_nMediaLink = -1;
+        m_state.m_bMediaFileOpen = false;
     }
 };
 
@@ -389,6 +510,10 @@ void ParseKnownTag(CDocument& doc, CGedcomState& state, int nRecordKind, int nLe
 {
     CLineParser parser{doc, state};
     const bool bPerson = nRecordKind == kRecordPerson;
+    if (nRecordKind == kRecordMedia) {
+        parser.ParseMediaLine(CCitedKind::Person, nLevel, tag, strValue);
+        return;
+    }
     if (!bPerson && nRecordKind != kRecordFamily) {
         ParseSourceOrRepository(parser, nRecordKind, nLevel, tag, strValue);
         return;
@@ -399,9 +524,18 @@ void ParseKnownTag(CDocument& doc, CGedcomState& state, int nRecordKind, int nLe
     const CCitedKind kind = bPerson ? CCitedKind::Person : CCitedKind::Family;
     if (state.m_nCitationLevel >= 0 && parser.ParseCitationLine(kind, nLevel, tag, strValue))
         return;
+    if (state.m_nMediaLevel >= 0 && parser.ParseMediaLine(kind, nLevel, tag, strValue))
+        return;
     if (tag == CTag::Sour) {
         if (!state.m_bContinuation)
             parser.OpenCitation(kind, nRecord, nLevel, strValue);
+        return;
+    }
+    if (tag == CTag::Obje) {
+        if (!state.m_bContinuation)
+            parser.OpenMediaLink(kind, nRecord, nLevel, strValue);
+        if (nLevel == 1)
+            state.m_nCitedOwner = kNoCitedOwner;
         return;
     }
     if (bPerson) {
@@ -439,6 +573,8 @@ void ParseGedcomLine(CDocument& doc, CGedcomState& state, int nRecordKind, int n
     // ends a citation above it, and a level-1 one what the last one opened.
     if (nLevel <= state.m_nCitationLevel)
         state.m_nCitationLevel = -1;
+    if (nLevel <= state.m_nMediaLevel)
+        state.m_nMediaLevel = -1;
     if (nLevel == 1 && !state.m_bContinuation)
         state.m_nCitedOwner = kNoCitedOwner;
 }

@@ -29,6 +29,10 @@ void CGedcomState::Reset()
     m_nCitedOwner = kNoCitedOwner;
     m_nCitationLevel = -1;
     m_nCitation = -1;
+    m_nMediaLevel = -1;
+    m_nMediaObject = -1;
+    m_nMediaLink = -1;
+    m_bMediaFileOpen = false;
 }
 
 namespace {
@@ -142,6 +146,8 @@ int RecordKindOf(std::string_view line, std::size_t nFrom)
         return kRecordSource;
     if (nFrom > 0 && line.substr(nFrom) == "REPO")
         return kRecordRepository;
+    if (nFrom > 0 && line.substr(nFrom) == "OBJE")
+        return kRecordMedia;
     return kRecordOther;
 }
 
@@ -341,7 +347,7 @@ CGedcomReading::CStep CGedcomReading::HandleLine(std::string_view line, std::str
     }
     if (parts.m_nLevel > kMaxLevel) {
         // Only a person or a family stops the reading on it.
-        if (m_state.m_nRecordKind == kRecordSource || m_state.m_nRecordKind == kRecordRepository)
+        if (m_state.m_nRecordKind != kRecordPerson && m_state.m_nRecordKind != kRecordFamily)
             return CStep::Go;
         Flush();
         return CStep::Stop;

@@ -13,6 +13,7 @@ constexpr int kRecordOther = 2;
 constexpr int kRecordNote = 3; ///< NOTE or SNOTE: read by the reader alone, for its text
 constexpr int kRecordSource = 4;
 constexpr int kRecordRepository = 5;
+constexpr int kRecordMedia = 6; ///< OBJE
 
 /// What a citation on a level-2 line would stand under: nothing yet.
 constexpr std::int64_t kNoCitedOwner = -1;
@@ -31,6 +32,10 @@ struct CGedcomState {
     std::int64_t m_nCitedOwner = kNoCitedOwner;
     int m_nCitationLevel = -1; ///< level of the SOUR line whose lines are read; -1 outside one
     int m_nCitation = -1; ///< the citation they fill; -1 when it is not kept
+    int m_nMediaLevel = -1; ///< level of the OBJE line whose lines are read; -1 outside one
+    int m_nMediaObject = -1; ///< the object its FILE, FORM and TITL lines fill; -1 for none
+    int m_nMediaLink = -1; ///< the link that a TITL or _PRIM under a pointer fills; -1 for none
+    bool m_bMediaFileOpen = false; ///< the last line under the OBJE was a FILE, whose FORM and TITL may follow
 
     void Reset();
 };
