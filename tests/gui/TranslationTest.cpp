@@ -105,7 +105,7 @@ private slots:
                                            "Notes",   "Options", "Page",      "Parents",     "Publication",
                                            "Religion", "Sources", "Version"};
         QTest::newRow("Ge") << "Ge" << QStringList{"Version"};
-        QTest::newRow("It") << "It" << QStringList{"file"};
+        QTest::newRow("It") << "It" << QStringList{"file", "Media"};
         QTest::newRow("Ru") << "Ru" << QStringList{};
     }
     void noWindowShowsEnglish()

@@ -156,7 +156,20 @@ constexpr int IDS_PNG_SCALE = 151; // "Scale of the picture, in percent:"
 constexpr int IDS_PRINT_FIT = 152; // "Fit the chart to one page? Otherwise it is printed across as"
 constexpr int IDS_PICTURES = 153; // "Pictures"
 constexpr int IDS_CHART_PLACES = 154; // "Places of birth"
-constexpr int IDS_LAST = 154;
+constexpr int IDS_MEDIA = 155; // "Media"
+constexpr int IDS_MEDIA_NOT_FOUND = 156; // "not found"
+constexpr int IDS_MEDIA_CLIMBS_OUT = 157; // "refused: the path climbs out of the file's folder"
+constexpr int IDS_MEDIA_NOT_A_FILE = 158; // "refused: a device, a fifo or a folder, not a file"
+constexpr int IDS_MEDIA_OUTSIDE_FOLDER = 159; // "outside the file's folder: shown without a picture"
+constexpr int IDS_MEDIA_WEB_LINK = 160; // "web link"
+constexpr int IDS_MEDIA_TOO_LARGE = 161; // "too large to show"
+constexpr int IDS_MEDIA_CANNOT_SHOW = 162; // "cannot be shown"
+constexpr int IDS_MEDIA_CANNOT_OPEN = 163; // "The media file cannot be opened:"
+constexpr int IDS_GEDZIP_DAMAGED = 164; // "The GEDZIP file is not a zip file, or it is damaged."
+constexpr int IDS_GEDZIP_NO_GEDCOM = 165; // "The GEDZIP file holds no gedcom.ged."
+constexpr int IDS_GEDZIP_TOO_LARGE = 166; // "The GEDZIP file would unpack to more than %1 times its size,"
+constexpr int IDS_GEDZIP_ENTRY_CLIMBS_OUT = 167; // "An entry of the GEDZIP file climbs out of it:"
+constexpr int IDS_LAST = 167;
 
 // English ids of the menus; the id loaded is id + theMenuOffset.
 constexpr int IDM_HELP = 500;
