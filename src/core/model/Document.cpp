@@ -144,6 +144,13 @@ const CMediaObject* CDocument::MediaObjectOf(const CMediaLink& link) const
     return nObject < 0 ? nullptr : &m_mediaObjects[nObject];
 }
 
+const CFolderFiles& CDocument::FolderFiles() const
+{
+    if (!m_pFolderFiles)
+        m_pFolderFiles = std::make_unique<CFolderFiles>(WideToUtf8(m_strFolder));
+    return *m_pFolderFiles;
+}
+
 const CDocument& EmptyDocument()
 {
     static const CDocument theEmpty;

@@ -4,6 +4,7 @@
 #include "core/model/Family.h"
 #include "core/model/MediaArchive.h"
 #include "core/model/Media.h"
+#include "core/model/MediaFiles.h"
 #include "core/model/NoteRecordTable.h"
 #include "core/model/Person.h"
 #include "core/model/RecordTable.h"
@@ -62,6 +63,10 @@ public:
     const CMediaObject* MediaObjectOf(const CMediaLink& link) const;
     /// The media packed with the file (a GEDZIP's entries); null for a plain file.
     const CMediaArchive* GetArchive() const { return m_pArchive.get(); }
+
+    /// The files below the document's folder, looked at when first asked for.
+    /// Asked for from one thread only.
+    const CFolderFiles& FolderFiles() const;
 
     /// A text of a record, decoded from the store.
     std::wstring Str(CText text) const { return m_texts.Read(text.Handle()); }
@@ -183,6 +188,7 @@ private:
     CRecordTable<CMediaLink> m_personMedia;
     CRecordTable<CMediaLink> m_familyMedia;
     std::unique_ptr<const CMediaArchive> m_pArchive;
+    mutable std::unique_ptr<CFolderFiles> m_pFolderFiles;
     std::wstring m_strFolder;
     std::wstring m_strPath;
     std::wstring m_strReadFailure;

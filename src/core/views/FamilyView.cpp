@@ -60,7 +60,8 @@ struct CFamilyParts {
     }
 
     // Each family's notes number their own sources, in the order they are cited.
-    std::wstring FamilyNotes(int nFamily, const std::wstring& strSpouse, const std::wstring& strSex) const
+    std::wstring FamilyNotes(int nFamily, const std::wstring& strSpouse, const std::wstring& strSex,
+                             std::vector<CMediaItem>& media) const
     {
         const CFamily& family = m_doc.Families()[nFamily];
         CPageSources sources(m_doc, CCitedKind::Family, nFamily, m_options.m_dates);
@@ -68,7 +69,11 @@ struct CFamilyParts {
         strNotes += FamilyEventBlock(family.m_marriage, strSex, sources);
         strNotes += FamilyEventBlock(family.m_divorce, strSex, sources);
         strNotes += FormatListSection(m_doc, family.m_notes);
-        return AppendSection(std::move(strNotes), sources.Section());
+        strNotes = AppendSection(std::move(strNotes), sources.Section());
+        std::vector<CMediaItem> familyMedia = CollectMedia(m_doc, CCitedKind::Family, nFamily);
+        strNotes = AppendSection(std::move(strNotes), MediaSection(familyMedia, media.size()));
+        media.insert(media.end(), familyMedia.begin(), familyMedia.end());
+        return strNotes;
     }
 
     // Each family inserts its children from the top, as the list does, so the
@@ -149,7 +154,7 @@ CFamilyContent BuildFamilyView(const CDocument& doc, int nPerson, const CViewOpt
             strSpouseBox += parts.BoxText(spouse);
             if (family.m_bDivorced)
                 strSpouseBox += LoadLangString(IDS_DIVORCED) + L".\r\n";
-            strNotes += parts.FamilyNotes(nFamily, parts.FullName(spouse), strSex);
+            strNotes += parts.FamilyNotes(nFamily, parts.FullName(spouse), strSex, content.m_notesMedia);
         }
         // Tested on what is there so far, so a family without a spouse still
         // divides those before it from those after it.

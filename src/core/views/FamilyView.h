@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/Message.h"
+#include "core/views/PageMedia.h"
 #include "core/views/ViewOptions.h"
 
 #include <string>
@@ -25,6 +26,7 @@ struct CFamilyContent {
     bool m_bPersonDeceased = false;      ///< the person has a death or a burial record
     bool m_bSpousesDeceased = true;      ///< false when a listed spouse has neither
     std::wstring m_strNotesHtml;         ///< the family notes page body; empty: "No family notes"
+    std::vector<CMediaItem> m_notesMedia; ///< the families' media, keyed on the notes page by their place here
     bool m_bChildrenListed = false;
     std::vector<CChildRow> m_children; ///< sorted by birth date, ascending
     CMessages m_messages;              ///< what the view says when it closes instead

@@ -24,14 +24,17 @@ struct CPageParts {
         return m_doc.Persons()[nPerson].GetFullNameFirstFirst(m_doc, m_options.m_names);
     }
 
-    std::wstring Heading(const CPerson& person) const
+    std::wstring Heading(const CPerson& person, int nPicture) const
     {
         std::wstring strHeading = L"<b>" + person.GetFullNameFirstFirst(m_doc, m_options.m_names);
         if (m_options.m_bSexLetter) {
             const int nLetter = m_doc.Equals(person.m_strSex, L"M") ? IDS_SEX_LETTER_MALE : IDS_SEX_LETTER_FEMALE;
             strHeading += L" [" + LoadLangString(nLetter) + L"]";
         }
-        return strHeading + L"</b>" + m_sources.NameMarks() + L"<br><br>";
+        strHeading += L"</b>" + m_sources.NameMarks();
+        if (nPicture >= 0)
+            return WithHeadPicture(strHeading, static_cast<std::size_t>(nPicture)) + L"<br>";
+        return strHeading + L"<br><br>";
     }
 
     template <class TEvent>
@@ -122,14 +125,23 @@ std::wstring BuildPersonPageBody(const CDocument& doc, int nPerson, const CViewO
 {
     if (!doc.Persons().IsIndex(nPerson))
         return {};
+    return BuildPersonPageBody(doc, nPerson, options, CollectMedia(doc, CCitedKind::Person, nPerson));
+}
+
+std::wstring BuildPersonPageBody(const CDocument& doc, int nPerson, const CViewOptions& options,
+                                 const std::vector<CMediaItem>& media)
+{
+    if (!doc.Persons().IsIndex(nPerson))
+        return {};
     const CPerson& person = doc.Persons()[nPerson];
     CPageSources sources(doc, CCitedKind::Person, nPerson, options.m_dates);
     const CPageParts parts{doc, options, sources};
-    std::wstring strBody = parts.Heading(person);
+    std::wstring strBody = parts.Heading(person, FindHeadPicture(media));
     strBody += parts.LifeEvents(person);
     strBody += parts.Parents(person) + parts.Spouses(person);
     strBody += parts.ListSections(person);
-    return AppendSection(std::move(strBody), sources.Section());
+    strBody = AppendSection(std::move(strBody), sources.Section());
+    return AppendSection(std::move(strBody), MediaSection(media));
 }
 
 std::wstring MakePageDocument(const std::wstring& strBody)
