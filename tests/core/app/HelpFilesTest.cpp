@@ -9,10 +9,11 @@ namespace {
 
 const std::filesystem::path theHelpFolder = std::filesystem::path(STEMMARK_RESOURCES) / "help";
 
-// The anchors the program opens the help at: the main window, every view and
-// the options sheet and its pages.
-const char* const theTopics[] = {"overview", "Main_Contents", "selperson", "info",   "family",      "ancest",
-                                 "descend",  "patriarh",      "search",    "option", "option_dspl", "option_gen"};
+// The topics' anchors: those the program opens the help at (the main window,
+// every view, the options sheet and its pages) and the one on media.
+const char* const theTopics[] = {"overview", "Main_Contents", "selperson", "info",        "relationship",
+                                 "chart",    "media",         "family",    "ancest",      "descend",
+                                 "patriarh", "search",        "option",    "option_dspl", "option_gen"};
 
 // The first group of every match of the pattern.
 std::set<std::string> Captures(const std::string& strHtml, const char* pszPattern)
