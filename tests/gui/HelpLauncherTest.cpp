@@ -36,9 +36,10 @@ private slots:
         const char* const aapszLanguages[][2] = {{"En", "Stemmark.htm"}, {"Ru", "StemmarkLangRus.htm"},
                                                  {"Fr", "StemmarkLangFra.htm"}, {"Ge", "StemmarkLangDeu.htm"},
                                                  {"It", "StemmarkLangIta.htm"}};
-        const char* const apszTopics[] = {"overview", "Main_Contents", "selperson", "info",
-                                          "family", "ancest", "descend", "patriarh",
-                                          "search", "option", "option_dspl", "option_gen"};
+        const char* const apszTopics[] = {"overview",     "Main_Contents", "selperson", "info",
+                                          "relationship", "chart",         "media",     "family",
+                                          "ancest",       "descend",       "patriarh",  "search",
+                                          "option",       "option_dspl",   "option_gen"};
         for (const auto& [pszLang, pszFile] : aapszLanguages) {
             SetLanguage(QString(pszLang).toStdWString());
             for (const QString strTopic : apszTopics) {
