@@ -12,6 +12,7 @@ std::vector<CCliCommand> MakeCommands()
     return {
         ListCommand(),
         PersonCommand(),
+        MediaCommand(),
         FamilyCommand(),
         SourcesCommand(),
         RelationshipCommand(),

@@ -68,6 +68,7 @@ CCliCommand StatsCommand();
 CCliCommand CompareCommand();
 CCliCommand SourcesCommand();
 CCliCommand RelationshipCommand();
+CCliCommand MediaCommand();
 CCliCommand ChartCommand();
 
 /// Every command, in the order the help lists them.

@@ -181,6 +181,17 @@ INSTANTIATE_TEST_SUITE_P(Sources, CliOutputTest, testing::Values(
     CliCase{{"person", "@I1@", "--json"}, 0, nullptr, "", "citations.ged"},
     CliCase{{"sources"}, 1, "", ""}), RowName);
 
+// Paths found depend on the machine, so the rows are of what is not found.
+INSTANTIATE_TEST_SUITE_P(Media, CliOutputTest, testing::Values(
+    CliCase{{"media", "0"}, 0,
+            "missing\tC:\\Photos\\ann.jpg\tAnn in 1950\n"
+            "climbs-out\t../../etc/passwd\tSneaky\tBorn\n"
+            "https://example.org/ann.jpg\thttps://example.org/ann.jpg\tOn the web\n",
+            "", "cli-media.ged"},
+    CliCase{{"media", "@I1@", "--json"}, 0, nullptr, "", "cli-media.ged"},
+    CliCase{{"person", "0", "--json"}, 0, nullptr, "", "cli-media.ged"},
+    CliCase{{"media", "1"}, 1, "", "", "cli-media.ged"}), RowName);
+
 const std::string theBook = std::string(STEMMARK_TEST_DATA) + "/cli-book.vcf";
 
 // Anna's card gives another year; John's the same day as the file.
