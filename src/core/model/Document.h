@@ -63,6 +63,8 @@ public:
     const CMediaObject* MediaObjectOf(const CMediaLink& link) const;
     /// The media packed with the file (a GEDZIP's entries); null for a plain file.
     const CMediaArchive* GetArchive() const { return m_pArchive.get(); }
+    /// The same, for work that may outlast the document (a thumbnail being made).
+    std::shared_ptr<const CMediaArchive> ShareArchive() const { return m_pArchive; }
 
     /// The files below the document's folder, looked at when first asked for.
     /// Asked for from one thread only.
@@ -154,7 +156,7 @@ public:
     CMediaObject& EditMediaObject(int nIndex) { return m_mediaObjects[nIndex]; }
     CMediaLink& AppendMediaLink(CCitedKind kind) { return EditMediaLinks(kind).Append(); }
     CMediaLink& EditMediaLink(CCitedKind kind, int nIndex) { return EditMediaLinks(kind)[nIndex]; }
-    void SetArchive(std::unique_ptr<const CMediaArchive> pArchive) { m_pArchive = std::move(pArchive); }
+    void SetArchive(std::shared_ptr<const CMediaArchive> pArchive) { m_pArchive = std::move(pArchive); }
     void AppendNoteRecord(std::wstring_view id, std::wstring_view text) { m_noteRecords.Append(id, text); }
     void SetFolder(std::wstring strFolder) { m_strFolder = std::move(strFolder); }
     void SetPath(std::wstring strPath) { m_strPath = std::move(strPath); }
@@ -187,7 +189,7 @@ private:
     CRecordTable<CMediaObject> m_mediaObjects;
     CRecordTable<CMediaLink> m_personMedia;
     CRecordTable<CMediaLink> m_familyMedia;
-    std::unique_ptr<const CMediaArchive> m_pArchive;
+    std::shared_ptr<const CMediaArchive> m_pArchive;
     mutable std::unique_ptr<CFolderFiles> m_pFolderFiles;
     std::wstring m_strFolder;
     std::wstring m_strPath;

@@ -4,6 +4,7 @@
 #include "core/text/WideText.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <deque>
 #include <filesystem>
@@ -258,6 +259,22 @@ private:
 CMediaPlace FindMediaFile(const CDocument& doc, std::wstring_view written)
 {
     return CMediaFinder(doc).Find(written);
+}
+
+bool IsOpenableMediaFile(const std::string& strPath)
+{
+    static constexpr std::array<std::string_view, 36> theKinds = {
+        "jpg", "jpeg", "png", "gif", "bmp", "tif", "tiff", "webp", "heic", "pcx", "svg", "ico",
+        "pdf", "txt", "rtf", "doc", "docx", "odt", "htm", "html", "xps", "djvu",
+        "mp3", "wav", "ogg", "oga", "flac", "m4a", "wma",
+        "mp4", "m4v", "mov", "avi", "mkv", "webm", "mpg"};
+    const std::string strKind = LowerCaseUtf8(fs::path(strPath).extension().native());
+    if (strKind.size() < 2 || std::find(theKinds.begin(), theKinds.end(), strKind.substr(1)) == theKinds.end())
+        return false;
+    std::error_code error;
+    const fs::file_status status = fs::status(strPath, error);
+    const fs::perms exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    return !error && status.type() == fs::file_type::regular && (status.permissions() & exec) == fs::perms::none;
 }
 
 CFolderFiles::CFolderFiles(const std::string& strFolder)

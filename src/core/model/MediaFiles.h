@@ -30,6 +30,11 @@ struct CMediaPlace {
 /// and below. In a package, every path names an entry and never the disk.
 CMediaPlace FindMediaFile(const CDocument& doc, std::wstring_view written);
 
+/// Whether a file found for a page may be handed to the desktop's own
+/// program for it: a picture, a sound, a film or a document by its name, and
+/// nothing the desktop would run.
+bool IsOpenableMediaFile(const std::string& strPath);
+
 /// The files below a folder, by name, for finding a file whose path was
 /// written on another machine: at most `kMaxDepth` folders down, hidden
 /// folders and links to folders left out, and at most `kMaxEntries` entries

@@ -98,6 +98,21 @@ TEST(MediaFilesTest, FindsFilesWrittenHereAndElsewhereAndRefusesTheRest)
     }
 }
 
+// A page's click hands the desktop pictures and documents, never a program.
+TEST(MediaFilesTest, OpensOnlyMediaThatCannotRun)
+{
+    CTempFolder temp;
+    for (const char* pszFile : {"a.JPG", "b.pdf", "run.jpg", "c.desktop", "d.sh", "noext"})
+        Touch(temp.Path() / pszFile);
+    fs::permissions(temp.Path() / "run.jpg", fs::perms::owner_exec, fs::perm_options::add);
+    fs::create_directories(temp.Path() / "dir.png");
+    const std::pair<const char*, bool> cases[] = {{"a.JPG", true},      {"b.pdf", true},  {"run.jpg", false},
+                                                  {"c.desktop", false}, {"d.sh", false},  {"noext", false},
+                                                  {"dir.png", false},   {"gone.png", false}};
+    for (const auto& [pszFile, bOpenable] : cases)
+        EXPECT_EQ(IsOpenableMediaFile((temp.Path() / pszFile).native()), bOpenable) << pszFile;
+}
+
 class CTestArchive : public CMediaArchive {
 public:
     const std::vector<std::string>& EntryNames() const override { return m_names; }
