@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    qt6-base-dev qt6-translations-l10n libicu-dev
+    qt6-base-dev qt6-translations-l10n libicu-dev libzip-dev
     fonts-dejavu-core
     "$@"
 )

@@ -9,6 +9,7 @@
 #include "core/options/Language.h"
 #include "core/options/Settings.h"
 #include "core/text/WideText.h"
+#include "qtcore/platform/GedzipReader.h"
 #include "qtcore/platform/IcuCollator.h"
 #include "qtcore/platform/QtSettingsStore.h"
 
@@ -38,7 +39,7 @@ int ApplySettings(const CCliArguments& arguments)
 void ReadFile(const std::string& strFile, CCommandCall& call)
 {
     const auto start = std::chrono::steady_clock::now();
-    CReadResult read = ReadGedcomFile(Utf8ToWide(strFile));
+    CReadResult read = ReadFamilyFile(Utf8ToWide(strFile));
     call.m_dReadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     call.m_bRead = read.m_bRead;
     call.m_strFile = Utf8ToWide(strFile);

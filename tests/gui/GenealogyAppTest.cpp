@@ -85,7 +85,7 @@ private slots:
             ++nAsked;
             [&] {
                 QCOMPARE(title, QStringLiteral("Select file"));
-                QVERIFY(filter.startsWith(QStringLiteral("GEDCOM files (*.ged)")));
+                QVERIFY(filter.startsWith(QStringLiteral("GEDCOM files (*.ged *.gdz);;")));
                 QCOMPARE(LastPerson(), -1);
             }();
             return QString();

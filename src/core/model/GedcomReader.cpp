@@ -203,6 +203,9 @@ public:
     }
     CReadResult Read(const std::wstring& strPath);
     CReadResult Read(std::string_view bytes);
+    CReadResult ReadPackage(const std::wstring& strPath, std::string_view gedcom,
+                            std::unique_ptr<const CMediaArchive> pArchive);
+    CReadResult FailedAt(const std::wstring& strPath, const std::wstring& strReason);
 
 private:
     enum class CStep { Go, End, Stop };
@@ -219,7 +222,9 @@ private:
     void Flush();
     void ReportProgress();
     CReadResult ReadLines();
+    void SetPathOf(const std::wstring& strPath);
     CReadResult Failed(const std::wstring& strPath, int nError);
+    CReadResult Failed(const std::wstring& strPath, const std::wstring& strReason);
     CReadResult Result(bool bRead, CMessages messages = {});
 
     bool m_bCoalesce;
@@ -249,12 +254,17 @@ private:
     bool m_bLevel0Line = false; ///< a record line or the trailer has been read
 };
 
-CReadResult CGedcomReading::Read(const std::wstring& strPath)
+void CGedcomReading::SetPathOf(const std::wstring& strPath)
 {
-    CWaitCursor waitCursor;
     m_strPath = strPath;
     m_pDoc->SetFolder(FolderOf(strPath));
     m_pDoc->SetPath(strPath);
+}
+
+CReadResult CGedcomReading::Read(const std::wstring& strPath)
+{
+    CWaitCursor waitCursor;
+    SetPathOf(strPath);
     if (!m_file.Open(strPath))
         return Failed(strPath, m_file.OpenError());
     return ReadLines();
@@ -264,6 +274,21 @@ CReadResult CGedcomReading::Read(std::string_view bytes)
 {
     m_file.OpenBytes(bytes);
     return ReadLines();
+}
+
+CReadResult CGedcomReading::ReadPackage(const std::wstring& strPath, std::string_view gedcom,
+                                        std::unique_ptr<const CMediaArchive> pArchive)
+{
+    CWaitCursor waitCursor;
+    SetPathOf(strPath);
+    m_pDoc->SetArchive(std::move(pArchive));
+    return Read(gedcom);
+}
+
+CReadResult CGedcomReading::FailedAt(const std::wstring& strPath, const std::wstring& strReason)
+{
+    SetPathOf(strPath);
+    return Failed(strPath, strReason);
 }
 
 CReadResult CGedcomReading::ReadLines()
@@ -299,7 +324,12 @@ CReadResult CGedcomReading::ReadLines()
 
 CReadResult CGedcomReading::Failed(const std::wstring& strPath, int nError)
 {
-    m_pDoc->SetReadFailureText(Utf8ToWide(std::strerror(nError)));
+    return Failed(strPath, Utf8ToWide(std::strerror(nError)));
+}
+
+CReadResult CGedcomReading::Failed(const std::wstring& strPath, const std::wstring& strReason)
+{
+    m_pDoc->SetReadFailureText(strReason);
     WriteLog(m_pDoc->GetFolder(), LoadLangString(IDS_CANT_OPEN_SOURCE_FILE) + L" " + strPath + L".\r\n" +
                                       LoadLangString(IDS_SEE_BELOW) + L"\r\n" + m_pDoc->GetReadFailureText() +
                                       L"\r\n");
@@ -545,6 +575,17 @@ CReadResult ReadGedcomFile(const std::wstring& strPath)
 CReadResult ReadGedcom(std::string_view bytes)
 {
     return CGedcomReading(true).Read(bytes);
+}
+
+CReadResult ReadGedcomPackage(const std::wstring& strPath, std::string_view gedcom,
+                              std::unique_ptr<const CMediaArchive> pArchive)
+{
+    return CGedcomReading(true).ReadPackage(strPath, gedcom, std::move(pArchive));
+}
+
+CReadResult FailedReading(const std::wstring& strPath, const std::wstring& strReason)
+{
+    return CGedcomReading(true).FailedAt(strPath, strReason);
 }
 
 CReadResult ReadGedcomLineByLine(std::string_view bytes)

@@ -22,6 +22,15 @@ CReadResult ReadGedcomFile(const std::wstring& strPath);
 /// The same for a file's content in memory, as a document without a folder.
 CReadResult ReadGedcom(std::string_view bytes);
 
+/// The same for the gedcom of a package at `strPath` read into memory: the
+/// document knows the package's path and folder and keeps its media.
+CReadResult ReadGedcomPackage(const std::wstring& strPath, std::string_view gedcom,
+                              std::unique_ptr<const CMediaArchive> pArchive);
+
+/// An empty document for a file that cannot be read for `strReason`, logged
+/// as a file that cannot be opened is.
+CReadResult FailedReading(const std::wstring& strPath, const std::wstring& strReason);
+
 /// As ReadGedcom, but a continued line reaches the parser again after each
 /// continuation line, with its text so far. Costs time with the square of a
 /// value's continuation lines; kept to check ReadGedcom against it.

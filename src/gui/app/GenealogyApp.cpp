@@ -14,6 +14,7 @@
 #include "gui/app/StartView.h"
 #include "gui/platform/QtTranslation.h"
 #include "gui/views/PersonInfoDlg.h"
+#include "qtcore/platform/GedzipReader.h"
 #include "qtcore/platform/QtText.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ namespace {
 // In the language in use, so it is made when asked for.
 QString FileFilter()
 {
-    return ToQString(LoadLangString(IDS_GEDCOM_FILES)) + QStringLiteral(" (*.ged);;") +
+    return ToQString(LoadLangString(IDS_GEDCOM_FILES)) + QStringLiteral(" (*.ged *.gdz);;") +
            ToQString(LoadLangString(IDS_ALL_FILES)) + QStringLiteral(" (*)");
 }
 
@@ -245,7 +246,7 @@ bool CGenealogyApp::OpenFile(const QString& strPath, CMainFrame& frame)
 // and says so at once, before the opening message.
 bool CGenealogyApp::ReadFile(const std::wstring& strPath, CMainFrame& frame)
 {
-    CReadResult read = ReadGedcomFile(strPath);
+    CReadResult read = ReadFamilyFile(strPath);
     ShowMessages(&frame, read.m_messages);
     const bool bRead = read.m_bRead;
     const bool bOpened = read.m_pDocument->GetReadFailureText().empty();

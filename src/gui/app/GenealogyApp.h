@@ -84,7 +84,7 @@ private:
     /// Takes `strPath` as the file last chosen and reads it into the window.
     bool OpenFile(const QString& strPath, CMainFrame& frame);
     /// Reads the file into the window, shows it on the start screen and tells
-    /// the user when it cannot be opened or holds nothing; false as ReadGedcomFile.
+    /// the user when it cannot be opened or holds nothing; false as ReadFamilyFile.
     bool ReadFile(const std::wstring& strPath, CMainFrame& frame);
     /// The address book the user chooses now, asked with the stored one
     /// selected, and stored; empty when the user cancels.
