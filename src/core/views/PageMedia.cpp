@@ -192,7 +192,7 @@ int PictureSideOf(std::wstring_view name)
 
 std::wstring WithHeadPicture(const std::wstring& strHeading, std::size_t nKey)
 {
-    return L"<table cellspacing=0 cellpadding=0><tr><td><a href=\"" + MediaTarget(nKey) + L"\">" +
+    return L"<table cellspacing=0 cellpadding=0 style=\"margin-bottom:12px\"><tr><td><a href=\"" + MediaTarget(nKey) + L"\">" +
            PictureMarkup(nKey, kHeadPictureSide) + L"</a></td><td width=12></td><td valign=middle>" + strHeading +
            L"</td></tr></table>";
 }
@@ -201,7 +201,7 @@ std::wstring MediaSection(const std::vector<CMediaItem>& items, std::size_t nFir
 {
     if (items.empty())
         return {};
-    std::wstring strSection = kLabelOpen + LoadLangString(IDS_MEDIA) + kLabelClose + L"<br><table cellspacing=2>";
+    std::wstring strSection = kLabelOpen + LoadLangString(IDS_MEDIA) + kLabelClose + L"<table cellspacing=2>";
     for (std::size_t i = 0; i < items.size(); ++i)
         strSection += ItemRow(items[i], nFirstKey + i);
     return strSection + L"</table>";

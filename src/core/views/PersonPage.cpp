@@ -33,7 +33,7 @@ struct CPageParts {
         }
         strHeading += L"</b>" + m_sources.NameMarks();
         if (nPicture >= 0)
-            return WithHeadPicture(strHeading, static_cast<std::size_t>(nPicture)) + L"<br>";
+            return WithHeadPicture(strHeading, static_cast<std::size_t>(nPicture));
         return strHeading + L"<br><br>";
     }
 

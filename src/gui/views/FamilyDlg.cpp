@@ -77,6 +77,7 @@ bool CFamilyDlg::OnInitDialog()
     ColourBox(pOwnBox, !content.m_bPersonDeceased);
     ColourBox(pOtherBox, !content.m_bSpousesDeceased);
     m_strNotesHtml = std::move(content.m_strNotesHtml);
+    m_notesMedia = std::move(content.m_notesMedia);
     m_bChildrenListed = content.m_bChildrenListed;
     m_rows = std::move(content.m_children);
 
@@ -197,6 +198,7 @@ void CFamilyDlg::ShowFamilyNotes()
     page.m_nPerson = -1;
     page.m_strTextTopic = GetHelpTopic();
     page.m_strHtml = m_strNotesHtml;
+    page.m_media = m_notesMedia;
     page.RunModal();
 }
 

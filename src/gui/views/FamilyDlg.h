@@ -36,6 +36,7 @@ private:
     QPlainTextEdit* m_wifeBox = nullptr;
     QTreeWidget* m_childList = nullptr;
     std::wstring m_strNotesHtml;
+    std::vector<CMediaItem> m_notesMedia; ///< the media the notes list, by their keys
     bool m_bChildrenListed = false;
     int m_nSortColumn = 1;
     bool m_bSortAscending = true;

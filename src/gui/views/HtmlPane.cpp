@@ -2,16 +2,24 @@
 
 #include "gui/platform/Messages.h"
 #include "core/model/Document.h"
+#include "core/options/Language.h"
 #include "core/text/WideText.h"
 #include "gui/platform/UrlOpener.h"
+#include "gui/views/MediaPictures.h"
 #include "gui/views/Navigation.h"
 #include "qtcore/platform/QtText.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QThreadPool>
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTextDocument>
 #include <QTextObjectInterface>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -45,11 +53,17 @@ public:
         return {width, height};
     }
 
+    // A picture keeps its shape, centred in the square the page keeps for it.
     void drawObject(QPainter* pPainter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override
     {
         const QImage image = m_pPane->FindImage(QUrl(format.toImageFormat().name()));
-        if (!image.isNull())
-            pPainter->drawImage(rect, image);
+        if (image.isNull())
+            return;
+        QSizeF size = image.deviceIndependentSize();
+        size.scale(rect.size(), Qt::KeepAspectRatio);
+        const QRectF target(rect.center() - QPointF(size.width(), size.height()) / 2, size);
+        pPainter->setRenderHint(QPainter::SmoothPixmapTransform);
+        pPainter->drawImage(target, image);
     }
 
 private:
@@ -115,6 +129,12 @@ void CHtmlPane::OnLinkClicked(const std::wstring& strTarget)
             OpenInfoView(Doc(), static_cast<int>(nPerson));
         return;
     }
+    // One of the page's media opens in the desktop's own program for it.
+    if (const long long nKey = MediaKeyOf(strTarget); nKey >= 0) {
+        if (static_cast<unsigned long long>(nKey) < m_media.size())
+            OpenMediaItem(this, m_media[static_cast<std::size_t>(nKey)], Doc().GetArchive());
+        return;
+    }
     // A web address opens in the desktop's browser; the pane never reads it.
     if (strTarget.starts_with(L"http://") || strTarget.starts_with(L"https://")) {
         UrlOpener()(QUrl(ToQString(strTarget)));
@@ -128,10 +148,50 @@ void CHtmlPane::SetImage(const std::wstring& strName, const QImage& image)
     m_images[strName] = image;
 }
 
-QImage CHtmlPane::FindImage(const QUrl& name) const
+QImage CHtmlPane::FindImage(const QUrl& name)
 {
-    const auto it = m_images.find(FromQString(name.toString()));
-    return it == m_images.end() ? QImage() : it->second;
+    const std::wstring strName = FromQString(name.toString());
+    const auto it = m_images.find(strName);
+    if (it != m_images.end())
+        return it->second;
+    if (!m_started.contains(strName))
+        StartPicture(strName);
+    return {};
+}
+
+// Only a picture of the page's own media, found in the file's folder or its
+// package, is ever read: any other name the page may hold reads nothing.
+void CHtmlPane::StartPicture(const std::wstring& strName)
+{
+    const long long nKey = MediaKeyOf(strName);
+    const int nSide = PictureSideOf(strName);
+    if (nKey < 0 || nSide <= 0 || static_cast<unsigned long long>(nKey) >= m_media.size())
+        return;
+    const CMediaItem& item = m_media[static_cast<std::size_t>(nKey)];
+    if (!IsShownPicture(item))
+        return;
+    m_started.insert(strName);
+    const int nPixels = static_cast<int>(std::ceil(nSide * devicePixelRatioF()));
+    // The pane may be closed before the picture is ready: the answer goes
+    // through the application and finds the pane only if it is still there.
+    QThreadPool::globalInstance()->start([pPane = QPointer<CHtmlPane>(this), strName, nSide, nPixels,
+                                          place = item.m_place, pArchive = Doc().ShareArchive()] {
+        const CPictureRead read = ReadPicture(place, pArchive, nPixels);
+        QMetaObject::invokeMethod(
+            qApp,
+            [pPane, strName, nSide, read] {
+                if (pPane)
+                    pPane->TakePicture(strName, nSide, read.m_image, read.m_nProblem);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CHtmlPane::TakePicture(const std::wstring& strName, int nSide, const QImage& image, int nProblem)
+{
+    m_images[strName] =
+        nProblem != 0 ? NoticePicture(nSide, devicePixelRatioF(), ToQString(LoadLangString(nProblem))) : image;
+    m_pViewer->viewport()->update();
 }
 
 #include "HtmlPane.moc"

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/views/PageMedia.h"
 #include "gui/views/ViewDlg.h"
 
 #include <QImage>
 #include <QTextBrowser>
 
 #include <map>
+#include <set>
+#include <vector>
 
 class CHtmlPane;
 
@@ -36,7 +39,12 @@ public:
     void SetImage(const std::wstring& strName, const QImage& image);
 
     /// The image a page asks for by name; a null image when there is none.
-    QImage FindImage(const QUrl& name) const;
+    /// The picture of one of the page's media is made in the background when
+    /// first asked for, and drawn when it is ready.
+    QImage FindImage(const QUrl& name);
+
+    /// The media of the page, keyed by their place; set before the page.
+    std::vector<CMediaItem> m_media;
 
     CHtmlViewer* Viewer() const { return m_pViewer; }
 
@@ -50,5 +58,9 @@ protected:
     std::map<std::wstring, QImage> m_images;
 
 private:
+    void StartPicture(const std::wstring& strName);
+    void TakePicture(const std::wstring& strName, int nSide, const QImage& image, int nProblem);
+
     CHtmlViewer* m_pViewer = nullptr;
+    std::set<std::wstring> m_started; ///< pictures asked for, ready or not
 };

@@ -32,7 +32,8 @@ bool CPersonInfoDlg::OnInitDialog()
                     pTitle->menu()->removeAction(pAction);
             }
         }
-        m_strHtml = BuildPersonPageBody(Doc(), m_nPerson, ViewOptionsFrom(Settings));
+        m_media = CollectMedia(Doc(), CCitedKind::Person, m_nPerson);
+        m_strHtml = BuildPersonPageBody(Doc(), m_nPerson, ViewOptionsFrom(Settings), m_media);
     } else if (!AddMenus({IDM_HELP})) {
         return false;
     }
