@@ -50,6 +50,13 @@ for file in family.ged FAMILY.GED family family-bom; do
     echo "$file: $type"
     [[ "$type" == "text/vnd.familysearch.gedcom" ]]
 done
+# A package of a file and its media, by its name.
+cp /usr/share/stemmark/sample/Stemmark-media.gdz "$home/family.gdz"
+type=$(gio info -a standard::content-type "$home/family.gdz" | sed -n 's/^ *standard::content-type: //p')
+echo "family.gdz: $type"
+[[ "$type" == "application/vnd.familysearch.gedcom+zip" ]]
+/usr/bin/stemmark-cli "$home/family.gdz" media 2 | grep -q "^media/photos/thomas-1915.jpg"
+grep -q "^Default application .*: stemmark.desktop$" <<< "$(gio mime application/vnd.familysearch.gedcom+zip)"
 offered=$(gio mime text/vnd.familysearch.gedcom)
 grep -q "^Default application .*: stemmark.desktop$" <<< "$offered"
 grep -q "^text/vnd.familysearch.gedcom text/plain$" /usr/share/mime/subclasses
