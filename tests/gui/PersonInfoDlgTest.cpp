@@ -1,7 +1,10 @@
 #include "gui/views/PersonInfoDlg.h"
 
+#include "core/model/GedcomReader.h"
 #include "core/options/Language.h"
 #include "gui/platform/UrlOpener.h"
+
+#include <QtEndian>
 
 #include "GuiTestSupport.h"
 
@@ -147,6 +150,99 @@ private slots:
         });
         QCOMPARE(seen, views);
         QCOMPARE(launcher.m_astrLines, std::vector<std::wstring>(2, L"Stemmark.htm#" + topic.toStdWString()));
+    }
+
+    // The page's pictures come from the pane's own handler, made at most
+    // the size shown, and only for the media the file names in its folder
+    // or its package; the rest get a notice or nothing at all.
+    void picturesComeOnlyFromTheFilesMedia()
+    {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkpath(QStringLiteral("tree/photos"));
+        QImage(400, 200, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("tree/photos/wide.png")));
+        QImage(30, 30, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("outside.png")));
+        // A bitmap whose header claims 20000 x 20000 pixels.
+        QByteArray huge(54, '\0');
+        huge[0] = 'B', huge[1] = 'M', huge[10] = 54, huge[14] = 40, huge[26] = 1, huge[28] = 24;
+        qToLittleEndian<qint32>(20000, huge.data() + 18);
+        qToLittleEndian<qint32>(20000, huge.data() + 22);
+        WriteFile(folder.filePath(QStringLiteral("tree/huge.bmp")), huge);
+        WriteFile(folder.filePath(QStringLiteral("tree/text.jpg")), "not a picture");
+        const QString strGedcom = folder.filePath(QStringLiteral("tree/family.ged"));
+        WriteFile(strGedcom, QStringLiteral("0 HEAD\n0 @I1@ INDI\n1 NAME Ann /Lee/\n"
+                                            "1 OBJE\n2 FILE C:\\Pics\\photos\\wide.png\n"
+                                            "1 OBJE\n2 FILE %1\n1 OBJE\n2 FILE ../outside.png\n"
+                                            "1 OBJE\n2 FILE huge.bmp\n1 OBJE\n2 FILE text.jpg\n0 TRLR\n")
+                                 .arg(folder.filePath(QStringLiteral("outside.png")))
+                                 .toUtf8());
+        const CReadResult read = ReadGedcomFile(FromQString(strGedcom));
+        CPersonInfoDlg page(*read.m_pDocument);
+        page.m_nPerson = 0;
+        RunWhileOpen<CPersonInfoDlg>(page, [&](CPersonInfoDlg& p) {
+            QTextDocument* pDocument = p.Viewer()->document();
+            const auto image = [pDocument](const char* pszName) {
+                return pDocument->resource(QTextDocument::ImageResource, QUrl(QLatin1String(pszName))).value<QImage>();
+            };
+            QTRY_VERIFY(!image("media:0/120").isNull() && !image("media:0/64").isNull());
+            QTRY_VERIFY(!image("media:3/64").isNull() && !image("media:4/64").isNull());
+            const qreal dRatio = p.devicePixelRatioF();
+            QCOMPARE(image("media:0/120").size(), QSize(120, 60) * dRatio);
+            QCOMPARE(image("media:0/64").size(), QSize(64, 32) * dRatio);
+            // The notices are squares of the size shown.
+            QCOMPARE(image("media:3/64").size(), QSize(64, 64) * dRatio);
+            QCOMPARE(image("media:4/64").size(), QSize(64, 64) * dRatio);
+            // Outside the folder, climbing out, or named by no item: nothing.
+            for (const char* pszName : {"media:1/64", "media:2/64", "media:9/64", "media:0/4000"})
+                QVERIFY2(image(pszName).isNull(), pszName);
+            QVERIFY(image(qPrintable(QUrl::fromLocalFile(folder.filePath(QStringLiteral("outside.png"))).toString()))
+                        .isNull());
+        });
+    }
+
+    // A click opens a found file in the desktop's program, a package's entry
+    // from a copy of its own; a file that could run is never handed over.
+    void aClickOpensTheMediaFileButNeverAProgram()
+    {
+        class CArchive : public CMediaArchive {
+        public:
+            const std::vector<std::string>& EntryNames() const override { return m_names; }
+            bool ReadEntry(std::string_view name, std::uint64_t, std::string& out, std::wstring&) const override
+            {
+                out = "picture of " + std::string(name);
+                return true;
+            }
+            std::vector<std::string> m_names{"gedcom.ged", "media/a b.jpg", "media/run.sh"};
+        };
+        QTemporaryDir folder;
+        WriteFile(folder.filePath(QStringLiteral("tool.jpg")), "x");
+        QFile::setPermissions(folder.filePath(QStringLiteral("tool.jpg")), QFile::ReadOwner | QFile::ExeOwner);
+        CDocument doc;
+        doc.SetFolder(FromQString(folder.path() + QLatin1Char('/')));
+        AddTestPerson(doc, L"@A@", L"Ann /Lee/", L"F");
+        doc.SetArchive(std::make_shared<CArchive>());
+        CRecordingSink sink;
+        std::vector<QUrl> opened;
+        const CUrlOpener saved = UrlOpener();
+        UrlOpener() = [&opened](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        CPersonInfoDlg page(doc);
+        page.m_strHtml = L"media";
+        for (const wchar_t* pszFile : {L"media/a%20b.jpg", L"media/run.sh", L"missing.jpg"})
+            page.m_media.push_back({L"", pszFile, L"", L"", FindMediaFile(doc, pszFile)});
+        RunWhileOpen<CPersonInfoDlg>(page, [](CPersonInfoDlg& p) {
+            for (const char* pszTarget : {"media:0", "media:1", "media:2", "media:7"})
+                emit p.Viewer()->anchorClicked(QUrl(QLatin1String(pszTarget)));
+        });
+        UrlOpener() = saved;
+        QCOMPARE(opened.size(), std::size_t(1));
+        QFile copy(opened[0].toLocalFile());
+        QVERIFY(opened[0].toLocalFile().endsWith(QStringLiteral("/a b.jpg")));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), QByteArray("picture of media/a b.jpg"));
+        QCOMPARE(sink.m_astrTexts.size(), std::size_t(2)); // the script and the missing file
+        QVERIFY(sink.m_astrTexts[0].starts_with(L"The media file cannot be opened:\nmedia/run.sh"));
     }
 
 private:
