@@ -3,7 +3,8 @@
 # screen with the sample file, the main window with its File menu open, the
 # options sheet, the patriarchs and a person's page in French, the person list
 # with dates and ages, the help window on it, a page with sources, a tree
-# opened from the keyboard, a box held back, and a contacts report.
+# opened from the keyboard, a box held back, a contacts report, the
+# relationship window, the charts, and a page with its photos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -213,4 +214,15 @@ if command -v pdftoppm >/dev/null && [[ -f $pdf ]]; then
 fi
 kill $stemmark; sleep 0.5
 
-echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png docs/relationship-*.png docs/chart-*.png"
+# The sample package's Thomas Miller: his chosen portrait beside his name,
+# and his media, read from inside the package, at the end of his page.
+start resources/sample/Stemmark-media.gdz
+xdotool windowsize "$window" 560 680; sleep 0.5
+click 60 8
+click 100 53 2
+xdotool type --delay 80 "Miller Th"; sleep 0.5
+xdotool key Return; sleep 2.5
+import -window root -crop 560x680+0+0 docs/person-page-media.png
+kill $stemmark; sleep 0.5
+
+echo "docs/start-screen.png docs/main-menu.png docs/options-*.png docs/*-french.png docs/person-list-dates.png docs/help-window.png docs/person-page-sources*.png docs/person-list-dual-year.png docs/tree-just-opened.png docs/box-held-back.png docs/contacts-not-compared.png docs/relationship-*.png docs/chart-*.png docs/person-page-media.png"
