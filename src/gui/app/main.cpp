@@ -1,6 +1,7 @@
 #include "gui/app/GenealogyApp.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <cstdio>
@@ -45,6 +46,9 @@ int main(int argc, char* argv[])
     if (bQuitAfterStart)
         QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
     const int nCode = QApplication::exec();
+    // Pictures still being made answer the application: they end before it does.
+    QThreadPool::globalInstance()->clear();
+    QThreadPool::globalInstance()->waitForDone();
     app.ExitInstance();
     return nCode;
 }

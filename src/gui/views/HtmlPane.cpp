@@ -177,8 +177,10 @@ void CHtmlPane::StartPicture(const std::wstring& strName)
     QThreadPool::globalInstance()->start([pPane = QPointer<CHtmlPane>(this), strName, nSide, nPixels,
                                           place = item.m_place, pArchive = Doc().ShareArchive()] {
         const CPictureRead read = ReadPicture(place, pArchive, nPixels);
+        if (!QCoreApplication::instance())
+            return;
         QMetaObject::invokeMethod(
-            qApp,
+            QCoreApplication::instance(),
             [pPane, strName, nSide, read] {
                 if (pPane)
                     pPane->TakePicture(strName, nSide, read.m_image, read.m_nProblem);
