@@ -199,6 +199,36 @@ private slots:
         });
     }
 
+    // Qt's painting fills large areas on the global thread pool: a page
+    // whose photos were made there would not be drawn until they all were.
+    // Its pictures come while that pool is busy.
+    void picturesAreMadeOffTheGlobalPool()
+    {
+        class CPane : public CPersonInfoDlg {
+        public:
+            using CPersonInfoDlg::CPersonInfoDlg;
+            void CreateViewer() { CreateHtmlControl(); }
+        };
+        QTemporaryDir folder;
+        QImage(40, 20, QImage::Format_RGB32).save(folder.filePath(QStringLiteral("a.png")));
+        CDocument doc;
+        doc.SetFolder(FromQString(folder.path() + QLatin1Char('/')));
+        CPane page(doc); // never shown: its own painting would wait on the busy pool
+        page.CreateViewer();
+        page.m_media.push_back({L"", L"a.png", L"", L"", FindMediaFile(doc, L"a.png"), false, true});
+        QThreadPool& global = *QThreadPool::globalInstance();
+        QSemaphore busy;
+        for (int i = 0; i < global.maxThreadCount(); ++i)
+            global.start([&busy] { busy.tryAcquire(1, 10000); });
+        const auto release = qScopeGuard([&] {
+            busy.release(global.maxThreadCount());
+            global.waitForDone();
+        });
+        const QUrl name(QStringLiteral("media:0/64"));
+        page.FindImage(name);
+        QTRY_VERIFY(!page.FindImage(name).isNull());
+    }
+
     // A click opens a found file in the desktop's program, a package's entry
     // from a copy of its own; a file that could run is never handed over.
     void aClickOpensTheMediaFileButNeverAProgram()

@@ -70,6 +70,17 @@ private:
     CHtmlPane* m_pPane;
 };
 
+// The pictures have a pool of their own: Qt's raster engine fills large
+// areas on the global pool, and a page's first paint would wait there behind
+// every photo of the page being made.
+QThreadPool& PicturePool()
+{
+    static QPointer<QThreadPool> thePool;
+    if (!thePool)
+        thePool = new QThreadPool(qApp);
+    return *thePool;
+}
+
 } // namespace
 
 CHtmlViewer::CHtmlViewer(CHtmlPane* pPane) : QTextBrowser(pPane), m_pPane(pPane)
@@ -174,8 +185,8 @@ void CHtmlPane::StartPicture(const std::wstring& strName)
     const int nPixels = static_cast<int>(std::ceil(nSide * devicePixelRatioF()));
     // The pane may be closed before the picture is ready: the answer goes
     // through the application and finds the pane only if it is still there.
-    QThreadPool::globalInstance()->start([pPane = QPointer<CHtmlPane>(this), strName, nSide, nPixels,
-                                          place = item.m_place, pArchive = Doc().ShareArchive()] {
+    PicturePool().start([pPane = QPointer<CHtmlPane>(this), strName, nSide, nPixels, place = item.m_place,
+                         pArchive = Doc().ShareArchive()] {
         const CPictureRead read = ReadPicture(place, pArchive, nPixels);
         if (!QCoreApplication::instance())
             return;
