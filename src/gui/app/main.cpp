@@ -47,8 +47,10 @@ int main(int argc, char* argv[])
         QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
     const int nCode = QApplication::exec();
     // Pictures still being made answer the application: they end before it does.
-    QThreadPool::globalInstance()->clear();
-    QThreadPool::globalInstance()->waitForDone();
+    for (QThreadPool* pPool : application.findChildren<QThreadPool*>()) {
+        pPool->clear();
+        pPool->waitForDone();
+    }
     app.ExitInstance();
     return nCode;
 }
