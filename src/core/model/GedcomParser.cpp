@@ -104,7 +104,7 @@ constexpr CTagName theTagNames[] = {
 // Every line is classified, so a tag finds its entry by one multiplication:
 // the key times a factor chosen here, at compile time, so that no two tags
 // share a slot of the table.
-constexpr unsigned kTagSlotBits = 7;
+constexpr unsigned kTagSlotBits = 8;
 
 constexpr std::size_t TagSlot(std::uint64_t key, std::uint64_t factor)
 {
