@@ -4,7 +4,11 @@
 #include "core/options/Language.h"
 #include "gui/platform/UrlOpener.h"
 
+#include "gui/views/MediaPictures.h"
+
 #include <QtEndian>
+
+#include <sys/stat.h>
 
 #include "GuiTestSupport.h"
 
@@ -227,6 +231,16 @@ private slots:
         const QUrl name(QStringLiteral("media:0/64"));
         page.FindImage(name);
         QTRY_VERIFY(!page.FindImage(name).isNull());
+    }
+
+    // A file found as a picture and made a fifo since is not waited on.
+    void aFileMadeAFifoSinceItWasFoundIsNotRead()
+    {
+        QTemporaryDir folder;
+        const QString strFifo = folder.filePath(QStringLiteral("a.png"));
+        QVERIFY(::mkfifo(QFile::encodeName(strFifo).constData(), 0600) == 0);
+        const CPictureRead read = ReadPicture({CMediaFound::File, FromQString(strFifo)}, nullptr, 64);
+        QCOMPARE(read.m_nProblem, IDS_MEDIA_CANNOT_SHOW);
     }
 
     // A click opens a found file in the desktop's program, a package's entry

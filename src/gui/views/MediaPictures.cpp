@@ -17,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Beyond these a picture is "too large to show": a scan of a few hundred
@@ -92,11 +96,20 @@ CPictureRead ReadPicture(const CMediaPlace& place, const std::shared_ptr<const C
     }
     if (place.m_found != CMediaFound::File)
         return Problem(IDS_MEDIA_CANNOT_SHOW);
-    QFile file(ToQString(place.m_strPath));
+    // A file made a fifo since it was found would hold the read for ever: it
+    // is opened without waiting, and must still be a plain file.
+    const int nHandle = ::open(WideToUtf8(place.m_strPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (nHandle < 0 || ::fstat(nHandle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (nHandle >= 0)
+            ::close(nHandle);
+        return Problem(IDS_MEDIA_CANNOT_SHOW);
+    }
+    QFile file;
+    if (!file.open(nHandle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return Problem(IDS_MEDIA_CANNOT_SHOW);
     if (file.size() > kMaxPictureBytes)
         return Problem(IDS_MEDIA_TOO_LARGE);
-    if (!file.open(QIODevice::ReadOnly))
-        return Problem(IDS_MEDIA_CANNOT_SHOW);
     return ReadFrom(file, nPixels);
 }
 
