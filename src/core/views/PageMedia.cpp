@@ -73,11 +73,6 @@ void AppendItems(const CDocument& doc, const CMediaLink& link, const CMediaObjec
     }
 }
 
-std::wstring Escaped(std::wstring_view text)
-{
-    return EscapeHtml(text);
-}
-
 // Why an item has no picture, when it could have had one or has no file.
 std::wstring StateText(const CMediaItem& item)
 {
@@ -105,11 +100,11 @@ std::wstring PictureMarkup(std::size_t nKey, int nSide)
 
 std::wstring ItemRow(const CMediaItem& item, std::size_t nKey)
 {
-    const std::wstring strTitle = Escaped(item.m_strTitle.empty() ? NameOf(item.m_strWritten) : item.m_strTitle);
+    const std::wstring strTitle = EscapeHtml(item.m_strTitle.empty() ? NameOf(item.m_strWritten) : item.m_strTitle);
     std::wstring strPicture;
     std::wstring strLine;
     if (item.m_place.m_found == CMediaFound::WebLink) {
-        strLine = L"<a href=\"" + Escaped(item.m_place.m_strPath) + L"\">" + strTitle + L"</a>";
+        strLine = L"<a href=\"" + EscapeHtml(item.m_place.m_strPath) + L"\">" + strTitle + L"</a>";
     } else if (CanBeOpened(item)) {
         const std::wstring strOpen = L"<a href=\"" + MediaTarget(nKey) + L"\">";
         if (IsShownPicture(item))
@@ -119,8 +114,8 @@ std::wstring ItemRow(const CMediaItem& item, std::size_t nKey)
         strLine = strTitle;
     }
     if (!item.m_strEvent.empty())
-        strLine += L" (" + Escaped(item.m_strEvent) + L")";
-    strLine += L"<br><font color=gray>" + Escaped(item.m_strWritten);
+        strLine += L" (" + EscapeHtml(item.m_strEvent) + L")";
+    strLine += L"<br><font color=gray>" + EscapeHtml(item.m_strWritten);
     const std::wstring strState = StateText(item);
     if (!strState.empty())
         strLine += L": " + strState;
