@@ -5,20 +5,6 @@
 
 namespace {
 
-const char* StatusOf(CMediaFound found)
-{
-    switch (found) {
-    case CMediaFound::File: return "file";
-    case CMediaFound::Outside: return "outside";
-    case CMediaFound::Entry: return "entry";
-    case CMediaFound::WebLink: return "web";
-    case CMediaFound::Missing: return "missing";
-    case CMediaFound::ClimbsOut: return "climbs-out";
-    case CMediaFound::NotAFile: return "not-a-file";
-    }
-    return "missing";
-}
-
 bool IsFound(CMediaFound found)
 {
     return found == CMediaFound::File || found == CMediaFound::Outside || found == CMediaFound::Entry ||
@@ -32,7 +18,7 @@ std::wstring MediaLines(const std::vector<CMediaItem>& items)
     std::wstring strText;
     for (const CMediaItem& item : items) {
         const CMediaFound found = item.m_place.m_found;
-        strText += IsFound(found) ? item.m_place.m_strPath : Utf8ToWide(StatusOf(found));
+        strText += IsFound(found) ? item.m_place.m_strPath : Utf8ToWide(MediaFoundWord(found));
         strText += L'\t' + item.m_strWritten + L'\t' + item.m_strTitle;
         if (!item.m_strEvent.empty())
             strText += L'\t' + item.m_strEvent;
@@ -70,7 +56,7 @@ void WriteMediaItems(CJsonWriter& writer, const std::vector<CMediaItem>& items)
         writer.BeginObject().Key("file").String(item.m_strWritten);
         writer.Key("title").String(item.m_strTitle).Key("form").String(item.m_strForm);
         writer.Key("event").String(item.m_strEvent).Key("primary").Bool(item.m_bPrimary);
-        writer.Key("image").Bool(item.m_bImage).Key("status").String(Utf8ToWide(StatusOf(found)));
+        writer.Key("image").Bool(item.m_bImage).Key("status").String(Utf8ToWide(MediaFoundWord(found)));
         writer.Key("found");
         if (IsFound(found))
             writer.String(item.m_place.m_strPath);

@@ -256,6 +256,20 @@ private:
 
 } // namespace
 
+const char* MediaFoundWord(CMediaFound found)
+{
+    switch (found) {
+    case CMediaFound::File: return "file";
+    case CMediaFound::Outside: return "outside";
+    case CMediaFound::Entry: return "entry";
+    case CMediaFound::WebLink: return "web";
+    case CMediaFound::Missing: return "missing";
+    case CMediaFound::ClimbsOut: return "climbs-out";
+    case CMediaFound::NotAFile: return "not-a-file";
+    }
+    return "missing";
+}
+
 CMediaPlace FindMediaFile(const CDocument& doc, std::wstring_view written)
 {
     return CMediaFinder(doc).Find(written);

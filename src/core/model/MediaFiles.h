@@ -18,6 +18,10 @@ enum class CMediaFound {
     NotAFile, ///< refused: a device, a fifo, a socket or a folder
 };
 
+/// The found's name in plain words for scripts: "file", "outside", "entry",
+/// "web", "missing", "climbs-out", "not-a-file".
+const char* MediaFoundWord(CMediaFound found);
+
 struct CMediaPlace {
     CMediaFound m_found = CMediaFound::Missing;
     std::wstring m_strPath; ///< the file's whole path, the entry's name or the address; empty otherwise

@@ -14,20 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* FoundName(CMediaFound found)
-{
-    switch (found) {
-    case CMediaFound::File: return "file";
-    case CMediaFound::Outside: return "outside";
-    case CMediaFound::Entry: return "entry";
-    case CMediaFound::WebLink: return "web";
-    case CMediaFound::Missing: return "missing";
-    case CMediaFound::ClimbsOut: return "climbs out";
-    case CMediaFound::NotAFile: return "not a file";
-    }
-    return "?";
-}
-
 void Touch(const fs::path& path)
 {
     fs::create_directories(path.parent_path());
@@ -76,13 +62,13 @@ TEST(MediaFilesTest, FindsFilesWrittenHereAndElsewhereAndRefusesTheRest)
         {"  ", "missing", ""},
         {"~/outside/o.jpg", "outside", "outside/o.jpg"},
         {"link.jpg", "outside", "outside/o.jpg"},
-        {"../outside/o.jpg", "climbs out", ""},
-        {"photos/../../outside/o.jpg", "climbs out", ""},
-        {"%2e%2e/outside/o.jpg", "climbs out", ""},
-        {"C:\\..\\outside\\o.jpg", "climbs out", ""},
-        {"pipe.jpg", "not a file", ""},
-        {"/dev/null", "not a file", ""},
-        {"folder.jpg", "not a file", ""},
+        {"../outside/o.jpg", "climbs-out", ""},
+        {"photos/../../outside/o.jpg", "climbs-out", ""},
+        {"%2e%2e/outside/o.jpg", "climbs-out", ""},
+        {"C:\\..\\outside\\o.jpg", "climbs-out", ""},
+        {"pipe.jpg", "not-a-file", ""},
+        {"/dev/null", "not-a-file", ""},
+        {"folder.jpg", "not-a-file", ""},
         {"https://example.org/a.jpg", "web", ""},
         {"HTTP://example.org/a.jpg", "web", ""},
     };
@@ -91,7 +77,7 @@ TEST(MediaFilesTest, FindsFilesWrittenHereAndElsewhereAndRefusesTheRest)
         if (const std::size_t nTilde = strWritten.find('~'); nTilde != std::string::npos)
             strWritten.replace(nTilde, 1, strTemp);
         const CMediaPlace place = FindMediaFile(doc, Utf8ToWide(strWritten));
-        EXPECT_STREQ(FoundName(place.m_found), test.m_pszFound) << strWritten;
+        EXPECT_STREQ(MediaFoundWord(place.m_found), test.m_pszFound) << strWritten;
         if (!test.m_strPath.empty()) {
             EXPECT_EQ(WideToUtf8(place.m_strPath), strTemp + "/" + test.m_strPath) << strWritten;
         }
@@ -136,14 +122,14 @@ TEST(MediaFilesTest, FindsEntriesOfThePackage)
         {"C:\\stuff\\media\\a.jpg", "entry", "media/a.jpg"},
         {"x.png", "entry", "Media/X.PNG"},
         {"/media/a.jpg", "entry", "media/a.jpg"},
-        {"../a.jpg", "climbs out", ""},
+        {"../a.jpg", "climbs-out", ""},
         {"/etc/passwd", "missing", ""},
         {"media/none.jpg", "missing", ""},
         {"https://example.org/a.jpg", "web", ""},
     };
     for (const CFindCase& test : cases) {
         const CMediaPlace place = FindMediaFile(doc, Utf8ToWide(test.m_strWritten));
-        EXPECT_STREQ(FoundName(place.m_found), test.m_pszFound) << test.m_strWritten;
+        EXPECT_STREQ(MediaFoundWord(place.m_found), test.m_pszFound) << test.m_strWritten;
         if (!test.m_strPath.empty()) {
             EXPECT_EQ(WideToUtf8(place.m_strPath), test.m_strPath) << test.m_strWritten;
         }
