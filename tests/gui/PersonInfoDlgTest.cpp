@@ -12,6 +12,20 @@
 
 #include "GuiTestSupport.h"
 
+// Records the addresses a page hands the desktop, for as long as it lives.
+struct COpenedUrls {
+    COpenedUrls()
+    {
+        UrlOpener() = [this](const QUrl& url) {
+            m_urls.push_back(url);
+            return true;
+        };
+    }
+    ~COpenedUrls() { UrlOpener() = m_saved; }
+    std::vector<QUrl> m_urls;
+    CUrlOpener m_saved = UrlOpener();
+};
+
 class PersonInfoDlgTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,12 +57,7 @@ private slots:
     void marksScrollAndAddressesOpenInTheBrowser()
     {
         CRecordingSink sink;
-        std::vector<QUrl> opened;
-        const CUrlOpener saved = UrlOpener();
-        UrlOpener() = [&opened](const QUrl& url) {
-            opened.push_back(url);
-            return true;
-        };
+        COpenedUrls opened;
         CPersonInfoDlg page(EmptyDocument());
         page.m_strHtml = L"<a href=\"#source1\">[1]</a>" + std::wstring(200, L'x') + L"<br>" +
                          L"<a name=\"source1\"></a>One";
@@ -56,9 +65,8 @@ private slots:
             emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("#source1")));
             emit p.Viewer()->anchorClicked(QUrl(QStringLiteral("https://example.org/a?b=1")));
         });
-        UrlOpener() = saved;
         QVERIFY(sink.m_astrTexts.empty());
-        QCOMPARE(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/a?b=1"))}));
+        QCOMPARE(opened.m_urls, (std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/a?b=1"))}));
     }
 
     // A picture the page names by a path is never read, even when the file
@@ -265,12 +273,7 @@ private slots:
         AddTestPerson(doc, L"@A@", L"Ann /Lee/", L"F");
         doc.SetArchive(std::make_shared<CArchive>());
         CRecordingSink sink;
-        std::vector<QUrl> opened;
-        const CUrlOpener saved = UrlOpener();
-        UrlOpener() = [&opened](const QUrl& url) {
-            opened.push_back(url);
-            return true;
-        };
+        COpenedUrls opened;
         CPersonInfoDlg page(doc);
         page.m_strHtml = L"media";
         for (const wchar_t* pszFile : {L"media/a%20b.jpg", L"media/run.sh", L"missing.jpg"})
@@ -279,10 +282,9 @@ private slots:
             for (const char* pszTarget : {"media:0", "media:1", "media:2", "media:7"})
                 emit p.Viewer()->anchorClicked(QUrl(QLatin1String(pszTarget)));
         });
-        UrlOpener() = saved;
-        QCOMPARE(opened.size(), std::size_t(1));
-        QFile copy(opened[0].toLocalFile());
-        QVERIFY(opened[0].toLocalFile().endsWith(QStringLiteral("/a b.jpg")));
+        QCOMPARE(opened.m_urls.size(), std::size_t(1));
+        QFile copy(opened.m_urls[0].toLocalFile());
+        QVERIFY(opened.m_urls[0].toLocalFile().endsWith(QStringLiteral("/a b.jpg")));
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), QByteArray("picture of media/a b.jpg"));
         QCOMPARE(sink.m_astrTexts.size(), std::size_t(2)); // the script and the missing file
